@@ -1,0 +1,27 @@
+# The two commands: `make test` and `make play`. Each installs what is
+# missing, builds what it needs, then acts.
+
+.PHONY: test play bench native windows bootstrap clean
+
+bootstrap:
+	@scripts/bootstrap
+
+native: bootstrap
+	cmake --preset native >/dev/null
+	cmake --build --preset native -j2
+
+windows: bootstrap
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j2
+
+test: native windows
+	ctest --preset native -j2
+	ctest --preset windows
+
+bench: bootstrap
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench -j2
+	build/bench/bench/harborgast_bench
+
+clean:
+	rm -rf build

@@ -1,0 +1,22 @@
+# Native build: the asset generator and its outputs, the unit tests under the
+# sanitizers, the headless render tool, and (bench preset) the benchmarks.
+
+add_subdirectory(tools/assetgen)
+
+set(HARBORGAST_ASSET_DIR ${CMAKE_BINARY_DIR}/assets)
+add_custom_command(
+  OUTPUT ${HARBORGAST_ASSET_DIR}/stamp
+  COMMAND assetgen --out ${HARBORGAST_ASSET_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${HARBORGAST_ASSET_DIR}/stamp
+  DEPENDS assetgen
+  COMMENT "Generating pictures, sounds and tunes")
+add_custom_target(assets ALL DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
+
+if(HARBORGAST_BENCH)
+  add_subdirectory(bench)
+else()
+  add_subdirectory(tests/unit)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/tools/render/CMakeLists.txt)
+    add_subdirectory(tools/render)
+  endif()
+endif()

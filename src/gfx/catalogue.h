@@ -1,0 +1,45 @@
+// The asset catalogue: every bitmap the show loads, in load order, and the one
+// colour table that all pictures are painted against. Pure data; the loaders
+// and the asset generator both read it.
+#pragma once
+
+#include <cstdint>
+
+// One row of the load list. A backdrop row has nActorSlot = -1, an actor row
+// nBackdrop = -1. Sizes are what the picture resource is authored to; the
+// loaders trust only what the resource itself says.
+struct LoadListEntry {
+    int nResourceId;
+    int nBackdrop;
+    int nActorSlot;
+    int nFrames;
+    int nWidth;
+    int nHeight;
+    int nFrameHeight;
+    const char* szShows;
+};
+
+// A bitmap resource that the sprite store never loads (title, About art).
+struct PictureEntry {
+    int nResourceId;
+    int nWidth;
+    int nHeight;
+    const char* szShows;
+};
+
+constexpr int kLoadListCount = 51;
+constexpr int kBackdropCount = 2;
+constexpr int kLoadedActorSlots = 49;
+constexpr int kOtherPictureCount = 3;
+constexpr int kPaletteSourceResource = 204;  // loaded last: its table becomes the palette
+
+extern const LoadListEntry LoadList[kLoadListCount];
+extern const PictureEntry OtherPictures[kOtherPictureCount];
+
+// 0xRRGGBB, entry 0..255.
+extern const uint32_t SharedColourTable[256];
+
+// Resource ids of the pictures outside the load list.
+constexpr int kTitlePictureId = 142;
+constexpr int kAboutPictureId = 183;
+constexpr int kCreditsPictureId = 184;

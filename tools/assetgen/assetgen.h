@@ -1,0 +1,57 @@
+// assetgen: renders every picture, sound and tune of the show from the
+// sources in res/ into the files that the resource script compiles.
+// This header is the contract between the generator's framework (writers,
+// quantiser, contact sheet) and the painting and synthesis modules.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// ---- Pictures ----------------------------------------------------------
+
+// Paints one frame of a picture in full colour. The framework hands over a
+// context whose origin is the frame's top-left corner, y growing downwards,
+// clipped to the frame (nWidth x nFrameHeight), on a fully transparent ARGB
+// surface. Whatever stays transparent becomes the picture's key colour;
+// painted pixels are quantised to the shared colour table (never to the
+// key). Backdrops and the non-sprite pictures must paint every pixel.
+using PaintFrameFn = void (*)(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight);
+
+struct ArtPiece {
+    int nResourceId;
+    PaintFrameFn pfnPaint;
+    bool bDither;  // ordered dither for soft gradients (skies, smoke); flat tones otherwise
+};
+
+// Each painting module exports its own table; the framework joins them.
+extern const std::vector<ArtPiece>& SeaArt();     // backdrops, ships, flags, waves, title, About art
+extern const std::vector<ArtPiece>& CrewArt();    // sailors, pirates, props, cannon fire, effects
+extern const std::vector<ArtPiece>& KrakenArt();  // the kraken and its tentacles
+
+// ---- Sounds ------------------------------------------------------------
+
+constexpr int kSampleRate = 22050;
+
+// Fills exactly nSamples mono samples in -1..1. The framework converts to
+// 16-bit PCM and writes the RIFF file.
+using SynthFn = void (*)(std::vector<float>& samples, int nSamples);
+
+struct SoundPiece {
+    int nResourceId;
+    double dSeconds;  // playing time of the data chunk
+    SynthFn pfnSynth;
+};
+extern const std::vector<SoundPiece>& SoundEffects();
+
+// ---- Tunes -------------------------------------------------------------
+
+// A complete Standard MIDI File (format 1, 480 ticks per quarter note).
+struct TunePiece {
+    int nResourceId;
+    size_t nExactBytes;
+    std::vector<uint8_t> (*pfnBuild)();
+};
+extern const std::vector<TunePiece>& Tunes();
