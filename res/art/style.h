@@ -1,0 +1,63 @@
+// The house style of every picture: one palette of flat cartoon tones (each
+// an exact entry of the shared colour table, so flat fills never dither),
+// dark outlines, light from the upper left.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+
+namespace style {
+
+// Outline: dark brown-black, never pure key-like colours.
+constexpr uint32_t kOutline = 0x111111;  // grey ramp entry
+constexpr double kOutlineWidth = 2.0;    // at sprite scale; backdrops may use 3
+
+// Sky and sea.
+constexpr uint32_t kSkyHigh = 0x6699CC, kSkyMid = 0x99CCFF, kSkyLow = 0xCCFFFF;
+constexpr uint32_t kCloud = 0xFFFFFF, kCloudShade = 0xCCCCCC;
+constexpr uint32_t kSeaDeep = 0x003366, kSea = 0x336699, kSeaLight = 0x6699CC, kFoam = 0xFFFFFF;
+
+// Timber.
+constexpr uint32_t kWoodDark = 0x663300, kWood = 0x996633, kWoodLight = 0xCC9966, kWoodPale = 0xFFCC99;
+
+// Sails, rope, metal.
+constexpr uint32_t kSail = 0xFFFFCC, kSailShade = 0xCCCC99, kRope = 0x996633;
+constexpr uint32_t kIron = 0x333333, kIronLight = 0x666666, kSteel = 0xCCCCCC, kSteelShine = 0xFFFFFF;
+
+// People.
+constexpr uint32_t kSkin = 0xFFCC99, kSkinShade = 0xCC9966;
+constexpr uint32_t kNavyJacket = 0x003399, kNavyJacketShade = 0x000066, kTrousers = 0xFFFFFF;
+constexpr uint32_t kStripeRed = 0xCC0000, kStripeWhite = 0xFFFFFF, kBandana = 0xCC0000;
+constexpr uint32_t kCaptainCoat = 0xCC0000, kCaptainCoatShade = 0x990000, kGold = 0xFFCC00;
+constexpr uint32_t kHair = 0x330000, kBoot = 0x000000 + 0x111111;
+
+// Effects.
+constexpr uint32_t kFlashCore = 0xFFFF99, kFlash = 0xFFCC00, kFlashEdge = 0xFF6600;
+constexpr uint32_t kSmoke = 0x999999, kSmokeLight = 0xCCCCCC, kSmokeDark = 0x666666;
+constexpr uint32_t kBlood = 0xCC0000, kBloodDark = 0x880000;
+
+// The kraken.
+constexpr uint32_t kKraken = 0x669933, kKrakenShade = 0x336600, kKrakenBelly = 0xCCCC66;
+constexpr uint32_t kSucker = 0xFFCCCC, kEyeWhite = 0xFFFFCC, kPupil = 0x000000 + 0x111111;
+
+// Flags.
+constexpr uint32_t kFlagRed = 0xCC0000, kFlagBlue = 0x003399, kFlagWhite = 0xFFFFFF, kFlagBlack = 0x111111;
+
+inline void SetColour(cairo_t* cr, uint32_t rgb, double dAlpha = 1.0) {
+    cairo_set_source_rgba(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
+                           (rgb & 0xFF) / 255.0, dAlpha);
+}
+
+// Fills the current path with a flat tone and strokes it with the outline.
+inline void FillAndOutline(cairo_t* cr, uint32_t rgbFill, double dWidth = kOutlineWidth) {
+    SetColour(cr, rgbFill);
+    cairo_fill_preserve(cr);
+    SetColour(cr, kOutline);
+    cairo_set_line_width(cr, dWidth);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+}
+
+}  // namespace style
