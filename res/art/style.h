@@ -30,7 +30,7 @@ constexpr uint32_t kSkin = 0xFFCC99, kSkinShade = 0xCC9966;
 constexpr uint32_t kNavyJacket = 0x003399, kNavyJacketShade = 0x000066, kTrousers = 0xFFFFFF;
 constexpr uint32_t kStripeRed = 0xCC0000, kStripeWhite = 0xFFFFFF, kBandana = 0xCC0000;
 constexpr uint32_t kCaptainCoat = 0xCC0000, kCaptainCoatShade = 0x990000, kGold = 0xFFCC00;
-constexpr uint32_t kHair = 0x330000, kBoot = 0x000000 + 0x111111;
+constexpr uint32_t kHair = 0x330000, kBoot = 0x111111;
 
 // Effects.
 constexpr uint32_t kFlashCore = 0xFFFF99, kFlash = 0xFFCC00, kFlashEdge = 0xFF6600;
@@ -39,7 +39,7 @@ constexpr uint32_t kBlood = 0xCC0000, kBloodDark = 0x880000;
 
 // The kraken.
 constexpr uint32_t kKraken = 0x669933, kKrakenShade = 0x336600, kKrakenBelly = 0xCCCC66;
-constexpr uint32_t kSucker = 0xFFCCCC, kEyeWhite = 0xFFFFCC, kPupil = 0x000000 + 0x111111;
+constexpr uint32_t kSucker = 0xFFCCCC, kEyeWhite = 0xFFFFCC, kPupil = 0x111111;
 
 // Flags.
 constexpr uint32_t kFlagRed = 0xCC0000, kFlagBlue = 0x003399, kFlagWhite = 0xFFFFFF, kFlagBlack = 0x111111;
