@@ -1,0 +1,110 @@
+// Scene 2: close up, the brig rocks in place on the right while the galleon
+// sails in from the left; from frame 37 two shot actors fire volley after
+// volley, a two-frame muzzle flash and a puff flying up and to the left.
+
+#include "engine/scenes.h"
+
+namespace {
+
+using namespace tracks;
+
+constexpr int kLength = 197;
+enum Cast : int8_t { kBrig, kGalleon, kEnsign, kJollyRoger, kShotA, kShotB, kCastCount };
+
+constexpr int32_t kSettleX[] = {275, 275, 274, 274, 274, 275, 275, 275, 276, 276, 276};
+constexpr int32_t kSettleY[] = {142, 142, 142, 142, 142, 141, 141, 140, 140, 141, 142};
+constexpr int32_t kRockX[] = {275, 275, 275, 274, 274, 275, 275, 276, 276, 276};
+constexpr int32_t kRockY[] = {142, 142, 142, 142, 141, 141, 140, 140, 141, 142};
+// The galleon rises one pixel about every 39 frames over a one-pixel swell.
+constexpr int32_t kGalleonSwell[] = {-1, -1, -1, 0, 0, 0};
+constexpr int32_t kWave[] = {0, 1};
+
+constexpr TrackRun kBrigRuns[] = {
+    X(1, 11, Cycle(kSettleX)),
+    Y(1, 11, Cycle(kSettleY)),
+    X(12, kLength, Cycle(kRockX)),
+    Y(12, kLength, Cycle(kRockY)),
+    F(1, kLength, Hold(0)),
+};
+constexpr TrackRun kGalleonRuns[] = {
+    X(1, 195, Line(22, 2)),
+    X(196, kLength, Hold(410)),
+    Y(1, kLength, Swell(130, -1, 39, kGalleonSwell)),
+    F(1, kLength, Hold(0)),
+};
+constexpr TrackRun kEnsignRuns[] = {
+    Follow(1, kLength, kBrig, 320, 3),
+    F(1, kLength, Cycle(kWave)),
+};
+constexpr TrackRun kJollyRogerRuns[] = {
+    Follow(1, kLength, kGalleon, 6, 100),
+    F(1, kLength, Cycle(kWave)),
+};
+
+// Flash 3, puff 2. The first puff lingers at the muzzle for two frames.
+constexpr TrackRun kShotARuns[] = {
+    Shot(37, 457, 429, 3, 2),
+    Pose(39, 40, 457, 429, 2),
+    X(41, 48, Line(447, -10)),
+    Y(41, 48, Line(419, -10)),
+    Shot(49, 481, 429, 3, 2),
+    Shot(61, 506, 429, 3, 2),
+    Shot(73, 538, 429, 3, 2),
+    Shot(85, 568, 429, 3, 2),
+    Shot(97, 593, 427, 3, 2),
+    Shot(109, 612, 427, 3, 2),
+    Shot(121, 568, 429, 3, 2),
+    Shot(133, 612, 427, 3, 2),
+    Shot(145, 593, 427, 3, 2),
+    Shot(157, 538, 429, 3, 2),
+    Shot(169, 568, 429, 3, 2),
+};
+// Flash 1, puff 0. The second shot's puff shows only after a two-frame gap.
+constexpr TrackRun kShotBRuns[] = {
+    Shot(43, 335, 428, 1, 0),
+    Shot(55, 335, 424, 1, 0),
+    F(57, 58, Hold(-1)),
+    X(59, 68, Line(325, -10)),
+    Y(59, 68, Line(412, -10)),
+    F(59, 68, Hold(0)),
+    Shot(69, 320, 428, 1, 0),
+    Shot(81, 320, 428, 1, 0),
+    Shot(93, 320, 428, 1, 0),
+    Shot(105, 350, 428, 1, 0),
+    Shot(117, 410, 428, 1, 0),
+    Shot(129, 410, 428, 1, 0),
+    Shot(141, 430, 428, 1, 0),
+    Shot(153, 450, 428, 1, 0),
+    Shot(165, 460, 428, 1, 0),
+    Shot(177, 500, 423, 1, 0),
+    Shot(189, 550, 423, 1, 0),  // cut off by the scene's end
+};
+
+constexpr CastMember kCast[kCastCount] = {
+    {0, Track(kBrigRuns), false},
+    {1, Track(kGalleonRuns), false},
+    {2, Track(kEnsignRuns), false},
+    {3, Track(kJollyRogerRuns), false},
+    {4, Track(kShotARuns), false},
+    {5, Track(kShotBRuns), false},
+};
+
+// The shots pass behind the galleon.
+constexpr int8_t kOrder[] = {kBrig, kEnsign, kShotA, kShotB, kGalleon, kJollyRoger};
+constexpr DrawOrder kOrders[] = {{1, kOrder, 6}};
+
+constexpr int32_t kCueMarks[] = {
+    13, 1, 0,
+    2, 36, 42, 48, 54, 60, 68, 72, 80, 84, 92, 96, 104, 108, 116, 120, 128, 132, 140, 144,
+       152, 156, 164, 168, 176, 188, 0,
+};
+constexpr auto kCues = CueTable<kLength + 1>(kCueMarks);
+
+Keyframe Tracks[kCastCount][kLength + 1];
+
+}  // namespace
+
+const SceneScript Scene2Script = {
+    2, 0, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 1, nullptr, 0,
+    kCues.data(), int(kCues.size()), kEndDissolve, 3, false,
+};

@@ -1,0 +1,143 @@
+// Scene 5: four navy sailors lie dead on the left deck, the pirate in the
+// red coat stands among them, and three pirates carry barrels over to their
+// own ship and walk back for more; at the end the red coat follows them.
+
+#include "engine/scenes.h"
+
+namespace {
+
+using namespace tracks;
+
+constexpr int kLength = 100;
+enum Cast : int8_t {
+    kUnionJack, kJollyRoger, kHole, kPlank, kFencer, kSailorA, kSailorB, kSailorC, kSailorD,
+    kRedCoat, kPirateA, kPirateB, kPirateC, kCastCount
+};
+
+constexpr int32_t kWave[] = {0, 1};
+
+constexpr TrackRun kUnionJackRuns[] = {Pose(1, kLength, 114, 172, 0), F(1, kLength, Cycle(kWave))};
+constexpr TrackRun kJollyRogerRuns[] = {Pose(1, kLength, 598, 146, 0), F(1, kLength, Cycle(kWave))};
+constexpr TrackRun kHoleRuns[] = {Pose(1, kLength, 15, 22, 0)};
+constexpr TrackRun kPlankRuns[] = {Pose(1, kLength, 445, 535, 0)};
+// The bodies; the fencer's pool of blood spreads at frame 15.
+constexpr TrackRun kFencerRuns[] = {Pose(1, kLength, 60, 355, 9), F(1, 14, Hold(8))};
+constexpr TrackRun kSailorBRuns[] = {Pose(1, kLength, -5, 330, 19)};
+constexpr TrackRun kSailorCRuns[] = {Pose(1, kLength, 110, 400, 17)};
+constexpr TrackRun kSailorDRuns[] = {Pose(1, kLength, 5, 435, 19)};
+
+// The red coat shifts his weight among the bodies, then walks off to his ship.
+constexpr int32_t kShift[] = {5, 6};
+constexpr int32_t kRedCoatWalk[] = {
+    210, 355, 8,  230, 370, 7,  250, 385, 8,  275, 398, 7,  300, 410, 8,
+    390, 380, 7,  455, 389, 8,  520, 398, 8,  585, 414, 7,  650, 430, 8,
+};
+constexpr TrackRun kRedCoatRuns[] = {
+    Pose(1, 1, 160, 338, 6),
+    X(2, 20, Hold(170)), Y(2, 20, Hold(345)), F(2, 20, Cycle(kShift)),
+    Pose(21, 33, 180, 325, 6),
+    Pose(34, 35, 210, 335, 8),
+    Pose(36, 64, 240, 355, 8), F(36, 36, Hold(7)), F(46, 46, Hold(7)),
+    X(65, 90, Hold(190)), Y(65, 90, Hold(340)), F(65, 90, Cycle(kShift, 3)),
+    Rows(91, kRedCoatWalk),
+};
+
+// Every trip follows the same way over the decks: up from the navy deck to
+// the crossing near x 390, then down onto the pirate deck. Loaded trips walk
+// right with a barrel on the shoulder, empty ones back left, sword lowered.
+constexpr int32_t kCarry[] = {0, 1, 2, 3};
+constexpr int32_t kCarryShort[] = {3, 2};
+constexpr int32_t kReturn[] = {9, 10, 11, 10};
+
+constexpr int32_t kPirateALoaded1[] = {
+    14, -60, 523,  15, -10, 507,  16, 40, 490,  20, 40, 490,  21, 100, 470,
+    27, 390, 390,  31, 585, 385,  35, 800, 440,
+};
+constexpr int32_t kPirateAEmpty[] = {
+    43, 640, 399,  44, 585, 385,  48, 390, 390,  54, 100, 470,  55, 40, 490,  60, -200, 556,
+};
+constexpr int32_t kPirateALoaded2[] = {
+    74, -40, 517,  75, 10, 500,  76, 55, 485,  77, 100, 470,  82, 390, 390,  86, 585, 385,
+    90, 820, 445,
+};
+constexpr TrackRun kPirateARuns[] = {
+    Route(14, 35, kPirateALoaded1), F(14, 35, Cycle(kCarry)), F(16, 20, Hold(0)),
+    Route(43, 60, kPirateAEmpty), F(43, 60, Cycle(kReturn)),
+    Route(74, 90, kPirateALoaded2), F(74, 90, Cycle(kCarry)),
+};
+
+constexpr int32_t kPirateBLoaded1[] = {
+    3, -20, 510,  4, 40, 490,  5, 100, 470,  11, 390, 390,  15, 585, 385,  19, 820, 445,
+};
+constexpr int32_t kPirateBEmpty[] = {
+    48, 640, 399,  49, 585, 385,  53, 390, 390,  59, 100, 470,  60, 40, 490,  63, -150, 553,
+};
+constexpr int32_t kPirateBLoaded2[] = {
+    72, 105, 469,  78, 390, 390,  82, 585, 385,  86, 760, 430,
+};
+constexpr TrackRun kPirateBRuns[] = {
+    Route(3, 19, kPirateBLoaded1), F(3, 19, Cycle(kCarryShort)),
+    Route(48, 63, kPirateBEmpty), F(48, 63, Cycle(kReturn)),
+    Route(72, 86, kPirateBLoaded2), F(72, 86, Cycle(kCarry)),
+};
+
+constexpr int32_t kPirateCLoaded1[] = {
+    9, 50, 487,  10, 100, 470,  15, 390, 390,  19, 585, 385,  24, 790, 437,
+};
+constexpr int32_t kPirateCEmpty[] = {
+    38, 640, 399,  39, 585, 385,  43, 390, 390,  50, 115, 465,
+};
+constexpr int32_t kPirateCLoaded2[] = {
+    70, 170, 451,  74, 390, 390,  78, 585, 385,  82, 790, 437,
+};
+constexpr TrackRun kPirateCRuns[] = {
+    Route(9, 24, kPirateCLoaded1), F(9, 24, Cycle(kCarry)),
+    Route(38, 50, kPirateCEmpty), F(38, 50, Cycle(kReturn)),
+    Route(70, 82, kPirateCLoaded2), F(70, 82, Cycle(kCarry)),
+};
+
+constexpr CastMember kCast[kCastCount] = {
+    {10, Track(kUnionJackRuns), false},
+    {11, Track(kJollyRogerRuns), false},
+    {16, Track(kHoleRuns), false},
+    {27, Track(kPlankRuns), false},
+    {17, Track(kFencerRuns), false},
+    {18, {nullptr, 0}, false},  // went overboard in the fight
+    {19, Track(kSailorBRuns), false},
+    {20, Track(kSailorCRuns), false},
+    {21, Track(kSailorDRuns), false},
+    {22, Track(kRedCoatRuns), false},
+    {23, Track(kPirateARuns), false},
+    {24, Track(kPirateBRuns), false},
+    {25, Track(kPirateCRuns), false},
+};
+
+// The fencer lies over two of the other bodies; the pirates walk over all.
+constexpr int8_t kOrder[] = {
+    kUnionJack, kJollyRoger, kHole, kPlank, kSailorA, kSailorB, kFencer, kSailorC, kSailorD,
+    kRedCoat, kPirateA, kPirateB, kPirateC,
+};
+constexpr DrawOrder kOrders[] = {{1, kOrder, kCastCount}};
+
+constexpr BloodSwap kBlood[] = {
+    {kFencer, 8, 9, 0},
+    {kSailorB, 18, 19, 2},
+    {kSailorC, 16, 17, 0},
+    {kSailorD, 18, 19, 2},
+};
+
+constexpr int32_t kCueMarks[] = {
+    8, 17, 0,
+    14, 68, 0,
+};
+// One spare entry after the last frame.
+constexpr auto kCues = CueTable<kLength + 2>(kCueMarks);
+
+Keyframe Tracks[kCastCount][kLength + 1];
+
+}  // namespace
+
+const SceneScript Scene5Script = {
+    5, 1, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 1, kBlood, 4,
+    kCues.data(), int(kCues.size()), kEndDissolve, 6, false,
+};

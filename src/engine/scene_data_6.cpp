@@ -1,0 +1,99 @@
+// Scene 6: on the open sea the galleon fires two broadsides, the brig goes
+// down (its hull vanishes, its rig and ensign sink behind a band of waves)
+// and the galleon sails off to the right.
+
+#include "engine/scenes.h"
+
+namespace {
+
+using namespace tracks;
+
+constexpr int kLength = 155;
+enum Cast : int8_t {
+    kBrig, kRig, kEnsign, kWaves, kGalleon, kJollyRoger,
+    kGun1, kGun2, kGun3, kGun4, kGun5, kGun6, kCastCount
+};
+
+// The brig rocks by one pixel each way around (180, 141).
+constexpr int32_t kRockX[] = {180, 180, 181, 181, 181, 180, 180, 180, 179, 179, 179, 180};
+constexpr int32_t kRockY[] = {141, 141, 140, 140, 140, 141, 141, 141, 142, 142, 142, 141};
+// The galleon drifts up one pixel every 32 frames over a one-pixel swell.
+constexpr int32_t kGalleonSwell[] = {0, 0, 0, 0, -1, -1, -1, -1};
+constexpr int32_t kWave[] = {0, 1};
+
+constexpr TrackRun kBrigRuns[] = {
+    X(1, 19, Cycle(kRockX)), Y(1, 19, Cycle(kRockY)), F(1, 19, Hold(0)),
+};
+constexpr TrackRun kRigRuns[] = {
+    X(20, 40, Hold(235)), Y(20, 21, Hold(270)), Y(22, 40, Line(280, 10)), F(20, 40, Hold(0)),
+};
+constexpr TrackRun kEnsignRuns[] = {
+    Follow(1, 19, kBrig, 320, 3),
+    X(20, 40, Hold(595)), Y(20, 21, Hold(290)), Y(22, 40, Line(300, 10)),
+    F(1, 40, Cycle(kWave)),
+};
+constexpr TrackRun kWavesRuns[] = {Pose(20, 40, 194, 475, 0)};
+constexpr TrackRun kGalleonRuns[] = {
+    X(1, 24, Hold(300)), X(25, kLength, Line(303, 3)),
+    Y(1, kLength, Swell(130, -1, 32, kGalleonSwell)),
+    F(1, kLength, Hold(0)),
+};
+constexpr TrackRun kJollyRogerRuns[] = {
+    Follow(1, kLength, kGalleon, 6, 100),
+    F(1, kLength, Cycle(kWave)),
+};
+
+// One gun of both broadsides: flash (1) at (x, 429) on frames 5-6 and
+// 17-18; then the puff (0) starts 10 left and nLift higher and climbs nRise
+// a frame for ten frames.
+constexpr std::array<TrackRun, 8> Broadsides(int32_t x, int32_t nLift, int32_t nRise) {
+    return {{
+        Pose(5, 6, x, 429, 1),
+        X(7, 16, Line(x - 10, -10)), Y(7, 16, Line(429 - nLift, -nRise)), F(7, 16, Hold(0)),
+        Pose(17, 18, x, 429, 1),
+        X(19, 28, Line(x - 10, -10)), Y(19, 28, Line(429 - nLift, -nRise)), F(19, 28, Hold(0)),
+    }};
+}
+constexpr auto kGun1Runs = Broadsides(410, 10, 10);
+constexpr auto kGun2Runs = Broadsides(440, 8, 7);
+constexpr auto kGun3Runs = Broadsides(470, 3, 5);
+constexpr auto kGun4Runs = Broadsides(500, 11, 13);
+constexpr auto kGun5Runs = Broadsides(530, 6, 9);
+constexpr auto kGun6Runs = Broadsides(560, 9, 12);
+
+constexpr CastMember kCast[kCastCount] = {
+    {0, Track(kBrigRuns), false},
+    {29, Track(kRigRuns), false},
+    {2, Track(kEnsignRuns), false},
+    {30, Track(kWavesRuns), false},
+    {1, Track(kGalleonRuns), false},
+    {3, Track(kJollyRogerRuns), false},
+    {4, Track(kGun1Runs), false},
+    {5, Track(kGun2Runs), false},
+    {6, Track(kGun3Runs), false},
+    {7, Track(kGun4Runs), false},
+    {8, Track(kGun5Runs), false},
+    {9, Track(kGun6Runs), false},
+};
+
+// The waves cover what has sunk; the galleon covers its own gunfire.
+constexpr int8_t kOrder[] = {
+    kBrig, kRig, kEnsign, kWaves, kGun1, kGun2, kGun3, kGun4, kGun5, kGun6, kGalleon, kJollyRoger,
+};
+constexpr DrawOrder kOrders[] = {{1, kOrder, kCastCount}};
+
+constexpr int32_t kCueMarks[] = {
+    11, 5, 17, 0,
+    15, 25, 0,
+    13, 50, 100, 0,
+};
+constexpr auto kCues = CueTable<kLength + 1>(kCueMarks);
+
+Keyframe Tracks[kCastCount][kLength + 1];
+
+}  // namespace
+
+const SceneScript Scene6Script = {
+    6, 0, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 1, nullptr, 0,
+    kCues.data(), int(kCues.size()), kEndDissolve, 1, true,
+};

@@ -1,0 +1,169 @@
+// Scene 7: while the smoke drifts away the kraken's head rises between the
+// hulls, first behind the ships' sides and then in front of them; its eyes
+// blink, tentacles come over the pirate ship's rail and around its mast,
+// and both crews fall back.
+
+#include "engine/scenes.h"
+
+namespace {
+
+using namespace tracks;
+
+constexpr int kLength = 85;
+enum Cast : int8_t {
+    kUnionJack, kJollyRoger, kHead, kSmokeA, kSmokeB, kHole, kNavySide, kPirateSide, kPlank,
+    kWater, kFencer, kSailorA, kSailorB, kSailorC, kSailorD, kEyes, kTip, kCurl, kWound,
+    kWrithe, kMastCurl, kRedCoat, kPirateA, kPirateB, kPirateC, kCastCount
+};
+
+constexpr int32_t kWave[] = {0, 1};
+
+constexpr TrackRun kUnionJackRuns[] = {Pose(1, kLength, 114, 172, 0), F(1, kLength, Cycle(kWave))};
+constexpr TrackRun kJollyRogerRuns[] = {Pose(1, kLength, 598, 146, 0), F(1, kLength, Cycle(kWave))};
+constexpr TrackRun kHeadRuns[] = {
+    Pose(1, 1, 380, 480, 0), Pose(2, 2, 380, 420, 0), Pose(3, 3, 380, 360, 0),
+    Pose(4, 13, 380, 300, 0), Pose(14, 21, 370, 240, 0), Pose(22, kLength, 362, 209, 0),
+};
+constexpr TrackRun kSmokeARuns[] = {X(1, 17, Line(202, -10)), Y(1, 17, Line(96, -10)), F(1, 17, Hold(1))};
+constexpr TrackRun kSmokeBRuns[] = {X(1, 29, Line(330, -10)), Y(1, 29, Line(146, -10)), F(1, 29, Hold(0))};
+constexpr TrackRun kHoleRuns[] = {Pose(1, kLength, 15, 22, 0)};
+constexpr TrackRun kNavySideRuns[] = {Pose(1, kLength, 352, 274, 0)};
+constexpr TrackRun kPirateSideRuns[] = {Pose(1, 41, 560, 300, 0)};
+constexpr TrackRun kPlankRuns[] = {Pose(1, kLength, 445, 535, 0)};
+constexpr TrackRun kWaterRuns[] = {Pose(1, kLength, 472, 526, 0)};
+
+// The navy crew falls back to the left.
+constexpr TrackRun kFencerRuns[] = {
+    Pose(1, 37, 276, 280, 7), F(16, 16, Hold(4)),
+    Pose(38, 38, 250, 290, 6), Pose(39, 71, 246, 320, 6), Pose(72, kLength, 200, 340, 6),
+};
+constexpr TrackRun kSailorARuns[] = {
+    Pose(1, 20, 222, 355, 13), Pose(21, 21, 190, 355, 6), Pose(22, 39, 180, 345, 6),
+    Pose(40, 68, 150, 345, 6), Pose(69, kLength, 90, 310, 12),
+};
+constexpr TrackRun kSailorBRuns[] = {
+    Pose(1, kLength, 110, 380, 9), F(1, 19, Hold(13)), X(24, 69, Hold(150)),
+    Pose(70, kLength, 90, 390, 9),
+};
+constexpr TrackRun kSailorCRuns[] = {
+    Pose(1, kLength, 45, 412, 9), F(1, 17, Hold(12)), X(19, 22, Hold(70)), X(23, 68, Hold(100)),
+    X(69, kLength, Hold(40)),
+};
+constexpr TrackRun kSailorDRuns[] = {
+    Pose(1, kLength, 242, 425, 9), X(17, 36, Hold(262)), X(37, 70, Hold(222)),
+    Pose(71, kLength, 150, 435, 9),
+};
+
+// The eyes overlay sits on the head; it blinks, and is hidden while the
+// head's own painted eyes show.
+constexpr TrackRun kEyesRuns[] = {
+    Follow(15, kLength, kHead, 88, 172),
+    F(15, 25, Hold(0)), F(26, 27, Hold(1)), F(28, 29, Hold(0)),
+    F(63, 64, Hold(1)), F(67, 74, Hold(0)),
+};
+constexpr TrackRun kCurlRuns[] = {Pose(42, 58, 565, 349, 0), Pose(76, kLength, 565, 349, 0)};
+constexpr TrackRun kWoundRuns[] = {Pose(35, kLength, 696, 121, 0)};
+// The writhing tentacle swaps its two poses every two to four frames and
+// twice coils up tight (pose 2).
+constexpr int32_t kWrithePoses[] = {
+    0, 0, 1, 1, 1, 0, 0, 0, 0, 1, 1, 0, 0, 0, 1, 1, 1, 1, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, 1,
+    0, 0, 1, 1, 1, 1, 0,
+};
+constexpr TrackRun kWritheRuns[] = {
+    X(42, kLength, Hold(520)), Y(42, kLength, Cycle(kWrithePoses, 1, 140)),
+    F(42, kLength, Cycle(kWrithePoses)),
+    Pose(77, 79, 517, 143, 2), Pose(83, kLength, 517, 143, 2),
+};
+constexpr TrackRun kMastCurlRuns[] = {Pose(34, kLength, 623, 220, 0)};
+
+// The pirates brandish their swords at the head, then give way to the right
+// as the tentacles come over their rail.
+constexpr int32_t kRedCoatWay[] = {
+    1, 585, 240,  14, 585, 240,  22, 566, 250,  30, 548, 262,  40, 575, 272,
+    50, 594, 283,  62, 580, 276,  74, 560, 268,  85, 590, 280,
+};
+constexpr int32_t kRedCoatPoses[] = {2, 3, 0, 3};
+constexpr TrackRun kRedCoatRuns[] = {
+    Route(1, kLength, kRedCoatWay),
+    F(1, 14, Hold(6)), F(15, 21, Hold(4)), F(22, kLength, Cycle(kRedCoatPoses, 3)),
+};
+constexpr int32_t kPirateAWay[] = {
+    1, 562, 315,  12, 562, 315,  24, 575, 302,  36, 590, 290,  50, 605, 285,  64, 585, 300,
+    76, 600, 320,  85, 605, 325,
+};
+constexpr int32_t kPirateAPoses[] = {4, 5, 6, 7, 8, 9, 8, 5};
+constexpr TrackRun kPirateARuns[] = {
+    Route(1, kLength, kPirateAWay), F(1, 12, Hold(11)), F(13, kLength, Cycle(kPirateAPoses, 3)),
+};
+constexpr int32_t kPirateBWay[] = {
+    1, 600, 380,  20, 585, 380,  40, 600, 383,  60, 610, 385,  85, 605, 385,
+};
+constexpr int32_t kPirateBPoses[] = {4, 8, 9, 8};
+constexpr TrackRun kPirateBRuns[] = {
+    Route(1, kLength, kPirateBWay), F(1, 10, Hold(11)), F(11, kLength, Cycle(kPirateBPoses, 4)),
+};
+constexpr int32_t kPirateCWay[] = {
+    1, 550, 430,  10, 520, 440,  25, 560, 445,  40, 600, 420,  55, 635, 400,  70, 610, 410,
+    85, 630, 405,
+};
+constexpr int32_t kPirateCPoses[] = {4, 5, 6, 7, 8, 9};
+constexpr TrackRun kPirateCRuns[] = {
+    Route(1, kLength, kPirateCWay), F(1, kLength, Cycle(kPirateCPoses, 2)),
+};
+
+constexpr CastMember kCast[kCastCount] = {
+    {10, Track(kUnionJackRuns), false},
+    {11, Track(kJollyRogerRuns), false},
+    {40, Track(kHeadRuns), false},
+    {14, Track(kSmokeARuns), false},
+    {15, Track(kSmokeBRuns), false},
+    {16, Track(kHoleRuns), false},
+    {35, Track(kNavySideRuns), false},
+    {36, Track(kPirateSideRuns), false},
+    {27, Track(kPlankRuns), false},
+    {37, Track(kWaterRuns), false},
+    {17, Track(kFencerRuns), false},
+    {18, Track(kSailorARuns), false},
+    {19, Track(kSailorBRuns), false},
+    {20, Track(kSailorCRuns), false},
+    {21, Track(kSailorDRuns), false},
+    {38, Track(kEyesRuns), false},
+    {46, {nullptr, 0}, false},  // this tip stays below for the whole scene
+    {42, Track(kCurlRuns), false},
+    {43, Track(kWoundRuns), false},
+    {44, Track(kWritheRuns), false},
+    {45, Track(kMastCurlRuns), false},
+    {22, Track(kRedCoatRuns), false},
+    {23, Track(kPirateARuns), false},
+    {24, Track(kPirateBRuns), false},
+    {25, Track(kPirateCRuns), false},
+};
+
+// Up to frame 35 the head rises behind the smoke, the ships' sides, the
+// water between the hulls and the plank; from frame 36 it is in front.
+constexpr int8_t kBehind[] = {
+    kUnionJack, kJollyRoger, kHead, kSmokeA, kSmokeB, kHole, kNavySide, kPirateSide, kWater,
+    kPlank, kFencer, kSailorA, kSailorB, kSailorC, kSailorD, kEyes, kTip, kCurl, kWound,
+    kMastCurl, kWrithe, kRedCoat, kPirateA, kPirateB, kPirateC,
+};
+constexpr int8_t kInFront[] = {
+    kUnionJack, kJollyRoger, kSmokeA, kSmokeB, kHole, kNavySide, kPirateSide, kWater, kPlank,
+    kHead, kFencer, kSailorA, kSailorB, kSailorC, kSailorD, kEyes, kTip, kCurl, kWound,
+    kMastCurl, kWrithe, kRedCoat, kPirateA, kPirateB, kPirateC,
+};
+constexpr DrawOrder kOrders[] = {{1, kBehind, kCastCount}, {36, kInFront, kCastCount}};
+
+constexpr int32_t kCueMarks[] = {
+    16, 7, 0,
+    10, 44, 45, 47, 48, 50, 51, 54, 55, 56, 78, 79, 80, 81, 82, 83, 84, 0,
+};
+constexpr auto kCues = CueTable<kLength + 1>(kCueMarks);
+
+Keyframe Tracks[kCastCount][kLength + 1];
+
+}  // namespace
+
+const SceneScript Scene7Script = {
+    7, 1, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 2, nullptr, 0,
+    kCues.data(), int(kCues.size()), kEndDissolve, 8, false,
+};
