@@ -1,0 +1,504 @@
+// The scripted scenes played through the real frame step on the fake host:
+// the sequence of scenes, the branch at the end of the crews' face-off, the
+// blood rule, the drawing orders, erasing, the cue tables and the
+// first-time-only switch-off; and the whole show at several screen sizes.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "audio/sound.h"
+#include "core_support.h"
+#include "engine/actors.h"
+#include "engine/scenes.h"
+#include "engine/sequencer.h"
+#include "gfx/catalogue.h"
+#include "gfx/frame_buffer.h"
+#include "gfx/sprite_store.h"
+
+namespace {
+
+constexpr int kPirates = 4;
+constexpr int kKraken = 7;
+constexpr int kBackdropOfScene[9] = {-1, 0, 0, 1, 1, 1, 0, 1, 0};
+
+// A clock value whose outcome draw gives nOutcome at the given chance.
+uint32_t TickFor(int nOutcome, int nKrakenChance = 50) {
+    for (uint32_t t = 0;; ++t) {
+        SeedRandom(t);
+        if (OutcomeForRandom(NextRandom(), nKrakenChance) == nOutcome) return t;
+    }
+}
+
+const LoadListEntry& EntryOfSlot(int nSlot) {
+    for (const LoadListEntry& e : LoadList)
+        if (e.nActorSlot == nSlot) return e;
+    ADD_FAILURE() << "no load-list row for slot " << nSlot;
+    return LoadList[0];
+}
+
+// One frame step as the host sees it.
+struct StepRecord {
+    int nScene;
+    int nFrame;  // nSceneFrame during the step
+    int nResult;
+};
+
+// Loads the real generated pictures when the asset folder has them all;
+// otherwise the synthetic pictures of the catalogue's sizes.
+bool AddRealPictures() {
+    for (const LoadListEntry& e : LoadList) {
+        const std::string szPath =
+            std::string(HARBORGAST_ASSET_DIR) + "/bitmap" + std::to_string(e.nResourceId) + ".bmp";
+        std::FILE* pFile = std::fopen(szPath.c_str(), "rb");
+        if (!pFile) return false;
+        std::vector<uint8_t> bytes;
+        uint8_t buffer[65536];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pFile)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+        std::fclose(pFile);
+        if (bytes.size() <= 14) return false;
+        // A resource holds the packed DIB: the file less its 14-byte header.
+        AddFakeResource(kHostResourceBitmap, e.nResourceId, std::vector<uint8_t>(bytes.begin() + 14, bytes.end()));
+    }
+    return true;
+}
+
+class ScenesTest : public CoreTest {
+protected:
+    void StartStage(int nWidth, int nHeight, bool bBlood = true, bool bRealArt = false) {
+        if (!bRealArt || !AddRealPictures()) {
+            FakeHost.resources.clear();
+            AddLoadListPictures();
+        }
+        RunFlags.bShowBlood = bBlood;
+        ASSERT_TRUE(LoadBitmaps(FakeWindow()));
+        ASSERT_TRUE(CreateFrameBuffer(FakeWindow(), nWidth, nHeight));
+        Show.bStartGuard = false;
+        ExpandSceneTracks();
+    }
+
+    StepRecord Step() {
+        StepRecord r = {nScene_, Sequencer.nSceneFrame, 0};
+        r.nResult = ShowFrameStep(FakeWindow(), nScene_);
+        nScene_ = r.nResult;
+        return r;
+    }
+
+    // Runs frame steps until scene nScene has drawn frame nFrame.
+    void RunTo(int nScene, int nFrame) {
+        for (int i = 0; i < 5000; ++i) {
+            const StepRecord r = Step();
+            if (r.nScene == nScene && r.nFrame == nFrame) return;
+        }
+        FAIL() << "scene " << nScene << " frame " << nFrame << " never ran";
+    }
+
+    // The frame buffer's view holds nothing but the backdrop.
+    bool ViewIsBackdrop(int nBackdrop) const {
+        const Backdrop& b = SpriteStore.backdrops[nBackdrop];
+        for (int y = 0; y < StageView.nViewHeight; ++y) {
+            const uint8_t* pFrame = FrameBuffer.pPixels + size_t(y) * FrameBuffer.nWidth;
+            const uint8_t* pBack = b.pPixels + size_t(b.nSourceY + y) * b.nWidth + b.nSourceX;
+            if (std::memcmp(pFrame, pBack, size_t(StageView.nViewWidth)) != 0) return false;
+        }
+        return true;
+    }
+
+    // The picture that the synthetic pictures must give: the backdrop, then
+    // each listed slot as an opaque box of its frame's art (its top-left
+    // pixel is the key), clipped like the drawing code, in the listed order.
+    void ExpectComposite(int nBackdrop, const std::vector<int>& slots) const {
+        const Backdrop& b = SpriteStore.backdrops[nBackdrop];
+        std::vector<uint8_t> expected(size_t(FrameBuffer.nWidth) * FrameBuffer.nHeight);
+        for (int y = 0; y < StageView.nViewHeight; ++y)
+            for (int x = 0; x < StageView.nViewWidth; ++x)
+                expected[size_t(y) * FrameBuffer.nWidth + x] =
+                    b.pPixels[size_t(b.nSourceY + y) * b.nWidth + b.nSourceX + x];
+        for (int nSlot : slots) {
+            const Actor& a = ActorTable.slots[nSlot];
+            if (a.nFrame < 0) continue;
+            const uint8_t nArt = ArtOf(EntryOfSlot(nSlot).nResourceId, a.nFrame);
+            for (int r = 0; r < a.nFrameHeight; ++r) {
+                for (int c = 0; c < a.nFrameWidth; ++c) {
+                    const int px = a.x + c, py = a.y + r;
+                    if (px <= 0 || py <= 0 || px >= FrameBuffer.nWidth || py >= FrameBuffer.nHeight ||
+                        px >= SpriteStore.nStageWidth || py >= SpriteStore.nStageHeight || (r == 0 && c == 0))
+                        continue;
+                    expected[size_t(py) * FrameBuffer.nWidth + px] = nArt;
+                }
+            }
+        }
+        int nWrong = 0;
+        for (int y = 0; y < StageView.nViewHeight; ++y)
+            for (int x = 0; x < StageView.nViewWidth; ++x)
+                if (FramePixel(x, y) != expected[size_t(y) * FrameBuffer.nWidth + x]) ++nWrong;
+        EXPECT_EQ(nWrong, 0) << "scene " << Sequencer.nLastScene << " pixels off the expected picture";
+    }
+
+    int nScene_ = 1;
+};
+
+// ---- The sequence ---------------------------------------------------------
+
+struct SceneRun {
+    int nScene;
+    int nFrames;
+};
+
+// Collapses steps into runs of one scene, checking that each run counts its
+// frames 1, 2, 3, ...
+std::vector<SceneRun> RunsOf(const std::vector<StepRecord>& steps) {
+    std::vector<SceneRun> runs;
+    for (const StepRecord& s : steps) {
+        if (runs.empty() || runs.back().nScene != s.nScene || s.nFrame == 1) runs.push_back({s.nScene, 0});
+        ++runs.back().nFrames;
+        EXPECT_EQ(s.nFrame, runs.back().nFrames) << "scene " << s.nScene;
+    }
+    return runs;
+}
+
+TEST_F(ScenesTest, EachBranchRunsItsScenesForTheirLengthsAndLoops) {
+    struct Case {
+        int nOutcome;
+        int nCycleFrames;
+        std::vector<SceneRun> runs;
+        int nCues;
+    };
+    const Case cases[] = {
+        {kPirates, 906,
+         {{1, 273}, {0, 5}, {2, 197}, {0, 5}, {3, 32}, {4, 129}, {5, 100}, {0, 5}, {6, 155}, {0, 5}},
+         4 + 26 + 5 + 56 + 2 + 5},
+        {kKraken, 827,
+         {{1, 273}, {0, 5}, {2, 197}, {0, 5}, {3, 32}, {7, 85}, {0, 5}, {8, 220}, {0, 5}},
+         4 + 26 + 5 + 17 + 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nOutcome);
+        CoreTest::TearDown();
+        CoreTest::SetUp();
+        nScene_ = 1;
+        StartStage(800, 600);
+        RunFlags.bSoundOn = true;
+        FakeHost.nTickCount = TickFor(c.nOutcome);
+
+        std::vector<StepRecord> steps;
+        for (int i = 0; i < 2 * c.nCycleFrames; ++i) steps.push_back(Step());
+        EXPECT_EQ(nScene_, 1) << "a new cycle starts after the two";
+        EXPECT_EQ(FakeCalls("Wave(").size(), size_t(2 * c.nCues));
+
+        const std::vector<SceneRun> runs = RunsOf(steps);
+        ASSERT_EQ(runs.size(), 2 * c.runs.size());
+        for (size_t i = 0; i < runs.size(); ++i) {
+            EXPECT_EQ(runs[i].nScene, c.runs[i % c.runs.size()].nScene) << "run " << i;
+            EXPECT_EQ(runs[i].nFrames, c.runs[i % c.runs.size()].nFrames) << "run " << i;
+        }
+    }
+}
+
+TEST_F(ScenesTest, EndsSetTheRegistersThatTheDissolveReads) {
+    StartStage(640, 480);
+    FakeHost.nTickCount = TickFor(kPirates);
+    // scene, its last frame, nLastScene and nNextScene after it, its result
+    struct End {
+        int nScene, nLast, nLastScene, nNextScene, nResult;
+    };
+    const End ends[] = {
+        {1, 273, 1, 2, 0}, {2, 197, 2, 3, 0}, {3, 32, 3, 3, kPirates}, {4, 129, 4, 3, 5},
+        {5, 100, 5, 6, 0}, {6, 155, 6, 1, 0},
+    };
+    for (const End& e : ends) {
+        SCOPED_TRACE(e.nScene);
+        StepRecord r{};
+        do r = Step(); while (r.nScene != e.nScene || r.nFrame != e.nLast);
+        EXPECT_EQ(r.nResult, e.nResult);
+        EXPECT_EQ(Sequencer.nLastScene, e.nLastScene);
+        EXPECT_EQ(Sequencer.nNextScene, e.nNextScene);
+        EXPECT_EQ(Sequencer.nSceneFrame, 1) << "the follower starts at frame 1";
+    }
+    FakeHost.nTickCount = TickFor(kKraken);
+    const End krakenEnds[] = {{3, 32, 3, 3, kPirates}, {7, 85, 7, 8, 0}, {8, 220, 8, 1, 0}};
+    for (const End& e : krakenEnds) {
+        SCOPED_TRACE(e.nScene);
+        StepRecord r{};
+        do r = Step(); while (r.nScene != e.nScene || r.nFrame != e.nLast);
+        EXPECT_EQ(Sequencer.nLastScene, e.nLastScene);
+        EXPECT_EQ(Sequencer.nNextScene, e.nNextScene);
+        if (e.nScene != 3) EXPECT_EQ(r.nResult, e.nResult);
+    }
+}
+
+TEST_F(ScenesTest, TheBranchIsTheOutcomeCurrentWhenTheFaceOffsLastFrameBegan) {
+    StartStage(800, 600);
+    FakeHost.nTickCount = TickFor(kPirates);
+    RunTo(3, 31);
+    // Frame 32 runs under the pirates' outcome; the draw of the next step
+    // (kraken) must not change the branch already taken.
+    EXPECT_EQ(Sequencer.nOutcomeScene, kPirates);
+    const StepRecord last = Step();
+    EXPECT_EQ(last.nResult, kPirates);
+    EXPECT_FALSE(Sequencer.bOutcomeDrawn);
+    FakeHost.nTickCount = TickFor(kKraken);
+    const StepRecord next = Step();
+    EXPECT_EQ(next.nScene, kPirates);
+    EXPECT_EQ(next.nFrame, 1);
+    EXPECT_EQ(Sequencer.nOutcomeScene, kKraken) << "the new draw decides the next cycle";
+    RunTo(3, 32);
+    EXPECT_EQ(nScene_, kKraken);
+}
+
+// ---- Blood ----------------------------------------------------------------
+
+TEST_F(ScenesTest, BloodRuleShowsCleanBodiesAndNoSpatterWhenBloodIsOff) {
+    for (bool bBlood : {true, false}) {
+        SCOPED_TRACE(bBlood);
+        CoreTest::TearDown();
+        CoreTest::SetUp();
+        nScene_ = 1;
+        StartStage(800, 600, bBlood);
+        FakeHost.nTickCount = TickFor(kPirates);
+        const Actor& fencer = ActorTable.slots[17];
+        const Actor& spatter = ActorTable.slots[28];
+        bool bSpatterShown = false, bBloodyPose = false;
+        // Two passes: the rewrite made in the first must hold in the second.
+        for (int nPass = 0; nPass < 2; ++nPass) {
+            RunTo(4, 35);
+            bSpatterShown |= spatter.nFrame >= 0 && spatter.x != 0;
+            RunTo(4, 129);
+            EXPECT_EQ(fencer.nFrame, bBlood ? 8 : 0) << "the fencer falls on the last frame";
+            for (int i = 0; i < 100; ++i) {
+                const StepRecord r = Step();
+                ASSERT_EQ(r.nScene, 5);
+                for (int nSlot : {17, 19, 20, 21}) {
+                    const int nFrame = ActorTable.slots[nSlot].nFrame;
+                    bBloodyPose |= nSlot == 17 ? nFrame >= 8 : nFrame >= 16;
+                }
+                if (r.nFrame == 14) EXPECT_EQ(fencer.nFrame, bBlood ? 8 : 0);
+                if (r.nFrame == 15) EXPECT_EQ(fencer.nFrame, bBlood ? 9 : 0);
+            }
+            EXPECT_EQ(ActorTable.slots[19].nFrame, bBlood ? 19 : 2);
+            EXPECT_EQ(ActorTable.slots[20].nFrame, bBlood ? 17 : 0);
+            EXPECT_EQ(ActorTable.slots[21].nFrame, bBlood ? 19 : 2);
+        }
+        EXPECT_EQ(bSpatterShown, bBlood);
+        EXPECT_EQ(bBloodyPose, bBlood);
+    }
+}
+
+// ---- Drawing orders -------------------------------------------------------
+
+// Scene 4's drawing orders by slot; the spatter only with blood.
+std::vector<int> FightOrder(int f, bool bBlood) {
+    std::vector<int> order = {10, 11, 16, 14, 15, 12, 13};
+    if (f <= 31 || (f >= 59 && f <= 71))
+        order.insert(order.end(), {17, 18, 19, 20, 21, 27, 22, 23});
+    else if (f <= 58)
+        order.insert(order.end(), {17, 18, 19, 21, 27, 22, 23, 20});
+    else
+        order.insert(order.end(), {18, 19, 21, 27, 22, 23, 17, 20});
+    order.insert(order.end(), {24, 25, 26});
+    if (bBlood) order.push_back(28);
+    return order;
+}
+
+TEST_F(ScenesTest, SwordFightDrawsInTheOrderOfEachFrame) {
+    for (bool bBlood : {true, false}) {
+        SCOPED_TRACE(bBlood);
+        CoreTest::TearDown();
+        CoreTest::SetUp();
+        nScene_ = 1;
+        StartStage(1024, 768, bBlood);
+        FakeHost.nTickCount = TickFor(kPirates);
+        int nChecked = 0;
+        // Around every switch, and on the frames of the spatter.
+        const std::vector<int> frames = {1, 31, 32, 35, 53, 58, 59, 67, 71, 72, 123, 129};
+        FakeHost.onPresent = [&] {
+            const int f = Sequencer.nSceneFrame;
+            if (nScene_ != 4 || std::find(frames.begin(), frames.end(), f) == frames.end()) return;
+            SCOPED_TRACE(f);
+            ExpectComposite(1, FightOrder(f, bBlood));
+            ++nChecked;
+        };
+        RunTo(4, 129);
+        EXPECT_EQ(nChecked, int(frames.size()));
+    }
+}
+
+TEST_F(ScenesTest, KrakenHeadIsBehindTheShipsSidesOnFrame35AndInFrontOnFrame36) {
+    StartStage(800, 600);
+    FakeHost.nTickCount = TickFor(kKraken);
+    // A point covered by the head and the navy ship's side and by nothing
+    // drawn after them on these frames.
+    const int x = 460, y = 300;  // the stage fills the frame buffer at 800 x 600
+    int nChecked = 0;
+    FakeHost.onPresent = [&] {
+        const int f = Sequencer.nSceneFrame;
+        if (nScene_ != 7 || (f != 35 && f != 36)) return;
+        std::vector<int> order = f == 35 ? std::vector<int>{10, 11, 40, 14, 15, 16, 35, 36, 37, 27}
+                                         : std::vector<int>{10, 11, 14, 15, 16, 35, 36, 37, 27, 40};
+        order.insert(order.end(), {17, 18, 19, 20, 21, 38, 46, 42, 43, 45, 44, 22, 23, 24, 25});
+        EXPECT_EQ(FramePixel(x, y), f == 35 ? ArtOf(202, 0) : ArtOf(198, 0)) << "frame " << f;
+        ExpectComposite(1, order);
+        ++nChecked;
+    };
+    RunTo(7, 36);
+    EXPECT_EQ(nChecked, 2);
+}
+
+// ---- Erasing and screen sizes ---------------------------------------------
+
+// Several cycles of the real show: after every frame but a scene's last the
+// cast has been erased, so the view holds the bare backdrop whatever was
+// shown or hidden; the run is clean under the sanitizers at every size.
+TEST_F(ScenesTest, WholeShowErasesEveryFrameAtEveryScreenSize) {
+    const int sizes[][2] = {{640, 480}, {800, 600}, {1023, 767}, {1920, 1080}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(std::to_string(size[0]) + "x" + std::to_string(size[1]));
+        CoreTest::TearDown();
+        CoreTest::SetUp();
+        nScene_ = 1;
+        StartStage(size[0], size[1], true, true);
+        RunFlags.bSoundOn = true;
+        RunFlags.nKrakenChance = 50;
+        int nCycles = 0, nUnerased = 0;
+        bool bSawScene[9] = {};
+        while (nCycles < 3) {
+            FakeHost.nTickCount += 51;
+            const StepRecord r = Step();
+            bSawScene[r.nScene] = true;
+            if (r.nScene != 0 && r.nResult == r.nScene && !ViewIsBackdrop(kBackdropOfScene[r.nScene]))
+                ++nUnerased;
+            if (r.nScene == 0 && r.nResult == 1) ++nCycles;
+        }
+        EXPECT_EQ(nUnerased, 0);
+        for (int n = 0; n <= 8; ++n) EXPECT_TRUE(bSawScene[n]) << "scene " << n;
+    }
+}
+
+// ---- The first-time-only switch-off ---------------------------------------
+
+TEST_F(ScenesTest, FirstTimeOnlySoundEndsWithTheFirstCycleOfEitherBranch) {
+    struct Case {
+        int nOutcome, nMode, nEndScene, nEndFrame;
+    };
+    const Case cases[] = {
+        {kPirates, kSoundFirstTimeOnly, 6, 155}, {kKraken, kSoundFirstTimeOnly, 8, 220},
+        {kPirates, kSoundOn, 6, 155},            {kKraken, kSoundOn, 8, 220},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.nOutcome) + " mode " + std::to_string(c.nMode));
+        CoreTest::TearDown();
+        CoreTest::SetUp();
+        nScene_ = 1;
+        StartStage(800, 600);
+        RunFlags.nSoundMode = c.nMode;
+        RunFlags.bSoundOn = true;
+        FakeHost.nTickCount = TickFor(c.nOutcome);
+        RunTo(c.nEndScene, c.nEndFrame - 1);
+        EXPECT_TRUE(RunFlags.bSoundOn) << "no other scene ends the sound";
+        Step();
+        EXPECT_EQ(RunFlags.bSoundOn, c.nMode != kSoundFirstTimeOnly);
+        const size_t nWaves = FakeCalls("Wave(").size();
+        RunTo(c.nEndScene, c.nEndFrame);
+        const size_t nLater = FakeCalls("Wave(").size() - nWaves;
+        if (c.nMode == kSoundFirstTimeOnly) {
+            EXPECT_EQ(nLater, 0u) << "the second cycle is silent";
+            EXPECT_FALSE(RunFlags.bMusicWanted);
+        } else {
+            EXPECT_GT(nLater, 0u);
+        }
+    }
+}
+
+// ---- Tracks ---------------------------------------------------------------
+
+TEST(SceneTracks, ShowOnlyFramesOfTheirStripsAndDrawEveryMemberOnce) {
+    ExpandSceneTracks();
+    for (int n = 1; n <= 8; ++n) {
+        SCOPED_TRACE(n);
+        const SceneScript& s = *SceneScripts[n];
+        for (int i = 0; i < s.nCast; ++i) {
+            const Keyframe* track = CastTrack(s, i);
+            EXPECT_EQ(track[0].x | track[0].y | track[0].frame, 0);
+            const int nFrames = EntryOfSlot(s.pCast[i].nSlot).nFrames;
+            for (int f = 1; f <= s.nLength; ++f)
+                EXPECT_LT(track[f].frame, nFrames) << "slot " << s.pCast[i].nSlot << " frame " << f;
+        }
+        EXPECT_EQ(s.pOrders[0].nFromFrame, 1);
+        for (int o = 0; o < s.nOrders; ++o) {
+            std::vector<int> drawn(size_t(s.nCast), 0);
+            for (int k = 0; k < s.pOrders[o].nCount; ++k) ++drawn[size_t(s.pOrders[o].pCast[k])];
+            EXPECT_EQ(drawn, std::vector<int>(size_t(s.nCast), 1)) << "order " << o;
+        }
+    }
+}
+
+// Keyframes that are given exactly: scene, cast position, frame, x, y, strip frame.
+TEST(SceneTracks, HoldTheStatedKeyframes) {
+    ExpandSceneTracks();
+    const int samples[][6] = {
+        {1, 0, 1, 640, 300, 0},    {1, 0, 30, 611, 300, 0},   {1, 0, 273, 489, 300, 0},
+        {1, 0, 8, 633, 298, 0},    {1, 2, 1, 800, 302, 0},    {1, 2, 273, 649, 302, 0},
+        {1, 1, 149, 0, 0, -2},     {1, 1, 150, -320, 148, 1}, {1, 1, 268, 34, 134, 1},
+        {1, 1, 273, 49, 132, 1},   {1, 3, 150, -295, 205, 0}, {1, 3, 273, 74, 189, 1},
+        {2, 0, 9, 276, 140, 0},    {2, 0, 16, 274, 141, 0},   {2, 3, 1, 28, 229, 0},
+        {2, 3, 197, 416, 225, 0},  {2, 1, 195, 410, 125, 0},  {2, 4, 40, 457, 429, 2},
+        {2, 4, 48, 377, 349, 2},   {2, 4, 180, 468, 329, 2},  {2, 5, 56, 335, 424, 1},
+        {2, 5, 59, 325, 412, 0},   {2, 5, 197, 480, 353, 0},  {3, 7, 5, 264, 280, 4},
+        {3, 13, 18, 561, 315, 9},  {3, 17, 32, 445, 535, 0},  {3, 4, 32, 212, 106, 1},
+        {4, 7, 13, 13, 208, 10},   {4, 7, 14, 0, 0, -1},      {4, 6, 129, 60, 355, 8},
+        {4, 8, 93, -5, 330, 19},   {4, 14, 61, 5, 435, 19},   {4, 10, 129, 160, 338, 2},
+        {4, 15, 19, 6, 315, 0},    {4, 17, 37, 55, 470, 0},   {4, 18, 29, 50, -134, 0},
+        {5, 11, 3, -20, 510, 3},   {5, 11, 11, 390, 390, 3},  {5, 11, 19, 820, 445, 3},
+        {5, 11, 20, 0, 0, -1},     {5, 9, 96, 390, 380, 7},   {5, 9, 46, 240, 355, 7},
+        {6, 1, 40, 235, 460, 0},   {6, 2, 40, 595, 480, 1},   {6, 4, 155, 693, 126, 0},
+        {6, 6, 7, 400, 419, 0},    {6, 6, 16, 310, 329, 0},   {6, 9, 16, 400, 301, 0},
+        {6, 11, 18, 560, 429, 1},  {7, 2, 35, 362, 209, 0},   {7, 15, 15, 458, 412, 0},
+        {7, 15, 63, 450, 381, 1},  {7, 3, 17, 42, -64, 1},    {7, 19, 78, 517, 143, 2},
+        {8, 0, 220, -339, 140, 0}, {8, 3, 39, 318, 320, 0},   {8, 3, 47, 318, 480, 0},
+        {8, 6, 47, 457, 696, 0},   {8, 7, 47, 331, 643, 0},   {8, 8, 47, 360, 557, 1},
+        {8, 9, 47, 586, 571, 2},   {8, 9, 35, 586, 391, 3},   {8, 4, 15, 304, 200, 0},
+    };
+    for (const auto& k : samples) {
+        const Keyframe key = CastTrack(*SceneScripts[k[0]], k[1])[k[2]];
+        EXPECT_EQ(key.x, k[3]) << "scene " << k[0] << " cast " << k[1] << " frame " << k[2];
+        EXPECT_EQ(key.y, k[4]) << "scene " << k[0] << " cast " << k[1] << " frame " << k[2];
+        EXPECT_EQ(key.frame, k[5]) << "scene " << k[0] << " cast " << k[1] << " frame " << k[2];
+    }
+}
+
+// ---- Cue tables -----------------------------------------------------------
+
+TEST(SceneCueTables, HoldTheCuesOfEveryScene) {
+    const int nCueCounts[9] = {0, 4, 26, 5, 56, 2, 5, 17, 4};
+    int nTotal = 0;
+    for (int n = 1; n <= 8; ++n) {
+        const SceneScript& s = *SceneScripts[n];
+        EXPECT_EQ(s.nCues, s.nLength + ((n == 5 || n == 8) ? 2 : 1)) << "scene " << n;
+        EXPECT_EQ(s.pCues[0], 0);
+        int nCount = 0;
+        for (int f = 0; f < s.nCues; ++f) {
+            EXPECT_GE(s.pCues[f], 0);
+            EXPECT_LT(s.pCues[f], kCueCount);
+            nCount += s.pCues[f] != 0;
+        }
+        EXPECT_EQ(nCount, nCueCounts[n]) << "scene " << n;
+        nTotal += nCount;
+    }
+    EXPECT_EQ(nTotal, 119);
+    // scene, frame, cue
+    const int samples[][3] = {
+        {1, 1, 13},   {1, 200, 13}, {2, 36, 2},  {2, 188, 2},  {2, 189, 0},  {3, 5, 3},
+        {3, 22, 5},   {4, 5, 9},    {4, 14, 12}, {4, 123, 7},  {4, 120, 6},  {4, 119, 0},
+        {5, 17, 8},   {5, 68, 14},  {6, 17, 11}, {6, 25, 15},  {6, 100, 13}, {7, 7, 16},
+        {7, 56, 10},  {7, 57, 0},   {7, 84, 10}, {7, 85, 0},   {8, 10, 16},  {8, 125, 13},
+    };
+    for (const auto& s : samples)
+        EXPECT_EQ(SceneScripts[s[0]]->pCues[s[1]], s[2]) << "scene " << s[0] << " frame " << s[1];
+}
+
+}  // namespace
