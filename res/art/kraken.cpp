@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "assetgen.h"
+#include "kraken_about.h"
 #include "kraken_rig.h"
 #include "style.h"
 
@@ -130,6 +131,7 @@ const std::vector<ArtPiece>& KrakenArt() {
         {204, PaintTentacleTip, false},    {205, PaintCurlingTentacle, false},
         {206, PaintMastTentacle, false},   {207, PaintWrithingTentacle, false},
         {208, PaintMastCurl, false},
+        {183, PaintAboutArtwork, false},   {184, PaintCredits, false},
     };
     return pieces;
 }
