@@ -25,26 +25,35 @@ constexpr TrackRun kSmokeBRuns[] = {X(1, 29, Line(330, -10)), Y(1, 29, Line(146,
 constexpr TrackRun kHoleRuns[] = {Pose(1, kLength, 15, 22, 0)};
 constexpr TrackRun kPlankRuns[] = {Pose(1, kLength, 445, 535, 0)};
 
-// Sword play: each fighter sways along waypoints while cycling through his
-// strip's fencing poses, a pose every two or three frames.
-constexpr int32_t kNavyFence[] = {3, 4, 5, 6, 7, 8, 9, 8, 5, 4};      // strip 172
-constexpr int32_t kNavyFenceC[] = {1, 5, 6, 7, 8, 9, 7, 6};           // strip 172
-constexpr int32_t kFencerFence[] = {1, 2, 3, 4, 5, 6, 7, 6, 3, 2};    // strip 160
-constexpr int32_t kPirateFence[] = {4, 5, 6, 7, 8, 7, 6, 5};          // strip 163
-constexpr int32_t kRedCoatFence[] = {0, 1, 2, 3, 2, 1};               // strip 162
-constexpr int32_t kPirateWalk[] = {9, 10, 11, 10};                    // strip 163, walking left
-constexpr int32_t kRedCoatIdle[] = {6, 6, 5, 4, 4, 5};
+// Sword play: each pair of fighters runs the same exchange of eight beats,
+// a beat every two frames, started on the same frame: guard, a high cut
+// parried, a low cut, the pirate's cut on a parry, a thrust parried, the
+// pirate's thrust parried low, the navy man driven back. Pirates face left.
+//                                  guard cut slash guard parry thrust parry back
+constexpr int32_t kNavyFence[] =   {9,    5,  7,    9,    4,    3,     8,    6};   // strip 172
+constexpr int32_t kNavyFenceC[] =  {9,    5,  7,    9,    8,    1,     8,    6};   // strip 172
+constexpr int32_t kPirateFence[] = {4,    8,  4,    6,    7,    8,     5,    4};   // strip 163
+// The fencer (strip 160) against the red coat (strip 162).
+constexpr int32_t kFencerFence[] =  {7, 1, 4, 6, 5, 2, 3, 6};
+constexpr int32_t kRedCoatFence[] = {0, 0, 3, 1, 2, 3, 0, 2};
+constexpr int32_t kPirateWalk[] = {9, 10, 11, 10};  // strip 163, walking left
+constexpr int32_t kRunOff[] = {9, 10};
+constexpr int32_t kStrideLeft[] = {6, 0};           // strip 162, sword up
+constexpr int32_t kCheer[] = {5, 6};
+// Dealt and taken: a thrust (pirate 5, red coat 2) as the spatter flies,
+// then the navy man reels back (6) until he falls.
 
-// The fencer (strip 160) holds on the left deck, steps down to the waist
-// and from frame 72 fights the red coat until he is killed on the last frame.
+// The fencer holds on the left deck, steps down to the waist and from
+// frame 72 fights the red coat until he is killed on the last frame.
 constexpr int32_t kFencerWay[] = {
-    72, 150, 365,  80, 110, 365,  86, 130, 365,  94, 80, 365,  100, 100, 365,  108, 50, 365,
-    114, 70, 365,  120, 25, 365,  123, 40, 365,  128, 30, 365,
+    72, 150, 365,  78, 135, 365,  84, 110, 365,  90, 125, 365,  96, 95, 365,  102, 105, 365,
+    108, 75, 365,  114, 85, 365,  120, 60, 365,  123, 67, 365,  128, 40, 365,
 };
 constexpr TrackRun kFencerRuns[] = {
     Pose(1, 56, 276, 280, 7), F(5, 5, Hold(4)),
-    Pose(57, 64, 259, 310, 7), Pose(65, 69, 259, 350, 6), Pose(70, 71, 264, 400, 7),
-    Route(72, 128, kFencerWay), F(72, 128, Cycle(kFencerFence, 2)),
+    Pose(57, 64, 259, 310, 1), Pose(65, 69, 259, 350, 7), Pose(70, 71, 264, 400, 1),
+    Route(72, 128, kFencerWay), F(72, 73, Hold(7)), F(74, 122, Cycle(kFencerFence, 2)),
+    F(123, 128, Hold(6)),
     Pose(129, 129, 60, 355, 8),
 };
 
@@ -58,83 +67,86 @@ constexpr TrackRun kSailorARuns[] = {Rows(1, kSailorARows)};
 
 // Sailor B is driven back to the left edge by pirate A and dies there.
 constexpr int32_t kSailorBWay[] = {
-    33, 110, 380,  37, 125, 380,  42, 95, 372,  46, 105, 372,  52, 70, 362,  56, 80, 360,
-    61, 40, 350,  64, 50, 348,  68, 10, 338,  72, -5, 330,
+    33, 110, 380,  37, 130, 378,  41, 100, 372,  45, 115, 368,  49, 80, 362,  53, 95, 357,
+    57, 60, 352,  61, 70, 348,  64, 45, 344,  67, 23, 338,  72, -5, 330,
 };
 constexpr TrackRun kSailorBRuns[] = {
     Pose(1, 32, 110, 380, 13),
-    Route(33, 72, kSailorBWay), F(33, 72, Cycle(kNavyFence, 2)),
+    Route(33, 72, kSailorBWay), F(33, 66, Cycle(kNavyFence, 2)), F(67, 72, Hold(6)),
     Pose(73, 92, -5, 330, 18), Pose(93, kLength, -5, 330, 19),
 };
 
 // Sailor C stands his ground against pirate B, then falls.
 constexpr int32_t kSailorCWay[] = {
-    28, 65, 400,  34, 100, 400,  40, 85, 400,  46, 125, 400,  50, 110, 400,  53, 130, 400,
-    57, 105, 400,
+    28, 65, 400,  32, 95, 400,  36, 80, 400,  40, 115, 400,  44, 100, 400,  48, 130, 400,
+    51, 110, 400,  53, 120, 400,  57, 105, 400,
 };
 constexpr TrackRun kSailorCRuns[] = {
     Pose(1, 13, 45, 412, 12), Pose(14, 27, 45, 400, 12),
-    Route(28, 57, kSailorCWay), F(28, 57, Cycle(kNavyFenceC, 2)),
+    Route(28, 57, kSailorCWay), F(28, 28, Hold(9)), F(29, 52, Cycle(kNavyFenceC, 2)),
+    F(53, 57, Hold(6)),
     Pose(58, 77, 105, 400, 16), Pose(78, kLength, 105, 400, 17),
 };
 
 // Sailor D fights his way back to the left edge against pirate C and falls.
 constexpr int32_t kSailorDWay[] = {
-    15, 230, 425,  20, 185, 425,  23, 200, 425,  27, 150, 425,  31, 95, 425,  33, 110, 425,
-    37, 40, 425,  40, 5, 425,
+    15, 175, 425,  19, 140, 425,  22, 150, 425,  26, 100, 425,  29, 110, 425,  32, 50, 425,
+    35, 10, 425,  38, 8, 425,  40, 5, 425,
 };
 constexpr TrackRun kSailorDRuns[] = {
     Pose(1, 14, 242, 425, 9),
-    Route(15, 40, kSailorDWay), F(15, 40, Cycle(kNavyFence, 2)),
+    Route(15, 40, kSailorDWay), F(15, 34, Cycle(kNavyFence, 2)), F(35, 40, Hold(6)),
     Pose(41, 60, 5, 425, 18), Pose(61, kLength, 5, 435, 19),
 };
 
-// The red coat watches from his quarterdeck, comes down and across, and
-// takes on the fencer.
-constexpr int32_t kRedCoatCross[] = {
+// The red coat urges his men on from his quarterdeck, comes down and
+// across, and takes on the fencer.
+constexpr int32_t kRedCoatWay[] = {
     50, 580, 260,  53, 575, 323,  56, 555, 385,  59, 525, 355,  63, 450, 386,  67, 380, 386,
-    73, 254, 400,  78, 240, 352,  80, 225, 345,  86, 240, 350,  94, 190, 345,  100, 210, 350,
-    108, 150, 340,  114, 170, 345,  120, 110, 338,  123, 125, 340,  128, 140, 338,
+    73, 254, 400,  76, 235, 352,  78, 225, 348,  84, 195, 345,  90, 210, 350,  96, 180, 345,
+    102, 190, 350,  108, 160, 342,  114, 170, 345,  120, 140, 340,  123, 110, 340,  128, 130, 338,
 };
-constexpr int32_t kRedCoatWalk[] = {8, 7};
 constexpr TrackRun kRedCoatRuns[] = {
-    Pose(1, 49, 585, 240, 6), F(1, 49, Cycle(kRedCoatIdle, 4)),
-    Route(50, 128, kRedCoatCross), F(50, 73, Cycle(kRedCoatWalk, 2)),
-    F(74, 128, Cycle(kRedCoatFence, 2)),
+    Pose(1, 49, 585, 240, 6), F(14, 30, Hold(4)), F(31, 49, Cycle(kCheer, 4)),
+    Route(50, 128, kRedCoatWay), F(50, 73, Cycle(kStrideLeft, 2)),
+    F(74, 122, Cycle(kRedCoatFence, 2)), F(123, 124, Hold(2)), F(125, 128, Hold(0)),
     Pose(129, 129, 160, 338, 2),
 };
 
 // Pirate A crosses over, drives sailor B back and runs off to the left.
 constexpr int32_t kPirateAWay[] = {
-    11, 550, 395,  22, 333, 400,  32, 215, 385,  37, 230, 385,  42, 195, 378,  46, 210, 375,
-    52, 160, 370,  56, 170, 368,  61, 140, 370,  64, 135, 350,  68, 100, 338,  72, 70, 330,
-    73, 50, 340,  78, -170, 380,
+    11, 550, 395,  22, 333, 400,  32, 200, 385,  33, 195, 385,  37, 215, 383,  41, 180, 378,
+    45, 195, 374,  49, 150, 370,  53, 165, 365,  57, 130, 358,  61, 140, 352,  64, 120, 346,
+    67, 90, 340,  72, 70, 330,  73, 50, 340,  78, -170, 380,
 };
 constexpr TrackRun kPirateARuns[] = {
     Pose(1, 10, 562, 315, 11),
     Route(11, 78, kPirateAWay), F(11, 32, Cycle(kPirateWalk, 2)),
-    F(33, 72, Cycle(kPirateFence, 2)), F(73, 78, Cycle(kPirateWalk)),
+    F(33, 66, Cycle(kPirateFence, 2)), F(67, 68, Hold(5)), F(69, 72, Hold(4)),
+    F(73, 78, Cycle(kPirateWalk)),
 };
 
 // Pirate B crosses, fights sailor C and runs off.
 constexpr int32_t kPirateBWay[] = {
-    1, 600, 385,  14, 420, 390,  28, 225, 400,  34, 200, 400,  40, 175, 400,  46, 200, 400,
-    50, 185, 400,  53, 200, 400,  56, 150, 400,  57, 125, 420,  63, -200, 495,
+    1, 600, 385,  28, 225, 400,  29, 200, 400,  32, 175, 400,  36, 160, 400,  40, 185, 400,
+    44, 170, 400,  48, 200, 400,  51, 185, 400,  53, 160, 400,  56, 150, 400,  57, 125, 420,
+    63, -200, 495,
 };
-constexpr int32_t kRunOff[] = {9, 10};
 constexpr TrackRun kPirateBRuns[] = {
     Route(1, 63, kPirateBWay), F(1, 28, Cycle(kPirateWalk, 2)),
-    F(29, 56, Cycle(kPirateFence, 2)), F(57, 63, Cycle(kRunOff)),
+    F(29, 52, Cycle(kPirateFence, 2)), F(53, 54, Hold(5)), F(55, 56, Hold(4)),
+    F(57, 63, Cycle(kRunOff)),
 };
 
 // Pirate C fights his way left against sailor D and runs off.
 constexpr int32_t kPirateCWay[] = {
-    1, 520, 430,  10, 330, 430,  15, 330, 430,  20, 290, 428,  23, 300, 428,  27, 250, 427,
-    31, 195, 426,  33, 210, 426,  35, 120, 425,  38, 35, 425,  39, -10, 445,  47, -400, 525,
+    1, 520, 430,  14, 240, 430,  19, 205, 428,  22, 215, 428,  26, 165, 427,  29, 175, 427,
+    32, 115, 426,  35, 40, 425,  38, 35, 425,  39, -10, 445,  47, -400, 525,
 };
 constexpr TrackRun kPirateCRuns[] = {
-    Route(1, 47, kPirateCWay), F(1, 10, Cycle(kPirateWalk, 2)),
-    F(11, 38, Cycle(kPirateFence, 2)), F(39, 47, Cycle(kRunOff)),
+    Route(1, 47, kPirateCWay), F(1, 14, Cycle(kPirateWalk, 2)),
+    F(15, 34, Cycle(kPirateFence, 2)), F(35, 36, Hold(5)), F(37, 38, Hold(4)),
+    F(39, 47, Cycle(kRunOff)),
 };
 
 constexpr int32_t kSplashRows[] = {1, 305, 1,  1, 305, 1,  1, 305, 0,  6, 315, 0};

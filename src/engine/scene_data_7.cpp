@@ -76,39 +76,44 @@ constexpr TrackRun kWritheRuns[] = {
 };
 constexpr TrackRun kMastCurlRuns[] = {Pose(34, kLength, 623, 220, 0)};
 
-// The pirates brandish their swords at the head, then give way to the right
-// as the tentacles come over their rail.
+// The pirates point and thrust at the head, parry the tentacles that come
+// over their rail, and give way towards their stern.
 constexpr int32_t kRedCoatWay[] = {
-    1, 585, 240,  14, 585, 240,  22, 566, 250,  30, 548, 262,  40, 575, 272,
-    50, 594, 283,  62, 580, 276,  74, 560, 268,  85, 590, 280,
+    1, 585, 240,  14, 585, 240,  21, 575, 246,  33, 548, 262,  41, 560, 268,  60, 575, 276,
+    85, 594, 283,
 };
-constexpr int32_t kRedCoatPoses[] = {2, 3, 0, 3};
+constexpr int32_t kRedCoatAttack[] = {0, 2, 0, 3};
+constexpr int32_t kRedCoatDefend[] = {3, 0, 2, 0};
+constexpr int32_t kRedCoatGiveWay[] = {3, 0};
 constexpr TrackRun kRedCoatRuns[] = {
     Route(1, kLength, kRedCoatWay),
-    F(1, 14, Hold(6)), F(15, 21, Hold(4)), F(22, kLength, Cycle(kRedCoatPoses, 3)),
+    F(1, 14, Hold(6)), F(15, 21, Hold(4)), F(22, 33, Cycle(kRedCoatAttack, 3)),
+    F(34, 60, Cycle(kRedCoatDefend, 3)), F(61, kLength, Cycle(kRedCoatGiveWay, 4)),
 };
 constexpr int32_t kPirateAWay[] = {
-    1, 562, 315,  12, 562, 315,  24, 575, 302,  36, 590, 290,  50, 605, 285,  64, 585, 300,
-    76, 600, 320,  85, 605, 325,
+    1, 562, 315,  12, 562, 315,  30, 575, 300,  45, 590, 290,  60, 605, 285,  75, 600, 310,
+    85, 605, 325,
 };
-constexpr int32_t kPirateAPoses[] = {4, 5, 6, 7, 8, 9, 8, 5};
+constexpr int32_t kPirateAFight[] = {4, 6, 7, 4, 8, 5};
+constexpr int32_t kPirateABack[] = {9, 11};
 constexpr TrackRun kPirateARuns[] = {
-    Route(1, kLength, kPirateAWay), F(1, 12, Hold(11)), F(13, kLength, Cycle(kPirateAPoses, 3)),
+    Route(1, kLength, kPirateAWay), F(1, 12, Hold(11)), F(13, 70, Cycle(kPirateAFight, 3)),
+    F(71, kLength, Cycle(kPirateABack, 3)),
 };
-constexpr int32_t kPirateBWay[] = {
-    1, 600, 380,  20, 585, 380,  40, 600, 383,  60, 610, 385,  85, 605, 385,
-};
-constexpr int32_t kPirateBPoses[] = {4, 8, 9, 8};
+constexpr int32_t kPirateBWay[] = {1, 600, 380,  20, 585, 380,  40, 595, 383,  60, 610, 385,  85, 605, 385};
+constexpr int32_t kPirateBGuard[] = {4, 8};
+constexpr int32_t kPirateBBack[] = {9, 11};
 constexpr TrackRun kPirateBRuns[] = {
-    Route(1, kLength, kPirateBWay), F(1, 10, Hold(11)), F(11, kLength, Cycle(kPirateBPoses, 4)),
+    Route(1, kLength, kPirateBWay), F(1, 10, Hold(11)), F(11, 40, Cycle(kPirateBGuard, 4)),
+    F(41, 60, Cycle(kPirateBBack, 3)), F(61, kLength, Cycle(kPirateBGuard, 4)),
 };
 constexpr int32_t kPirateCWay[] = {
-    1, 550, 430,  10, 520, 440,  25, 560, 445,  40, 600, 420,  55, 635, 400,  70, 610, 410,
+    1, 550, 430,  10, 520, 440,  25, 545, 445,  40, 590, 420,  55, 635, 400,  70, 615, 410,
     85, 630, 405,
 };
-constexpr int32_t kPirateCPoses[] = {4, 5, 6, 7, 8, 9};
+constexpr int32_t kPirateCFight[] = {4, 6, 7, 4, 5, 8};
 constexpr TrackRun kPirateCRuns[] = {
-    Route(1, kLength, kPirateCWay), F(1, kLength, Cycle(kPirateCPoses, 2)),
+    Route(1, kLength, kPirateCWay), F(1, kLength, Cycle(kPirateCFight, 3)), F(41, 46, Hold(9)),
 };
 
 constexpr CastMember kCast[kCastCount] = {
