@@ -7,6 +7,8 @@
 #include "assetgen.h"
 #include "kraken_about.h"
 #include "kraken_rig.h"
+#include "kraken_stage.h"
+#include "kraken_waves.h"
 #include "style.h"
 
 namespace {
@@ -122,6 +124,30 @@ void PaintMastCurl(cairo_t* cr, int, int, int) {
     kraken::PaintTentacle(cr, {{{0, 48}, {30, 44}, {60, 36}, {84, 22}, {92, 10}, {78, 6}, {70, 18}}, 24, 6, -1});
 }
 
+// ---- Bands of waves drawn in front of sinking ships (188, 201)
+
+constexpr int kOpenSea = 130;
+
+// Under its crest a band repeats the open-sea backdrop exactly where its
+// scene lays it, so only the crest line shows; the crest sinks away at the
+// ends so the band has no hard corners.
+void PaintSeaBand(cairo_t* cr, int nWidth, int nHeight, double dStageX, double dStageY, double dTaper) {
+    const kraken::WaveRow row = {0, double(nWidth), 1, 9, 34, 0.25, dTaper};
+    kraken::WaterBodyPath(cr, row, nHeight);
+    cairo_save(cr);
+    cairo_clip(cr);
+    kraken::PaintPieceAt(cr, kOpenSea, 0, -dStageX, -dStageY);
+    cairo_restore(cr);
+    kraken::PaintCrest(cr, row, nHeight);
+}
+
+// Over the brig's sinking rig (scene 6), and over the galleon, the kraken
+// and their flags (scene 8), whose flag sinks close to the left end.
+void PaintBandBrig(cairo_t* cr, int, int nWidth, int nHeight) { PaintSeaBand(cr, nWidth, nHeight, 194, 475, 36); }
+void PaintBandGalleon(cairo_t* cr, int, int nWidth, int nHeight) {
+    PaintSeaBand(cr, nWidth, nHeight, 287, 475, 14);
+}
+
 }  // namespace
 
 const std::vector<ArtPiece>& KrakenArt() {
@@ -131,6 +157,7 @@ const std::vector<ArtPiece>& KrakenArt() {
         {204, PaintTentacleTip, false},    {205, PaintCurlingTentacle, false},
         {206, PaintMastTentacle, false},   {207, PaintWrithingTentacle, false},
         {208, PaintMastCurl, false},
+        {188, PaintBandBrig, false},       {201, PaintBandGalleon, false},
         {183, PaintAboutArtwork, false},   {184, PaintCredits, false},
     };
     return pieces;
