@@ -183,14 +183,29 @@ void PaintEye(cairo_t* cr, double x, double y, double rx, double ry, int nNoseSi
     style::SetColour(cr, style::kEyeWhite);
     cairo_fill(cr);
 
-    // Upper lid: its edge slants down towards the nose for a scowl; shut,
-    // it covers the whole socket and shows only the lash line.
-    if (look.dLid > 0.0) {
+    // Upper lid: its edge slants down towards the nose for a scowl.
+    if (look.dLid >= 1.0) {
+        // Shut: lid over the whole socket, a lash line curving down.
+        style::SetColour(cr, style::kKraken);
+        cairo_paint(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - rx, y - ry * 0.05);
+        cairo_curve_to(cr, x - rx * 0.4, y + ry * 0.6, x + rx * 0.4, y + ry * 0.6, x + rx, y - ry * 0.05);
+        style::SetColour(cr, style::kOutline);
+        cairo_set_line_width(cr, style::kOutlineWidth + 0.5);
+        cairo_stroke(cr);
+        for (double u : {-0.5, 0.0, 0.5}) {
+            double lx = x + u * rx * 0.9, ly = y + ry * (0.42 - 0.25 * u * u);
+            cairo_move_to(cr, lx, ly);
+            cairo_line_to(cr, lx + u * rx * 0.25, ly + ry * 0.3);
+        }
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+    } else if (look.dLid > 0.0) {
         double dEdge = y - ry + 2 * ry * look.dLid;
-        double dSlant = look.dLid >= 1.0 ? 0.0 : ry * 0.35;
+        double dSlant = ry * 0.35;
         double xl = x - rx * 1.2, xr = x + rx * 1.2;
         double yl = dEdge - dSlant * nNoseSide, yr = dEdge + dSlant * nNoseSide;
-        if (look.dLid >= 1.0) yl = yr = y + ry * 0.25;
         cairo_new_path(cr);
         cairo_move_to(cr, xl, y - ry - 2);
         cairo_line_to(cr, xr, y - ry - 2);
@@ -205,15 +220,13 @@ void PaintEye(cairo_t* cr, double x, double y, double rx, double ry, int nNoseSi
         style::SetColour(cr, style::kOutline);
         cairo_set_line_width(cr, style::kOutlineWidth + 0.5);
         cairo_stroke(cr);
-        if (look.dLid < 1.0) {
-            // A fold of shade above the lid edge.
-            cairo_new_path(cr);
-            cairo_move_to(cr, xr, yr - ry * 0.3);
-            cairo_curve_to(cr, x + rx * 0.4, yr - ry * 0.05, x - rx * 0.4, yl - ry * 0.05, xl, yl - ry * 0.3);
-            style::SetColour(cr, style::kKrakenShade);
-            cairo_set_line_width(cr, 1.5);
-            cairo_stroke(cr);
-        }
+        // A fold of shade above the lid edge.
+        cairo_new_path(cr);
+        cairo_move_to(cr, xr, yr - ry * 0.3);
+        cairo_curve_to(cr, x + rx * 0.4, yr - ry * 0.05, x - rx * 0.4, yl - ry * 0.05, xl, yl - ry * 0.3);
+        style::SetColour(cr, style::kKrakenShade);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
     }
     cairo_restore(cr);
 
