@@ -296,13 +296,7 @@ void SynthShipSinking(Buffer& out, int nSamples) {
     AddCreak(out, 0.0, 1.0, 38.0, 0.8, 2311u);
     AddCreak(out, 1.05, 0.9, 22.0, 1.1, 2312u);
     AddSplinters(out, 0.85, 0.25, 0.12, 2313u);
-    Noise noise(231);
-    Biquad rush;
-    rush.SetLowPass(700.0, 0.7);
-    Drift surge(2314, 2.0);
-    Render(out, 0.0, 2.52, [&](double t) {
-        return rush.Process(noise.White()) * Rise(t, 0.2, 1.2) * (0.8 + 0.4 * surge.Next()) * 0.6;
-    });
+    AddSurge(out, 0.2, 2.4, 700.0, 2.0, 0.5, 1.2, 0.5, 2314u);
     Noise bubbles(2315);
     for (int b = 0; b < 70; ++b) {
         // Bubbles come thicker as the hull fills.
@@ -319,13 +313,7 @@ void SynthShipSinking(Buffer& out, int nSamples) {
 // The kraken surfaces: churning water, then a huge, rough, low roar.
 void SynthKrakenRoar(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
-    Noise noise(232);
-    Biquad churn;
-    churn.SetLowPass(550.0, 0.8);
-    Drift swirl(2321, 1.5);
-    Render(out, 0.0, 4.6, [&](double t) {
-        return churn.Process(noise.White()) * (0.7 + 0.5 * swirl.Next()) * Rise(t, 0.0, 0.3) * 0.9;
-    });
+    AddSurge(out, 0.0, 4.6, 550.0, 1.5, 0.7, 0.3, 0.63, 2321u);
     AddSplash(out, 0.1, 1.6, 0.6, 2322u);
     AddSplash(out, 3.3, 1.3, 0.4, 2323u);
     Buffer roar(out.size(), 0.0f);
@@ -345,13 +333,7 @@ void SynthKrakenRoar(Buffer& out, int nSamples) {
 // The open sea: a swell under breaking waves, and gulls calling.
 void SynthSeaAmbience(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
-    Noise noise(233);
-    Biquad bed;
-    bed.SetLowPass(380.0, 0.7);
-    Drift swell(2331, 0.6);
-    Render(out, 0.0, 5.3, [&](double) {
-        return bed.Process(noise.White()) * (1.0 + 0.4 * swell.Next()) * 1.3;
-    });
+    AddSurge(out, 0.0, 5.3, 380.0, 0.6, 0.4, 0.01, 1.3, 2331u);
     AddWave(out, -0.7, 2.5, 1.0, 2332u);
     AddWave(out, 1.3, 2.6, 1.1, 2333u);
     AddWave(out, 3.3, 2.5, 0.9, 2334u);

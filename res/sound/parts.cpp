@@ -103,6 +103,17 @@ void AddSplinters(Buffer& out, double dAt, double dLength, double dGain, uint32_
     }
 }
 
+void AddSurge(Buffer& out, double dAt, double dLength, double dCutoffHz, double dWanderHz, double dDepth, double dRise,
+              double dGain, uint32_t nSeed) {
+    Noise noise(nSeed);
+    Drift wander(nSeed + 1, dWanderHz);
+    Biquad body;
+    body.SetLowPass(dCutoffHz, 0.75);
+    Render(out, dAt, dLength, [&](double t) {
+        return body.Process(noise.White()) * (1.0 + dDepth * wander.Next()) * Rise(t, 0.0, dRise) * dGain;
+    });
+}
+
 void AddWave(Buffer& out, double dAt, double dLength, double dGain, uint32_t nSeed) {
     Noise noise(nSeed);
     Biquad surge, hiss;

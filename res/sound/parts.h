@@ -26,6 +26,11 @@ void AddCreak(Buffer& out, double dAt, double dLength, double dRate, double dGai
 // Splintering wood: a cluster of sharp cracks with woody ring.
 void AddSplinters(Buffer& out, double dAt, double dLength, double dGain, uint32_t nSeed);
 
+// Water moving in bulk (a swell, an inrush, churning): low-passed noise
+// whose level wanders slowly by up to dDepth, rising in over dRise seconds.
+void AddSurge(Buffer& out, double dAt, double dLength, double dCutoffHz, double dWanderHz, double dDepth, double dRise,
+              double dGain, uint32_t nSeed);
+
 // One wave rolling in, breaking, and hissing back over dLength seconds.
 void AddWave(Buffer& out, double dAt, double dLength, double dGain, uint32_t nSeed);
 
