@@ -52,12 +52,13 @@ void SynthCannonShot(Buffer& out, int nSamples) {
 // An officer's shouted order: "Fire!".
 void SynthOrderToFire(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
-    VoiceSpec order{{{0.07, vowel::kI, 0.0, 0.05, 1.0, 3800.0},
-                     {0.12, vowel::kA, 1.0, 0.08},
-                     {0.09, vowel::kI, 1.0, 0.05},
+    // Quick enough to be said before the gun it orders goes off.
+    VoiceSpec order{{{0.06, vowel::kI, 0.0, 0.05, 1.0, 3800.0},
+                     {0.1, vowel::kA, 1.0, 0.08},
+                     {0.08, vowel::kI, 1.0, 0.05},
                      {0.1, vowel::kR, 0.9, 0.1},
                      {0.03, vowel::kR, 0.0, 0.3}},
-                    {{0.0, 175.0}, {0.1, 200.0}, {0.2, 215.0}, {0.32, 180.0}, {0.42, 140.0}},
+                    {{0.0, 175.0}, {0.08, 205.0}, {0.17, 215.0}, {0.27, 180.0}, {0.37, 140.0}},
                     1.0, 0.25, 0.01, 0.9, 190u};
     AddAt(out, Speak(order), 0.0, 1.0);
     AddRoom(out, 0.2, 0.7, 0.5);
@@ -144,17 +145,15 @@ void SynthSwordClash(Buffer& out, int nSamples) {
     Finish(out, 0.0, 0.0005, 0.04);
 }
 
-// A cutlass goes home: the blow, and the sailor's cry.
+// A cutlass goes home: the blow, and the sailor's cry. The next clash
+// often cuts it off within a frame or two, so the cry peaks at once.
 void SynthCryOfPain(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
     AddThud(out, 0.0, 110.0, 0.5, 1941u);
-    VoiceSpec cry{{{0.02, vowel::kUh, 0.0, 0.6},
-                   {0.24, vowel::kA, 1.0, 0.15},
-                   {0.18, vowel::kUh, 0.8, 0.25},
-                   {0.1, vowel::kUh, 0.2, 0.4}},
-                  {{0.0, 240.0}, {0.06, 310.0}, {0.2, 265.0}, {0.45, 150.0}, {0.6, 120.0}},
+    VoiceSpec cry{{{0.2, vowel::kA, 1.0, 0.15}, {0.16, vowel::kUh, 0.8, 0.25}, {0.1, vowel::kUh, 0.2, 0.4}},
+                  {{0.0, 330.0}, {0.04, 320.0}, {0.15, 270.0}, {0.35, 160.0}, {0.5, 120.0}},
                   1.0, 0.5, 0.015, 0.85, 194u};
-    AddAt(out, Speak(cry), 0.03, 1.0);
+    AddAt(out, Speak(cry), 0.004, 1.0);
     AddRoom(out, 0.15, 0.7, 0.5);
     Finish(out, 0.0, 0.002, 0.06);
 }
@@ -201,10 +200,10 @@ void SynthBattleCry(Buffer& out, int nSamples) {
     for (int v = 0; v < 4; ++v) {
         double p = adHz[v];
         VoiceSpec yell{{{0.06, vowel::kI, 1.0, 0.2},
-                        {0.44, vowel::kA, 1.0, 0.1},
-                        {0.2, vowel::kR, 1.0, 0.15},
+                        {0.3, vowel::kA, 1.0, 0.1},
+                        {0.16, vowel::kR, 1.0, 0.15},
                         {0.05, vowel::kR, 0.0, 0.3}},
-                       {{0.0, 0.8 * p}, {0.12, 1.15 * p}, {0.5, 1.1 * p}, {0.75, 0.85 * p}},
+                       {{0.0, 0.8 * p}, {0.1, 1.15 * p}, {0.35, 1.1 * p}, {0.55, 0.85 * p}},
                        adTract[v], 0.6, 0.012, 1.0, 1960u + v};
         AddAt(out, Speak(yell), adStart[v], v == 0 ? 1.0 : 0.7);
     }
@@ -212,17 +211,18 @@ void SynthBattleCry(Buffer& out, int nSamples) {
     Finish(out, 0.0, 0.003, 0.08);
 }
 
-// A man goes overboard: a long falling yell cut off by the splash.
+// A man goes overboard: a yell cut short by the splash, which comes two
+// frames after the cue, as the splash is drawn.
 void SynthScreamAndSplash(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
-    VoiceSpec scream{{{0.03, vowel::kUh, 0.4, 0.5}, {0.5, vowel::kA, 1.0, 0.1}, {0.12, vowel::kO, 0.6, 0.2}},
-                     {{0.0, 380.0}, {0.08, 470.0}, {0.3, 430.0}, {0.55, 300.0}, {0.65, 240.0}},
+    VoiceSpec scream{{{0.01, vowel::kUh, 0.5, 0.5}, {0.16, vowel::kA, 1.0, 0.1}},
+                     {{0.0, 420.0}, {0.04, 480.0}, {0.16, 380.0}},
                      1.05, 0.3, 0.02, 1.0, 228u};
     Buffer yell = Speak(scream);
-    const double dPlunge = 0.52;
+    const double dPlunge = 0.11;
     for (size_t i = 0; i < yell.size(); ++i) yell[i] *= static_cast<float>(1.0 - Rise(TimeOf(static_cast<int>(i)), dPlunge - 0.02, 0.06));
     AddAt(out, yell, 0.0, 1.0);
-    AddSplash(out, dPlunge, 1.0, 0.8, 2281u);
+    AddSplash(out, dPlunge, 1.2, 0.8, 2281u);
     AddRoom(out, 0.15, 0.7, 0.5);
     Finish(out, 0.0, 0.003, 0.2);
 }
@@ -255,7 +255,7 @@ void SynthShantyCheer(Buffer& out, int nSamples) {
                          {{0.0, 150.0}, {0.17, 160.0}, {0.25, 200.0}, {0.5, 240.0}, {0.85, 230.0}, {1.0, 180.0}},
                          adTract[v], 0.5, 0.012, 1.0, 2310u + v};
         for (auto& point : hurrah.pitch.points) point.second *= v == 5 ? 0.75 : d;
-        AddAt(out, Speak(hurrah), 1.3 + adHurrahLag[v], 0.55);
+        AddAt(out, Speak(hurrah), 1.2 + adHurrahLag[v], 0.55);
     }
     AddRoom(out, 0.25, 0.74, 0.45);
     Finish(out, 0.0, 0.005, 0.3);
@@ -279,13 +279,14 @@ void SynthTentacleSlap(Buffer& out, int nSamples) {
     Finish(out, -4.0, 0.0005, 0.012);
 }
 
-// The galleon fires a broadside: a ragged row of guns down the hull.
+// The galleon fires a broadside: a ragged row of guns down the hull, close
+// together, since the next cue may cut the sound off after 0.4 s.
 void SynthBroadside(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
-    const double adAt[] = {0.0, 0.17, 0.29, 0.46, 0.63};
-    const double adGain[] = {1.0, 0.75, 0.9, 0.7, 0.8};
-    const double adPitch[] = {1.0, 1.08, 0.94, 1.12, 0.97};
-    for (int g = 0; g < 5; ++g) AddCannonShot(out, adAt[g], adGain[g], adPitch[g], 2270u + g);
+    const double adAt[] = {0.0, 0.08, 0.17, 0.24, 0.33, 0.45};
+    const double adGain[] = {1.0, 0.7, 0.85, 0.75, 0.9, 0.7};
+    const double adPitch[] = {1.0, 1.08, 0.94, 1.12, 0.97, 1.03};
+    for (int g = 0; g < 6; ++g) AddCannonShot(out, adAt[g], adGain[g], adPitch[g], 2270u + g);
     AddRoom(out, 0.3, 0.76, 0.4);
     Finish(out, 0.0, 0.0005, 0.2);
 }
@@ -293,14 +294,15 @@ void SynthBroadside(Buffer& out, int nSamples) {
 // A ship goes down: hull timbers groan, water rushes in, air boils up.
 void SynthShipSinking(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
-    AddCreak(out, 0.0, 1.0, 38.0, 0.8, 2311u);
-    AddCreak(out, 1.05, 0.9, 22.0, 1.1, 2312u);
-    AddSplinters(out, 0.85, 0.25, 0.12, 2313u);
-    AddSurge(out, 0.2, 2.4, 700.0, 2.0, 0.5, 1.2, 0.5, 2314u);
+    // Everything starts early: the next cue may come after 1.3 s.
+    AddCreak(out, 0.0, 0.8, 38.0, 0.8, 2311u);
+    AddCreak(out, 0.7, 0.9, 22.0, 1.1, 2312u);
+    AddSplinters(out, 0.6, 0.25, 0.12, 2313u);
+    AddSurge(out, 0.1, 2.42, 700.0, 2.0, 0.5, 0.6, 0.5, 2314u);
     Noise bubbles(2315);
     for (int b = 0; b < 70; ++b) {
         // Bubbles come thicker as the hull fills.
-        double dWhen = 0.35 + 2.0 * std::sqrt(bubbles.Uniform(0.0, 1.0));
+        double dWhen = 0.2 + 2.1 * std::sqrt(bubbles.Uniform(0.0, 1.0));
         bool bLarge = b % 3 == 0;
         AddBubble(out, dWhen, bLarge ? bubbles.Uniform(110.0, 260.0) : bubbles.Uniform(300.0, 800.0),
                   bLarge ? bubbles.Uniform(0.03, 0.07) : bubbles.Uniform(0.01, 0.03),
@@ -314,17 +316,18 @@ void SynthShipSinking(Buffer& out, int nSamples) {
 void SynthKrakenRoar(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
     AddSurge(out, 0.0, 4.6, 550.0, 1.5, 0.7, 0.3, 0.63, 2321u);
-    AddSplash(out, 0.1, 1.6, 0.6, 2322u);
+    AddSplash(out, 0.05, 1.6, 0.6, 2322u);
     AddSplash(out, 3.3, 1.3, 0.4, 2323u);
     Buffer roar(out.size(), 0.0f);
-    const std::vector<Phone> growl{{0.25, vowel::kU, 0.6, 0.5},
+    // The roar swells early: in one scene the next cue comes after 0.8 s.
+    const std::vector<Phone> growl{{0.15, vowel::kU, 0.6, 0.5},
                                    {1.2, vowel::kO, 1.0, 0.3},
-                                   {1.1, vowel::kA, 1.0, 0.3},
-                                   {0.55, vowel::kO, 0.7, 0.5}};
-    VoiceSpec throat{growl, {{0.0, 45.0}, {0.4, 62.0}, {1.4, 70.0}, {2.3, 60.0}, {3.1, 40.0}}, 0.5, 1.0, 0.01, 0.9, 2324u};
-    VoiceSpec overtone{growl, {{0.0, 63.0}, {0.4, 88.0}, {1.4, 99.0}, {2.3, 85.0}, {3.1, 56.0}}, 0.62, 1.0, 0.015, 0.9, 2325u};
-    AddAt(roar, Speak(throat), 0.35, 1.0);
-    AddAt(roar, Speak(overtone), 0.38, 0.6);
+                                   {1.2, vowel::kA, 1.0, 0.3},
+                                   {0.6, vowel::kO, 0.7, 0.5}};
+    VoiceSpec throat{growl, {{0.0, 45.0}, {0.3, 62.0}, {1.2, 70.0}, {2.3, 60.0}, {3.2, 40.0}}, 0.5, 1.0, 0.01, 0.9, 2324u};
+    VoiceSpec overtone{growl, {{0.0, 63.0}, {0.3, 88.0}, {1.2, 99.0}, {2.3, 85.0}, {3.2, 56.0}}, 0.62, 1.0, 0.015, 0.9, 2325u};
+    AddAt(roar, Speak(throat), 0.1, 1.0);
+    AddAt(roar, Speak(overtone), 0.13, 0.6);
     for (size_t i = 0; i < roar.size(); ++i) out[i] += static_cast<float>(Drive(roar[i] * 2.5, 1.5) * 0.9);
     AddRoom(out, 0.3, 0.8, 0.5);
     Finish(out, 0.0, 0.05, 0.5);
@@ -340,10 +343,12 @@ void SynthSeaAmbience(Buffer& out, int nSamples) {
     AddGullCall(out, 0.6, 0.3, 1.0, 0.35, 2335u);
     AddGullCall(out, 0.95, 0.26, 1.03, 0.3, 2336u);
     AddGullCall(out, 1.28, 0.42, 0.98, 0.35, 2337u);
-    AddGullCall(out, 3.25, 0.28, 1.16, 0.2, 2338u);
-    AddGullCall(out, 3.55, 0.38, 1.12, 0.2, 2339u);
+    AddGullCall(out, 2.45, 0.28, 1.16, 0.2, 2338u);
+    AddGullCall(out, 2.75, 0.38, 1.12, 0.2, 2339u);
     AddRoom(out, 0.2, 0.76, 0.5);
-    Finish(out, 0.0, 0.3, 0.4);
+    // The next cue usually restarts it after 2.5 to 4 s: a short fade-in
+    // keeps the restart from sounding like a gap.
+    Finish(out, 0.0, 0.05, 0.4);
 }
 
 }  // namespace

@@ -26,6 +26,13 @@ Buffer Speak(const VoiceSpec& spec) {
     const double adLevel[4] = {1.0, 1.8, 1.2 + 1.6 * spec.dBright, 0.8 + 1.6 * spec.dBright};
     Biquad hissBand;
 
+    // Start in the first phone's mouth shape, not gliding up from nothing.
+    if (!spec.phones.empty()) {
+        const Vowel& first = spec.phones[0].vowel;
+        const double adFirst[4] = {first.f1, first.f2, first.f3, first.f4};
+        for (int f = 0; f < 4; ++f) aShape[f].dState = adFirst[f] * spec.dTract;
+    }
+
     size_t nPhone = 0;
     double dPhoneEnd = spec.phones.empty() ? 0.0 : spec.phones[0].dSeconds;
     for (size_t i = 0; i < out.size(); ++i) {
