@@ -3,7 +3,12 @@
 // tests a recording fake, the render tool a host that draws into memory.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+
+// The saver window, opaque to portable code (an HWND on Windows).
+struct HostWindowTag;
+using HostWindow = HostWindowTag*;
 
 // ---- Profile (the user's WIN.INI) -------------------------------------
 // Reads an integer the way the Windows profile does: the default when the
@@ -15,3 +20,124 @@ bool HostWriteProfileString(const char* szSection, const char* szKey, const char
 // ---- Time ---------------------------------------------------------------
 // Milliseconds since the system started, wrapping at 32 bits.
 uint32_t HostGetTickCount();
+
+// ---- Resources of the saver's own module --------------------------------
+enum HostResourceType {
+    kHostResourceBitmap,  // RT_BITMAP: a packed DIB without file header
+    kHostResourceWave,    // custom type "WAVE"
+    kHostResourceMidi,    // custom type "MIDI"
+};
+
+// Read-only bytes of one resource; pData is null and nSize 0 when absent.
+// nSize is the resource's real size: nothing at or beyond it may be read.
+struct HostResource {
+    const uint8_t* pData;
+    size_t nSize;
+};
+HostResource HostFindResource(HostResourceType nType, int nId);
+
+// ---- Messages and the end of the run ------------------------------------
+enum HostIcon {
+    kHostIconNone,
+    kHostIconError,
+    kHostIconWarning,
+    kHostIconInformation,
+};
+// A modal message box; hOwner may be null (no owner window). Other messages
+// of the thread (timer ticks included) are dispatched while it is open.
+void HostMessageBox(HostWindow hOwner, const char* szText, const char* szCaption, HostIcon nIcon);
+// The default system beep.
+void HostBeep();
+// Asks the message loop to end with this exit code.
+void HostRequestQuit(int nExitCode);
+
+// ---- Temporary files ------------------------------------------------------
+// Copies the temporary directory, with its trailing separator, into
+// szBuffer (nBufferLength bytes). Returns the length of the path; 0 on
+// failure; a value >= nBufferLength when the buffer is too small (then the
+// buffer holds nothing usable).
+uint32_t HostGetTempPath(char* szBuffer, uint32_t nBufferLength);
+
+// ---- Display: palette and frame buffer ------------------------------------
+// The 1064-byte header of the frame buffer: a BITMAPINFOHEADER followed by
+// 256 four-byte colour slots, laid out exactly as Windows expects it.
+struct HostDibHeader {
+    uint32_t nSize;
+    int32_t nWidth;
+    int32_t nHeight;  // negative: rows top-down
+    uint16_t nPlanes;
+    uint16_t nBitCount;
+    uint32_t nCompression;
+    uint32_t nSizeImage;
+    int32_t nXPelsPerMeter;
+    int32_t nYPelsPerMeter;
+    uint32_t nClrUsed;
+    uint32_t nClrImportant;
+    uint8_t colours[1024];  // blue, green, red, 0 each; or 16-bit palette indices
+};
+static_assert(sizeof(HostDibHeader) == 1064, "the frame-buffer header is 1064 bytes");
+
+struct HostDisplayCaps {
+    bool bHasPalette;  // RASTERCAPS has RC_PALETTE
+    int nNumColors;    // NUMCOLORS: static system colours
+    int nSizePalette;  // SIZEPALETTE: system palette entries
+};
+HostDisplayCaps HostQueryDisplay(HostWindow hWindow);
+
+// Palette devices only. Creates the show's logical palette of 256 entries
+// from 0xRRGGBB colours with no flags; false when it cannot be made.
+bool HostCreateShowPalette(const uint32_t (&nColours)[256]);
+// Realises the show palette once, reads back the system palette's first
+// nEntries entries, gives them the flags (PC_* values) and loads them into
+// the show palette, resized to nEntries, so the two match entry for entry.
+void HostAdoptSystemPalette(HostWindow hWindow, const uint8_t* pFlags, int nEntries);
+// Index of the show palette's entry nearest to an 0xRRGGBB colour.
+int HostNearestPaletteIndex(uint32_t nColour);
+// Deletes the show palette, if there is one.
+void HostDeleteShowPalette();
+
+// Creates the frame buffer from the header (nWidth, nHeight and the colour
+// table as filled in); with bPaletteIndices the colour slots hold 16-bit
+// indices into the show palette, which is then selected into the window and
+// realised. Returns the pixel memory (stride = nWidth), or null on failure.
+// An existing frame buffer is deleted first.
+uint8_t* HostCreateFrameBuffer(HostWindow hWindow, const HostDibHeader& header,
+                               bool bPaletteIndices);
+void HostDeleteFrameBuffer();
+
+// ---- Window drawing -------------------------------------------------------
+// Stretches a bitmap resource over the window's client area (nWidth x
+// nHeight from its top-left corner), copying pixels as they are. False when
+// the window, its drawing contexts or the picture are not available.
+bool HostStretchPicture(HostWindow hWindow, int nResourceId, int nWidth, int nHeight);
+
+// Between these two calls the frame buffer is the source of presenting
+// (one frame step). HostBeginFrame returns false when the window cannot be
+// drawn on; HostEndFrame must then not be called.
+bool HostBeginFrame(HostWindow hWindow);
+void HostEndFrame(HostWindow hWindow);
+// Within a frame: fills the whole client area with black.
+void HostClearWindow(HostWindow hWindow);
+// Within a frame: copies nWidth x nHeight pixels from the frame buffer's
+// top-left corner to the window at (nLeft, nTop), unscaled.
+void HostPresentView(int nLeft, int nTop, int nWidth, int nHeight);
+// Finishes pending drawing into the frame buffer.
+void HostFlush();
+// Marks the whole window as to be repainted, without erasing.
+void HostInvalidateWindow(HostWindow hWindow);
+
+// ---- Sound ----------------------------------------------------------------
+// Starts a WAVE resource asynchronously, cutting off the one playing.
+// Failures are silent.
+void HostPlayWave(int nResourceId);
+
+// ---- Music sequencer (a MIDI file player) ---------------------------------
+// Every command returns the platform's error code, 0 on success. A play or
+// stop "with notification" makes the window receive the sequencer's
+// notification message once the command has completed or been cut short.
+uint32_t HostSequencerOpen(const char* szPath, uint32_t* pnDevice);
+uint32_t HostSequencerStatusPort(uint32_t nDevice);
+uint32_t HostSequencerPlay(uint32_t nDevice, HostWindow hNotify);
+uint32_t HostSequencerSeekToStart(uint32_t nDevice);
+uint32_t HostSequencerStop(uint32_t nDevice, HostWindow hNotify);
+uint32_t HostSequencerClose(uint32_t nDevice);

@@ -1,0 +1,38 @@
+// Background music: two tunes written to temporary files at start-up and
+// looped through the sequencer, switched around the kraken ending.
+#pragma once
+
+#include <cstdint>
+
+#include "host/host.h"
+
+constexpr int kTune1ResourceId = 243;
+constexpr int kTune2ResourceId = 244;
+constexpr uint32_t kTune1Bytes = 8921;
+constexpr uint32_t kTune2Bytes = 8457;
+constexpr int kTempPathLength = 261;
+constexpr int kMaxPathLength = 260;
+
+struct MusicState {
+    char szTempDir[kTempPathLength];
+    char szTune1Path[kMaxPathLength];  // empty until its file is written
+    char szTune2Path[kMaxPathLength];
+    uint32_t nMusicDevice;  // the device opened last; 0 = none yet
+};
+extern MusicState Music;
+
+// Writes tune 1 (nTune 1) or tune 2 (nTune 2) to the temporary directory;
+// any failure turns music off for the run.
+void WriteTuneFile(int nTune);
+// Opens the sequencer on a tune file and starts it with notification to
+// hWindow. Returns the sequencer's error, 0 on success.
+uint32_t PlayTune(HostWindow hWindow, const char* szPath);
+// The sequencer's notification: loops the tune while the show wants it,
+// closes the device otherwise.
+void HandleMusicNotify(HostWindow hWindow);
+// The dissolve's music on its frames 1 (stop) and 3 (start).
+void SwitchTuneInDissolve(HostWindow hWindow, int nDissolveFrame);
+// Stops the current tune with notification (its handler then closes it).
+void StopMusic(HostWindow hWindow);
+// Shut-down: closes the device and deletes the tune files.
+void ReleaseMusic();

@@ -1,0 +1,23 @@
+// Sound effects: the cue-to-sound table, cue playing and the sound modes.
+// Sound failures are silent; the picture goes on.
+#pragma once
+
+#include "host/host.h"
+
+constexpr int kCueCount = 17;
+constexpr int kOpeningSoundId = 149;
+
+enum SoundMode {
+    kSoundOn = 0,
+    kSoundFirstTimeOnly = 1,
+    kSoundOff = 2,
+};
+
+// Cue number -> WAVE resource id; cue 0 is no sound.
+extern const int SoundIdTable[kCueCount];
+
+// Plays one cue while sound is on; cue 0 and unknown cues do nothing.
+void PlayCue(int nCue);
+// At the end of the first cycle (last frame of scenes 6 and 8): in the
+// first-time-only mode, silences effects and music for the rest of the run.
+void SwitchOffFirstTimeSound(HostWindow hWindow);

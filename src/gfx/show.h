@@ -1,0 +1,26 @@
+// Show start-up and shut-down: the title picture, the run flags from the
+// settings, the opening sound, the tune files, the sprites, the palette and
+// the frame buffer; and their release.
+#pragma once
+
+#include <cstdint>
+
+#include "host/host.h"
+
+struct ShowState {
+    bool bStartGuard = true;     // cleared by the first StartShow
+    bool bStartingUp = false;    // true while StartShow runs (its boxes are modal)
+    bool bPreviewShow = false;   // set by the window: client width 638 or less
+    int32_t nClientWidth = 0;    // set by the window before StartShow
+    int32_t nClientHeight = 0;
+};
+extern ShowState Show;
+
+constexpr char kStartupCaption[] = "Screen Saver Startup Error!";
+
+// Runs its body once per process; every later call returns at once.
+void StartShow(HostWindow hWindow);
+// Releases what StartShow made; does nothing for a preview.
+void StopShow(HostWindow hWindow);
+// True when frame steps may run: start-up is over and a frame buffer exists.
+bool ShowReady();

@@ -1,0 +1,54 @@
+// The sprite store: every picture of the load list as an upright 8-bit
+// pixel array, the backdrop table and the strip fields of the actor slots.
+// All format work happens here, once, so a frame is plain byte copying.
+#pragma once
+
+#include <cstdint>
+
+#include "host/host.h"
+
+constexpr int kStoreCapacity = 57;
+constexpr int kBackdropSlots = 4;
+
+struct StoredBitmap {
+    int32_t nWidth;
+    int32_t nHeight;
+    uint8_t* pPixels;  // nWidth x nHeight, rows top-down; null if not allocated
+};
+
+struct Backdrop {
+    int32_t nDestX;
+    int32_t nDestY;
+    int32_t nStore;
+    int32_t nSourceX;
+    int32_t nSourceY;
+    int32_t nVisibleWidth;
+    int32_t nVisibleHeight;
+    int32_t nHeight;
+    int32_t nWidth;
+    const uint8_t* pPixels;
+};
+
+struct SpriteStoreState {
+    StoredBitmap entries[kStoreCapacity];
+    int32_t nCount;    // pictures counted, including failed loads
+    int32_t nCurrent;  // index of the current load, -1 before the first
+    Backdrop backdrops[kBackdropSlots];
+    int32_t nBackdropCount;
+    int32_t nStageWidth;   // size of the last backdrop loaded: clip bounds
+    int32_t nStageHeight;
+    uint8_t colourTable[1024];  // blue, green, red, 0: the last bitmap's table
+};
+extern SpriteStoreState SpriteStore;
+
+constexpr char kLoadBitmapsCaption[] = "LoadBitmaps";
+
+// Loads a whole picture into a backdrop slot.
+bool LoadBackdrop(int nResourceId, int nBackdrop);
+// Loads a strip of nFrames frames (frame 0 at the bottom) into an actor slot.
+bool LoadSpriteStrip(int nResourceId, int nActorSlot, int nFrames);
+// Runs the load list, then the palette step; fails only if the palette
+// step fails (each failed load shows its own message).
+bool LoadBitmaps(HostWindow hWindow);
+// Releases every stored picture.
+void ReleaseSpriteStore();
