@@ -90,7 +90,8 @@ void JollyRogerDesign(cairo_t* cr, double w, double h, bool bShade) {
     }
 }
 
-// A length of pole with a round truck on top.
+// A length of pole with a round truck on top (its top at y0; the frame's
+// top-left pixel stays clear, as the key is read there).
 void Pole(cairo_t* cr, double x, double y0, double y1, double w, double dOutline) {
     Spar(cr, {x, y0 + w}, {x, y1}, w, w, style::kWood, style::kWoodLight, dOutline);
     cairo_arc(cr, x, y0 + w * 0.75, w * 0.75, 0, 2 * M_PI);
@@ -115,13 +116,13 @@ double Phase(int nFrame) { return nFrame % 2 ? M_PI : 0.0; }
 
 // Brig's ensign at the main masthead; the pole is the topmast's tip.
 void PaintSmallUnionJack(cairo_t* cr, int nFrame, int, int nFrameHeight) {
-    Pole(cr, 2, 0, nFrameHeight, 4, 1.5);
+    Pole(cr, 2, 2, nFrameHeight, 4, 1.5);
     WavingFlag(cr, {4.5, 5, 46, 23, +1, 3.5, 1.3, Phase(nFrame), 1.6}, UnionJackDesign);
 }
 
 // The same ensign on the distant brig, at half size.
 void PaintTinyUnionJack(cairo_t* cr, int nFrame, int, int nFrameHeight) {
-    Pole(cr, 1.25, 0, nFrameHeight, 2.5, 1.0);
+    Pole(cr, 1.25, 1.5, nFrameHeight, 2.5, 1.0);
     WavingFlag(cr, {2.5, 2.5, 23, 11.5, +1, 1.8, 1.1, Phase(nFrame), 1.0}, UnionJackDesign);
 }
 

@@ -40,8 +40,8 @@ cairo_matrix_t GalleonPitch() {
 
 // Heeling over as it sinks: stern up, masts leaning forward, the staff top
 // just inside the picture's top-left where the flag is placed.
-constexpr double kHeelDeg = 30, kHeelScale = 0.8;
-constexpr double kHeelTopX = 46, kHeelTopY = 2;
+constexpr double kHeelDeg = 26, kHeelScale = 0.8;
+constexpr double kHeelTopX = 46, kHeelTopY = 3;
 
 }  // namespace
 

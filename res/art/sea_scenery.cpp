@@ -12,14 +12,14 @@
 
 namespace sea {
 
-const Pts kNavyRail = {{318, 238}, {334, 262}, {350, 290}, {366, 330}, {384, 380},
-                       {404, 440}, {424, 500}, {442, 556}, {452, 600}, {458, 640}};
-const Pts kNavyWaterline = {{324, 242}, {344, 266}, {362, 292}, {380, 330}, {400, 380},
-                            {422, 440}, {444, 500}, {464, 556}, {478, 600}, {482, 640}};
-const Pts kPirateRail = {{666, 238}, {656, 262}, {646, 290}, {638, 320}, {630, 370},
-                         {622, 430}, {614, 490}, {608, 550}, {602, 600}, {600, 640}};
-const Pts kPirateWaterline = {{660, 242}, {650, 266}, {640, 294}, {628, 330}, {616, 380},
-                              {602, 440}, {590, 500}, {576, 556}, {566, 600}, {562, 640}};
+const Pts kNavyRail = {{318, 238}, {331, 262}, {342, 290}, {355, 330}, {371, 380},
+                       {390, 440}, {414, 500}, {440, 556}, {452, 600}, {458, 640}};
+const Pts kNavyWaterline = {{326, 242}, {348, 266}, {366, 292}, {386, 330}, {406, 380},
+                            {428, 440}, {450, 500}, {466, 556}, {478, 600}, {482, 640}};
+const Pts kPirateRail = {{666, 238}, {658, 262}, {652, 290}, {646, 320}, {640, 370},
+                         {632, 430}, {622, 490}, {610, 550}, {602, 600}, {600, 640}};
+const Pts kPirateWaterline = {{660, 242}, {652, 266}, {644, 294}, {632, 330}, {618, 380},
+                              {602, 440}, {588, 500}, {574, 556}, {564, 600}, {562, 640}};
 
 namespace {
 
@@ -388,8 +388,127 @@ void PaintShipDecks(cairo_t* cr, int, int nWidth, int) {
 
 // ---- Title card -------------------------------------------------------------
 
+namespace {
+
+// A puff of gun smoke: grey balls, lit from the upper left.
+void SmokePuff(cairo_t* cr, double cx, double cy, double r, uint32_t nSeed) {
+    Rng rng{nSeed};
+    Pts balls;
+    std::vector<double> radii;
+    for (int i = 0; i < 6; ++i) {
+        double a = rng.Range(0, 2 * M_PI), d = rng.Range(0, r * 0.6);
+        balls.push_back({cx + std::cos(a) * d * 1.4, cy + std::sin(a) * d * 0.8});
+        radii.push_back(r * rng.Range(0.45, 0.7));
+    }
+    for (int pass = 0; pass < 3; ++pass) {
+        for (size_t i = 0; i < balls.size(); ++i) {
+            double k = pass == 2 ? 0.7 : 1.0, off = pass == 2 ? -radii[i] * 0.2 : 0;
+            cairo_new_path(cr);
+            cairo_arc(cr, balls[i].x + off, balls[i].y + off, radii[i] * k + (pass == 0 ? 2 : 0), 0, 2 * M_PI);
+            style::SetColour(cr, pass == 0 ? style::kSmokeDark : pass == 1 ? style::kSmoke : style::kSmokeLight);
+            cairo_fill(cr);
+        }
+    }
+}
+
+// The name in big gold letters on a gentle arch, heavily outlined, with a
+// dark drop shadow.
+void TitleLettering(cairo_t* cr, const char* szText, double cx, double yBase, double dSize, double dArch) {
+    cairo_select_font_face(cr, "DejaVu Serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, dSize);
+    double dTotal = 0;
+    std::vector<double> advances;
+    for (const char* p = szText; *p; ++p) {
+        char sz[2] = {*p, 0};
+        cairo_text_extents_t e;
+        cairo_text_extents(cr, sz, &e);
+        advances.push_back(e.x_advance);
+        dTotal += e.x_advance;
+    }
+    auto glyphPath = [&](double dx, double dy) {
+        cairo_new_path(cr);
+        double s = -dTotal / 2;
+        for (size_t i = 0; szText[i]; ++i) {
+            char sz[2] = {szText[i], 0};
+            double mid = s + advances[i] / 2, u = mid / (dTotal / 2);
+            cairo_save(cr);
+            cairo_translate(cr, cx + mid + dx, yBase + dArch * u * u + dy);
+            cairo_rotate(cr, std::atan(2 * dArch * u / (dTotal / 2)));
+            cairo_move_to(cr, -advances[i] / 2, 0);
+            cairo_text_path(cr, sz);
+            cairo_restore(cr);
+            s += advances[i];
+        }
+    };
+    glyphPath(7, 7);
+    style::SetColour(cr, 0x000033);
+    cairo_set_line_width(cr, 10);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    cairo_fill(cr);
+    glyphPath(0, 0);
+    style::SetColour(cr, style::kOutline);
+    cairo_set_line_width(cr, 10);
+    cairo_stroke_preserve(cr);
+    style::SetColour(cr, style::kGold);
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip(cr);
+    // Lower half in the shade tone, a bright streak near the top.
+    for (double x = cx - dTotal / 2 - 20; x < cx + dTotal / 2 + 20; x += 4) {
+        double u = (x - cx) / (dTotal / 2);
+        double y = yBase + dArch * u * u;
+        cairo_rectangle(cr, x, y - dSize * 0.3, 4, dSize);
+        style::SetColour(cr, 0xCC9900);
+        cairo_fill(cr);
+        cairo_rectangle(cr, x, y - dSize * 0.62, 4, dSize * 0.06);
+        style::SetColour(cr, style::kFlashCore);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    glyphPath(0, 0);
+    Outline(cr, 3);
+}
+
+}  // namespace
+
+// The galleon bears down from the left, the brig answers with a broadside,
+// both under their flags; the name arches across the sky.
 void PaintTitle(cairo_t* cr, int nFrame, int nWidth, int nHeight) {
     PaintOpenSea(cr, nFrame, nWidth, nHeight);
+
+    const double kBrig = 0.78, xBrig = 392, yBrigWater = 478;
+    cairo_save(cr);
+    cairo_translate(cr, xBrig, yBrigWater - kBrigWaterline * kBrig);
+    cairo_scale(cr, kBrig, kBrig);
+    cairo_save(cr);
+    cairo_rectangle(cr, -100, -100, 800, 100 + kBrigWaterline);
+    cairo_clip(cr);
+    DrawBrig(cr, {1.0 / kBrig, true});
+    cairo_restore(cr);
+    DrawWaterlineFoam(cr, 96, 462, kBrigWaterline, 1.0);
+    cairo_translate(cr, kBrigMastheadX - 2, kBrigMastheadY - 2);
+    PaintSmallUnionJack(cr, 0, 56, 37);
+    cairo_restore(cr);
+
+    for (int i = 0; i < 5; ++i) SmokePuff(cr, 430 + 40 * i - 18 * (i % 2), 432 - 12 * (i % 2) - 6 * i, 26 + 4 * i, 200 + i);
+
+    const double kGal = 0.92, xGal = -6, yGalWater = 540;
+    cairo_save(cr);
+    cairo_translate(cr, xGal, yGalWater - kGalleonWaterline * kGal);
+    cairo_scale(cr, kGal, kGal);
+    cairo_save(cr);
+    cairo_rectangle(cr, -100, -100, 600, 100 + kGalleonWaterline);
+    cairo_clip(cr);
+    DrawGalleon(cr, {1.0 / kGal, true});
+    cairo_restore(cr);
+    DrawWaterlineFoam(cr, 146, 344, kGalleonWaterline, 1.0);
+    DrawBowWave(cr, 340, kGalleonWaterline, +1, 1.2);
+    cairo_translate(cr, kGalleonStaffX - 60, kGalleonStaffY);
+    PaintSmallJollyRoger(cr, 1, 64, 47);
+    cairo_restore(cr);
+
+    TitleLettering(cr, "Harborgast", nWidth / 2.0, 118, 112, 22);
 }
 
 }  // namespace sea

@@ -260,33 +260,37 @@ Pts GalleonHullShape() {
     return hull;
 }
 
+// A curve along the hull from stern to bow, following the sheer of the wales.
+Pts GalleonWale(double dOffset) {
+    return {{60, 262 + dOffset}, {130, 284 + dOffset}, {210, 318 + dOffset}, {290, 318 + dOffset}, {400, 290 + dOffset}};
+}
+
 void GalleonHull(cairo_t* cr, double lw) {
     const Pts hull = GalleonHullShape();
     PathPoly(cr, hull);
     FillKeep(cr, kPirateHull);
     cairo_save(cr);
     cairo_clip(cr);
-    // Upper works lighter, a black wale, a foul bottom below the waterline.
-    Shape(cr, {{60, 190}, {160, 190}, {160, 262}, {60, 262}}, kPirateHullLight, 0);
-    Shape(cr, {{150, 236}, {300, 236}, {300, 318}, {150, 318}}, kPirateHullLight, 0);
-    Shape(cr, {{286, 240}, {400, 240}, {400, 280}, {286, 280}}, kPirateHullLight, 0);
-    Shape(cr, {{40, 262}, {140, 270}, {290, 318}, {400, 300}, {400, 306}, {290, 326}, {140, 278}, {40, 268}},
-          style::kOutline, 0);
-    Shape(cr, {{0, 354}, {400, 354}, {400, 400}, {0, 400}}, kPirateBottom, 0);
-    // Plank seams.
-    style::SetColour(cr, style::kOutline);
-    cairo_set_line_width(cr, lw * 0.45);
-    for (double y = 336; y < 352; y += 8) {
-        cairo_move_to(cr, 100, y);
-        cairo_line_to(cr, 400, y - 4);
+    // Upper works: a lighter strake under the stepped rail.
+    Pts upper = kGalleonRail;
+    for (auto it = kGalleonRail.rbegin(); it != kGalleonRail.rend(); ++it) upper.push_back({it->x, it->y + 24});
+    Shape(cr, upper, kPirateHullLight, 0);
+    // Plank seams parallel to the wales, the wales black and heavy.
+    for (double d = -36; d <= 60; d += 9) {
+        PathSmooth(cr, GalleonWale(d), false);
+        style::SetColour(cr, style::kOutline);
+        cairo_set_line_width(cr, lw * 0.4);
+        cairo_stroke(cr);
     }
-    for (double y = 214; y < 262; y += 12) {
-        cairo_move_to(cr, 60, y);
-        cairo_line_to(cr, 150, y + 2);
+    for (double d : {-30.0, 6.0}) {
+        PathSmooth(cr, GalleonWale(d), false);
+        style::SetColour(cr, style::kOutline);
+        cairo_set_line_width(cr, d < 0 ? lw * 2 : lw * 3);
+        cairo_stroke(cr);
     }
-    cairo_stroke(cr);
+    Shape(cr, {{0, kGalleonWaterline + 2}, {400, kGalleonWaterline + 2}, {400, 400}, {0, 400}}, kPirateBottom, 0);
     // Gold mouldings on the castles.
-    for (const Pts& moulding : {Pts{{72, 206}, {150, 210}}, Pts{{152, 250}, {206, 252}}, Pts{{292, 262}, {352, 258}}}) {
+    for (const Pts& moulding : {Pts{{72, 206}, {150, 210}}, Pts{{152, 250}, {206, 252}}, Pts{{292, 262}, {356, 258}}}) {
         PathPoly(cr, moulding, false);
         style::SetColour(cr, kDullGold);
         cairo_set_line_width(cr, 3 * lw / 2);
@@ -300,13 +304,15 @@ void GalleonHull(cairo_t* cr, double lw) {
     for (int i = 0; i < 3; ++i)
         Shape(cr, {{84.0 + 14 * i, 220}, {94.0 + 14 * i, 220}, {94.0 + 14 * i, 232}, {84.0 + 14 * i, 232}},
               style::kFlashCore, lw * 0.6);
-    Shape(cr, {{90, 244}, {140, 246}, {136, 252}, {94, 250}}, kDullGold, lw * 0.6);
+    Shape(cr, {{88, 240}, {140, 244}, {136, 250}, {92, 248}}, kDullGold, lw * 0.6);
     Spar(cr, {72, 198}, {68, 184}, 2.5, 2.5, style::kIron, style::kIronLight, lw * 0.6);
     Shape(cr, {{62, 174}, {72, 174}, {74, 186}, {60, 186}}, style::kFlashCore, lw * 0.6);
-    for (double x : {170.0, 224.0, 262.0, 312.0})
-        GunPort(cr, x, x < 200 ? 286 : x < 290 ? 334 : 290, 12, lw, 0x990000, +1);
-    for (double x : {166.0, 306.0, 334.0})
-        GunPort(cr, x, x < 200 ? 258 : 268, 10, lw, 0x990000, +1);
+    for (double x : {168.0, 196.0, 236.0, 266.0, 318.0, 346.0}) {
+        double y = x < 210 ? 293 + (x - 168) * 0.5 : x < 300 ? 318 : 300 - (x - 318) * 0.2;
+        GunPort(cr, x, y, 12, lw, 0x990000, +1);
+    }
+    for (double x : {110.0, 134.0})
+        GunPort(cr, x, 262 + (x - 110) * 0.2, 10, lw, 0x990000, +1);
 }
 
 struct GalleonMast {
