@@ -411,6 +411,20 @@ void SmokePuff(cairo_t* cr, double cx, double cy, double r, uint32_t nSeed) {
     }
 }
 
+// Draws a ship at scale k with its waterline at (x, yWater), cut there, and
+// leaves cr saved and in the ship's coordinates for its flag and foam.
+void FloatShip(cairo_t* cr, double x, double yWater, double k, double dWaterline,
+               void (*pfnDraw)(cairo_t*, const ShipLook&)) {
+    cairo_save(cr);
+    cairo_translate(cr, x, yWater - dWaterline * k);
+    cairo_scale(cr, k, k);
+    cairo_save(cr);
+    cairo_rectangle(cr, -100, -400, 1000, 400 + dWaterline);
+    cairo_clip(cr);
+    pfnDraw(cr, {1.0 / k, true});
+    cairo_restore(cr);
+}
+
 // The name in big gold letters on a gentle arch, heavily outlined, with a
 // dark drop shadow.
 void TitleLettering(cairo_t* cr, const char* szText, double cx, double yBase, double dSize, double dArch) {
@@ -477,15 +491,7 @@ void TitleLettering(cairo_t* cr, const char* szText, double cx, double yBase, do
 void PaintTitle(cairo_t* cr, int nFrame, int nWidth, int nHeight) {
     PaintOpenSea(cr, nFrame, nWidth, nHeight);
 
-    const double kBrig = 0.78, xBrig = 392, yBrigWater = 478;
-    cairo_save(cr);
-    cairo_translate(cr, xBrig, yBrigWater - kBrigWaterline * kBrig);
-    cairo_scale(cr, kBrig, kBrig);
-    cairo_save(cr);
-    cairo_rectangle(cr, -100, -100, 800, 100 + kBrigWaterline);
-    cairo_clip(cr);
-    DrawBrig(cr, {1.0 / kBrig, true});
-    cairo_restore(cr);
+    FloatShip(cr, 392, 478, 0.78, kBrigWaterline, DrawBrig);
     DrawWaterlineFoam(cr, 96, 462, kBrigWaterline, 1.0);
     cairo_translate(cr, kBrigMastheadX - 2, kBrigMastheadY - 2);
     PaintSmallUnionJack(cr, 0, 56, 37);
@@ -493,15 +499,7 @@ void PaintTitle(cairo_t* cr, int nFrame, int nWidth, int nHeight) {
 
     for (int i = 0; i < 5; ++i) SmokePuff(cr, 430 + 40 * i - 18 * (i % 2), 432 - 12 * (i % 2) - 6 * i, 26 + 4 * i, 200 + i);
 
-    const double kGal = 0.92, xGal = -6, yGalWater = 540;
-    cairo_save(cr);
-    cairo_translate(cr, xGal, yGalWater - kGalleonWaterline * kGal);
-    cairo_scale(cr, kGal, kGal);
-    cairo_save(cr);
-    cairo_rectangle(cr, -100, -100, 600, 100 + kGalleonWaterline);
-    cairo_clip(cr);
-    DrawGalleon(cr, {1.0 / kGal, true});
-    cairo_restore(cr);
+    FloatShip(cr, -6, 540, 0.92, kGalleonWaterline, DrawGalleon);
     DrawWaterlineFoam(cr, 146, 344, kGalleonWaterline, 1.0);
     DrawBowWave(cr, 340, kGalleonWaterline, +1, 1.2);
     cairo_translate(cr, kGalleonStaffX - 60, kGalleonStaffY);
