@@ -1,6 +1,7 @@
 // Scene 1: the brig, far off, drifts left under its ensign; from frame 150
 // the galleon sails in from the left under the Jolly Roger.
 
+#include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
@@ -11,7 +12,6 @@ constexpr int kLength = 273;
 enum Cast : int8_t { kBrig, kGalleon, kEnsign, kJollyRoger, kCastCount };
 
 constexpr int32_t kSwell[] = {300, 300, 300, 300, 300, 299, 299, 298, 298, 299};
-constexpr int32_t kWave[] = {0, 1};
 
 constexpr TrackRun kBrigRuns[] = {
     X(1, 30, Line(640, -1)),

@@ -2,6 +2,7 @@
 // sails in from the left; from frame 37 two shot actors fire volley after
 // volley, a two-frame muzzle flash and a puff flying up and to the left.
 
+#include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
@@ -17,7 +18,6 @@ constexpr int32_t kRockX[] = {275, 275, 275, 274, 274, 275, 275, 276, 276, 276};
 constexpr int32_t kRockY[] = {142, 142, 142, 142, 141, 141, 140, 140, 141, 142};
 // The galleon rises one pixel about every 39 frames over a one-pixel swell.
 constexpr int32_t kGalleonSwell[] = {-1, -1, -1, 0, 0, 0};
-constexpr int32_t kWave[] = {0, 1};
 
 constexpr TrackRun kBrigRuns[] = {
     X(1, 11, Cycle(kSettleX)),

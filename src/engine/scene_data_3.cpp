@@ -2,6 +2,7 @@
 // shots are exchanged (blast, ball, drifting smoke, a hole torn high on the
 // left) and a plank drops between the decks; then the outcome decides.
 
+#include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
@@ -15,10 +16,9 @@ enum Cast : int8_t {
     kSplash, kPlank, kCastCount
 };
 
-constexpr int32_t kWave[] = {0, 1};
 
-constexpr TrackRun kUnionJackRuns[] = {Pose(1, kLength, 114, 172, 0), F(1, kLength, Cycle(kWave))};
-constexpr TrackRun kJollyRogerRuns[] = {Pose(1, kLength, 598, 146, 0), F(1, kLength, Cycle(kWave))};
+constexpr auto kUnionJackRuns = UnionJackOverDeck(kLength);
+constexpr auto kJollyRogerRuns = JollyRogerOverDeck(kLength);
 constexpr TrackRun kBlastRuns[] = {Pose(11, 12, 422, 316, 1), Pose(19, 20, 500, 316, 0)};
 // The ball shows for single frames far apart, so its flight reads as jumps.
 constexpr TrackRun kBallRuns[] = {

@@ -2,6 +2,7 @@
 // goes overboard with a splash, the others fall one after another (the last
 // on the final frame) while three pirates run off to the left.
 
+#include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
@@ -16,10 +17,9 @@ enum Cast : int8_t {
     kSmokeB, kCastCount
 };
 
-constexpr int32_t kWave[] = {0, 1};
 
-constexpr TrackRun kUnionJackRuns[] = {Pose(1, kLength, 114, 172, 0), F(1, kLength, Cycle(kWave))};
-constexpr TrackRun kJollyRogerRuns[] = {Pose(1, kLength, 598, 146, 0), F(1, kLength, Cycle(kWave))};
+constexpr auto kUnionJackRuns = UnionJackOverDeck(kLength);
+constexpr auto kJollyRogerRuns = JollyRogerOverDeck(kLength);
 constexpr TrackRun kSmokeARuns[] = {X(1, 17, Line(202, -10)), Y(1, 17, Line(96, -10)), F(1, 17, Hold(1))};
 constexpr TrackRun kSmokeBRuns[] = {X(1, 29, Line(330, -10)), Y(1, 29, Line(146, -10)), F(1, 29, Hold(0))};
 constexpr TrackRun kHoleRuns[] = {Pose(1, kLength, 15, 22, 0)};

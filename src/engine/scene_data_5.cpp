@@ -2,6 +2,7 @@
 // red coat stands among them, and three pirates carry barrels over to their
 // own ship and walk back for more; at the end the red coat follows them.
 
+#include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
@@ -14,10 +15,9 @@ enum Cast : int8_t {
     kRedCoat, kPirateA, kPirateB, kPirateC, kCastCount
 };
 
-constexpr int32_t kWave[] = {0, 1};
 
-constexpr TrackRun kUnionJackRuns[] = {Pose(1, kLength, 114, 172, 0), F(1, kLength, Cycle(kWave))};
-constexpr TrackRun kJollyRogerRuns[] = {Pose(1, kLength, 598, 146, 0), F(1, kLength, Cycle(kWave))};
+constexpr auto kUnionJackRuns = UnionJackOverDeck(kLength);
+constexpr auto kJollyRogerRuns = JollyRogerOverDeck(kLength);
 constexpr TrackRun kHoleRuns[] = {Pose(1, kLength, 15, 22, 0)};
 constexpr TrackRun kPlankRuns[] = {Pose(1, kLength, 445, 535, 0)};
 // The bodies; the fencer's pool of blood spreads at frame 15.

@@ -2,6 +2,7 @@
 // down (its hull vanishes, its rig and ensign sink behind a band of waves)
 // and the galleon sails off to the right.
 
+#include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
@@ -14,15 +15,11 @@ enum Cast : int8_t {
     kGun1, kGun2, kGun3, kGun4, kGun5, kGun6, kCastCount
 };
 
-// The brig rocks by one pixel each way around (180, 141).
-constexpr int32_t kRockX[] = {180, 180, 181, 181, 181, 180, 180, 180, 179, 179, 179, 180};
-constexpr int32_t kRockY[] = {141, 141, 140, 140, 140, 141, 141, 141, 142, 142, 142, 141};
 // The galleon drifts up one pixel every 32 frames over a one-pixel swell.
 constexpr int32_t kGalleonSwell[] = {0, 0, 0, 0, -1, -1, -1, -1};
-constexpr int32_t kWave[] = {0, 1};
 
 constexpr TrackRun kBrigRuns[] = {
-    X(1, 19, Cycle(kRockX)), Y(1, 19, Cycle(kRockY)), F(1, 19, Hold(0)),
+    X(1, 19, Cycle(kBrigRockX)), Y(1, 19, Cycle(kBrigRockY)), F(1, 19, Hold(0)),
 };
 constexpr TrackRun kRigRuns[] = {
     X(20, 40, Hold(235)), Y(20, 21, Hold(270)), Y(22, 40, Line(280, 10)), F(20, 40, Hold(0)),

@@ -3,6 +3,7 @@
 // blink, tentacles come over the pirate ship's rail and around its mast,
 // and both crews fall back.
 
+#include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
@@ -16,10 +17,9 @@ enum Cast : int8_t {
     kWrithe, kMastCurl, kRedCoat, kPirateA, kPirateB, kPirateC, kCastCount
 };
 
-constexpr int32_t kWave[] = {0, 1};
 
-constexpr TrackRun kUnionJackRuns[] = {Pose(1, kLength, 114, 172, 0), F(1, kLength, Cycle(kWave))};
-constexpr TrackRun kJollyRogerRuns[] = {Pose(1, kLength, 598, 146, 0), F(1, kLength, Cycle(kWave))};
+constexpr auto kUnionJackRuns = UnionJackOverDeck(kLength);
+constexpr auto kJollyRogerRuns = JollyRogerOverDeck(kLength);
 constexpr TrackRun kHeadRuns[] = {
     Pose(1, 1, 380, 480, 0), Pose(2, 2, 380, 420, 0), Pose(3, 3, 380, 360, 0),
     Pose(4, 13, 380, 300, 0), Pose(14, 21, 370, 240, 0), Pose(22, kLength, 362, 209, 0),

@@ -2,6 +2,7 @@
 // sinks with the kraken, its flag and the tentacles behind a band of waves,
 // slowly at first and then fast; then the brig sails off to the left.
 
+#include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
@@ -14,10 +15,7 @@ enum Cast : int8_t {
     kTipA, kTipB, kTipC, kWaves, kCastCount
 };
 
-constexpr int32_t kRockX[] = {180, 180, 181, 181, 181, 180, 180, 180, 179, 179, 179, 180};
-constexpr int32_t kRockY[] = {141, 141, 140, 140, 140, 141, 141, 141, 142, 142, 142, 141};
 constexpr int32_t kGalleonBob[] = {125, 125, 125, 126, 126, 126};
-constexpr int32_t kWave[] = {0, 1};
 // The tips twitch by a pixel or two while they hold the galleon and swap
 // their two poses in turns of two or three frames.
 constexpr int32_t kTwitchX[] = {0, 1, 2, 1};
@@ -28,8 +26,8 @@ constexpr int32_t kTipBPoses[] = {1, 1, 0, 0, 0, 1, 1, 0, 0, 1, 1, 1, 0, 0};
 constexpr int32_t kTipCPoses[] = {2, 2, 2, 3, 3, 2, 2, 3, 3, 3, 2, 2, 3};
 
 constexpr TrackRun kBrigRuns[] = {
-    X(1, 47, Cycle(kRockX)), X(48, kLength, Line(177, -3)),
-    Y(1, kLength, Cycle(kRockY)), F(1, kLength, Hold(0)),
+    X(1, 47, Cycle(kBrigRockX)), X(48, kLength, Line(177, -3)),
+    Y(1, kLength, Cycle(kBrigRockY)), F(1, kLength, Hold(0)),
 };
 constexpr TrackRun kEnsignRuns[] = {Follow(1, kLength, kBrig, 320, 3), F(1, kLength, Cycle(kWave))};
 constexpr TrackRun kGalleonRuns[] = {X(1, 10, Hold(315)), Y(1, 10, Cycle(kGalleonBob)), F(1, 10, Hold(0))};

@@ -82,6 +82,13 @@ protected:
         ExpandSceneTracks();
     }
 
+    // A fresh show for the next case of a table.
+    void Restart() {
+        CoreTest::TearDown();
+        CoreTest::SetUp();
+        nScene_ = 1;
+    }
+
     StepRecord Step() {
         StepRecord r = {nScene_, Sequencer.nSceneFrame, 0};
         r.nResult = ShowFrameStep(FakeWindow(), nScene_);
@@ -179,9 +186,7 @@ TEST_F(ScenesTest, EachBranchRunsItsScenesForTheirLengthsAndLoops) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nOutcome);
-        CoreTest::TearDown();
-        CoreTest::SetUp();
-        nScene_ = 1;
+        Restart();
         StartStage(800, 600);
         RunFlags.bSoundOn = true;
         FakeHost.nTickCount = TickFor(c.nOutcome);
@@ -256,9 +261,7 @@ TEST_F(ScenesTest, TheBranchIsTheOutcomeCurrentWhenTheFaceOffsLastFrameBegan) {
 TEST_F(ScenesTest, BloodRuleShowsCleanBodiesAndNoSpatterWhenBloodIsOff) {
     for (bool bBlood : {true, false}) {
         SCOPED_TRACE(bBlood);
-        CoreTest::TearDown();
-        CoreTest::SetUp();
-        nScene_ = 1;
+        Restart();
         StartStage(800, 600, bBlood);
         FakeHost.nTickCount = TickFor(kPirates);
         const Actor& fencer = ActorTable.slots[17];
@@ -308,9 +311,7 @@ std::vector<int> FightOrder(int f, bool bBlood) {
 TEST_F(ScenesTest, SwordFightDrawsInTheOrderOfEachFrame) {
     for (bool bBlood : {true, false}) {
         SCOPED_TRACE(bBlood);
-        CoreTest::TearDown();
-        CoreTest::SetUp();
-        nScene_ = 1;
+        Restart();
         StartStage(1024, 768, bBlood);
         FakeHost.nTickCount = TickFor(kPirates);
         int nChecked = 0;
@@ -358,9 +359,7 @@ TEST_F(ScenesTest, WholeShowErasesEveryFrameAtEveryScreenSize) {
     const int sizes[][2] = {{640, 480}, {800, 600}, {1023, 767}, {1920, 1080}};
     for (const auto& size : sizes) {
         SCOPED_TRACE(std::to_string(size[0]) + "x" + std::to_string(size[1]));
-        CoreTest::TearDown();
-        CoreTest::SetUp();
-        nScene_ = 1;
+        Restart();
         StartStage(size[0], size[1], true, true);
         RunFlags.bSoundOn = true;
         RunFlags.nKrakenChance = 50;
@@ -391,9 +390,7 @@ TEST_F(ScenesTest, FirstTimeOnlySoundEndsWithTheFirstCycleOfEitherBranch) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.nOutcome) + " mode " + std::to_string(c.nMode));
-        CoreTest::TearDown();
-        CoreTest::SetUp();
-        nScene_ = 1;
+        Restart();
         StartStage(800, 600);
         RunFlags.nSoundMode = c.nMode;
         RunFlags.bSoundOn = true;
