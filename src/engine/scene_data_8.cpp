@@ -21,9 +21,9 @@ constexpr int32_t kGalleonBob[] = {125, 125, 125, 126, 126, 126};
 constexpr int32_t kTwitchX[] = {0, 1, 2, 1};
 constexpr int32_t kTwitchWideX[] = {0, 2, 4, 3, 1};
 constexpr int32_t kTwitchY[] = {0, 1, 2, 2, 1};
-constexpr int32_t kTipAPoses[] = {0, 0, 1, 1, 1, 0, 0, 1, 1, 0, 0, 1};
+constexpr int32_t kTipAPoses[] = {0, 0, 1, 1, 1, 0, 0, 1, 1, 0, 0, 0};
 constexpr int32_t kTipBPoses[] = {1, 1, 0, 0, 0, 1, 1, 0, 0, 1, 1, 1, 0, 0};
-constexpr int32_t kTipCPoses[] = {2, 2, 2, 3, 3, 2, 2, 3, 3, 3, 2, 2, 3};
+constexpr int32_t kTipCPoses[] = {2, 2, 2, 3, 3, 2, 2, 3, 3, 3, 2, 2, 2};
 
 constexpr TrackRun kBrigRuns[] = {
     X(1, 47, Cycle(kBrigRockX)), X(48, kLength, Line(177, -3)),
