@@ -174,19 +174,21 @@ void PaintMastCurl(cairo_t* cr, int, int, int) {
 }
 
 // Winding up the mast; the free end waves above (frame 0) or reaches out
-// to the right (frame 1).
+// to the right (frame 1). The frame starts at the mast's left edge, so the
+// turns hug that side and swing wide on the right.
 void PaintMastTentacle(cairo_t* cr, int nFrame, int, int) {
     constexpr double kX = 696, kY = 121;
-    const double dAxisX = sea::kPirateMastX - 1 - kX, dRadius = 13, dPitch = 7.5;
+    const double dAxisX = sea::kPirateMastX - 1 - kX, dPitch = 5.56;
     std::vector<kraken::Pt> spine, behind;
-    for (double a = kPi; a <= 4.5 * kPi + 1e-9; a += kPi / 4) {
-        kraken::Pt p = {dAxisX + dRadius * std::sin(a), 150 - dPitch * (a - kPi)};
+    for (double a = kPi; a <= 6.5 * kPi + 1e-9; a += kPi / 4) {
+        double s = std::sin(a);
+        kraken::Pt p = {dAxisX + s * (s > 0 ? 17 : 5), 156 - dPitch * (a - kPi)};
         spine.push_back(p);
-        if (std::cos(a) < -0.5) behind.push_back(p);
+        if (std::cos(a) < -0.3) behind.push_back(p);
     }
     static const std::vector<kraken::Pt> ends[2] = {
-        {{32, 55}, {44, 40}, {50, 22}, {62, 12}, {76, 16}, {78, 30}, {68, 32}},
-        {{34, 60}, {52, 54}, {70, 58}, {86, 50}, {96, 40}, {92, 30}}};
+        {{30, 48}, {40, 30}, {52, 16}, {66, 12}, {76, 20}, {74, 32}, {64, 30}},
+        {{34, 56}, {52, 52}, {70, 56}, {86, 48}, {96, 38}, {92, 28}}};
     spine.insert(spine.end(), ends[nFrame].begin(), ends[nFrame].end());
     kraken::PaintTentacle(cr, {spine, 18, 5, -1});
     HideBehindMast(cr, behind, 10, kX, kY);
