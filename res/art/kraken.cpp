@@ -247,13 +247,9 @@ void PaintHullSide(cairo_t* cr, const sea::Pts& waterline, double dTowardsGap, d
     PaintDecksInside(cr, outline, dStageX, dStageY);
 }
 
-void PaintNavySide(cairo_t* cr, int, int, int) { PaintHullSide(cr, sea::kNavyWaterline, 2, 352, 274); }
-void PaintPirateSide(cairo_t* cr, int, int, int) { PaintHullSide(cr, sea::kPirateWaterline, -2, 560, 300); }
-
 // A topmast shot away in the exchange of fire, floating in the gap.
 void PaintFloatingMast(cairo_t* cr) {
     cairo_save(cr);
-    cairo_translate(cr, 12, 62);
     cairo_rotate(cr, -0.26);
     // Round spar with a splintered end on the right.
     cairo_new_path(cr);
@@ -290,26 +286,38 @@ void PaintFloatingMast(cairo_t* cr) {
     cairo_restore(cr);
 }
 
-void PaintWaterBetweenHulls(cairo_t* cr, int, int nWidth, int nHeight) {
-    constexpr double kX = 472, kY = 526;
-    sea::Pts gap = FrameLine(sea::kNavyWaterline, 0, kX, kY);
-    sea::Pts pirate = FrameLine(sea::kPirateWaterline, 0, kX, kY);
-    gap.insert(gap.end(), pirate.rbegin(), pirate.rend());
-    // The nearest water, its crest across the gap hiding what lies below.
-    const kraken::WaveRow row = {0, double(nWidth), 3, 6, 22, 0.6, 0};
+// The near water across the gap, in stage coordinates: the decks backdrop
+// below a crest between the two waterlines, the crest, the floating mast.
+// The navy side's frame reaches into the gap too, so it repeats this.
+void PaintNearWater(cairo_t* cr) {
+    sea::Pts gap = sea::kNavyWaterline;
+    gap.insert(gap.end(), sea::kPirateWaterline.rbegin(), sea::kPirateWaterline.rend());
+    const kraken::WaveRow row = {420, 640, 529, 6, 22, 0.15, 0};
     cairo_save(cr);
     sea::PathPoly(cr, gap);
     cairo_clip(cr);
-    kraken::WaterBodyPath(cr, row, nHeight);
+    cairo_save(cr);
+    kraken::WaterBodyPath(cr, row, 640);
     cairo_clip(cr);
-    kraken::PaintPieceAt(cr, kDecks, 0, -kX, -kY);
+    kraken::PaintPieceAt(cr, kDecks, 0, 0, 0);
     cairo_restore(cr);
-    cairo_save(cr);
-    sea::PathPoly(cr, gap);
-    cairo_clip(cr);
-    kraken::PaintCrest(cr, row, nHeight);
+    kraken::PaintCrest(cr, row, 640);
+    cairo_translate(cr, 484, 588);
     PaintFloatingMast(cr);
     cairo_restore(cr);
+}
+
+void PaintNavySide(cairo_t* cr, int, int, int) {
+    PaintHullSide(cr, sea::kNavyWaterline, 2, 352, 274);
+    cairo_translate(cr, -352, -274);
+    PaintNearWater(cr);
+}
+
+void PaintPirateSide(cairo_t* cr, int, int, int) { PaintHullSide(cr, sea::kPirateWaterline, -2, 560, 300); }
+
+void PaintWaterBetweenHulls(cairo_t* cr, int, int, int) {
+    cairo_translate(cr, -472, -526);
+    PaintNearWater(cr);
 }
 
 }  // namespace
