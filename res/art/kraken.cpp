@@ -82,6 +82,7 @@ void PaintKrakenGrip(cairo_t* cr, int, int, int) {
     EyePair eyes = Offset(kGripEyes, kGripEyesX, kGripEyesY);
     kraken::PaintBrows(cr, eyes);
     kraken::PaintEyes(cr, eyes, kNarrowed);
+    kraken::PaintMouth(cr, 123, 194, 22);
 }
 
 void PaintKrakenSmallEyes(cairo_t* cr, int, int, int) { kraken::PaintEyes(cr, kGripEyes, kWide); }
