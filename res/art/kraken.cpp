@@ -152,15 +152,14 @@ void HideBehindMast(cairo_t* cr, const std::vector<kraken::Pt>& behind, double d
     cairo_line_to(cr, sea::kPirateMastX - 2 + dHalfTop, -10);
     cairo_line_to(cr, sea::kPirateMastX + dHalfFoot, dFootY);
     cairo_close_path(cr);
-    cairo_clip(cr);
+    kraken::ClipSharp(cr);
     cairo_translate(cr, dStageX, dStageY);
     cairo_new_path(cr);
     for (const kraken::Pt& p : behind) {
         cairo_new_sub_path(cr);
         cairo_arc(cr, p.x, p.y, dRadius, 0, 2 * kPi);
     }
-    cairo_clip(cr);
-    kraken::PaintPieceAt(cr, kDecks, 0, -dStageX, -dStageY);
+    kraken::FillFromPiece(cr, kDecks, -dStageX, -dStageY);
     cairo_restore(cr);
 }
 
@@ -203,10 +202,7 @@ void PaintMastTentacle(cairo_t* cr, int nFrame, int, int) {
 void PaintSeaBand(cairo_t* cr, int nWidth, int nHeight, double dStageX, double dStageY, double dTaper) {
     const kraken::WaveRow row = {0, double(nWidth), 1, 9, 34, 0.25, dTaper};
     kraken::WaterBodyPath(cr, row, nHeight);
-    cairo_save(cr);
-    cairo_clip(cr);
-    kraken::PaintPieceAt(cr, kOpenSea, 0, -dStageX, -dStageY);
-    cairo_restore(cr);
+    kraken::FillFromPiece(cr, kOpenSea, -dStageX, -dStageY);
     kraken::PaintCrest(cr, row, nHeight);
 }
 
@@ -231,21 +227,23 @@ sea::Pts FrameLine(const sea::Pts& line, double dShiftX, double dStageX, double 
     return out;
 }
 
-void PaintDecksInside(cairo_t* cr, const sea::Pts& outline, double dStageX, double dStageY) {
-    cairo_save(cr);
-    sea::PathPoly(cr, outline);
-    cairo_clip(cr);
-    kraken::PaintPieceAt(cr, kDecks, 0, -dStageX, -dStageY);
-    cairo_restore(cr);
-}
-
 // Everything of one ship, out to the frame's far side from its waterline.
+// The frame's top-left pixel carries the key colour, so it is left out even
+// where the hull reaches it.
 void PaintHullSide(cairo_t* cr, const sea::Pts& waterline, double dTowardsGap, double dStageX, double dStageY) {
     sea::Pts outline = FrameLine(waterline, dTowardsGap, dStageX, dStageY);
     double dFar = dTowardsGap > 0 ? -1000 : 1000;
     outline.push_back({dFar, outline.back().y});
     outline.push_back({dFar, outline.front().y});
-    PaintDecksInside(cr, outline, dStageX, dStageY);
+    cairo_save(cr);
+    cairo_rectangle(cr, -2000, -2000, 4000, 4000);
+    cairo_rectangle(cr, 0, 0, 1, 1);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_clip(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    sea::PathPoly(cr, outline);
+    kraken::FillFromPiece(cr, kDecks, -dStageX, -dStageY);
+    cairo_restore(cr);
 }
 
 // A topmast shot away in the exchange of fire, floating in the gap.
@@ -296,12 +294,9 @@ void PaintNearWater(cairo_t* cr) {
     const kraken::WaveRow row = {420, 640, 529, 6, 22, 0.15, 0};
     cairo_save(cr);
     sea::PathPoly(cr, gap);
-    cairo_clip(cr);
-    cairo_save(cr);
+    kraken::ClipSharp(cr);
     kraken::WaterBodyPath(cr, row, 640);
-    cairo_clip(cr);
-    kraken::PaintPieceAt(cr, kDecks, 0, 0, 0);
-    cairo_restore(cr);
+    kraken::FillFromPiece(cr, kDecks, 0, 0);
     kraken::PaintCrest(cr, row, 640);
     cairo_translate(cr, 484, 588);
     PaintFloatingMast(cr);

@@ -44,8 +44,8 @@ TEST(KrakenArt, CutOutsRepeatTheirBackdropWhereverPainted) {
     const CutOut cutOuts[] = {
         {202, 141, 352, 274, 0, 245},  // below row 245 the near water's crest crosses it
         {203, 141, 560, 300, 0, 299},
-        {188, 130, 194, 475, 40, 124},  // under the crest line
-        {201, 130, 287, 475, 40, 124},
+        {188, 130, 194, 475, 50, 124},  // under the crest line, tapered ends included
+        {201, 130, 287, 475, 50, 124},
     };
     for (const CutOut& c : cutOuts) {
         SCOPED_TRACE("bitmap " + std::to_string(c.nId));
