@@ -219,7 +219,7 @@ cairo_surface_t* PictureSurface(const IndexedPicture& pic, bool bShowKey) {
         for (int x = 0; x < w; ++x) {
             int i = pic.pixels[size_t(y) * w + x];
             bool bChecker = ((x >> 3) + (y >> 3)) & 1;
-            pRow[x] = (i == pic.nKey && !bShowKey) ? (bChecker ? 0xB0B0B0 : 0x808080)
+            pRow[x] = (i == pic.nKey && !bShowKey) ? (bChecker ? 0xC040C0 : 0x803080)
                                                    : SharedColourTable[i];
         }
     }
