@@ -12,8 +12,9 @@ namespace {
 // Coverage below this is background; above it the edge pixel takes its own
 // (un-premultiplied) colour, so the dark outline wins and no halo forms.
 constexpr int kAlphaThreshold = 128;
-// Spread of the ordered dither, about one step of the colour cube.
-constexpr double kDitherSpread = 48.0;
+// Spread of the ordered dither: one step of the colour cube, so a gradient
+// between two neighbouring cube colours passes through every pattern.
+constexpr double kDitherSpread = 51.0;
 
 int Red(uint32_t c) { return (c >> 16) & 0xFF; }
 int Green(uint32_t c) { return (c >> 8) & 0xFF; }
