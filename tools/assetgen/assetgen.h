@@ -35,14 +35,19 @@ extern const std::vector<ArtPiece>& KrakenArt();  // the kraken and its tentacle
 
 constexpr int kSampleRate = 22050;
 
-// Fills exactly nSamples mono samples in -1..1. The framework converts to
-// 16-bit PCM and writes the RIFF file.
+// Fills exactly nSamples mono samples in -1..1; the vector arrives holding
+// nSamples zeros (fill it in place, or assign/resize it to nSamples). The
+// framework bends peaks above 0.85 softly, ramps both ends against clicks,
+// converts to 16-bit PCM and writes the RIFF file.
 using SynthFn = void (*)(std::vector<float>& samples, int nSamples);
 
 struct SoundPiece {
     int nResourceId;
     double dSeconds;  // playing time of the data chunk
     SynthFn pfnSynth;
+    // A sound that carries a LIST/INFO chunk after its data names itself
+    // here (the INAM text); nullptr writes only "fmt " and "data".
+    const char* szInfoName = nullptr;
 };
 extern const std::vector<SoundPiece>& SoundEffects();
 

@@ -1,0 +1,6 @@
+#include "assetgen.h"
+
+const std::vector<SoundPiece>& SoundEffects() {
+    static const std::vector<SoundPiece> pieces = {};
+    return pieces;
+}

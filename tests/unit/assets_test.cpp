@@ -1,0 +1,306 @@
+// Structural checks of the generated asset files, as the resource loaders
+// and the platform will read them: bitmap headers, colour tables and key
+// colours; WAVE chunks and lengths; MIDI chunk and event structure.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "gfx/catalogue.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+std::optional<Bytes> ReadAsset(const std::string& szName) {
+    std::ifstream in(std::string(HARBORGAST_ASSET_DIR) + "/" + szName, std::ios::binary);
+    if (!in) return std::nullopt;
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+uint32_t U16(const Bytes& b, size_t n) { return b[n] | (b[n + 1] << 8); }
+uint32_t U32(const Bytes& b, size_t n) { return U16(b, n) | (U16(b, n + 2) << 16); }
+int32_t S32(const Bytes& b, size_t n) { return int32_t(U32(b, n)); }
+uint32_t BigU16(const Bytes& b, size_t n) { return (b[n] << 8) | b[n + 1]; }
+uint32_t BigU32(const Bytes& b, size_t n) { return (BigU16(b, n) << 16) | BigU16(b, n + 2); }
+std::string Tag(const Bytes& b, size_t n) { return std::string(b.begin() + n, b.begin() + n + 4); }
+
+std::string BitmapName(int nId) { return "bitmap" + std::to_string(nId) + ".bmp"; }
+std::string WaveName(int nId) { return "wave" + std::to_string(nId) + ".wav"; }
+std::string MidiName(int nId) { return "midi" + std::to_string(nId) + ".mid"; }
+
+// ---- Bitmaps -----------------------------------------------------------
+
+struct Picture {
+    int nId, nWidth, nHeight, nFrames, nFrameHeight;
+    bool bKeyed;
+};
+
+std::vector<Picture> CataloguePictures() {
+    std::vector<Picture> v;
+    std::set<int> seen;
+    for (const LoadListEntry& e : LoadList)
+        if (seen.insert(e.nResourceId).second)
+            v.push_back({e.nResourceId, e.nWidth, e.nHeight, e.nFrames, e.nFrameHeight, e.nBackdrop < 0});
+    for (const PictureEntry& e : OtherPictures)
+        v.push_back({e.nResourceId, e.nWidth, e.nHeight, 1, e.nHeight, false});
+    return v;
+}
+
+constexpr size_t kPixelOffset = 14 + 40 + 1024;
+
+// Pixel (x, y) of the picture as drawn, y = 0 the top row.
+uint8_t PixelAt(const Bytes& b, const Picture& p, int x, int y) {
+    size_t nStride = (p.nWidth + 3) & ~3;
+    return b[kPixelOffset + size_t(p.nHeight - 1 - y) * nStride + x];
+}
+
+uint32_t TableColour(const Bytes& b, int i) {
+    size_t n = 14 + 40 + 4 * i;
+    return (b[n + 2] << 16) | (b[n + 1] << 8) | b[n];
+}
+
+TEST(GeneratedBitmaps, HeaderColourTableAndKeyOfEveryPicture) {
+    std::set<uint32_t> keyColours;
+    for (const Picture& p : CataloguePictures()) {
+        std::optional<Bytes> file = ReadAsset(BitmapName(p.nId));
+        if (!file) continue;
+        const Bytes& b = *file;
+        SCOPED_TRACE("bitmap " + std::to_string(p.nId));
+        size_t nStride = (p.nWidth + 3) & ~3;
+        ASSERT_EQ(b.size(), kPixelOffset + nStride * p.nHeight);
+        EXPECT_EQ(b[0], 'B');
+        EXPECT_EQ(b[1], 'M');
+        EXPECT_EQ(U32(b, 2), b.size());
+        EXPECT_EQ(U32(b, 10), kPixelOffset);
+        EXPECT_EQ(U32(b, 14), 40u);
+        EXPECT_EQ(S32(b, 18), p.nWidth);
+        EXPECT_EQ(S32(b, 22), p.nHeight);  // positive: bottom-up
+        EXPECT_EQ(U16(b, 26), 1u);
+        EXPECT_EQ(U16(b, 28), 8u);
+        EXPECT_EQ(U32(b, 30), 0u);  // BI_RGB
+        EXPECT_EQ(U32(b, 46), 256u);
+        for (int i = 0; i < 256; ++i) {
+            ASSERT_EQ(TableColour(b, i), SharedColourTable[i]) << "entry " << i;
+            ASSERT_EQ(b[14 + 40 + 4 * i + 3], 0) << "entry " << i;
+        }
+        for (size_t y = 0; y < size_t(p.nHeight); ++y)
+            for (size_t x = p.nWidth; x < nStride; ++x)
+                ASSERT_EQ(b[kPixelOffset + y * nStride + x], 0) << "row padding";
+
+        if (!p.bKeyed) {
+            std::set<uint8_t> used;
+            for (int y = 0; y < p.nHeight; ++y)
+                for (int x = 0; x < p.nWidth; ++x) used.insert(PixelAt(b, p, x, y));
+            EXPECT_GE(used.size(), 8u) << "an opaque picture of hardly any colours";
+            continue;
+        }
+        // One key per picture: every frame's top-left pixel, the whole unused
+        // band above the last frame, and no painted pixel of the same colour.
+        const uint8_t nKey = PixelAt(b, p, 0, p.nHeight - p.nFrameHeight);
+        const uint32_t rgbKey = TableColour(b, nKey);
+        EXPECT_TRUE(keyColours.insert(rgbKey).second) << "key colour shared with another picture";
+        for (int y = 0; y < p.nHeight - p.nFrames * p.nFrameHeight; ++y)
+            for (int x = 0; x < p.nWidth; ++x) ASSERT_EQ(PixelAt(b, p, x, y), nKey) << "unused row";
+        for (int f = 0; f < p.nFrames; ++f) {
+            SCOPED_TRACE("frame " + std::to_string(f));
+            int nTop = p.nHeight - (f + 1) * p.nFrameHeight;
+            EXPECT_EQ(PixelAt(b, p, 0, nTop), nKey);
+            long nPainted = 0, nBackground = 0;
+            for (int y = nTop; y < nTop + p.nFrameHeight; ++y) {
+                for (int x = 0; x < p.nWidth; ++x) {
+                    uint8_t i = PixelAt(b, p, x, y);
+                    if (i == nKey) {
+                        ++nBackground;
+                    } else {
+                        ++nPainted;
+                        ASSERT_NE(TableColour(b, i), rgbKey) << "key colour painted at " << x << "," << y;
+                    }
+                }
+            }
+            EXPECT_GT(nPainted, 0) << "empty frame";
+            EXPECT_GT(nBackground, 1) << "a sprite frame without background";
+        }
+    }
+}
+
+// ---- Sounds ------------------------------------------------------------
+
+struct Sound {
+    int nId;
+    double dSeconds;
+    bool bExtraChunk;
+};
+
+const Sound kSounds[] = {
+    {149, 3.50, false}, {148, 0.64, false}, {190, 0.49, false}, {191, 0.73, false},
+    {192, 0.77, false}, {193, 0.24, false}, {194, 0.64, false}, {195, 1.56, false},
+    {196, 0.89, false}, {235, 0.05, false}, {227, 1.23, true},  {228, 1.63, false},
+    {233, 5.30, false}, {230, 2.80, false}, {231, 2.52, false}, {232, 4.60, false},
+};
+
+TEST(GeneratedSounds, RiffPcmMonoOfTheListedLength) {
+    for (const Sound& s : kSounds) {
+        std::optional<Bytes> file = ReadAsset(WaveName(s.nId));
+        if (!file) continue;
+        const Bytes& b = *file;
+        SCOPED_TRACE("wave " + std::to_string(s.nId));
+        ASSERT_GE(b.size(), 44u);
+        EXPECT_EQ(Tag(b, 0), "RIFF");
+        EXPECT_EQ(U32(b, 4), b.size() - 8);
+        EXPECT_EQ(Tag(b, 8), "WAVE");
+        ASSERT_EQ(Tag(b, 12), "fmt ");
+        ASSERT_EQ(U32(b, 16), 16u);
+        EXPECT_EQ(U16(b, 20), 1u);  // PCM
+        EXPECT_EQ(U16(b, 22), 1u);  // mono
+        EXPECT_EQ(U32(b, 24), 22050u);
+        EXPECT_EQ(U32(b, 28), 44100u);
+        EXPECT_EQ(U16(b, 32), 2u);
+        EXPECT_EQ(U16(b, 34), 16u);
+        ASSERT_EQ(Tag(b, 36), "data");
+        const uint32_t nSamples = uint32_t(std::lround(s.dSeconds * 22050));
+        ASSERT_EQ(U32(b, 40), nSamples * 2);
+        ASSERT_LE(44 + nSamples * 2, b.size());
+
+        // Further chunks: exactly one for the sound that carries one.
+        int nExtra = 0;
+        for (size_t n = 44 + nSamples * 2; n < b.size(); ++nExtra) {
+            ASSERT_LE(n + 8, b.size());
+            n += 8 + ((U32(b, n + 4) + 1) & ~1u);
+            ASSERT_LE(n, b.size()) << "chunk runs past the file";
+        }
+        EXPECT_EQ(nExtra, s.bExtraChunk ? 1 : 0);
+
+        // Audible, and silent at both ends so that no cut clicks.
+        int nPeak = 0;
+        for (uint32_t i = 0; i < nSamples; ++i) nPeak = std::max(nPeak, std::abs(int16_t(U16(b, 44 + 2 * i))));
+        EXPECT_GT(nPeak, 32767 / 10) << "barely audible";
+        EXPECT_LT(std::abs(int16_t(U16(b, 44))), 400);
+        EXPECT_LT(std::abs(int16_t(U16(b, 44 + 2 * (nSamples - 1)))), 400);
+    }
+}
+
+// ---- Tunes -------------------------------------------------------------
+
+size_t ReadVlq(const Bytes& b, size_t& n, size_t nEnd) {
+    size_t v = 0;
+    for (int i = 0; i < 4 && n < nEnd; ++i) {
+        uint8_t c = b[n++];
+        v = (v << 7) | (c & 0x7F);
+        if (!(c & 0x80)) return v;
+    }
+    ADD_FAILURE() << "bad variable-length number before " << n;
+    return 0;
+}
+
+struct TrackSummary {
+    int nNotesOn = 0;
+    int nHanging = 0;  // notes started and never ended
+    bool bTempo = false;
+    bool bEndsCleanly = false;
+};
+
+// Walks one track chunk's events the way a sequencer reads them.
+TrackSummary WalkTrack(const Bytes& b, size_t n, size_t nEnd) {
+    TrackSummary t;
+    int nSounding[16][128] = {};
+    uint8_t nRunning = 0;
+    while (n < nEnd) {
+        ReadVlq(b, n, nEnd);
+        if (n >= nEnd) break;
+        uint8_t c = b[n];
+        if (c == 0xFF) {
+            if (n + 2 > nEnd) break;
+            uint8_t nType = b[n + 1];
+            n += 2;
+            size_t nLen = ReadVlq(b, n, nEnd);
+            if (n + nLen > nEnd) break;
+            if (nType == 0x51) t.bTempo = (nLen == 3);
+            n += nLen;
+            if (nType == 0x2F) {
+                t.bEndsCleanly = (nLen == 0 && n == nEnd);
+                return t;
+            }
+            nRunning = 0;
+            continue;
+        }
+        if (c == 0xF0 || c == 0xF7) {
+            ++n;
+            n += ReadVlq(b, n, nEnd);
+            nRunning = 0;
+            continue;
+        }
+        if (c & 0x80) {
+            nRunning = c;
+            ++n;
+        }
+        if (nRunning < 0x80 || nRunning >= 0xF0) {
+            ADD_FAILURE() << "data byte without a status at " << n;
+            return t;
+        }
+        int nData = ((nRunning & 0xF0) == 0xC0 || (nRunning & 0xF0) == 0xD0) ? 1 : 2;
+        if (n + nData > nEnd) break;
+        for (int i = 0; i < nData; ++i)
+            if (b[n + i] & 0x80) {
+                ADD_FAILURE() << "status byte where data belongs at " << n + i;
+                return t;
+            }
+        int nChannel = nRunning & 0x0F, nKey = b[n], nVelocity = nData == 2 ? b[n + 1] : 0;
+        if ((nRunning & 0xF0) == 0x90 && nVelocity > 0) {
+            ++t.nNotesOn;
+            ++nSounding[nChannel][nKey];
+        } else if ((nRunning & 0xF0) == 0x80 || (nRunning & 0xF0) == 0x90) {
+            if (nSounding[nChannel][nKey] > 0) --nSounding[nChannel][nKey];
+        }
+        n += nData;
+    }
+    for (auto& channel : nSounding)
+        for (int nCount : channel) t.nHanging += nCount;
+    return t;  // no end-of-track event
+}
+
+TEST(GeneratedTunes, FormatOneFilesOfTheExactSizeAndTracks) {
+    struct Tune {
+        int nId;
+        size_t nBytes;
+        uint32_t nTracks;
+    };
+    for (const Tune& tune : {Tune{243, 8921, 4}, Tune{244, 8457, 3}}) {
+        std::optional<Bytes> file = ReadAsset(MidiName(tune.nId));
+        if (!file) continue;
+        const Bytes& b = *file;
+        SCOPED_TRACE("midi " + std::to_string(tune.nId));
+        ASSERT_EQ(b.size(), tune.nBytes);
+        ASSERT_EQ(Tag(b, 0), "MThd");
+        ASSERT_EQ(BigU32(b, 4), 6u);
+        EXPECT_EQ(BigU16(b, 8), 1u);
+        ASSERT_EQ(BigU16(b, 10), tune.nTracks);
+        EXPECT_EQ(BigU16(b, 12), 480u);
+        size_t n = 14;
+        int nNotes = 0;
+        for (uint32_t i = 0; i < tune.nTracks; ++i) {
+            SCOPED_TRACE("track " + std::to_string(i));
+            ASSERT_LE(n + 8, b.size());
+            ASSERT_EQ(Tag(b, n), "MTrk");
+            size_t nEnd = n + 8 + BigU32(b, n + 4);
+            ASSERT_LE(nEnd, b.size());
+            TrackSummary t = WalkTrack(b, n + 8, nEnd);
+            EXPECT_TRUE(t.bEndsCleanly) << "must end with its end-of-track event";
+            EXPECT_EQ(t.nHanging, 0) << "notes left sounding";
+            if (i == 0) EXPECT_TRUE(t.bTempo);
+            else EXPECT_GT(t.nNotesOn, 0) << "a silent track";
+            nNotes += t.nNotesOn;
+            n = nEnd;
+        }
+        EXPECT_EQ(n, b.size()) << "bytes after the last track";
+        EXPECT_GT(nNotes, 200);
+    }
+}
+
+}  // namespace
