@@ -1,20 +1,16 @@
 # Native build: the asset generator and its outputs, the unit tests under the
 # sanitizers, the headless render tool, and (bench preset) the benchmarks.
 
-# The asset generator lands apart from the build; until it is in the tree
-# there are no assets, and nothing pretends otherwise.
-if(EXISTS ${CMAKE_SOURCE_DIR}/tools/assetgen/CMakeLists.txt)
-  add_subdirectory(tools/assetgen)
+add_subdirectory(tools/assetgen)
 
-  set(HARBORGAST_ASSET_DIR ${CMAKE_BINARY_DIR}/assets)
-  add_custom_command(
-    OUTPUT ${HARBORGAST_ASSET_DIR}/stamp
-    COMMAND assetgen --out ${HARBORGAST_ASSET_DIR}
-    COMMAND ${CMAKE_COMMAND} -E touch ${HARBORGAST_ASSET_DIR}/stamp
-    DEPENDS assetgen
-    COMMENT "Generating pictures, sounds and tunes")
-  add_custom_target(assets ALL DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
-endif()
+set(HARBORGAST_ASSET_DIR ${CMAKE_BINARY_DIR}/assets)
+add_custom_command(
+  OUTPUT ${HARBORGAST_ASSET_DIR}/stamp
+  COMMAND assetgen --out ${HARBORGAST_ASSET_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${HARBORGAST_ASSET_DIR}/stamp
+  DEPENDS assetgen
+  COMMENT "Generating pictures, sounds and tunes")
+add_custom_target(assets ALL DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
 
 if(HARBORGAST_BENCH)
   add_subdirectory(bench)

@@ -2,35 +2,30 @@
 include(ExternalProject)
 enable_language(RC)
 
+# The asset generator runs on the build machine, so it is built natively in
+# a project of its own, with the host compiler.
+ExternalProject_Add(assetgen_host
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools/assetgen
+  BINARY_DIR ${CMAKE_BINARY_DIR}/assetgen-host
+  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+             -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND ""
+  BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/assetgen-host/assetgen)
+
 set(HARBORGAST_ASSET_DIR ${CMAKE_BINARY_DIR}/assets)
+add_custom_command(
+  OUTPUT ${HARBORGAST_ASSET_DIR}/stamp
+  COMMAND ${CMAKE_BINARY_DIR}/assetgen-host/assetgen --out ${HARBORGAST_ASSET_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${HARBORGAST_ASSET_DIR}/stamp
+  DEPENDS assetgen_host ${CMAKE_BINARY_DIR}/assetgen-host/assetgen
+  COMMENT "Generating pictures, sounds and tunes")
+add_custom_target(assets ALL DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
 
-# The asset generator lands apart from the build; until it is in the tree
-# the resource script compiles without assets, and nothing pretends otherwise.
-if(EXISTS ${CMAKE_SOURCE_DIR}/tools/assetgen/CMakeLists.txt)
-  # It runs on the build machine, so it is built natively in a project of
-  # its own, with the host compiler.
-  ExternalProject_Add(assetgen_host
-    SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools/assetgen
-    BINARY_DIR ${CMAKE_BINARY_DIR}/assetgen-host
-    CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
-               -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++
-    BUILD_ALWAYS ON
-    INSTALL_COMMAND ""
-    BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/assetgen-host/assetgen)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/res/harborgast.rc PROPERTIES
+  OBJECT_DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
 
-  add_custom_command(
-    OUTPUT ${HARBORGAST_ASSET_DIR}/stamp
-    COMMAND ${CMAKE_BINARY_DIR}/assetgen-host/assetgen --out ${HARBORGAST_ASSET_DIR}
-    COMMAND ${CMAKE_COMMAND} -E touch ${HARBORGAST_ASSET_DIR}/stamp
-    DEPENDS assetgen_host ${CMAKE_BINARY_DIR}/assetgen-host/assetgen
-    COMMENT "Generating pictures, sounds and tunes")
-  add_custom_target(assets ALL DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
-
-  set_source_files_properties(${CMAKE_SOURCE_DIR}/res/harborgast.rc PROPERTIES
-    OBJECT_DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
-endif()
-
-# The Win32 code once, for the saver and for the Win32 tests.
+# The Win32 code is compiled once, for the saver and for the Win32 tests.
 set(HARBORGAST_WIN32_LIBS winmm gdi32 user32 advapi32 shell32)
 add_library(harborgast_win32 OBJECT ${HARBORGAST_WIN32_SOURCES})
 target_include_directories(harborgast_win32 PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
@@ -42,8 +37,6 @@ set_target_properties(SSHarborgast PROPERTIES SUFFIX ".scr")
 target_include_directories(SSHarborgast PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res
                            ${HARBORGAST_ASSET_DIR})
 target_link_libraries(SSHarborgast PRIVATE harborgast_core ${HARBORGAST_WIN32_LIBS})
-if(TARGET assets)
-  add_dependencies(SSHarborgast assets)
-endif()
+add_dependencies(SSHarborgast assets)
 
 add_subdirectory(tests/wine)
