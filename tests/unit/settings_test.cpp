@@ -7,7 +7,7 @@
 
 #include "config/settings.h"
 #include "fake_profile.h"
-#include "profile_text_cases.h"
+#include "profile_cases.h"
 
 namespace {
 
@@ -20,11 +20,8 @@ protected:
 };
 
 TEST_F(SettingsTest, EmptyProfileGivesEveryDefault) {
-    EXPECT_EQ(ReadSetting(kSettingSpeed), 510);
-    EXPECT_EQ(ReadSetting(kSettingKraken), 50);
-    EXPECT_EQ(ReadSetting(kSettingBlood), 1);
-    EXPECT_EQ(ReadSetting(kSettingMusic), 1);
-    EXPECT_EQ(ReadSetting(kSettingSound), 1035);
+    for (int i = 0; i < kSettingCount; ++i)
+        EXPECT_EQ(ReadSetting(static_cast<SettingId>(i)), kSettingDefaults[i]) << SettingKeys[i].szKey;
 }
 
 TEST_F(SettingsTest, KeysAreTheProfileNamesInWriteOrder) {
@@ -43,16 +40,8 @@ TEST_F(SettingsTest, DefaultsLieWithinTheDialogRanges) {
 
 // Reading never applies the limits: each user of a value does that.
 TEST_F(SettingsTest, HandEditedValuesReadAsStored) {
-    Store(kSettingSpeed, "600");
-    Store(kSettingKraken, "0");
-    Store(kSettingBlood, "abc");
-    Store(kSettingMusic, "7 tunes");
-    Store(kSettingSound, "999");
-    EXPECT_EQ(ReadSetting(kSettingSpeed), 600);
-    EXPECT_EQ(ReadSetting(kSettingKraken), 0);
-    EXPECT_EQ(ReadSetting(kSettingBlood), 0);
-    EXPECT_EQ(ReadSetting(kSettingMusic), 7);
-    EXPECT_EQ(ReadSetting(kSettingSound), 999);
+    for (const HandEditCase& c : kHandEditCases) Store(c.id, c.szText);
+    for (const HandEditCase& c : kHandEditCases) EXPECT_EQ(ReadSetting(c.id), c.nExpected) << c.szText;
 }
 
 TEST_F(SettingsTest, OtherSectionsAreNotRead) {

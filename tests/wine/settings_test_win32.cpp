@@ -9,7 +9,7 @@
 
 #include "config/settings.h"
 #include "host/host.h"
-#include "profile_text_cases.h"
+#include "profile_cases.h"
 
 namespace {
 
@@ -38,23 +38,13 @@ protected:
 };
 
 TEST_F(ProfileSettingsTest, EmptyProfileGivesEveryDefault) {
-    EXPECT_EQ(ReadSetting(kSettingSpeed), 510);
-    EXPECT_EQ(ReadSetting(kSettingKraken), 50);
-    EXPECT_EQ(ReadSetting(kSettingBlood), 1);
-    EXPECT_EQ(ReadSetting(kSettingMusic), 1);
-    EXPECT_EQ(ReadSetting(kSettingSound), 1035);
+    for (int i = 0; i < kSettingCount; ++i)
+        EXPECT_EQ(ReadSetting(static_cast<SettingId>(i)), kSettingDefaults[i]) << SettingKeys[i].szKey;
 }
 
 TEST_F(ProfileSettingsTest, HandEditedValuesReadAsStored) {
-    HandEdit(kSettingSpeed, "600");
-    HandEdit(kSettingKraken, "0");
-    HandEdit(kSettingBlood, "yes");
-    HandEdit(kSettingMusic, "12abc");
-    EXPECT_EQ(ReadSetting(kSettingSpeed), 600);
-    EXPECT_EQ(ReadSetting(kSettingKraken), 0);
-    EXPECT_EQ(ReadSetting(kSettingBlood), 0);
-    EXPECT_EQ(ReadSetting(kSettingMusic), 12);
-    EXPECT_EQ(ReadSetting(kSettingSound), 1035);
+    for (const HandEditCase& c : kHandEditCases) HandEdit(c.id, c.szText);
+    for (const HandEditCase& c : kHandEditCases) EXPECT_EQ(ReadSetting(c.id), c.nExpected) << c.szText;
 }
 
 TEST_F(ProfileSettingsTest, WritesAllFiveKeysInOrder) {

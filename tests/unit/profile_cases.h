@@ -1,7 +1,28 @@
-// Texts a user might leave in a profile key, and the integer that the
-// profile reads from each (with the default 77). The native tests hold the
-// fake profile to this table and the Wine tests hold the real profile to it.
+// What the settings read from a profile: the native tests hold the fake
+// profile to these tables and the Wine tests hold the real profile to them.
 #pragma once
+
+#include "config/settings.h"
+
+// An empty profile gives these.
+constexpr int kSettingDefaults[kSettingCount] = {510, 50, 1, 1, 1035};
+
+// Hand-edited values read as stored, whatever the dialog's ranges.
+struct HandEditCase {
+    SettingId id;
+    const char* szText;
+    int nExpected;
+};
+constexpr HandEditCase kHandEditCases[] = {
+    {kSettingSpeed, "600", 600},
+    {kSettingKraken, "0", 0},
+    {kSettingBlood, "yes", 0},
+    {kSettingMusic, "12abc", 12},
+    {kSettingSound, "999", 999},
+};
+
+// Texts a user might leave in a profile key, and the integer that the
+// profile reads from each (with the default 77).
 
 struct ProfileTextCase {
     const char* szText;
