@@ -190,7 +190,7 @@ double LoudestWindowDb(const Buffer& buffer) {
         double dSum = 0.0;
         for (size_t i = nStart; i < std::min(buffer.size(), nStart + nWindow); ++i) dSum += weighted[i] * weighted[i];
         // Short sounds count as part of a full window: they sound quieter.
-        dLoudest = std::max(dLoudest, dSum / nWindow);
+        dLoudest = std::max(dLoudest, dSum / static_cast<double>(nWindow));
     }
     return 10.0 * std::log10(std::max(dLoudest, 1e-20));
 }

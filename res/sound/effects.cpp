@@ -273,8 +273,8 @@ void SynthTentacleSlap(Buffer& out, int nSamples) {
         double dBody = Sine(body.Step(90.0 + 60.0 * std::exp(-t / 0.005))) * Strike(t, 0.0, 0.001, 0.012);
         return dSmack + dBody;
     });
-    AddBubble(out, 0.008, 620.0, 0.006, 0.4);
-    AddBubble(out, 0.019, 940.0, 0.005, 0.3);
+    AddBubble(out, 0.008, 480.0, 0.006, 0.4);
+    AddBubble(out, 0.019, 720.0, 0.005, 0.3);
     // It comes in quick bursts: a full-level click each time would nag.
     Finish(out, -4.0, 0.0005, 0.012);
 }
