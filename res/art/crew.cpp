@@ -137,14 +137,14 @@ void PaintOfficer(cairo_t* cr, int nFrame, int, int nFrameHeight) {
         {poses::LyingOnBack(1), 1, 79},  // 8
         {poses::LyingOnBack(2), 1, 79},  // 9
     };
-    PaintShot(cr, o, 1.0, kShots[nFrame], nFrameHeight);
+    PaintShot(cr, o, 1.05, kShots[nFrame], nFrameHeight);
 }
 
 // Navy sailors: fencing, the fall overboard, and the dead on either side.
 void PaintSailor(cairo_t* cr, int nFrame, int, int nFrameHeight) {
     static const Outfit o = NavySailor();
     static const std::vector<Shot> kShots = {
-        {poses::LyingOnFront(0), 1, 93},  // 0
+        {poses::LyingOnFront(0), 1, 85},  // 0
         {poses::Advance(), 1, 66},        // 1
         {poses::LyingOnBack(0), 1, 79},   // 2
         {poses::Lunge(), 1, 62},          // 3
@@ -160,12 +160,12 @@ void PaintSailor(cairo_t* cr, int nFrame, int, int nFrameHeight) {
         {poses::Ready(), 1, 80},          // 13
         {poses::StaggerBack(), 1, 88},    // 14
         {poses::Reeling(), 1, 92},        // 15
-        {poses::LyingOnFront(1), 1, 93},  // 16
-        {poses::LyingOnFront(2), 1, 93},  // 17
+        {poses::LyingOnFront(1), 1, 85},  // 16
+        {poses::LyingOnFront(2), 1, 85},  // 17
         {poses::LyingOnBack(1), 1, 79},   // 18
         {poses::LyingOnBack(2), 1, 79},   // 19
     };
-    PaintShot(cr, o, 1.0, kShots[nFrame], nFrameHeight);
+    PaintShot(cr, o, 1.1, kShots[nFrame], nFrameHeight);
 }
 
 // Pirate captain: fencing facing left, then the strut home to the right.
@@ -182,7 +182,7 @@ void PaintCaptain(cairo_t* cr, int nFrame, int, int nFrameHeight) {
         {poses::Stroll(true), 1, 82},  // 7
         {poses::Stroll(false), 1, 82}, // 8
     };
-    PaintShot(cr, o, 1.1, kShots[nFrame], nFrameHeight);
+    PaintShot(cr, o, 1.12, kShots[nFrame], nFrameHeight);
 }
 
 // Pirates: the barrel carried home, fencing facing left, walking back.
@@ -201,9 +201,9 @@ void PaintPirate(cairo_t* cr, int nFrame, int, int nFrameHeight) {
         {poses::WalkLowered(0), -1, 104}, // 9
         {poses::WalkLowered(1), -1, 104}, // 10
         {poses::WalkLowered(2), -1, 104}, // 11
-        {poses::HoldPlank(), -1, 106},    // 12
+        {poses::HoldPlank(), -1, 114},    // 12
     };
-    PaintShot(cr, o, 1.0, kShots[nFrame], nFrameHeight);
+    PaintShot(cr, o, 1.08, kShots[nFrame], nFrameHeight);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 
 // Limb lengths and radii in rig units (about 120 units from sole to crown).
 constexpr double kThigh = 26.0, kShin = 25.0;
-constexpr double kTorso = 34.0, kNeck = 4.0, kHeadR = 11.0;
+constexpr double kTorso = 34.0, kNeck = 4.0, kHeadR = 11.5;
 constexpr double kUpperArm = 19.0, kForearm = 18.0;
 constexpr double kHandR = 4.3;
 
