@@ -180,7 +180,7 @@ Pose WalkBarrel(int nPhase) {
     static const Vec kNear[4] = {{18, -5}, {4, -5}, {-18, -5}, {-2, -14}};
     static const Vec kFar[4] = {{-18, -5}, {-2, -14}, {18, -5}, {4, -5}};
     const double dBob = (nPhase % 2 == 1) ? -3.0 : 0.0;
-    Pose p = Make({1, -52 + dBob}, 5, kNear[nPhase], kFar[nPhase], {-6, -20}, 0, {-22, -12}, Face::kGrit);
+    Pose p = Make({1, -52 + dBob}, 5, kNear[nPhase], kFar[nPhase], {-2, -22}, 0, {-27, -12}, Face::kGrit);
     p.bFlatNear = nPhase != 2 && nPhase != 3;
     p.bFlatFar = nPhase != 0 && nPhase != 1;
     p.nElbowFree = -1;
