@@ -170,12 +170,12 @@ void BrigHull(cairo_t* cr, double lw) {
     // Lit upper strake, ochre band with the gun ports, dark lower hull.
     Shape(cr, SheerBand(sh, 40, 520, 0, 10), kNavyHullLight, 0);
     Shape(cr, SheerBand(sh, 40, 520, 10, 13), style::kOutline, 0);
-    Shape(cr, SheerBand(sh, 40, 520, 22, 40), kOchre, 0);
-    Shape(cr, SheerBand(sh, 40, 520, 22, 24), kOchreLight, 0);
-    Shape(cr, SheerBand(sh, 40, 520, 40, 43), style::kOutline, 0);
+    Shape(cr, SheerBand(sh, 40, 520, 26, 44), kOchre, 0);
+    Shape(cr, SheerBand(sh, 40, 520, 26, 28), kOchreLight, 0);
+    Shape(cr, SheerBand(sh, 40, 520, 44, 47), style::kOutline, 0);
     Shape(cr, SheerBand(sh, 40, 520, 56, 90), kNavyHullDark, 0);
     // Planking seams.
-    for (double d : {17.0, 48.0}) {
+    for (double d : {19.0, 51.0}) {
         PathPoly(cr, SheerBand(sh, 40, 520, d, d), false);
         style::SetColour(cr, kNavyHullDark);
         cairo_set_line_width(cr, lw * 0.5);
@@ -188,7 +188,7 @@ void BrigHull(cairo_t* cr, double lw) {
     // Gun ports along the ochre band, muzzles run out to the left.
     for (int i = 0; i < 11; ++i) {
         double x = 100 + 32 * i;
-        GunPort(cr, x, SheerY(sh, x) + 31, 11, lw, kOchreLight, -1);
+        GunPort(cr, x, SheerY(sh, x) + 35, 11, lw, kOchreLight, -1);
     }
     // Rail cap, quarter-gallery windows, stern lantern.
     PathPoly(cr, SheerBand(sh, 66, 492, -3, 0));
