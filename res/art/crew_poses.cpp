@@ -63,7 +63,7 @@ Pose SwingHigh() {
 }
 
 Pose SlashLow() {
-    Pose p = Make({8, -45}, 20, {34, -5}, {-24, -5}, {30, 20}, 42, {-20, -12}, Face::kGrit);
+    Pose p = Make({8, -45}, 20, {34, -5}, {-24, -5}, {28, 21}, 50, {-20, -12}, Face::kGrit);
     p.bFlatFar = false;
     return p;
 }
