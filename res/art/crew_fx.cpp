@@ -127,10 +127,11 @@ void PaintBlast(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     cairo_save(cr);
     if (nFrame == 0) Mirror(cr, nWidth);
     const double cy = nFrameHeight / 2.0;
-    DrawSmoke(cr, {{{18.0, cy - 16.0}, 12.0}, {{15.0, cy + 4.0}, 12.0}, {{22.0, cy + 20.0}, 11.0},
-                   {{28.0, cy - 28.0}, 8.0}, {{32.0, cy + 31.0}, 7.0}},
+    // The flash starts at the frame's edge, where the gun's muzzle is.
+    DrawSmoke(cr, {{{16.0, cy - 17.0}, 12.0}, {{15.0, cy + 5.0}, 11.0}, {{19.0, cy + 21.0}, 11.0},
+                   {{26.0, cy - 29.0}, 8.0}, {{29.0, cy + 32.0}, 7.0}},
               4.0, 3.0);
-    DrawFlame(cr, {10.0, cy}, 0.0, 68.0, 30.0, 21 + nFrame);
+    DrawFlame(cr, {4.0, cy}, 0.0, 74.0, 30.0, 21 + nFrame);
     // Sparks thrown ahead of the flash.
     for (int i = 0; i < 6; ++i) {
         const Vec p = {62.0 + 24.0 * Hash01(i * 7 + 3), cy - 34.0 + 68.0 * Hash01(i * 13 + 5)};
