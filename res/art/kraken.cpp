@@ -121,7 +121,7 @@ void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
     kraken::PaintTentacle(cr, {{{-12, 182}, {16, 168}, {40, 140}, {62, 100}, {92, 62}, {128, 42}, {158, 54}, {168, 86},
                                 {152, 110}, {132, 104}, {130, 86}, {142, 80}},
                                36, 5, 1});
-    PaintKrakenOverRoot(cr, 565, 349, 100);
+    PaintKrakenOverRoot(cr, 565, 349, 140);
 }
 
 // From behind the dome's right side, writhing above the pirates' rigging;
