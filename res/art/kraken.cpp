@@ -121,7 +121,7 @@ void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
     kraken::PaintTentacle(cr, {{{-12, 182}, {16, 168}, {40, 140}, {62, 100}, {92, 62}, {128, 42}, {158, 54}, {168, 86},
                                 {152, 110}, {132, 104}, {130, 86}, {142, 80}},
                                36, 5, 1});
-    PaintKrakenOverRoot(cr, 565, 349, 100);
+    PaintKrakenOverRoot(cr, 565, 349, 140);
 }
 
 // From behind the dome's right side, writhing above the pirates' rigging;
@@ -197,10 +197,12 @@ void PaintMastTentacle(cairo_t* cr, int nFrame, int, int) {
 // ---- Bands of waves drawn in front of sinking ships (188, 201)
 
 // Under its crest a band repeats the open-sea backdrop exactly where its
-// scene lays it, so only the crest line shows; the crest sinks away at the
-// ends so the band has no hard corners.
+// scene lays it, so only the crest line shows. The troughs between the
+// humps stay within 6 rows of the top, so what has sunk below the band's top
+// edge does not peek through them; the crest sinks away at the ends so the
+// band has no hard corners.
 void PaintSeaBand(cairo_t* cr, int nWidth, int nHeight, double dStageX, double dStageY, double dTaper) {
-    const kraken::WaveRow row = {0, double(nWidth), 1, 9, 34, 0.25, dTaper};
+    const kraken::WaveRow row = {0, double(nWidth), 0.5, 5, 30, 0.25, dTaper};
     kraken::WaterBodyPath(cr, row, nHeight);
     kraken::FillFromPiece(cr, kOpenSea, -dStageX, -dStageY);
     kraken::PaintCrest(cr, row, nHeight);
