@@ -118,6 +118,12 @@ struct Shot {
 
 constexpr double kSoleMargin = 4.0;
 
+// A fencing frame placed so that its back foot stands at frame column dFootX:
+// the guard, parries and cuts of one strip then keep that foot planted.
+Shot Planted(const Pose& pose, int nDir, double dScale, double dFootX) {
+    return {pose, nDir, dFootX - nDir * dScale * pose.footFar.x};
+}
+
 void PaintShot(cairo_t* cr, const Outfit& o, double dScale, const Shot& s, int nFrameHeight) {
     crew::DrawFigure(cr, o, s.pose, {s.dX, nFrameHeight - kSoleMargin, dScale, s.nDir});
 }
@@ -125,85 +131,89 @@ void PaintShot(cairo_t* cr, const Outfit& o, double dScale, const Shot& s, int n
 // Navy officer: fencing poses facing right, and his fall on his back.
 void PaintOfficer(cairo_t* cr, int nFrame, int, int nFrameHeight) {
     static const Outfit o = NavyOfficer();
+    constexpr double kScale = 1.05;
     static const std::vector<Shot> kShots = {
         {poses::LyingOnBack(0), 1, 79},  // 0
-        {poses::Advance(), 1, 66},       // 1
-        {poses::SwingHigh(), 1, 80},     // 2
-        {poses::SlashLow(), 1, 66},      // 3
-        {poses::Lunge(), 1, 62},         // 4
-        {poses::ParryHigh(), 1, 72},     // 5
-        {poses::Recoil(), 1, 80},        // 6
-        {poses::Guard(), 1, 72},         // 7
+        Planted(poses::Advance(), 1, kScale, 50),    // 1
+        Planted(poses::SwingHigh(), 1, kScale, 50),  // 2
+        Planted(poses::SlashLow(), 1, kScale, 50),   // 3
+        {poses::Lunge(), 1, 62},                     // 4
+        Planted(poses::ParryHigh(), 1, kScale, 50),  // 5
+        Planted(poses::Recoil(), 1, kScale, 50),     // 6
+        Planted(poses::Guard(), 1, kScale, 50),      // 7
         {poses::LyingOnBack(1), 1, 79},  // 8
         {poses::LyingOnBack(2), 1, 79},  // 9
     };
-    PaintShot(cr, o, 1.0, kShots[nFrame], nFrameHeight);
+    PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
 }
 
 // Navy sailors: fencing, the fall overboard, and the dead on either side.
 void PaintSailor(cairo_t* cr, int nFrame, int, int nFrameHeight) {
     static const Outfit o = NavySailor();
+    constexpr double kScale = 1.1;
     static const std::vector<Shot> kShots = {
-        {poses::LyingOnFront(0), 1, 93},  // 0
-        {poses::Advance(), 1, 66},        // 1
-        {poses::LyingOnBack(0), 1, 79},   // 2
-        {poses::Lunge(), 1, 62},          // 3
-        {poses::ParryHigh(), 1, 72},      // 4
-        {poses::SwingHigh(), 1, 80},      // 5
-        {poses::Recoil(), 1, 80},         // 6
-        {poses::SlashLow(), 1, 66},       // 7
-        {poses::ParryLow(), 1, 72},       // 8
-        {poses::Guard(), 1, 72},          // 9
+        {poses::LyingOnFront(0), 1, 85},  // 0
+        Planted(poses::Advance(), 1, kScale, 50),    // 1
+        {poses::LyingOnBack(0), 1, 79},              // 2
+        {poses::Lunge(), 1, 62},                     // 3
+        Planted(poses::ParryHigh(), 1, kScale, 50),  // 4
+        Planted(poses::SwingHigh(), 1, kScale, 50),  // 5
+        Planted(poses::Recoil(), 1, kScale, 50),     // 6
+        Planted(poses::SlashLow(), 1, kScale, 50),   // 7
+        Planted(poses::ParryLow(), 1, kScale, 50),   // 8
+        Planted(poses::Guard(), 1, kScale, 50),      // 9
         {poses::Tumbling(), 1, 88},       // 10
         {poses::Toppling(), 1, 96},       // 11
         {poses::Step(), 1, 80},           // 12
         {poses::Ready(), 1, 80},          // 13
         {poses::StaggerBack(), 1, 88},    // 14
         {poses::Reeling(), 1, 92},        // 15
-        {poses::LyingOnFront(1), 1, 93},  // 16
-        {poses::LyingOnFront(2), 1, 93},  // 17
+        {poses::LyingOnFront(1), 1, 85},  // 16
+        {poses::LyingOnFront(2), 1, 85},  // 17
         {poses::LyingOnBack(1), 1, 79},   // 18
         {poses::LyingOnBack(2), 1, 79},   // 19
     };
-    PaintShot(cr, o, 1.0, kShots[nFrame], nFrameHeight);
+    PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
 }
 
 // Pirate captain: fencing facing left, then the strut home to the right.
 void PaintCaptain(cairo_t* cr, int nFrame, int, int nFrameHeight) {
     static const Outfit o = PirateCaptain();
+    constexpr double kScale = 1.12;
     static const std::vector<Shot> kShots = {
-        {poses::Guard(), -1, 100},              // 0
-        {poses::SwingHigh(), -1, 94},           // 1
-        {poses::Lunge(), -1, 110},              // 2
-        {poses::ParryHigh(), -1, 98},           // 3
-        {poses::Point(), -1, 102},              // 4
-        {poses::Cheer(), -1, 90},               // 5
-        {poses::Ready(), -1, 92},               // 6
+        Planted(poses::Guard(), -1, kScale, 118),      // 0
+        Planted(poses::SwingHigh(), -1, kScale, 118),  // 1
+        {poses::Lunge(), -1, 110},                     // 2
+        Planted(poses::ParryHigh(), -1, kScale, 118),  // 3
+        Planted(poses::Point(), -1, kScale, 104),      // 4
+        Planted(poses::Cheer(), -1, kScale, 104),      // 5
+        Planted(poses::Ready(), -1, kScale, 104),      // 6
         {poses::Stroll(true), 1, 82},  // 7
         {poses::Stroll(false), 1, 82}, // 8
     };
-    PaintShot(cr, o, 1.1, kShots[nFrame], nFrameHeight);
+    PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
 }
 
 // Pirates: the barrel carried home, fencing facing left, walking back.
 void PaintPirate(cairo_t* cr, int nFrame, int, int nFrameHeight) {
     static const Outfit o = Pirate();
+    constexpr double kScale = 1.08;
     static const std::vector<Shot> kShots = {
         {poses::WalkBarrel(0), 1, 92},    // 0
         {poses::WalkBarrel(1), 1, 92},    // 1
         {poses::WalkBarrel(2), 1, 92},    // 2
         {poses::WalkBarrel(3), 1, 92},    // 3
-        {poses::Guard(), -1, 118},        // 4
-        {poses::Lunge(), -1, 128},        // 5
-        {poses::SwingHigh(), -1, 110},    // 6
-        {poses::SlashLow(), -1, 124},     // 7
-        {poses::ParryHigh(), -1, 118},    // 8
+        Planted(poses::Guard(), -1, kScale, 142),      // 4
+        Planted(poses::Lunge(), -1, kScale, 142),      // 5
+        Planted(poses::SwingHigh(), -1, kScale, 142),  // 6
+        Planted(poses::SlashLow(), -1, kScale, 142),   // 7
+        Planted(poses::ParryHigh(), -1, kScale, 142),  // 8
         {poses::WalkLowered(0), -1, 104}, // 9
         {poses::WalkLowered(1), -1, 104}, // 10
         {poses::WalkLowered(2), -1, 104}, // 11
-        {poses::HoldPlank(), -1, 106},    // 12
+        {poses::HoldPlank(), -1, 114},    // 12
     };
-    PaintShot(cr, o, 1.0, kShots[nFrame], nFrameHeight);
+    PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
 }
 
 }  // namespace

@@ -65,9 +65,24 @@ void DrawFlame(cairo_t* cr, Vec root, double dHeading, double dLength, double dH
 }
 
 void DrawSmoke(cairo_t* cr, const std::vector<Lobe>& lobes, double dShade, double dLight) {
-    DrawShaded(cr, [&](cairo_t* c) {
+    auto cloud = [&](cairo_t* c) {
         for (const Lobe& l : lobes) AddCircle(c, l.c, l.r);
-    }, kSmokeTones, 2.0, dShade, dLight);
+    };
+    DrawShaded(cr, cloud, kSmokeTones, 2.0, dShade, dLight);
+    // Curls where the big puffs overlap, drawn inside the cloud only.
+    cairo_save(cr);
+    cairo_new_path(cr);
+    cloud(cr);
+    cairo_clip(cr);
+    for (size_t i = 1; i < lobes.size(); ++i) {
+        const Lobe& l = lobes[i];
+        if (l.r < 7.0) continue;
+        StrokeLine(cr, [&](cairo_t* c) {
+            cairo_new_sub_path(c);
+            cairo_arc(c, l.c.x, l.c.y, l.r * 0.98, 0.35, 1.9);
+        }, style::kSmokeDark, 1.5);
+    }
+    cairo_restore(cr);
 }
 
 // A billow of lobes around a centre, the larger ones at the top.
@@ -112,10 +127,11 @@ void PaintBlast(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     cairo_save(cr);
     if (nFrame == 0) Mirror(cr, nWidth);
     const double cy = nFrameHeight / 2.0;
-    DrawSmoke(cr, {{{18.0, cy - 16.0}, 12.0}, {{15.0, cy + 4.0}, 12.0}, {{22.0, cy + 20.0}, 11.0},
-                   {{28.0, cy - 28.0}, 8.0}, {{32.0, cy + 31.0}, 7.0}},
+    // The flash starts at the frame's edge, where the gun's muzzle is.
+    DrawSmoke(cr, {{{16.0, cy - 17.0}, 12.0}, {{15.0, cy + 5.0}, 11.0}, {{19.0, cy + 21.0}, 11.0},
+                   {{26.0, cy - 29.0}, 8.0}, {{29.0, cy + 32.0}, 7.0}},
               4.0, 3.0);
-    DrawFlame(cr, {10.0, cy}, 0.0, 68.0, 30.0, 21 + nFrame);
+    DrawFlame(cr, {4.0, cy}, 0.0, 74.0, 30.0, 21 + nFrame);
     // Sparks thrown ahead of the flash.
     for (int i = 0; i < 6; ++i) {
         const Vec p = {62.0 + 24.0 * Hash01(i * 7 + 3), cy - 34.0 + 68.0 * Hash01(i * 13 + 5)};
@@ -154,50 +170,69 @@ void PaintSmokeCloud(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     DrawSmoke(cr, Billow(c, nWidth / 2.0 - 4.0, nFrameHeight / 2.0 - 5.0, 8, 13.0, 40 + nFrame * 17), 5.0, 4.0);
 }
 
-// A hole blown through the timber: dark inside, splintered pale wood round
-// the rim, scorched edges; what lies outside the rim stays transparent.
+// A hole torn by the shot through the navy topsail (it lands high on the
+// left of the decks, on the canvas): sky inside, rips running out from it
+// and a singed rim; outside the rim stays transparent.
 void PaintShotHole(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     const Vec c = {nWidth / 2.0, nFrameHeight / 2.0};
-    std::vector<Vec> scorch, rim, hole;
-    constexpr int kPoints = 22;
+    constexpr int kPoints = 30;
+    std::vector<Vec> singe, hole;
     for (int i = 0; i < kPoints; ++i) {
-        const double a = 6.2831853 * i / kPoints;
-        const Vec d = {std::cos(a), std::sin(a) * 0.85};
-        const double j = Hash01(i * 5 + 1);
-        const double jj = Hash01(i * 11 + 2);
-        scorch.push_back(c + d * (33.0 + 6.0 * j));
-        rim.push_back(c + d * ((i % 2 == 0 ? 31.0 : 22.0) + 8.0 * jj));
-        hole.push_back(c + d * ((i % 2 == 0 ? 22.0 : 15.0) + 5.0 * j));
+        const double a = 6.2831853 * (i + 0.4 * Hash01(i + 60)) / kPoints;
+        const Vec d = {std::cos(a), std::sin(a) * 0.9};
+        // A few rips run out into the canvas; elsewhere the edge is frayed.
+        const bool bRip = i == 4 || i == 15 || i == 23;
+        const double r = bRip ? 31.0 + 6.0 * Hash01(i) : (i % 2 == 0 ? 22.0 : 17.5) + 3.0 * Hash01(i * 11 + 2);
+        hole.push_back(c + d * r);
+        singe.push_back(c + d * (bRip ? r + 2.5 : r + 5.0 + 4.0 * Hash01(i * 5 + 1)));
     }
-    DrawShaded(cr, [&](cairo_t* cc) { AddBlob(cc, scorch.data(), kPoints); },
-               {0x333333, 0x666666, 0x999999}, 0.0, 3.0, 2.0);
-    DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, rim.data(), kPoints); },
-               {style::kWood, style::kWoodLight, style::kWoodPale}, 1.5, 2.0, 1.5);
+    DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, singe.data(), kPoints); },
+               {0x330000, style::kWoodDark, style::kWood}, 1.5, 2.0, 0.0);
     DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, hole.data(), kPoints); },
-               {0x111111, 0x330000, 0x663300}, 2.0, 0.0, 3.0);
+               {style::kSkyHigh, style::kSkyMid, style::kSkyLow}, 2.0, 0.0, 6.0);
+    // Loose threads across the opening.
+    for (int i = 0; i < 2; ++i) {
+        const Vec a = hole[static_cast<size_t>(i * 14 + 8)], b = hole[static_cast<size_t>(i * 14 + 12)];
+        StrokeLine(cr, [&](cairo_t* cc) {
+            const Vec m = (a + b) * 0.5 + Vec{0.0, 6.0};
+            cairo_move_to(cc, a.x, a.y);
+            cairo_curve_to(cc, m.x, m.y, m.x, m.y, (a.x + m.x) / 2.0 + 4.0, m.y + 3.0);
+        }, style::kCloudShade, 1.2);
+    }
 }
 
 // Frame 1: the column of water thrown up with a jet to either side;
 // frame 0: the water falling back in a low crown, drops raining down.
+// The splash rises beyond the navy ship's port rail at the stage's left
+// edge, so its foot is cut along the rail's slope (it drops 4 pixels for
+// every 5 to the left) where each frame is placed.
 void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
-    const double cx = nWidth / 2.0, base = nFrameHeight - 11.0;
     const bool bHigh = nFrame == 1;
+    const double dRailLeft = bHigh ? 121.0 : 107.0, dSlope = 0.8;
+    const double cx = nWidth / 2.0, base = dRailLeft - dSlope * cx;
+    cairo_save(cr);
+    cairo_move_to(cr, 0.0, 0.0);
+    cairo_line_to(cr, nWidth, 0.0);
+    cairo_line_to(cr, nWidth, std::fmin(nFrameHeight, dRailLeft - dSlope * nWidth));
+    cairo_line_to(cr, 0.0, std::fmin(nFrameHeight, dRailLeft));
+    cairo_close_path(cr);
+    cairo_clip(cr);
     std::vector<Vec> body;
     if (bHigh) {
-        body = {{cx - 15.0, base}, {cx - 10.0, base - 45.0}, {cx - 6.0, 14.0}, {cx, 9.0},
-                {cx + 6.0, 13.0},  {cx + 9.0, base - 45.0},  {cx + 15.0, base}};
+        body = {{cx - 16.0, base + 4.0}, {cx - 10.0, base - 40.0}, {cx - 6.0, 14.0}, {cx, 9.0},
+                {cx + 6.0, 13.0},        {cx + 9.0, base - 40.0},  {cx + 16.0, base + 4.0}};
     } else {
-        body = {{cx - 32.0, base},        {cx - 30.0, base - 30.0}, {cx - 22.0, base - 20.0},
+        body = {{cx - 32.0, base + 4.0},  {cx - 30.0, base - 30.0}, {cx - 22.0, base - 20.0},
                 {cx - 14.0, base - 44.0}, {cx - 6.0, base - 26.0},  {cx + 2.0, base - 50.0},
                 {cx + 9.0, base - 27.0},  {cx + 17.0, base - 42.0}, {cx + 23.0, base - 20.0},
-                {cx + 30.0, base - 28.0}, {cx + 32.0, base}};
+                {cx + 30.0, base - 28.0}, {cx + 32.0, base + 4.0}};
     }
     for (int nSide = -1; nSide <= 1 && bHigh; nSide += 2) {
         // Side jets curling outwards.
         const double s = nSide;
-        const Vec jet[] = {{cx + s * 6.0, base},          {cx + s * 16.0, base - 28.0},
-                           {cx + s * 29.0, base - 50.0},  {cx + s * 33.0, base - 47.0},
-                           {cx + s * 24.0, base - 24.0},  {cx + s * 18.0, base}};
+        const Vec jet[] = {{cx + s * 6.0, base + 4.0},   {cx + s * 16.0, base - 26.0},
+                           {cx + s * 29.0, base - 48.0}, {cx + s * 33.0, base - 45.0},
+                           {cx + s * 24.0, base - 22.0}, {cx + s * 18.0, base + 4.0}};
         DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, jet, 6); }, kWater, 2.0, 2.5, 2.0);
     }
     DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, body.data(), static_cast<int>(body.size())); }, kWater,
@@ -211,32 +246,49 @@ void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
         DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, {cx + s * x, y}, r, r * (bHigh ? 1.2 : 1.6), 0.0); },
                    kWater, 1.5, 1.0, 1.0);
     }
+    // Foam boiling up where the splash meets the sea, just above the rail.
     DrawShaded(cr, [&](cairo_t* c) {
-        AddEllipse(c, {cx, base + 1.0}, bHigh ? 30.0 : 38.0, 6.0, 0.0);
-        AddEllipse(c, {cx - 22.0, base - 1.0}, 10.0, 4.5, 0.0);
-        AddEllipse(c, {cx + 22.0, base - 1.0}, 10.0, 4.5, 0.0);
+        for (int i = -2; i <= 2; ++i) {
+            const double x = cx + i * 15.0;
+            AddEllipse(c, {x, dRailLeft - dSlope * x - 1.0}, 10.0, 5.0, -38.7);
+        }
     }, kFoamTones, 2.0, 2.0, 1.0);
+    cairo_restore(cr);
 }
 
 void PaintPlank(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     DrawPlank(cr, {3.0, 3.0}, nWidth - 6.0, nFrameHeight - 14.0, 7.0);
 }
 
-// Frame 1: the spurt of blood, frame 0: its drops scattering downwards.
+// Frame 1: blood spurting from a wound in an arc to the left (away from the
+// blow), breaking into drops; frame 0: the drops falling, further and lower.
 void PaintSpatter(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
-    const Vec c = {nWidth / 2.0, nFrameHeight / 2.0};
+    const double w = nWidth, h = nFrameHeight;
+    // The arc of the spurt: from the wound on the right, up and over to the left.
+    auto arc = [&](double t) {
+        const double x = w - 10.0 - t * (w - 18.0);
+        const double y = h - 7.0 - 7.5 * std::sin(t * 3.14159265358979 * 0.8) + (nFrame == 0 ? 6.0 * t : 0.0);
+        return Vec{x, y};
+    };
     if (nFrame == 1) {
-        const Vec splat[] = {c + Vec{-7, -2}, c + Vec{-2, -5}, c + Vec{5, -4}, c + Vec{8, 0},
-                             c + Vec{4, 4},   c + Vec{-3, 4},  c + Vec{-8, 2}};
-        DrawShaded(cr, [&](cairo_t* cc) { AddBlob(cc, splat, 7); }, kBloodTones, 1.2, 1.2, 0.8);
+        DrawShaded(cr, [&](cairo_t* c) {
+            const int nSteps = 12;
+            for (int i = 0; i < nSteps; ++i) {
+                const double t0 = 0.55 * i / nSteps, t1 = 0.55 * (i + 1) / nSteps;
+                AddCapsule(c, arc(t0), arc(t1), 2.6 - 3.0 * t0, 2.6 - 3.0 * t1);
+            }
+        }, kBloodTones, 1.2, 1.0, 0.8);
     }
-    for (int i = 0; i < 9; ++i) {
-        const double a = 6.2831853 * (i + 0.4 * Hash01(i + 50)) / 9.0;
-        const double dReach = nFrame == 1 ? 11.0 + 9.0 * Hash01(i + 70) : 8.0 + 14.0 * Hash01(i + 90);
-        Vec p = c + Vec{std::cos(a) * dReach, std::sin(a) * dReach * 0.3 - (nFrame == 0 ? 3.0 : 0.0)};
-        if (nFrame == 0) p = p + Vec{0.0, 3.0 + 3.0 * Hash01(i + 30)};
-        const double r = nFrame == 1 ? 1.6 + 1.0 * Hash01(i + 10) : 1.2 + 0.8 * Hash01(i + 20);
-        DrawDrop(cr, p, r, nFrame == 1 ? 1.8 : 1.0, nFrame == 1 ? a * 57.3 : 90.0);
+    const double dFrom = nFrame == 1 ? 0.68 : 0.25;
+    const int nDrops = nFrame == 1 ? 4 : 6;
+    for (int i = 0; i < nDrops; ++i) {
+        const double t = dFrom + (1.0 - dFrom) * i / (nDrops - 1);
+        const Vec p = arc(t) + Vec{0.0, (Hash01(i + nFrame * 9) - 0.5) * 3.0};
+        DrawDrop(cr, p, 1.1 + 0.5 * Hash01(i + 20), nFrame == 1 ? 1.5 : 1.0, nFrame == 1 ? 180.0 : 90.0);
+    }
+    if (nFrame == 0) {
+        DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, {w - 12.0, h - 4.0}, 4.0, 1.8, 0.0); }, kBloodTones, 1.0,
+                   0.8, 0.5);
     }
 }
 

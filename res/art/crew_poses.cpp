@@ -46,7 +46,7 @@ Pose Lunge() {
 }
 
 Pose ParryHigh() {
-    Pose p = Make({-2, -51}, -4, {16, -5}, {-20, -5}, {24, 4}, -82, {-20, 6}, Face::kGrit);
+    Pose p = Make({-2, -51}, -4, {16, -5}, {-20, -5}, {24, 8}, -68, {-20, 6}, Face::kGrit);
     p.nElbowSword = 1;
     return p;
 }
@@ -63,7 +63,7 @@ Pose SwingHigh() {
 }
 
 Pose SlashLow() {
-    Pose p = Make({8, -45}, 20, {34, -5}, {-24, -5}, {30, 20}, 42, {-20, -12}, Face::kGrit);
+    Pose p = Make({8, -45}, 20, {34, -5}, {-24, -5}, {28, 21}, 50, {-20, -12}, Face::kGrit);
     p.bFlatFar = false;
     return p;
 }
@@ -86,14 +86,14 @@ Pose Step() {
 }
 
 Pose StaggerBack() {
-    Pose p = Make({-8, -52}, -26, {14, -5}, {-24, -5}, {18, -8}, -112, {-26, -10}, Face::kPain);
+    Pose p = Make({-8, -52}, -26, {14, -5}, {-24, -5}, {18, -2}, -130, {-26, -10}, Face::kPain);
     p.dHead = -15;
     p.nElbowFree = -1;
     return p;
 }
 
 Pose Reeling() {
-    Pose p = Make({-12, -48}, -38, {20, -20}, {-24, -5}, {18, -18}, -55, {-20, -26}, Face::kPain);
+    Pose p = Make({-12, -48}, -38, {20, -20}, {-24, -5}, {20, -10}, -45, {-20, -26}, Face::kPain);
     p.dHead = -20;
     p.bFlatNear = false;
     p.nElbowFree = -1;
@@ -109,7 +109,7 @@ Pose Toppling() {
 }
 
 Pose Tumbling() {
-    Pose p = Make({0, -88}, -165, {16, -126}, {-4, -120}, {22, 10}, 60, {-24, 8}, Face::kShout);
+    Pose p = Make({0, -85}, -165, {16, -123}, {-4, -117}, {22, 10}, 60, {-24, 8}, Face::kShout);
     p.dHead = -10;
     p.bFlatNear = p.bFlatFar = false;
     p.nKneeNear = p.nKneeFar = -1;
@@ -129,13 +129,13 @@ Pose LyingOnBack(int nBlood) {
 }
 
 Pose LyingOnFront(int nBlood) {
-    Pose p = Make({-16, -20}, 88, {-64, -15}, {-58, -17}, {12, 14}, -14, {4, 10}, Face::kDead);
+    Pose p = Make({-16, -22}, 88, {-64, -17}, {-58, -19}, {12, 9}, -14, {4, 8}, Face::kDead);
     p.dHead = -20;
     p.bFlatNear = p.bFlatFar = false;
     p.nKneeNear = p.nKneeFar = -1;
     p.nBlood = nBlood;
     p.bDropped = true;
-    p.hilt = {30, -5};
+    p.hilt = {30, -8};
     return p;
 }
 
@@ -145,7 +145,7 @@ Pose Point() {
 }
 
 Pose Cheer() {
-    Pose p = Make({0, -54}, -4, {10, -5}, {-10, -5}, {14, -18}, -50, {-3, 20}, Face::kShout);
+    Pose p = Make({0, -54}, -4, {10, -5}, {-10, -5}, {14, -22}, -30, {-3, 20}, Face::kShout);
     return p;
 }
 
@@ -180,7 +180,7 @@ Pose WalkBarrel(int nPhase) {
     static const Vec kNear[4] = {{18, -5}, {4, -5}, {-18, -5}, {-2, -14}};
     static const Vec kFar[4] = {{-18, -5}, {-2, -14}, {18, -5}, {4, -5}};
     const double dBob = (nPhase % 2 == 1) ? -3.0 : 0.0;
-    Pose p = Make({1, -52 + dBob}, 5, kNear[nPhase], kFar[nPhase], {-6, -20}, 0, {-22, -12}, Face::kGrit);
+    Pose p = Make({1, -52 + dBob}, 5, kNear[nPhase], kFar[nPhase], {-2, -22}, 0, {-27, -12}, Face::kGrit);
     p.bFlatNear = nPhase != 2 && nPhase != 3;
     p.bFlatFar = nPhase != 0 && nPhase != 1;
     p.nElbowFree = -1;

@@ -14,13 +14,14 @@ namespace {
 
 // Limb lengths and radii in rig units (about 120 units from sole to crown).
 constexpr double kThigh = 26.0, kShin = 25.0;
-constexpr double kTorso = 34.0, kNeck = 4.0, kHeadR = 11.0;
+constexpr double kTorso = 34.0, kNeck = 4.0, kHeadR = 11.5;
 constexpr double kUpperArm = 19.0, kForearm = 18.0;
 constexpr double kHandR = 4.3;
 
 constexpr Tones kSteel = {0x999999, style::kSteel, style::kSteelShine};
 constexpr Tones kGrip = {style::kWoodDark, 0x663333, style::kWood};
 constexpr Tones kBlood = {style::kBloodDark, style::kBlood, 0xFF3333};
+constexpr Tones kCuffLeather = {0x663300, 0x996633, 0xCC9966};
 
 // The shadow side of a surface, for the limbs that face away.
 Tones Far(const Tones& t) { return {t.shade, t.shade, t.base}; }
@@ -130,10 +131,11 @@ void DrawLeg(cairo_t* cr, const Outfit& o, Vec hip, Vec knee, Vec ankle, bool bF
         DrawShaded(cr, thigh, trousers);
     }
     if (o.bTallBoots) {
-        const Vec top = knee + (ankle - knee) * 0.22;
-        DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, top, ankle, 6.2, 5.0); }, boot);
-        DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, top, knee + (ankle - knee) * 0.34, 7.2, 6.8); },
-                   boot);
+        // The boot up the shin, its top folded down in a brown cuff.
+        const Vec top = knee + (ankle - knee) * 0.18;
+        DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, top, ankle, 6.0, 5.0); }, boot);
+        DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, top, knee + (ankle - knee) * 0.3, 6.6, 6.2); },
+                   bFar ? Far(kCuffLeather) : kCuffLeather, 1.6, 1.5, 1.0);
     }
     DrawFoot(cr, o, ankle, knee, bFlat, bFar);
 }
@@ -568,14 +570,16 @@ void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p, const Placement& at
         // The barrel rides on the far shoulder, held by both hands.
         DrawArm(cr, o, j.shoulder, j.elbowFree, j.wristFree, true);
         DrawHand(cr, o, j.wristFree, j.elbowFree, true);
-        DrawBarrel(cr, j.shoulder + Vec{-12.0, -21.0}, 42.0, 28.0);
+        DrawBarrel(cr, j.shoulder + Vec{-12.0, -23.0}, 46.0, 31.0);
     }
     if (p.eCarry != Carry::kSword) {
         // The cutlass rides in the sash while the hands are busy.
         const Frame fr = MakeFrame(j.hip, j.dTorso);
         DrawSword(cr, o, fr.At(4.0, -6.0), j.dTorso + 112.0);
     }
-    DrawHead(cr, o, j, p);
+    // The near arm steadies a barrel behind the head; otherwise it is in front.
+    const bool bArmBehindHead = p.eCarry == Carry::kBarrel;
+    if (!bArmBehindHead) DrawHead(cr, o, j, p);
     if (p.eCarry == Carry::kPlank) {
         const Vec a = j.shoulder + Vec{-58.0, 25.0};
         DrawPlank(cr, a, 150.0, 4.5, 6.0);
@@ -585,6 +589,7 @@ void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p, const Placement& at
         DrawSword(cr, o, p.bDropped ? p.hilt : HandCentre(j.wristSword, j.elbowSword), p.dSword);
     }
     DrawHand(cr, o, j.wristSword, j.elbowSword, false);
+    if (bArmBehindHead) DrawHead(cr, o, j, p);
     cairo_restore(cr);
 }
 

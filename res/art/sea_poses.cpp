@@ -64,17 +64,24 @@ void PaintBrigDistant(cairo_t* cr, int, int nWidth, int) {
 }
 
 // The rig alone stands where the brig's rig would, shifted so its main
-// masthead is at (360, 20); its foot is churned water where the hull went.
+// masthead is at (360, 20); at its foot the sea closes over the hull in a
+// churning band of the open sea's own tones.
 void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     cairo_save(cr);
     cairo_translate(cr, 360 - kBrigMastheadX, 20 - kBrigMastheadY);
-    DrawBrig(cr, {1.0, false});
+    DrawBrig(cr, {1.0, false, true});
     cairo_restore(cr);
-    const double y = nFrameHeight - 10;
-    for (double x : {218.0 - 48, 218.0 + 8, 362.0 - 60, 362.0 + 4}) {
-        DrawBowWave(cr, x, y, x < 250 || x > 300 ? -1 : 1, 0.7);
+    const double yTop = nFrameHeight - 14;
+    Pts water;
+    for (double x = 40; x <= nWidth; x += 12) water.push_back({x, yTop + ((int(x) / 12) % 2 ? 0 : 4)});
+    water.push_back({double(nWidth), double(nFrameHeight)});
+    water.push_back({40, double(nFrameHeight)});
+    Shape(cr, water, 0x3366CC, 0, true);
+    DrawWaterlineFoam(cr, 50, nWidth - 20, yTop + 3, 1.0);
+    for (double x : {218.0, 362.0}) {
+        DrawBowWave(cr, x - 6, yTop + 4, -1, 0.7);
+        DrawBowWave(cr, x + 6, yTop + 4, +1, 0.7);
     }
-    DrawWaterlineFoam(cr, 130, nWidth - 46, y + 2, 1.0);
 }
 
 void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {

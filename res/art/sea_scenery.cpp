@@ -80,43 +80,55 @@ void Cloud(cairo_t* cr, double cx, double yBase, double w, double h, uint32_t nS
     cairo_restore(cr);
 }
 
-// Rows of wave crests between y0 and y1, small and dense far off, larger
-// near; each crest a lit lens over a dark trough, the near ones foam-tipped.
-void Waves(cairo_t* cr, double x0, double x1, double y0, double y1, uint32_t nSeed, uint32_t rgbTrough,
-           uint32_t rgbCrest, uint32_t rgbFoam) {
+struct SwellTones {
+    uint32_t rgbTrough, rgbCrest, rgbFoam;
+};
+
+// Rows of swells between y0 and y1, small and close together near the
+// horizon, larger and further apart near; each swell a lit crest over its
+// shadow, the nearer ones capped with foam on their sunlit left. Rows
+// above ySplit take the far tones, the others the near ones.
+void Waves(cairo_t* cr, double x0, double x1, double y0, double y1, uint32_t nSeed, double ySplit,
+           const SwellTones& far, const SwellTones& near) {
     Rng rng{nSeed};
+    auto lens = [&](double x, double y, double w, double h, double dLean) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - w / 2, y);
+        cairo_curve_to(cr, x - w * 0.25, y - h, x + w * (0.05 + dLean), y - h * 1.15, x + w / 2, y);
+        cairo_curve_to(cr, x + w * 0.15, y - h * 0.25, x - w * 0.2, y - h * 0.25, x - w / 2, y);
+    };
     double y = y0 + 2;
-    while (y < y1 + 10) {
+    while (y < y1 + 12) {
+        const SwellTones& tones = y < ySplit ? far : near;
         double t = std::clamp((y - y0) / std::max(1.0, y1 - y0), 0.0, 1.0);
-        double w = 10 + 70 * t, h = 1.2 + 6 * t;
-        for (double x = x0 - rng.Range(0, w); x < x1 + w; x += w * rng.Range(1.3, 2.2)) {
-            double xx = x + rng.Range(-w * 0.2, w * 0.2), yy = y + rng.Range(-h, h);
-            // Trough line under the crest.
-            cairo_new_path(cr);
-            cairo_move_to(cr, xx - w * 0.6, yy + h * 0.2);
-            cairo_curve_to(cr, xx - w * 0.2, yy + h * 1.1, xx + w * 0.2, yy + h * 1.1, xx + w * 0.6, yy + h * 0.2);
-            style::SetColour(cr, rgbTrough);
-            cairo_set_line_width(cr, std::max(1.0, h * 0.45));
-            cairo_stroke(cr);
-            // Crest lens.
-            cairo_new_path(cr);
-            cairo_move_to(cr, xx - w / 2, yy);
-            cairo_curve_to(cr, xx - w * 0.2, yy - h, xx + w * 0.1, yy - h * 1.1, xx + w / 2, yy);
-            cairo_curve_to(cr, xx + w * 0.1, yy - h * 0.3, xx - w * 0.2, yy - h * 0.3, xx - w / 2, yy);
-            style::SetColour(cr, rgbCrest);
+        double w = 12 + 90 * t, h = 1.5 + 7 * t;
+        for (double x = x0 - rng.Range(0, w); x < x1 + w; x += w * rng.Range(1.3, 2.3)) {
+            double ww = w * rng.Range(0.7, 1.2), hh = h * rng.Range(0.8, 1.2);
+            double yy = y + rng.Range(-h * 0.5, h * 0.5), lean = rng.Range(0, 0.15);
+            lens(x + ww * 0.05, yy + hh * 0.5, ww * 1.04, hh, lean);
+            style::SetColour(cr, tones.rgbTrough);
             cairo_fill(cr);
-            if (t > 0.25) {
+            lens(x, yy, ww, hh, lean);
+            style::SetColour(cr, tones.rgbCrest);
+            cairo_fill(cr);
+            if (t > 0.12 && rng.Next() < 0.7) {
+                // Foam along the crest's lit shoulder.
                 cairo_new_path(cr);
-                cairo_move_to(cr, xx - w * 0.15, yy - h * 0.75);
-                cairo_curve_to(cr, xx, yy - h * 1.0, xx + w * 0.15, yy - h * 0.95, xx + w * 0.3, yy - h * 0.6);
-                style::SetColour(cr, rgbFoam);
-                cairo_set_line_width(cr, std::max(1.0, h * 0.35));
+                cairo_move_to(cr, x - ww * 0.3, yy - hh * 0.55);
+                cairo_curve_to(cr, x - ww * 0.15, yy - hh * 0.95, x + ww * 0.05, yy - hh * 1.0, x + ww * 0.15,
+                               yy - hh * 0.8);
+                style::SetColour(cr, tones.rgbFoam);
+                cairo_set_line_width(cr, std::max(1.2, hh * 0.35));
+                cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
                 cairo_stroke(cr);
             }
         }
-        y += 3 + 16 * t * t + 4 * t;
+        y += 3 + 20 * t * t + 5 * t;
     }
 }
+
+constexpr SwellTones kFarSwell = {style::kSea, 0x6699CC, style::kFoam};
+constexpr SwellTones kNearSwell = {style::kSeaDeep, 0x6699CC, style::kFoam};
 
 void OpenSeaSky(cairo_t* cr, int w) {
     DitherBands(cr, 0, 0, w, int(kSeaHorizonY),
@@ -140,8 +152,7 @@ void PaintOpenSea(cairo_t* cr, int, int nWidth, int nHeight) {
     DitherBands(cr, 0, yH, nWidth, nHeight - yH,
                 {{kSeaHorizonY, 0x6699CC}, {kSeaHorizonY + 3, 0x6699CC}, {kSeaHorizonY + 14, kSeaMid},
                  {470, kSeaMid}, {520, style::kSea}, {560, style::kSea}, {600, style::kSeaDeep}});
-    Waves(cr, 0, nWidth, kSeaHorizonY + 3, 520, 7, style::kSea, 0x6699CC, style::kFoam);
-    Waves(cr, 0, nWidth, 520, nHeight, 9, style::kSeaDeep, kSeaMid, 0x99CCFF);
+    Waves(cr, 0, nWidth, kSeaHorizonY + 3, nHeight, 7, 510, kFarSwell, kNearSwell);
 }
 
 // ---- The decks -------------------------------------------------------------
@@ -208,24 +219,49 @@ void Planks(cairo_t* cr, const Pts& deck, Pt vp, double xFrom, double xTo, doubl
 // stripe and a row of gun ports; nMuzzlePort runs out a cannon.
 void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, uint32_t rgbStripe,
               uint32_t rgbPortFrame, int nMuzzleDir, double tMuzzle) {
+    // The hull's shadow on the water beside it, and foam along its foot.
+    Shape(cr, Band(water, Shifted(water, nMuzzleDir * 16, 0, 0.3, 1.2)), style::kSeaDeep, 0);
+    Pts foam;
+    for (size_t i = 0; i + 1 < water.size(); ++i)
+        for (double k = 0; k < 1; k += 0.25)
+            foam.push_back(Lerp(Shifted(water, nMuzzleDir * (k == 0.5 ? 5 : 2), 0)[i],
+                                Shifted(water, nMuzzleDir * (k == 0.5 ? 5 : 2), 0)[i + 1], k));
+    PathSmooth(cr, foam, false);
+    style::SetColour(cr, style::kFoam);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+
+    Pts stripeTop, stripeBottom;
+    for (size_t i = 0; i < rail.size(); ++i) {
+        stripeTop.push_back(Lerp(rail[i], water[i], 0.18));
+        stripeBottom.push_back(Lerp(rail[i], water[i], 0.62));
+    }
+    // The run-out gun's carriage and breech on deck, behind the bulwark.
+    Pt port = Lerp(Along(stripeTop, tMuzzle), Along(stripeBottom, tMuzzle), 0.5);
+    Pt breech = {port.x - nMuzzleDir * 34, port.y + 10};
+    Shape(cr, {{breech.x - 14, breech.y - 2}, {breech.x + 14, breech.y - 2}, {breech.x + 16, breech.y + 12},
+               {breech.x - 16, breech.y + 12}},
+          style::kWoodDark, 2);
+    for (double dx : {-10.0, 10.0}) {
+        cairo_arc(cr, breech.x + dx, breech.y + 13, 4.5, 0, 2 * M_PI);
+        FillKeep(cr, style::kWood);
+        Outline(cr, 1.5);
+    }
+    Spar(cr, breech, port, 12, 10, style::kIron, style::kIronLight, 2);
+
     Pts side = Band(rail, water);
     PathPoly(cr, side);
     FillKeep(cr, rgbHull);
     cairo_save(cr);
     cairo_clip(cr);
-    Pts stripeTop, stripeBottom;
-    for (size_t i = 0; i < rail.size(); ++i) {
-        stripeTop.push_back(Lerp(rail[i], water[i], 0.22));
-        stripeBottom.push_back(Lerp(rail[i], water[i], 0.55));
-    }
     Shape(cr, Band(stripeTop, stripeBottom), rgbStripe, 0);
     PathPoly(cr, stripeBottom, false);
     Outline(cr, 1.5);
     // Gun ports: parallelograms in the stripe, larger nearer the viewer.
     for (double t = 0.2; t < 0.98; t += 0.1 + 0.06 * t) {
         Pt a = Along(stripeTop, t), b = Along(stripeBottom, t);
-        Pt a2 = Along(stripeTop, t + 0.035 + 0.02 * t), b2 = Along(stripeBottom, t + 0.035 + 0.02 * t);
-        Pts port = {Lerp(a, b, 0.15), Lerp(a2, b2, 0.15), Lerp(a2, b2, 0.9), Lerp(a, b, 0.9)};
+        Pt a2 = Along(stripeTop, t + 0.04 + 0.025 * t), b2 = Along(stripeBottom, t + 0.04 + 0.025 * t);
+        Pts port = {Lerp(a, b, 0.12), Lerp(a2, b2, 0.12), Lerp(a2, b2, 0.92), Lerp(a, b, 0.92)};
         Shape(cr, port, style::kOutline, 0);
         PathPoly(cr, port);
         style::SetColour(cr, rgbPortFrame);
@@ -235,11 +271,9 @@ void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, 
     cairo_restore(cr);
     PathPoly(cr, side);
     Outline(cr, 2);
-    // The run-out cannon whose muzzle flashes over the gap.
-    Pt a = Along(stripeTop, tMuzzle), b = Along(stripeBottom, tMuzzle);
-    Pt base = Lerp(a, b, 0.5);
-    Pt tip = {base.x + nMuzzleDir * 26, base.y - 4};
-    Spar(cr, base, tip, 10, 8, style::kIron, style::kIronLight, 2);
+    // The run-out gun's muzzle, whose blast flashes over the gap.
+    Pt tip = {port.x + nMuzzleDir * 26, port.y - 4};
+    Spar(cr, port, tip, 10, 8, style::kIron, style::kIronLight, 2);
     Shape(cr, {{tip.x - 3, tip.y - 6}, {tip.x + 3, tip.y - 6}, {tip.x + 3, tip.y + 6}, {tip.x - 3, tip.y + 6}},
           style::kIron, 1.5);
     // Rail cap along the top.
@@ -303,7 +337,7 @@ void DecksSkyAndSea(cairo_t* cr, int w) {
     DitherBands(cr, 0, yH, w, 640 - yH,
                 {{kDecksHorizonY, 0x6699CC}, {kDecksHorizonY + 4, 0x6699CC}, {kDecksHorizonY + 24, kSeaMid},
                  {330, kSeaMid}, {430, style::kSea}, {560, style::kSea}, {640, style::kSeaDeep}});
-    Waves(cr, 0, w, kDecksHorizonY + 3, 600, 13, style::kSea, 0x6699CC, style::kFoam);
+    Waves(cr, 0, w, kDecksHorizonY + 3, 600, 13, 420, kFarSwell, kNearSwell);
 }
 
 void NavyShip(cairo_t* cr) {
@@ -425,6 +459,21 @@ void FloatShip(cairo_t* cr, double x, double yWater, double k, double dWaterline
     cairo_restore(cr);
 }
 
+// A muzzle flash: a jagged star bursting towards nDir, three tones of fire.
+void MuzzleFlash(cairo_t* cr, double x, double y, double r, int nDir) {
+    const uint32_t tones[3] = {style::kFlashEdge, style::kFlash, style::kFlashCore};
+    for (int pass = 0; pass < 3; ++pass) {
+        double k = 1.0 - 0.3 * pass;
+        Pts star;
+        for (int i = 0; i < 16; ++i) {
+            double a = M_PI * i / 8, rr = r * k * (i % 2 ? 0.45 : 1.0);
+            double stretch = 1 + 0.6 * std::max(0.0, std::cos(a) * nDir);
+            star.push_back({x + std::cos(a) * rr * stretch, y + std::sin(a) * rr * 0.7});
+        }
+        Shape(cr, star, tones[pass], pass == 0 ? 1.5 : 0);
+    }
+}
+
 // The name in big gold letters on a gentle arch, heavily outlined, with a
 // dark drop shadow.
 void TitleLettering(cairo_t* cr, const char* szText, double cx, double yBase, double dSize, double dArch) {
@@ -498,6 +547,8 @@ void PaintTitle(cairo_t* cr, int nFrame, int nWidth, int nHeight) {
     cairo_restore(cr);
 
     for (int i = 0; i < 5; ++i) SmokePuff(cr, 430 + 40 * i - 18 * (i % 2), 432 - 12 * (i % 2) - 6 * i, 26 + 4 * i, 200 + i);
+    MuzzleFlash(cr, 452, 461, 16, -1);
+    MuzzleFlash(cr, 478, 462, 12, -1);
 
     FloatShip(cr, -6, 540, 0.92, kGalleonWaterline, DrawGalleon);
     DrawWaterlineFoam(cr, 146, 344, kGalleonWaterline, 1.0);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "generated_assets.h"
 #include "gfx/catalogue.h"
 
 namespace {
@@ -133,21 +134,8 @@ TEST(GeneratedBitmaps, HeaderColourTableAndKeyOfEveryPicture) {
 
 // ---- Sounds ------------------------------------------------------------
 
-struct Sound {
-    int nId;
-    double dSeconds;
-    bool bExtraChunk;
-};
-
-const Sound kSounds[] = {
-    {149, 3.50, false}, {148, 0.64, false}, {190, 0.49, false}, {191, 0.73, false},
-    {192, 0.77, false}, {193, 0.24, false}, {194, 0.64, false}, {195, 1.56, false},
-    {196, 0.89, false}, {235, 0.05, false}, {227, 1.23, true},  {228, 1.63, false},
-    {233, 5.30, false}, {230, 2.80, false}, {231, 2.52, false}, {232, 4.60, false},
-};
-
 TEST(GeneratedSounds, RiffPcmMonoOfTheListedLength) {
-    for (const Sound& s : kSounds) {
+    for (const ExpectedSound& s : kExpectedSounds) {
         std::optional<Bytes> file = ReadAsset(WaveName(s.nId));
         if (!file) continue;
         const Bytes& b = *file;
@@ -267,12 +255,7 @@ TrackSummary WalkTrack(const Bytes& b, size_t n, size_t nEnd) {
 }
 
 TEST(GeneratedTunes, FormatOneFilesOfTheExactSizeAndTracks) {
-    struct Tune {
-        int nId;
-        size_t nBytes;
-        uint32_t nTracks;
-    };
-    for (const Tune& tune : {Tune{243, 8921, 4}, Tune{244, 8457, 3}}) {
+    for (const ExpectedTune& tune : kExpectedTunes) {
         std::optional<Bytes> file = ReadAsset(MidiName(tune.nId));
         if (!file) continue;
         const Bytes& b = *file;
