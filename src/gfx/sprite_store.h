@@ -32,7 +32,7 @@ struct Backdrop {
 struct SpriteStoreState {
     StoredBitmap entries[kStoreCapacity];
     int32_t nCount;    // pictures counted, including failed loads
-    int32_t nCurrent;  // index of the current load, -1 before the first
+    int32_t nCurrent = -1;  // index of the current load, -1 before the first
     Backdrop backdrops[kBackdropSlots];
     int32_t nBackdropCount;
     int32_t nStageWidth;   // size of the last backdrop loaded: clip bounds
