@@ -39,7 +39,7 @@ ClipBox ClipActor(const Actor& actor) {
 
 bool IsShown(const Actor& actor) {
     return actor.nFrame >= 0 && actor.nFrame < actor.nFrameCount && actor.pFrame != nullptr &&
-           FrameBuffer.pPixels != nullptr;
+           SpriteStore.entries[actor.nStore].pRowRuns != nullptr && FrameBuffer.pPixels != nullptr;
 }
 
 }  // namespace
@@ -63,16 +63,17 @@ void DrawActor(int nSlot) {
     if (!IsShown(actor)) return;
     const ClipBox box = ClipActor(actor);
     if (box.IsEmpty()) return;
-    const uint8_t nKey = actor.pFrame[0];
-    const int32_t nCount = box.nCol1 - box.nCol0;
-    const int32_t px = actor.x + box.nCol0;
+    // The key colour is the frame's top-left pixel; the runs hold every
+    // other pixel of each row, so drawing is copying them.
+    const StoredBitmap& entry = SpriteStore.entries[actor.nStore];
+    const int32_t* pRowRuns = entry.pRowRuns + size_t(actor.nFrame) * actor.nFrameHeight;
     for (int32_t r = box.nRow0; r < box.nRow1; ++r) {
-        const uint8_t* pSrc = actor.pFrame + size_t(r) * actor.nFrameWidth + box.nCol0;
-        uint8_t* pDst = FrameBuffer.pPixels + size_t(actor.y + r) * FrameBuffer.nWidth + px;
-        // Branch-free select, so the compiler can do it a vector at a time.
-        for (int32_t c = 0; c < nCount; ++c) {
-            const uint8_t p = pSrc[c];
-            pDst[c] = p != nKey ? p : pDst[c];
+        const uint8_t* pSrc = actor.pFrame + size_t(r) * actor.nFrameWidth;
+        uint8_t* pDstRow = FrameBuffer.pPixels + size_t(actor.y + r) * FrameBuffer.nWidth;
+        for (int32_t k = pRowRuns[r]; k < pRowRuns[r + 1]; ++k) {
+            const int32_t c0 = std::max(box.nCol0, entry.pRuns[k].nStart);
+            const int32_t c1 = std::min(box.nCol1, entry.pRuns[k].nEnd);
+            if (c0 < c1) std::memcpy(pDstRow + (actor.x + c0), pSrc + c0, size_t(c1 - c0));
         }
     }
 }

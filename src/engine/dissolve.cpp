@@ -32,17 +32,21 @@ void DissolveStep(int f, int n) {
         std::memset(FrameBuffer.pPixels, kDissolveColour,
                     size_t(std::min(kFirstRowBytes, FrameBuffer.nWidth * FrameBuffer.nHeight)));
     }
-    uint8_t* const pPixels = FrameBuffer.pPixels;
-    const size_t nStride = size_t(FrameBuffer.nWidth);
-    // States outside the view store into a spare byte instead of branching:
-    // which side a state falls on is as random as the register itself.
+    // Which side of the view a state falls on is as random as the register
+    // itself, so the loop must not branch on it: states outside the view
+    // store into a spare byte instead.
+    const uintptr_t nPixels = reinterpret_cast<uintptr_t>(FrameBuffer.pPixels);
+    const uintptr_t nStride = uintptr_t(FrameBuffer.nWidth);
     uint8_t nSpare = 0;
+    const uintptr_t nSpareAt = reinterpret_cast<uintptr_t>(&nSpare);
     uint32_t s = Dissolve.nRegister;
     for (uint32_t i = 0; i < nSteps; ++i) {
         const uint32_t y = s >> kRowShift;
         const uint32_t x = s & kColumnMask;
-        uint8_t* p = (y < nMaxY) & (x < nMaxX) ? pPixels + y * nStride + x : &nSpare;
-        *p = kDissolveColour;
+        // All ones when y < nMaxY and x < nMaxX (both below 2^31).
+        const uintptr_t nInside = uintptr_t(0) - (((y - nMaxY) & (x - nMaxX)) >> 31);
+        const uintptr_t nAt = ((nPixels + y * nStride + x) & nInside) | (nSpareAt & ~nInside);
+        *reinterpret_cast<uint8_t*>(nAt) = kDissolveColour;
         s = (s >> 1) ^ (-(s & 1u) & kDissolveMask);
         if (s == 1) break;
     }

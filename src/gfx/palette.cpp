@@ -16,14 +16,35 @@ void PaletteFlagPattern(int nNumColors, int nSizePalette, uint8_t (&flags)[256])
         flags[i] = i >= nHalf && i < nSizePalette - nHalf ? kPcNoCollapse : 0;
 }
 
-void RemapStoredBitmaps(const uint8_t (&remap)[256]) {
+namespace {
+
+// Whether a colour other than one of the strip's key colours now maps to
+// the same entry as that key: only then can its runs change.
+bool RemapMergesAKey(const StoredBitmap& entry, const uint8_t (&remap)[256]) {
+    const size_t nFrameBytes = size_t(entry.nWidth) * size_t(entry.nFrameHeight);
+    const size_t nFrames = entry.nHeight / entry.nFrameHeight;
+    for (size_t f = 0; f < nFrames; ++f) {
+        const uint8_t nKey = entry.pPixels[f * nFrameBytes];  // already remapped
+        int nSharing = 0;
+        for (int c = 0; c < 256; ++c) nSharing += remap[c] == nKey;
+        if (nSharing > 1) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool RemapStoredBitmaps(const uint8_t (&remap)[256]) {
+    bool bIndexed = true;
     const int32_t nEntries = SpriteStore.nCount < kStoreCapacity ? SpriteStore.nCount : kStoreCapacity;
     for (int32_t i = 0; i < nEntries; ++i) {
-        const StoredBitmap& entry = SpriteStore.entries[i];
+        StoredBitmap& entry = SpriteStore.entries[i];
         if (entry.pPixels == nullptr) continue;
         const size_t nBytes = size_t(entry.nWidth) * size_t(entry.nHeight);
         for (size_t k = 0; k < nBytes; ++k) entry.pPixels[k] = remap[entry.pPixels[k]];
+        if (entry.pRowRuns != nullptr && RemapMergesAKey(entry, remap)) bIndexed &= IndexPixelRuns(entry);
     }
+    return bIndexed;
 }
 
 bool BuildShowPalette(HostWindow hWindow) {
@@ -61,7 +82,10 @@ bool BuildShowPalette(HostWindow hWindow) {
     // colours: all pictures share that table.
     uint8_t remap[256];
     for (int i = 0; i < 256; ++i) remap[i] = uint8_t(HostNearestPaletteIndex(nColours[i]));
-    RemapStoredBitmaps(remap);
+    if (!RemapStoredBitmaps(remap)) {
+        HostMessageBox(nullptr, "Insufficient memory.", kLoadBitmapsCaption, kHostIconError);
+        return false;
+    }
 
     for (int i = 0; i < 256; ++i) {
         header.colours[2 * i] = uint8_t(i);  // 16-bit little-endian palette indices

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <vector>
 
 #include "core_support.h"
@@ -165,6 +167,45 @@ TEST_F(ActorsTest, VisibleThenHiddenLeavesNoTrace) {
         EraseActor(0, 0);
     }
     EXPECT_EQ(FrameCopy(), bare);
+}
+
+// The drawing rule pixel by pixel, as a reference for the run copying.
+void DrawByTheRule(const Actor& actor, std::vector<uint8_t>& frame) {
+    const int nRight = std::min(FrameBuffer.nWidth, SpriteStore.nStageWidth);
+    const int nBottom = std::min(FrameBuffer.nHeight, SpriteStore.nStageHeight);
+    for (int r = 0; r < actor.nFrameHeight; ++r) {
+        for (int c = 0; c < actor.nFrameWidth; ++c) {
+            const int px = actor.x + c;
+            const int py = actor.y + r;
+            const uint8_t p = actor.pFrame[r * actor.nFrameWidth + c];
+            if (px > 0 && py > 0 && px < nRight && py < nBottom && p != actor.pFrame[0])
+                frame[size_t(py) * FrameBuffer.nWidth + px] = p;
+        }
+    }
+}
+
+TEST_F(ActorsTest, RandomSpritesDrawAsThePixelRuleSays) {
+    SetUpStage(640, 480);
+    std::mt19937 random(7);
+    for (int nTrial = 0; nTrial < 40; ++nTrial) {
+        const int w = 4 * int(1 + random() % 24);
+        const int fh = int(1 + random() % 20);
+        const int nFrames = int(1 + random() % 3);
+        const int nKeyShare = int(random() % 4);  // from no key pixels inside to mostly keys
+        std::vector<uint8_t> pixels(size_t(w) * fh * nFrames);
+        for (uint8_t& p : pixels) p = random() % 4 < unsigned(nKeyShare) ? 0 : uint8_t(1 + random() % 3);
+        AddFakeResource(kHostResourceBitmap, 700, MakeDib({w, fh * nFrames}, [&](int x, int y) {
+                            return pixels[size_t(y) * w + x];
+                        }));
+        ASSERT_TRUE(LoadSpriteStrip(700, 3, nFrames));
+        // Anywhere from off the top-left to off the bottom-right of the view.
+        Place(3, int(random() % 700) - 100 - w, int(random() % 560) - 60 - fh, int(random() % nFrames));
+        DrawBackdrop(0);
+        std::vector<uint8_t> expected = FrameCopy();
+        DrawByTheRule(ActorTable.slots[3], expected);
+        DrawActor(3);
+        ASSERT_EQ(FrameCopy(), expected) << "trial " << nTrial;
+    }
 }
 
 TEST_F(ActorsTest, BackdropFillsTheViewOfANarrowWindow) {

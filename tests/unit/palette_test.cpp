@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core_support.h"
+#include "engine/actors.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
 #include "gfx/sprite_store.h"
@@ -73,6 +74,24 @@ TEST_F(PaletteTest, PaletteDisplayRemapsEveryPictureThroughTheLastTable) {
     for (int i = 512; i < 1024; ++i) EXPECT_EQ(FrameBuffer.header.colours[i], 0);
     ASSERT_TRUE(CreateFrameBuffer(FakeWindow(), 800, 600));
     EXPECT_TRUE(FakeHost.bFrameBufferPaletteIndices);
+}
+
+TEST_F(PaletteTest, AColourRemappedOntoTheKeyBecomesTransparent) {
+    // Grey 201 is missing from the system palette; its nearest is grey 200.
+    FakeHost.caps = {true, 20, 256};
+    for (int i = 0; i < 256; ++i) FakeHost.systemPalette.push_back(i == 201 ? 0xFF0000u : uint32_t(i) * 0x010101u);
+    AddFakeResource(kHostResourceBitmap, 300, MakeDib({8, 4}, [](int x, int y) {
+                        return uint8_t(x == 0 && y == 0 ? 200 : x == 3 ? 201 : 50);
+                    }));
+    ASSERT_TRUE(LoadSpriteStrip(300, 0, 1));
+    SetUpStage(800, 600);
+    const Keyframe track[2] = {{0, 0, 0}, {100, 100, 0}};
+    StepActor(0, track);
+    const uint8_t nUnder = FramePixel(103, 102);
+    DrawActor(0);
+    EXPECT_EQ(FramePixel(102, 102), 50);
+    EXPECT_EQ(FramePixel(103, 102), nUnder);
+    EXPECT_EQ(FramePixel(104, 102), 50);
 }
 
 TEST_F(PaletteTest, PaletteThatCannotBeMadeFailsLoadBitmaps) {
