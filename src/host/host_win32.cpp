@@ -26,6 +26,11 @@ HWND WindowOf(HostWindow hWindow) { return reinterpret_cast<HWND>(hWindow); }
 // The saver's own module: the .scr is the process's executable.
 HMODULE SaverModule() { return GetModuleHandleA(nullptr); }
 
+template <typename Parms>
+MCIERROR SendMci(uint32_t nDevice, UINT nCommand, DWORD nFlags, Parms* pParms) {
+    return mciSendCommandA(MCIDEVICEID(nDevice), nCommand, nFlags, reinterpret_cast<DWORD_PTR>(pParms));
+}
+
 void SelectShowPalette(HDC hDC) {
     if (Host.hShowPalette == nullptr) return;
     SelectPalette(hDC, Host.hShowPalette, FALSE);
@@ -229,8 +234,7 @@ uint32_t HostSequencerOpen(const char* szPath, uint32_t* pnDevice) {
     MCI_OPEN_PARMSA open = {};
     open.lpstrDeviceType = "sequencer";
     open.lpstrElementName = szPath;
-    const MCIERROR nError =
-        mciSendCommandA(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open));
+    const MCIERROR nError = SendMci(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, &open);
     if (nError == 0) *pnDevice = open.wDeviceID;
     return nError;
 }
@@ -238,28 +242,24 @@ uint32_t HostSequencerOpen(const char* szPath, uint32_t* pnDevice) {
 uint32_t HostSequencerStatusPort(uint32_t nDevice) {
     MCI_STATUS_PARMS status = {};
     status.dwItem = MCI_SEQ_STATUS_PORT;
-    return mciSendCommandA(MCIDEVICEID(nDevice), MCI_STATUS, MCI_STATUS_ITEM,
-                           reinterpret_cast<DWORD_PTR>(&status));
+    return SendMci(nDevice, MCI_STATUS, MCI_STATUS_ITEM, &status);
 }
 
 uint32_t HostSequencerPlay(uint32_t nDevice, HostWindow hNotify) {
     MCI_PLAY_PARMS play = {};
     play.dwCallback = reinterpret_cast<DWORD_PTR>(WindowOf(hNotify));
-    return mciSendCommandA(MCIDEVICEID(nDevice), MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
+    return SendMci(nDevice, MCI_PLAY, MCI_NOTIFY, &play);
 }
 
 uint32_t HostSequencerSeekToStart(uint32_t nDevice) {
     MCI_SEEK_PARMS seek = {};
-    return mciSendCommandA(MCIDEVICEID(nDevice), MCI_SEEK, MCI_SEEK_TO_START,
-                           reinterpret_cast<DWORD_PTR>(&seek));
+    return SendMci(nDevice, MCI_SEEK, MCI_SEEK_TO_START, &seek);
 }
 
 uint32_t HostSequencerStop(uint32_t nDevice, HostWindow hNotify) {
     MCI_GENERIC_PARMS stop = {};
     stop.dwCallback = reinterpret_cast<DWORD_PTR>(WindowOf(hNotify));
-    return mciSendCommandA(MCIDEVICEID(nDevice), MCI_STOP, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&stop));
+    return SendMci(nDevice, MCI_STOP, MCI_NOTIFY, &stop);
 }
 
-uint32_t HostSequencerClose(uint32_t nDevice) {
-    return mciSendCommandA(MCIDEVICEID(nDevice), MCI_CLOSE, 0, 0);
-}
+uint32_t HostSequencerClose(uint32_t nDevice) { return SendMci<void>(nDevice, MCI_CLOSE, 0, nullptr); }
