@@ -35,14 +35,19 @@ extern const std::vector<ArtPiece>& KrakenArt();  // the kraken and its tentacle
 
 constexpr int kSampleRate = 22050;
 
-// Fills exactly nSamples mono samples in -1..1. The framework converts to
-// 16-bit PCM and writes the RIFF file.
+// Fills exactly nSamples mono samples in -1..1; the vector arrives holding
+// nSamples zeros (fill it in place, or assign/resize it to nSamples). The
+// framework bends peaks above 0.85 softly, ramps both ends against clicks,
+// converts to 16-bit PCM and writes the RIFF file.
 using SynthFn = void (*)(std::vector<float>& samples, int nSamples);
 
 struct SoundPiece {
     int nResourceId;
     double dSeconds;  // playing time of the data chunk
     SynthFn pfnSynth;
+    // A sound that carries a LIST/INFO chunk after its data names itself
+    // here (the INAM text); nullptr writes only "fmt " and "data".
+    const char* szInfoName = nullptr;
 };
 extern const std::vector<SoundPiece>& SoundEffects();
 
@@ -55,3 +60,16 @@ struct TunePiece {
     std::vector<uint8_t> (*pfnBuild)();
 };
 extern const std::vector<TunePiece>& Tunes();
+
+// ---- Icon and cursor ---------------------------------------------------
+
+// The saver's icon at nSize x nSize pixels (16 or 32) on a transparent
+// surface; what stays transparent is masked out.
+void PaintSaverIcon(cairo_t* cr, int nSize);
+
+// The pointing hand, 32 x 32, black outline and white fill on a transparent
+// surface; the hotspot is the tip of the index finger.
+constexpr int kCursorSize = 32;
+constexpr int kCursorHotspotX = 9;
+constexpr int kCursorHotspotY = 0;
+void PaintHandCursor(cairo_t* cr);

@@ -1,0 +1,374 @@
+// Structural checks of the generated asset files, as the resource loaders
+// and the platform will read them: bitmap headers, colour tables and key
+// colours; WAVE chunks and lengths; MIDI chunk and event structure.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "generated_assets.h"
+#include "gfx/catalogue.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+std::optional<Bytes> ReadAsset(const std::string& szName) {
+    std::ifstream in(std::string(HARBORGAST_ASSET_DIR) + "/" + szName, std::ios::binary);
+    if (!in) return std::nullopt;
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+uint32_t U16(const Bytes& b, size_t n) { return b[n] | (b[n + 1] << 8); }
+uint32_t U32(const Bytes& b, size_t n) { return U16(b, n) | (U16(b, n + 2) << 16); }
+int32_t S32(const Bytes& b, size_t n) { return int32_t(U32(b, n)); }
+uint32_t BigU16(const Bytes& b, size_t n) { return (b[n] << 8) | b[n + 1]; }
+uint32_t BigU32(const Bytes& b, size_t n) { return (BigU16(b, n) << 16) | BigU16(b, n + 2); }
+std::string Tag(const Bytes& b, size_t n) { return std::string(b.begin() + n, b.begin() + n + 4); }
+
+std::string BitmapName(int nId) { return "bitmap" + std::to_string(nId) + ".bmp"; }
+std::string WaveName(int nId) { return "wave" + std::to_string(nId) + ".wav"; }
+std::string MidiName(int nId) { return "midi" + std::to_string(nId) + ".mid"; }
+
+// ---- Bitmaps -----------------------------------------------------------
+
+struct Picture {
+    int nId, nWidth, nHeight, nFrames, nFrameHeight;
+    bool bKeyed;
+};
+
+std::vector<Picture> CataloguePictures() {
+    std::vector<Picture> v;
+    std::set<int> seen;
+    for (const LoadListEntry& e : LoadList)
+        if (seen.insert(e.nResourceId).second)
+            v.push_back({e.nResourceId, e.nWidth, e.nHeight, e.nFrames, e.nFrameHeight, e.nBackdrop < 0});
+    for (const PictureEntry& e : OtherPictures)
+        v.push_back({e.nResourceId, e.nWidth, e.nHeight, 1, e.nHeight, false});
+    return v;
+}
+
+constexpr size_t kPixelOffset = 14 + 40 + 1024;
+
+// Pixel (x, y) of the picture as drawn, y = 0 the top row.
+uint8_t PixelAt(const Bytes& b, const Picture& p, int x, int y) {
+    size_t nStride = (p.nWidth + 3) & ~3;
+    return b[kPixelOffset + size_t(p.nHeight - 1 - y) * nStride + x];
+}
+
+uint32_t TableColour(const Bytes& b, int i) {
+    size_t n = 14 + 40 + 4 * i;
+    return (b[n + 2] << 16) | (b[n + 1] << 8) | b[n];
+}
+
+TEST(GeneratedBitmaps, HeaderColourTableAndKeyOfEveryPicture) {
+    std::set<uint32_t> keyColours;
+    for (const Picture& p : CataloguePictures()) {
+        std::optional<Bytes> file = ReadAsset(BitmapName(p.nId));
+        if (!file) continue;
+        const Bytes& b = *file;
+        SCOPED_TRACE("bitmap " + std::to_string(p.nId));
+        size_t nStride = (p.nWidth + 3) & ~3;
+        ASSERT_EQ(b.size(), kPixelOffset + nStride * p.nHeight);
+        EXPECT_EQ(b[0], 'B');
+        EXPECT_EQ(b[1], 'M');
+        EXPECT_EQ(U32(b, 2), b.size());
+        EXPECT_EQ(U32(b, 10), kPixelOffset);
+        EXPECT_EQ(U32(b, 14), 40u);
+        EXPECT_EQ(S32(b, 18), p.nWidth);
+        EXPECT_EQ(S32(b, 22), p.nHeight);  // positive: bottom-up
+        EXPECT_EQ(U16(b, 26), 1u);
+        EXPECT_EQ(U16(b, 28), 8u);
+        EXPECT_EQ(U32(b, 30), 0u);  // BI_RGB
+        EXPECT_EQ(U32(b, 46), 256u);
+        for (int i = 0; i < 256; ++i) {
+            ASSERT_EQ(TableColour(b, i), SharedColourTable[i]) << "entry " << i;
+            ASSERT_EQ(b[14 + 40 + 4 * i + 3], 0) << "entry " << i;
+        }
+        for (size_t y = 0; y < size_t(p.nHeight); ++y)
+            for (size_t x = p.nWidth; x < nStride; ++x)
+                ASSERT_EQ(b[kPixelOffset + y * nStride + x], 0) << "row padding";
+
+        if (!p.bKeyed) {
+            std::set<uint8_t> used;
+            for (int y = 0; y < p.nHeight; ++y)
+                for (int x = 0; x < p.nWidth; ++x) used.insert(PixelAt(b, p, x, y));
+            EXPECT_GE(used.size(), 8u) << "an opaque picture of hardly any colours";
+            continue;
+        }
+        // One key per picture: every frame's top-left pixel, the whole unused
+        // band above the last frame, and no painted pixel of the same colour.
+        const uint8_t nKey = PixelAt(b, p, 0, p.nHeight - p.nFrameHeight);
+        const uint32_t rgbKey = TableColour(b, nKey);
+        EXPECT_TRUE(keyColours.insert(rgbKey).second) << "key colour shared with another picture";
+        for (int y = 0; y < p.nHeight - p.nFrames * p.nFrameHeight; ++y)
+            for (int x = 0; x < p.nWidth; ++x) ASSERT_EQ(PixelAt(b, p, x, y), nKey) << "unused row";
+        for (int f = 0; f < p.nFrames; ++f) {
+            SCOPED_TRACE("frame " + std::to_string(f));
+            int nTop = p.nHeight - (f + 1) * p.nFrameHeight;
+            EXPECT_EQ(PixelAt(b, p, 0, nTop), nKey);
+            long nPainted = 0, nBackground = 0;
+            for (int y = nTop; y < nTop + p.nFrameHeight; ++y) {
+                for (int x = 0; x < p.nWidth; ++x) {
+                    uint8_t i = PixelAt(b, p, x, y);
+                    if (i == nKey) {
+                        ++nBackground;
+                    } else {
+                        ++nPainted;
+                        ASSERT_NE(TableColour(b, i), rgbKey) << "key colour painted at " << x << "," << y;
+                    }
+                }
+            }
+            EXPECT_GT(nPainted, 0) << "empty frame";
+            EXPECT_GT(nBackground, 1) << "a sprite frame without background";
+        }
+    }
+}
+
+// ---- Sounds ------------------------------------------------------------
+
+TEST(GeneratedSounds, RiffPcmMonoOfTheListedLength) {
+    for (const ExpectedSound& s : kExpectedSounds) {
+        std::optional<Bytes> file = ReadAsset(WaveName(s.nId));
+        if (!file) continue;
+        const Bytes& b = *file;
+        SCOPED_TRACE("wave " + std::to_string(s.nId));
+        ASSERT_GE(b.size(), 44u);
+        EXPECT_EQ(Tag(b, 0), "RIFF");
+        EXPECT_EQ(U32(b, 4), b.size() - 8);
+        EXPECT_EQ(Tag(b, 8), "WAVE");
+        ASSERT_EQ(Tag(b, 12), "fmt ");
+        ASSERT_EQ(U32(b, 16), 16u);
+        EXPECT_EQ(U16(b, 20), 1u);  // PCM
+        EXPECT_EQ(U16(b, 22), 1u);  // mono
+        EXPECT_EQ(U32(b, 24), 22050u);
+        EXPECT_EQ(U32(b, 28), 44100u);
+        EXPECT_EQ(U16(b, 32), 2u);
+        EXPECT_EQ(U16(b, 34), 16u);
+        ASSERT_EQ(Tag(b, 36), "data");
+        const uint32_t nSamples = uint32_t(std::lround(s.dSeconds * 22050));
+        ASSERT_EQ(U32(b, 40), nSamples * 2);
+        ASSERT_LE(44 + nSamples * 2, b.size());
+
+        // Further chunks: exactly one for the sound that carries one.
+        int nExtra = 0;
+        for (size_t n = 44 + nSamples * 2; n < b.size(); ++nExtra) {
+            ASSERT_LE(n + 8, b.size());
+            n += 8 + ((U32(b, n + 4) + 1) & ~1u);
+            ASSERT_LE(n, b.size()) << "chunk runs past the file";
+        }
+        EXPECT_EQ(nExtra, s.bExtraChunk ? 1 : 0);
+
+        // Audible, and silent at both ends so that no cut clicks.
+        int nPeak = 0;
+        for (uint32_t i = 0; i < nSamples; ++i) nPeak = std::max(nPeak, std::abs(int16_t(U16(b, 44 + 2 * i))));
+        EXPECT_GT(nPeak, 32767 / 10) << "barely audible";
+        EXPECT_LT(std::abs(int16_t(U16(b, 44))), 400);
+        EXPECT_LT(std::abs(int16_t(U16(b, 44 + 2 * (nSamples - 1)))), 400);
+    }
+}
+
+// ---- Tunes -------------------------------------------------------------
+
+size_t ReadVlq(const Bytes& b, size_t& n, size_t nEnd) {
+    size_t v = 0;
+    for (int i = 0; i < 4 && n < nEnd; ++i) {
+        uint8_t c = b[n++];
+        v = (v << 7) | (c & 0x7F);
+        if (!(c & 0x80)) return v;
+    }
+    ADD_FAILURE() << "bad variable-length number before " << n;
+    return 0;
+}
+
+struct TrackSummary {
+    int nNotesOn = 0;
+    int nHanging = 0;  // notes started and never ended
+    bool bTempo = false;
+    bool bEndsCleanly = false;
+};
+
+// Walks one track chunk's events the way a sequencer reads them.
+TrackSummary WalkTrack(const Bytes& b, size_t n, size_t nEnd) {
+    TrackSummary t;
+    int nSounding[16][128] = {};
+    uint8_t nRunning = 0;
+    while (n < nEnd) {
+        ReadVlq(b, n, nEnd);
+        if (n >= nEnd) break;
+        uint8_t c = b[n];
+        if (c == 0xFF) {
+            if (n + 2 > nEnd) break;
+            uint8_t nType = b[n + 1];
+            n += 2;
+            size_t nLen = ReadVlq(b, n, nEnd);
+            if (n + nLen > nEnd) break;
+            if (nType == 0x51) t.bTempo = (nLen == 3);
+            n += nLen;
+            if (nType == 0x2F) {
+                t.bEndsCleanly = (nLen == 0 && n == nEnd);
+                return t;
+            }
+            nRunning = 0;
+            continue;
+        }
+        if (c == 0xF0 || c == 0xF7) {
+            ++n;
+            n += ReadVlq(b, n, nEnd);
+            nRunning = 0;
+            continue;
+        }
+        if (c & 0x80) {
+            nRunning = c;
+            ++n;
+        }
+        if (nRunning < 0x80 || nRunning >= 0xF0) {
+            ADD_FAILURE() << "data byte without a status at " << n;
+            return t;
+        }
+        int nData = ((nRunning & 0xF0) == 0xC0 || (nRunning & 0xF0) == 0xD0) ? 1 : 2;
+        if (n + nData > nEnd) break;
+        for (int i = 0; i < nData; ++i)
+            if (b[n + i] & 0x80) {
+                ADD_FAILURE() << "status byte where data belongs at " << n + i;
+                return t;
+            }
+        int nChannel = nRunning & 0x0F, nKey = b[n], nVelocity = nData == 2 ? b[n + 1] : 0;
+        if ((nRunning & 0xF0) == 0x90 && nVelocity > 0) {
+            ++t.nNotesOn;
+            ++nSounding[nChannel][nKey];
+        } else if ((nRunning & 0xF0) == 0x80 || (nRunning & 0xF0) == 0x90) {
+            if (nSounding[nChannel][nKey] > 0) --nSounding[nChannel][nKey];
+        }
+        n += nData;
+    }
+    for (auto& channel : nSounding)
+        for (int nCount : channel) t.nHanging += nCount;
+    return t;  // no end-of-track event
+}
+
+TEST(GeneratedTunes, FormatOneFilesOfTheExactSizeAndTracks) {
+    for (const ExpectedTune& tune : kExpectedTunes) {
+        std::optional<Bytes> file = ReadAsset(MidiName(tune.nId));
+        if (!file) continue;
+        const Bytes& b = *file;
+        SCOPED_TRACE("midi " + std::to_string(tune.nId));
+        ASSERT_EQ(b.size(), tune.nBytes);
+        ASSERT_EQ(Tag(b, 0), "MThd");
+        ASSERT_EQ(BigU32(b, 4), 6u);
+        EXPECT_EQ(BigU16(b, 8), 1u);
+        ASSERT_EQ(BigU16(b, 10), tune.nTracks);
+        EXPECT_EQ(BigU16(b, 12), 480u);
+        size_t n = 14;
+        int nNotes = 0;
+        for (uint32_t i = 0; i < tune.nTracks; ++i) {
+            SCOPED_TRACE("track " + std::to_string(i));
+            ASSERT_LE(n + 8, b.size());
+            ASSERT_EQ(Tag(b, n), "MTrk");
+            size_t nEnd = n + 8 + BigU32(b, n + 4);
+            ASSERT_LE(nEnd, b.size());
+            TrackSummary t = WalkTrack(b, n + 8, nEnd);
+            EXPECT_TRUE(t.bEndsCleanly) << "must end with its end-of-track event";
+            EXPECT_EQ(t.nHanging, 0) << "notes left sounding";
+            if (i == 0) EXPECT_TRUE(t.bTempo);
+            else EXPECT_GT(t.nNotesOn, 0) << "a silent track";
+            nNotes += t.nNotesOn;
+            n = nEnd;
+        }
+        EXPECT_EQ(n, b.size()) << "bytes after the last track";
+        EXPECT_GT(nNotes, 200);
+    }
+}
+
+}  // namespace
+
+// ---- Icon and cursor ---------------------------------------------------
+
+struct IconImage {
+    int nSize, nBits;
+    std::vector<bool> masked;  // AND mask, rows top-down
+};
+
+// Walks an icon or cursor directory and checks each image's header and
+// that its bytes are exactly header, colour table, colour bits and mask.
+std::vector<IconImage> ReadIconDirectory(const Bytes& b, uint32_t nType) {
+    std::vector<IconImage> images;
+    EXPECT_GE(b.size(), 6u);
+    if (b.size() < 6) return images;
+    EXPECT_EQ(U16(b, 0), 0u);
+    EXPECT_EQ(U16(b, 2), nType);
+    const uint32_t nCount = U16(b, 4);
+    EXPECT_LE(6 + 16 * nCount, b.size());
+    for (uint32_t i = 0; i < nCount && 6 + 16 * (i + 1) <= b.size(); ++i) {
+        const size_t e = 6 + 16 * i;
+        const int nSize = b[e] ? b[e] : 256;
+        const uint32_t nBytes = U32(b, e + 8), nOffset = U32(b, e + 12);
+        SCOPED_TRACE("image " + std::to_string(i));
+        EXPECT_EQ(b[e + 1], b[e]) << "square";
+        if (!(nOffset + 40 <= b.size() && nBytes <= b.size() - nOffset)) {
+            ADD_FAILURE() << "image outside the file";
+            continue;
+        }
+        EXPECT_EQ(U32(b, nOffset), 40u);
+        EXPECT_EQ(S32(b, nOffset + 4), nSize);
+        EXPECT_EQ(S32(b, nOffset + 8), 2 * nSize) << "height covers colour bits and mask";
+        EXPECT_EQ(U16(b, nOffset + 12), 1u);
+        const int nBits = int(U16(b, nOffset + 14));
+        if (nType == 1) {
+            EXPECT_EQ(U16(b, e + 6), uint32_t(nBits)) << "directory's bit count";
+        }
+        const size_t nColours = nBits <= 8 ? (size_t(1) << nBits) : 0;
+        const size_t nColourStride = ((nSize * nBits + 31) / 32) * 4, nMaskStride = ((nSize + 31) / 32) * 4;
+        const size_t nMask = nOffset + 40 + 4 * nColours + nColourStride * nSize;
+        EXPECT_EQ(nBytes, 40 + 4 * nColours + (nColourStride + nMaskStride) * nSize);
+        if (nMask + nMaskStride * nSize > b.size()) continue;
+        IconImage image{nSize, nBits, std::vector<bool>(size_t(nSize) * nSize)};
+        for (int y = 0; y < nSize; ++y)
+            for (int x = 0; x < nSize; ++x)
+                image.masked[size_t(y) * nSize + x] =
+                    (b[nMask + (nSize - 1 - y) * nMaskStride + x / 8] >> (7 - x % 8)) & 1;
+        images.push_back(image);
+    }
+    return images;
+}
+
+TEST(GeneratedIcon, FourImagesOfTheSaverIcon) {
+    std::optional<Bytes> file = ReadAsset("ssavericon.ico");
+    if (!file) return;
+    std::vector<IconImage> images = ReadIconDirectory(*file, 1);
+    ASSERT_EQ(images.size(), 4u);
+    std::set<std::pair<int, int>> kinds;
+    for (const IconImage& image : images) {
+        kinds.insert({image.nSize, image.nBits});
+        long nMasked = std::count(image.masked.begin(), image.masked.end(), true);
+        EXPECT_GT(nMasked, 0) << "a round icon leaves its corners clear";
+        EXPECT_LT(nMasked, long(image.masked.size()) / 2) << "mostly empty";
+    }
+    EXPECT_EQ(kinds, (std::set<std::pair<int, int>>{{32, 8}, {16, 8}, {32, 4}, {16, 4}}));
+}
+
+TEST(GeneratedCursor, OneMonochromeHandWithItsHotspotOnTheFinger) {
+    std::optional<Bytes> file = ReadAsset("cursor117.cur");
+    if (!file) return;
+    const Bytes& b = *file;
+    std::vector<IconImage> images = ReadIconDirectory(b, 2);
+    ASSERT_EQ(images.size(), 1u);
+    const IconImage& image = images[0];
+    EXPECT_EQ(image.nSize, 32);
+    EXPECT_EQ(image.nBits, 1);
+    const int x = int(U16(b, 6 + 4)), y = int(U16(b, 6 + 6));
+    ASSERT_LT(x, image.nSize);
+    ASSERT_LT(y, image.nSize);
+    EXPECT_FALSE(image.masked[size_t(y) * image.nSize + x]) << "the hotspot is on the hand";
+    // It is the fingertip: nothing of the hand lies above it.
+    for (int yAbove = 0; yAbove < y; ++yAbove)
+        for (int xAny = 0; xAny < image.nSize; ++xAny)
+            EXPECT_TRUE(image.masked[size_t(yAbove) * image.nSize + xAny]) << xAny << "," << yAbove;
+}
