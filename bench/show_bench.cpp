@@ -279,7 +279,7 @@ int main(int argc, char** argv) {
         {"DrawBackdrop", DrawBackdropBench},   {"MemcpyBackdrop", MemcpyBackdropBench},
         {"DissolveFrame", DissolveFrameBench}, {"MemsetDissolveShare", MemsetDissolveShareBench},
     };
-    for (const auto [w, h] : {std::pair{1024, 768}, std::pair{1920, 1080}}) {
+    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1920, 1080}}) {
         for (const auto& [szName, pfn] : frameBenches) {
             const std::string szFull = std::string(szName) + "/" + std::to_string(w) + "x" + std::to_string(h);
             Repeat(benchmark::RegisterBenchmark(szFull.c_str(), pfn, w, h))->Unit(benchmark::kMicrosecond);

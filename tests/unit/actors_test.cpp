@@ -94,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Windows, ActorClipTest,
                              // Smaller: cut at the frame buffer's last column and row.
                              ClipCase{640, 480, 716, 536, 639, 479},
                              // Narrow and not a multiple of 4: 636 columns.
-                             ClipCase{639, 479, 712, 534, 635, 478}));
+                             ClipCase{639, 479, 712, 534, 635, 478}),
+                         ClientSizeName());
 
 TEST_F(ActorsTest, HiddenActorsAreNeitherDrawnNorErased) {
     SetUpStage(800, 600);

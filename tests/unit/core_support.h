@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 #include "dib_builder.h"
 #include "engine/sequencer.h"
@@ -20,6 +21,14 @@ void SetUpStage(int nClientWidth, int nClientHeight, int nBackdropWidth = 800,
 uint8_t BackdropPixel(int nBackdrop, int x, int y);
 // The frame buffer's pixel at (x, y).
 uint8_t FramePixel(int x, int y);
+
+// Names a case of a parameterised test by its client area: Client1024x768.
+struct ClientSizeName {
+    template <typename Case>
+    std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
+        return "Client" + std::to_string(info.param.nClientWidth) + "x" + std::to_string(info.param.nClientHeight);
+    }
+};
 
 class CoreTest : public ::testing::Test {
 protected:

@@ -59,7 +59,8 @@ TEST_P(DissolveAreaTest, FiveFramesPaintExactlyTheStageView) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, DissolveAreaTest,
                          ::testing::Values(AreaCase{800, 600, 800, 600}, AreaCase{1024, 768, 800, 600},
-                                           AreaCase{640, 480, 640, 480}, AreaCase{1920, 1080, 800, 600}));
+                                           AreaCase{640, 480, 640, 480}, AreaCase{1920, 1080, 800, 600}),
+                         ClientSizeName());
 
 TEST_F(DissolveTest, EachFrameTakesItsShareOfThePeriod) {
     SetUpStage(1024, 1024, 1024, 1024);

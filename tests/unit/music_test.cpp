@@ -105,9 +105,10 @@ TEST_P(TuneFailureTest, TurnsMusicOffAndTheOtherTuneIsStillWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Resources, TuneFailureTest,
-                         ::testing::Values(TuneFailureCase{"tune 1 missing", kTune1ResourceId, 0},
-                                           TuneFailureCase{"tune 1 short", kTune1ResourceId, kTune1Bytes - 1},
-                                           TuneFailureCase{"tune 2 short", kTune2ResourceId, 100}));
+                         ::testing::Values(TuneFailureCase{"Tune1Missing", kTune1ResourceId, 0},
+                                           TuneFailureCase{"Tune1Short", kTune1ResourceId, kTune1Bytes - 1},
+                                           TuneFailureCase{"Tune2Short", kTune2ResourceId, 100}),
+                         [](const auto& info) { return std::string(info.param.szWhat); });
 
 TEST_F(MusicTest, NoTemporaryDirectoryOrNoRoomForTheNamesMeansNoMusic) {
     struct Case { const char* szWhat; bool bNoTempPath; std::string szTempPath; };
@@ -202,7 +203,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DissolveMusicCase{7, 8, {"Stop(3)", "Close(3)"}, {"Open(t2)", "Status(9)", "Play(9)"}},
                       DissolveMusicCase{8, 1, {"Stop(3)", "Close(3)"}, {"Open(t1)", "Status(9)", "Play(9)"}},
                       DissolveMusicCase{6, 1, {}, {}}, DissolveMusicCase{1, 2, {}, {}},
-                      DissolveMusicCase{2, 3, {}, {}}, DissolveMusicCase{5, 6, {}, {}}));
+                      DissolveMusicCase{2, 3, {}, {}}, DissolveMusicCase{5, 6, {}, {}}),
+    [](const auto& info) {
+        return "After" + std::to_string(info.param.nLastScene) + "Into" + std::to_string(info.param.nNextScene);
+    });
 
 TEST_F(MusicTest, WithSoundOrMusicOffTheDissolveTouchesNoMusic) {
     SetUpStage(800, 600);

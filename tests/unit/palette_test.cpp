@@ -146,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // Narrower than the stage and not a multiple of 4: the
                       // view is held to the frame buffer's 636 columns.
                       PlacementCase{639, 479, 636, {0, 0, 636, 479, -80, -60}},
-                      PlacementCase{801, 599, 800, {0, 0, 800, 599, 0, 0}}));
+                      PlacementCase{801, 599, 800, {0, 0, 800, 599, 0, 0}}),
+    ClientSizeName());
 
 TEST_F(PaletteTest, FrameBufferThatCannotBeMadeIsAFailureAndPlacesNothing) {
     EXPECT_FALSE(CreateFrameBuffer(FakeWindow(), 800, 600));  // no header before the palette step

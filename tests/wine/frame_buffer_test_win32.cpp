@@ -1,12 +1,14 @@
 // The palette step and the frame buffer against real GDI, on the bed's
 // palette screen and on its true-colour screen: the flags that the real
-// NUMCOLORS and SIZEPALETTE give, a real DIB section, and a presented
-// frame read back from the window.
+// NUMCOLORS and SIZEPALETTE give, the table's colours in the realised
+// palette, a real DIB section, and a presented frame read back from the
+// window.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "engine/actors.h"
@@ -20,6 +22,11 @@ namespace {
 
 constexpr int kClientWidth = 643;  // not a multiple of 4, narrower than the stage
 constexpr int kClientHeight = 500;
+
+COLORREF TableColour(int i) {
+    const uint32_t rgb = SharedColourTable[i];
+    return RGB(BYTE(rgb >> 16), BYTE(rgb >> 8), BYTE(rgb));
+}
 
 LRESULT CALLBACK StageWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hWnd, nMessage, wParam, lParam);
@@ -90,11 +97,6 @@ protected:
     std::vector<uint8_t> backdropPixels_;
 };
 
-COLORREF TableColour(int i) {
-    const uint32_t rgb = SharedColourTable[i];
-    return RGB(BYTE(rgb >> 16), BYTE(rgb >> 8), BYTE(rgb));
-}
-
 class StageOnPaletteDisplay : public StageTest {};
 
 TEST_F(StageOnPaletteDisplay, ShowPaletteIsTheSystemPaletteWithTheFlagPattern) {
@@ -107,17 +109,22 @@ TEST_F(StageOnPaletteDisplay, ShowPaletteIsTheSystemPaletteWithTheFlagPattern) {
 
     ASSERT_TRUE(BuildShowPalette(Window()));
     EXPECT_TRUE(FrameBuffer.bPalette);
-    ASSERT_TRUE(CreateFrameBuffer(Window(), kClientWidth, kClientHeight));
-
-    // The window's own device context keeps the show palette selected.
-    hDC = GetDC(hWnd_);
-    HPALETTE hPalette = static_cast<HPALETTE>(GetCurrentObject(hDC, OBJ_PAL));
-    ASSERT_EQ(GetPaletteEntries(hPalette, 0, 0, nullptr), UINT(nSizePalette));
-    PALETTEENTRY show[256];
+    // The system palette as the step left it, with the table's colours in
+    // whatever entries the display could give them.
     PALETTEENTRY system[256];
-    GetPaletteEntries(hPalette, 0, 256, show);
+    hDC = GetDC(hWnd_);
     GetSystemPaletteEntries(hDC, 0, 256, system);
     ReleaseDC(hWnd_, hDC);
+    ASSERT_TRUE(CreateFrameBuffer(Window(), kClientWidth, kClientHeight));
+
+    // The window's own device context keeps the show palette selected: a
+    // copy of that system palette, entry for entry, with the flag pattern.
+    hDC = GetDC(hWnd_);
+    HPALETTE hPalette = static_cast<HPALETTE>(GetCurrentObject(hDC, OBJ_PAL));
+    ReleaseDC(hWnd_, hDC);
+    ASSERT_EQ(GetPaletteEntries(hPalette, 0, 0, nullptr), UINT(nSizePalette));
+    PALETTEENTRY show[256];
+    GetPaletteEntries(hPalette, 0, 256, show);
     uint8_t flags[256];
     PaletteFlagPattern(nNumColors, nSizePalette, flags);
     int nNoCollapse = 0;
@@ -129,6 +136,8 @@ TEST_F(StageOnPaletteDisplay, ShowPaletteIsTheSystemPaletteWithTheFlagPattern) {
         nNoCollapse += flags[i] == kPcNoCollapse;
     }
     EXPECT_EQ(nNoCollapse, 256 - 2 * (nNumColors / 2)) << "NUMCOLORS " << nNumColors;
+    std::printf("NUMCOLORS %d, SIZEPALETTE %d: %d entries PC_NOCOLLAPSE\n", nNumColors, nSizePalette,
+                nNoCollapse);
 
     // The header carries palette indices, 0..255 as 16-bit values.
     for (int i = 0; i < 256; ++i) {
