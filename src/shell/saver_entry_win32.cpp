@@ -1,11 +1,12 @@
 // The process entry: isolates the arguments, notes the Windows family,
-// runs the mode that the command line asks for and ends the process with
-// its result.
+// runs the mode that the command line asks for under the fault guard, and
+// ends the process with its result.
 #include <windows.h>
 
 #include <cstdint>
 
 #include "shell/command_line.h"
+#include "shell/saver_running.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ int DispatchSaverMode(HINSTANCE hInstance, const char* szArgs) {
 }
 
 [[noreturn]] void SaverEntry() {
+    InstallFaultGuard();
     const char* szArgs = IsolateArguments(GetCommandLineA(), StepCharacter);
     ExitProcess(static_cast<UINT>(DispatchSaverMode(GetModuleHandleA(nullptr), szArgs)));
 }
