@@ -9,6 +9,7 @@
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "config/settings.h"
+#include "engine/scenes.h"
 #include "engine/sequencer.h"
 #include "gfx/catalogue.h"
 #include "gfx/frame_buffer.h"
@@ -54,6 +55,7 @@ void StartShow(HostWindow hWindow) {
         DeleteFrameBuffer();
         if (!LoadBitmaps(hWindow))
             ShowStartupError(hWindow, "Unable to Load Bitmap Resources.\r\nMay be insufficient memory.");
+        ExpandSceneTracks();
         if (!CreateFrameBuffer(hWindow, Show.nClientWidth, Show.nClientHeight))
             ShowStartupError(hWindow, "Unable to Create DIBSection.\r\nMay be insufficient memory.");
     }

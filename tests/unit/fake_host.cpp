@@ -136,6 +136,7 @@ void HostClearWindow(HostWindow) { Log("ClearWindow()"); }
 void HostPresentView(int nLeft, int nTop, int nWidth, int nHeight) {
     Log("Present(" + std::to_string(nLeft) + "," + std::to_string(nTop) + "," + std::to_string(nWidth) +
         "x" + std::to_string(nHeight) + ")");
+    if (FakeHost.onPresent) FakeHost.onPresent();
 }
 
 void HostFlush() { Log("Flush()"); }

@@ -22,6 +22,7 @@ struct FakeHostState {
     std::vector<std::string> calls;  // "Open(path)", "Play(3)", "Wave(149)", ...
     std::vector<FakeMessageBox> boxes;
     std::function<void()> onMessageBox;  // runs while a box is "open"
+    std::function<void()> onPresent;     // runs as each frame is presented
 
     uint32_t nTickCount = 0;
     std::map<std::pair<int, int>, std::vector<uint8_t>> resources;  // (type, id)
