@@ -40,6 +40,7 @@ constexpr uint32_t kBlood = 0xCC0000, kBloodDark = 0x880000;
 // The kraken.
 constexpr uint32_t kKraken = 0x669933, kKrakenShade = 0x336600, kKrakenBelly = 0xCCCC66;
 constexpr uint32_t kSucker = 0xFFCCCC, kEyeWhite = 0xFFFFCC, kPupil = 0x111111;
+constexpr uint32_t kKrakenLight = 0x99CC66, kSuckerShade = 0xCC9999, kKrakenMouth = 0x660000;
 
 // Flags.
 constexpr uint32_t kFlagRed = 0xCC0000, kFlagBlue = 0x003399, kFlagWhite = 0xFFFFFF, kFlagBlack = 0x111111;

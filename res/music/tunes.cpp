@@ -1,6 +1,6 @@
-#include "assetgen.h"
+#include "tunes.h"
 
 const std::vector<TunePiece>& Tunes() {
-    static const std::vector<TunePiece> pieces = {};
+    static const std::vector<TunePiece> pieces = {kHornpipe, kRuleBritannia};
     return pieces;
 }

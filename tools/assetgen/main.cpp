@@ -161,6 +161,28 @@ bool GenerateTunes(const Options& opt) {
     return bOk;
 }
 
+// Whether a file name is prefix, decimal id, suffix: one of our outputs.
+bool IsOutputName(const std::string& szName, const std::string& szPrefix, const std::string& szSuffix) {
+    if (szName.size() <= szPrefix.size() + szSuffix.size()) return false;
+    if (szName.compare(0, szPrefix.size(), szPrefix) != 0) return false;
+    if (szName.compare(szName.size() - szSuffix.size(), szSuffix.size(), szSuffix) != 0) return false;
+    for (size_t i = szPrefix.size(); i < szName.size() - szSuffix.size(); ++i)
+        if (szName[i] < '0' || szName[i] > '9') return false;
+    return true;
+}
+
+// A full run leaves only what the tables provide now: outputs of pieces that
+// were removed would otherwise linger in the build tree.
+void RemoveEarlierOutputs(const Options& opt) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(opt.szOut, ec)) {
+        std::string szName = entry.path().filename().string();
+        if (IsOutputName(szName, "bitmap", ".bmp") || IsOutputName(szName, "bitmap", ".png") ||
+            IsOutputName(szName, "wave", ".wav") || IsOutputName(szName, "midi", ".mid"))
+            std::filesystem::remove(entry.path(), ec);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -175,6 +197,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "assetgen: cannot create %s: %s\n", opt.szOut.c_str(), ec.message().c_str());
         return 1;
     }
+    if (opt.only.empty()) RemoveEarlierOutputs(opt);
     auto tStart = std::chrono::steady_clock::now();
     std::vector<IndexedPicture> pictures;
     bool bOk = GeneratePictures(opt, pictures);

@@ -1,0 +1,359 @@
+#include "kraken_rig.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "style.h"
+
+namespace kraken {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// A sample of the tentacle's centre line: position, unit normal, width.
+struct Sample {
+    double x, y, nx, ny, w;
+};
+
+Pt CatmullRom(const Pt& p0, const Pt& p1, const Pt& p2, const Pt& p3, double t) {
+    double t2 = t * t, t3 = t2 * t;
+    auto f = [&](double a, double b, double c, double d) {
+        return 0.5 * (2 * b + (-a + c) * t + (2 * a - 5 * b + 4 * c - d) * t2 + (-a + 3 * b - 3 * c + d) * t3);
+    };
+    return {f(p0.x, p1.x, p2.x, p3.x), f(p0.y, p1.y, p2.y, p3.y)};
+}
+
+// Evenly spaced samples (about one pixel apart) along the smooth spine.
+std::vector<Sample> SampleSpine(const Tentacle& t) {
+    const std::vector<Pt>& p = t.spine;
+    std::vector<Pt> dense;
+    const int n = int(p.size());
+    for (int i = 0; i + 1 < n; ++i) {
+        const Pt& a = p[std::max(i - 1, 0)];
+        const Pt& d = p[std::min(i + 2, n - 1)];
+        for (int k = 0; k < 24; ++k) dense.push_back(CatmullRom(a, p[i], p[i + 1], d, k / 24.0));
+    }
+    dense.push_back(p[n - 1]);
+
+    std::vector<double> len(dense.size(), 0.0);
+    for (size_t i = 1; i < dense.size(); ++i)
+        len[i] = len[i - 1] + std::hypot(dense[i].x - dense[i - 1].x, dense[i].y - dense[i - 1].y);
+    const double dTotal = len.back();
+    const int nSamples = std::max(2, int(dTotal));
+
+    std::vector<Sample> s(nSamples + 1);
+    size_t j = 0;
+    for (int i = 0; i <= nSamples; ++i) {
+        double d = dTotal * i / nSamples;
+        while (j + 2 < dense.size() && len[j + 1] < d) ++j;
+        double seg = std::max(len[j + 1] - len[j], 1e-9);
+        double u = std::clamp((d - len[j]) / seg, 0.0, 1.0);
+        s[i].x = dense[j].x + (dense[j + 1].x - dense[j].x) * u;
+        s[i].y = dense[j].y + (dense[j + 1].y - dense[j].y) * u;
+        double v = double(i) / nSamples;
+        s[i].w = t.dTipWidth + (t.dRootWidth - t.dTipWidth) * std::pow(1.0 - v, 1.1);
+    }
+    for (int i = 0; i <= nSamples; ++i) {
+        const Sample& a = s[std::max(i - 2, 0)];
+        const Sample& b = s[std::min(i + 2, nSamples)];
+        double dx = b.x - a.x, dy = b.y - a.y, l = std::max(std::hypot(dx, dy), 1e-9);
+        s[i].nx = -dy / l;
+        s[i].ny = dx / l;
+    }
+    return s;
+}
+
+// One edge of the body, at a signed fraction of the half-width
+// (+1 the belly edge, -1 the back edge), over samples [i0, i1].
+void EdgeTo(cairo_t* cr, const std::vector<Sample>& s, int nSide, double dFrac, int i0, int i1, bool bMoveFirst) {
+    int nStep = i0 <= i1 ? 1 : -1;
+    for (int i = i0;; i += nStep) {
+        double h = s[i].w * 0.5 * dFrac * nSide;
+        double x = s[i].x + s[i].nx * h, y = s[i].y + s[i].ny * h;
+        if (bMoveFirst && i == i0)
+            cairo_move_to(cr, x, y);
+        else
+            cairo_line_to(cr, x, y);
+        if (i == i1) break;
+    }
+}
+
+// A band between two fractions of the half-width, over samples [i0, i1].
+void BandPath(cairo_t* cr, const std::vector<Sample>& s, int nSide, double dFrom, double dTo, int i0, int i1) {
+    cairo_new_path(cr);
+    EdgeTo(cr, s, nSide, dFrom, i0, i1, true);
+    EdgeTo(cr, s, nSide, dTo, i1, i0, false);
+    cairo_close_path(cr);
+}
+
+// The silhouette: belly edge out to the tip, round tip, back edge home.
+void BodyPath(cairo_t* cr, const std::vector<Sample>& s, int nSide, bool bClose) {
+    const int n = int(s.size()) - 1;
+    const Sample& tip = s[n];
+    cairo_new_path(cr);
+    EdgeTo(cr, s, nSide, 1.0, 0, n, true);
+    double a = std::atan2(tip.ny * nSide, tip.nx * nSide);
+    // The cap turns from the belly side over the tip's far end to the back.
+    double dx = tip.x - s[std::max(n - 2, 0)].x, dy = tip.y - s[std::max(n - 2, 0)].y;
+    bool bClockwise = (std::cos(a) * dy - std::sin(a) * dx) > 0;
+    if (bClockwise)
+        cairo_arc(cr, tip.x, tip.y, tip.w * 0.5, a, a + kPi);
+    else
+        cairo_arc_negative(cr, tip.x, tip.y, tip.w * 0.5, a, a - kPi);
+    EdgeTo(cr, s, nSide, -1.0, n, 0, false);
+    if (bClose) cairo_close_path(cr);
+}
+
+void PaintSucker(cairo_t* cr, const Sample& c, double dHalf) {
+    cairo_save(cr);
+    cairo_translate(cr, c.x, c.y);
+    cairo_rotate(cr, std::atan2(c.ny, c.nx));
+    cairo_scale(cr, 0.8, 1.0);  // flattened across the arm
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, 0, dHalf * 0.42, 0, 2 * kPi);
+    cairo_restore(cr);
+    style::FillAndOutline(cr, style::kSucker, std::min(style::kOutlineWidth, dHalf * 0.2 + 0.6));
+    cairo_save(cr);
+    cairo_translate(cr, c.x, c.y);
+    cairo_rotate(cr, std::atan2(c.ny, c.nx));
+    cairo_scale(cr, 0.8, 1.0);
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, 0, dHalf * 0.18, 0, 2 * kPi);
+    cairo_restore(cr);
+    style::SetColour(cr, style::kSuckerShade);
+    cairo_fill(cr);
+}
+
+// A bulb from (cx, top): widest a little above half its height, then
+// tucking in to a rounded underside that the arms emerge from.
+void DomePath(cairo_t* cr, const Dome& d) {
+    const double cx = d.dCentreX, t = d.dTop, hw = d.dHalfWidth, h = d.dHeight;
+    // Control points of the right half, top to bottom; the left mirrors it.
+    static const double half[][2] = {{0.62, 0.0},  {1.0, 0.22},  {1.0, 0.52}, {1.0, 0.76},  {0.95, 0.86},
+                                     {0.8, 0.93},  {0.6, 0.99},  {0.3, 1.0},  {0.0, 1.0}};
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx, t);
+    for (int i = 0; i < 9; i += 3)
+        cairo_curve_to(cr, cx + half[i][0] * hw, t + half[i][1] * h, cx + half[i + 1][0] * hw, t + half[i + 1][1] * h,
+                       cx + half[i + 2][0] * hw, t + half[i + 2][1] * h);
+    for (int i = 7; i > 1; i -= 3) {
+        const double* c1 = half[i];
+        const double* c2 = half[i - 1];
+        const double* e = half[i - 2];
+        cairo_curve_to(cr, cx - c1[0] * hw, t + c1[1] * h, cx - c2[0] * hw, t + c2[1] * h, cx - e[0] * hw,
+                       t + e[1] * h);
+    }
+    cairo_curve_to(cr, cx - half[1][0] * hw, t + half[1][1] * h, cx - half[0][0] * hw, t + half[0][1] * h, cx, t);
+    cairo_close_path(cr);
+}
+
+void EyeSocketPath(cairo_t* cr, double x, double y, double rx, double ry) {
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, rx, ry);
+    cairo_arc(cr, 0, 0, 1.0, 0, 2 * kPi);
+    cairo_restore(cr);
+}
+
+// One eye; nNoseSide is +1 when the nose lies to the eye's right.
+void PaintEye(cairo_t* cr, double x, double y, double rx, double ry, int nNoseSide, const EyeLook& look) {
+    cairo_save(cr);
+    EyeSocketPath(cr, x, y, rx, ry);
+    cairo_clip_preserve(cr);
+    style::SetColour(cr, style::kEyeWhite);
+    cairo_fill(cr);
+
+    // Pupil with a glint, kept inside the socket.
+    double px = x + look.dPupilX * rx * 0.45, py = y + look.dPupilY * ry * 0.4 + ry * 0.1;
+    double pr = std::min(rx, ry) * 0.5;
+    cairo_new_path(cr);
+    cairo_arc(cr, px, py, pr, 0, 2 * kPi);
+    style::SetColour(cr, style::kPupil);
+    cairo_fill(cr);
+    cairo_new_path(cr);
+    cairo_arc(cr, px - pr * 0.35, py - pr * 0.4, pr * 0.3, 0, 2 * kPi);
+    style::SetColour(cr, style::kEyeWhite);
+    cairo_fill(cr);
+
+    // Upper lid: its edge slants down towards the nose for a scowl; shut,
+    // it covers the whole socket and shows only the lash line.
+    if (look.dLid > 0.0) {
+        double dEdge = y - ry + 2 * ry * look.dLid;
+        double dSlant = look.dLid >= 1.0 ? 0.0 : ry * 0.35;
+        double xl = x - rx * 1.2, xr = x + rx * 1.2;
+        double yl = dEdge - dSlant * nNoseSide, yr = dEdge + dSlant * nNoseSide;
+        if (look.dLid >= 1.0) yl = yr = y + ry * 0.25;
+        cairo_new_path(cr);
+        cairo_move_to(cr, xl, y - ry - 2);
+        cairo_line_to(cr, xr, y - ry - 2);
+        cairo_line_to(cr, xr, yr);
+        cairo_curve_to(cr, x + rx * 0.4, yr + ry * 0.25, x - rx * 0.4, yl + ry * 0.25, xl, yl);
+        cairo_close_path(cr);
+        style::SetColour(cr, style::kKraken);
+        cairo_fill(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, xr, yr);
+        cairo_curve_to(cr, x + rx * 0.4, yr + ry * 0.25, x - rx * 0.4, yl + ry * 0.25, xl, yl);
+        style::SetColour(cr, style::kOutline);
+        cairo_set_line_width(cr, style::kOutlineWidth + 0.5);
+        cairo_stroke(cr);
+        if (look.dLid < 1.0) {
+            // A fold of shade above the lid edge.
+            cairo_new_path(cr);
+            cairo_move_to(cr, xr, yr - ry * 0.3);
+            cairo_curve_to(cr, x + rx * 0.4, yr - ry * 0.05, x - rx * 0.4, yl - ry * 0.05, xl, yl - ry * 0.3);
+            style::SetColour(cr, style::kKrakenShade);
+            cairo_set_line_width(cr, 1.5);
+            cairo_stroke(cr);
+        }
+    }
+    cairo_restore(cr);
+
+    EyeSocketPath(cr, x, y, rx, ry);
+    style::SetColour(cr, style::kOutline);
+    cairo_set_line_width(cr, style::kOutlineWidth);
+    cairo_stroke(cr);
+}
+
+}  // namespace
+
+void PaintTentacle(cairo_t* cr, const Tentacle& t) {
+    const std::vector<Sample> s = SampleSpine(t);
+    const int n = int(s.size()) - 1;
+    const int side = t.nBellySide;
+    cairo_save(cr);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+
+    BodyPath(cr, s, side, true);
+    style::SetColour(cr, style::kKraken);
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip(cr);
+    // Shade towards the belly, the pale underside, a highlight along the back.
+    BandPath(cr, s, side, 0.2, 1.2, 0, n);
+    style::SetColour(cr, style::kKrakenShade);
+    cairo_fill(cr);
+    BandPath(cr, s, side, 0.58, 1.2, 0, n);
+    style::SetColour(cr, style::kKrakenBelly);
+    cairo_fill(cr);
+    int nLightEnd = int(n * 0.8);
+    if (nLightEnd > 4) {
+        BandPath(cr, s, side, -0.62, -0.36, 0, nLightEnd);
+        style::SetColour(cr, style::kKrakenLight);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+
+    BodyPath(cr, s, side, !t.bOpenRoot);
+    style::SetColour(cr, style::kOutline);
+    cairo_set_line_width(cr, style::kOutlineWidth);
+    cairo_stroke(cr);
+
+    // Suckers ride on the belly edge, spaced by the local width.
+    double dNext = s[0].w * 0.5;
+    double dWalked = 0.0;
+    for (int i = 1; i < n; ++i) {
+        dWalked += std::hypot(s[i].x - s[i - 1].x, s[i].y - s[i - 1].y);
+        if (dWalked < dNext) continue;
+        double h = s[i].w * 0.5;
+        if (h < 3.0) break;
+        Sample c = s[i];
+        c.x += c.nx * h * 0.82 * side;
+        c.y += c.ny * h * 0.82 * side;
+        PaintSucker(cr, c, h);
+        dNext = dWalked + s[i].w * 0.85;
+    }
+    cairo_restore(cr);
+}
+
+void PaintDome(cairo_t* cr, const Dome& d) {
+    cairo_save(cr);
+    DomePath(cr, d);
+    style::SetColour(cr, style::kKrakenShade);
+    cairo_fill_preserve(cr);
+    cairo_clip(cr);
+    // Lit from the upper left: the base tone is the dome pushed up and left,
+    // leaving a crescent of shade on the lower right.
+    Dome lit = d;
+    lit.dCentreX -= d.dHalfWidth * 0.16;
+    lit.dTop -= d.dHeight * 0.08;
+    DomePath(cr, lit);
+    style::SetColour(cr, style::kKraken);
+    cairo_fill(cr);
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, d.dCentreX - d.dHalfWidth * 0.42, d.dTop + d.dHeight * 0.3);
+    cairo_rotate(cr, -0.5);
+    cairo_scale(cr, d.dHalfWidth * 0.16, d.dHeight * 0.2);
+    cairo_arc(cr, 0, 0, 1.0, 0, 2 * kPi);
+    cairo_restore(cr);
+    style::SetColour(cr, style::kKrakenLight);
+    cairo_fill(cr);
+    // Warts: a scatter of darker spots, fixed so every frame agrees.
+    static const double spots[][3] = {{0.18, 0.14, 0.07}, {0.45, 0.3, 0.09}, {-0.1, 0.42, 0.06},
+                                      {0.62, 0.55, 0.07}, {0.3, 0.62, 0.05}, {-0.52, 0.6, 0.05},
+                                      {0.08, 0.25, 0.04}, {0.72, 0.36, 0.05}};
+    for (const auto& sp : spots) {
+        cairo_new_path(cr);
+        cairo_arc(cr, d.dCentreX + sp[0] * d.dHalfWidth, d.dTop + sp[1] * d.dHeight, sp[2] * d.dHalfWidth, 0,
+                  2 * kPi);
+        style::SetColour(cr, style::kKrakenShade);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    DomePath(cr, d);
+    style::SetColour(cr, style::kOutline);
+    cairo_set_line_width(cr, style::kOutlineWidth);
+    cairo_stroke(cr);
+}
+
+void PaintBrows(cairo_t* cr, const EyePair& e) {
+    for (int nSide : {-1, 1}) {
+        double x = e.dCentreX + nSide * e.dSpacing * 0.5;
+        double y = e.dCentreY - e.dRadiusY;
+        // Thick at the nose, thin outwards: a scowl.
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - nSide * e.dRadiusX * 0.9, y + e.dRadiusY * 0.25);
+        cairo_curve_to(cr, x - nSide * e.dRadiusX * 0.3, y - e.dRadiusY * 0.05, x + nSide * e.dRadiusX * 0.5,
+                       y - e.dRadiusY * 0.55, x + nSide * e.dRadiusX * 1.25, y - e.dRadiusY * 0.6);
+        cairo_curve_to(cr, x + nSide * e.dRadiusX * 0.6, y - e.dRadiusY * 0.95, x - nSide * e.dRadiusX * 0.4,
+                       y - e.dRadiusY * 0.7, x - nSide * e.dRadiusX * 1.0, y - e.dRadiusY * 0.1);
+        cairo_close_path(cr);
+        style::FillAndOutline(cr, style::kKrakenShade);
+    }
+}
+
+void PaintEyes(cairo_t* cr, const EyePair& e, const EyeLook& look) {
+    PaintEye(cr, e.dCentreX - e.dSpacing * 0.5, e.dCentreY, e.dRadiusX, e.dRadiusY, +1, look);
+    PaintEye(cr, e.dCentreX + e.dSpacing * 0.5, e.dCentreY, e.dRadiusX, e.dRadiusY, -1, look);
+}
+
+void PaintMouth(cairo_t* cr, double x, double y, double dHalfWidth) {
+    const double w = dHalfWidth;
+    cairo_new_path(cr);
+    cairo_move_to(cr, x - w, y - w * 0.12);
+    cairo_curve_to(cr, x - w * 0.5, y + w * 0.1, x + w * 0.5, y + w * 0.1, x + w, y - w * 0.12);
+    cairo_curve_to(cr, x + w * 0.5, y + w * 0.55, x - w * 0.5, y + w * 0.55, x - w, y - w * 0.12);
+    cairo_close_path(cr);
+    style::FillAndOutline(cr, style::kKrakenMouth);
+    // Two fangs hanging from the upper lip.
+    for (int nSide : {-1, 1}) {
+        double fx = x + nSide * w * 0.45;
+        double fy = y + w * 0.02;
+        cairo_new_path(cr);
+        cairo_move_to(cr, fx - w * 0.13, fy - w * 0.01);
+        cairo_line_to(cr, fx + w * 0.13, fy - w * 0.01);
+        cairo_line_to(cr, fx, fy + w * 0.3);
+        cairo_close_path(cr);
+        style::FillAndOutline(cr, style::kEyeWhite, 1.5);
+    }
+}
+
+void MirrorX(cairo_t* cr, int nWidth) {
+    cairo_translate(cr, nWidth, 0);
+    cairo_scale(cr, -1, 1);
+}
+
+}  // namespace kraken

@@ -1,0 +1,19 @@
+// Borrowing other pictures: the wave bands and ships' sides must repeat the
+// backdrops exactly where the scenes lay them, and the About artwork shows
+// the ships; painting those pieces again keeps one source for each.
+#pragma once
+
+#include <cairo.h>
+
+#include "assetgen.h"
+
+namespace kraken {
+
+// The piece with this resource id from any painting module, or nullptr.
+const ArtPiece* FindArtPiece(int nId);
+
+// Paints frame nFrame of picture nId with its top-left corner at (x, y),
+// scaled; returns false if no module paints that picture.
+bool PaintPieceAt(cairo_t* cr, int nId, int nFrame, double x, double y, double dScale = 1.0);
+
+}  // namespace kraken

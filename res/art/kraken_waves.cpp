@@ -1,0 +1,73 @@
+#include "kraken_waves.h"
+
+#include <cmath>
+
+#include "style.h"
+
+namespace kraken {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Hump profile over one wave length, 0 at the troughs and 1 at the crest:
+// a rounded top with sharp troughs between the humps.
+double Hump(double u) { return std::pow(std::sin(kPi * u), 0.6); }
+
+double CrestY(const WaveRow& row, double x) {
+    double u = (x - row.dLeft) / row.dLength + row.dPhase;
+    u -= std::floor(u);
+    return row.dCrestY + row.dHeight * (1.0 - Hump(u));
+}
+
+}  // namespace
+
+void AddCrestLine(cairo_t* cr, const WaveRow& row) {
+    for (double x = row.dLeft; x <= row.dRight + 0.01; x += 1.0) cairo_line_to(cr, x, CrestY(row, x));
+}
+
+void PaintWaveRow(cairo_t* cr, const WaveRow& row, double dBottom, unsigned rgbWater) {
+    cairo_save(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, row.dLeft, dBottom);
+    AddCrestLine(cr, row);
+    cairo_line_to(cr, row.dRight, dBottom);
+    cairo_close_path(cr);
+    style::SetColour(cr, rgbWater);
+    cairo_fill_preserve(cr);
+    cairo_clip(cr);
+
+    // A lighter band follows the crest a few pixels down.
+    WaveRow band = row;
+    band.dCrestY += row.dHeight * 0.45 + 2;
+    cairo_new_path(cr);
+    AddCrestLine(cr, row);
+    for (double x = band.dRight; x >= band.dLeft - 0.01; x -= 1.0) cairo_line_to(cr, x, CrestY(band, x));
+    cairo_close_path(cr);
+    style::SetColour(cr, style::kSeaLight);
+    cairo_fill(cr);
+
+    // Foam caps on each hump, leaning back against the wind.
+    double dFirst = row.dLeft - (row.dPhase - std::floor(row.dPhase)) * row.dLength;
+    for (double x0 = dFirst; x0 < row.dRight; x0 += row.dLength) {
+        double cx = x0 + row.dLength * 0.5;
+        cairo_new_path(cr);
+        cairo_save(cr);
+        cairo_translate(cr, cx - row.dLength * 0.06, row.dCrestY + row.dHeight * 0.15);
+        cairo_scale(cr, row.dLength * 0.26, row.dHeight * 0.32 + 1);
+        cairo_arc(cr, 0, 0, 1.0, 0, 2 * kPi);
+        cairo_restore(cr);
+        style::SetColour(cr, style::kFoam);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+
+    cairo_new_path(cr);
+    AddCrestLine(cr, row);
+    style::SetColour(cr, style::kOutline);
+    cairo_set_line_width(cr, style::kOutlineWidth);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cr);
+}
+
+}  // namespace kraken

@@ -1,0 +1,25 @@
+// Rows of cartoon wave crests: rounded humps with foam on top, used where
+// water must be drawn in front of something.
+#pragma once
+
+#include <cairo.h>
+
+namespace kraken {
+
+struct WaveRow {
+    double dLeft, dRight;  // extent of the row
+    double dCrestY;        // top of the humps
+    double dHeight;        // hump height, crest to trough
+    double dLength;        // hump width
+    double dPhase;         // shift of the humps, in hump widths
+};
+
+// Appends the row's crest line, left to right, to the current path (a
+// line to its first point, so it can continue a path already begun).
+void AddCrestLine(cairo_t* cr, const WaveRow& row);
+
+// The water body from the crest line down to dBottom: flat fill, a lighter
+// band under the crest, foam caps, and the dark outline along the crest.
+void PaintWaveRow(cairo_t* cr, const WaveRow& row, double dBottom, unsigned rgbWater);
+
+}  // namespace kraken
