@@ -1,6 +1,231 @@
+// The crews and their props and effects: navy sailors and their officer,
+// the pirates and their captain, every frame a pose of the shared rig.
+// Navy figures face right (their foes stand on the right-hand ship),
+// pirates face left, except where a strip walks them home to the right.
+
+#include <vector>
+
 #include "assetgen.h"
+#include "crew_fx.h"
+#include "crew_poses.h"
+#include "crew_rig.h"
+#include "style.h"
+
+namespace {
+
+using crew::Outfit;
+using crew::Pose;
+using crew::Tones;
+namespace poses = crew::poses;
+
+constexpr Tones kSkin = {style::kSkinShade, style::kSkin, style::kSkin};
+constexpr Tones kBrownHair = {style::kHair, 0x663300, 0x996633};
+constexpr Tones kBlackHair = {0x111111, style::kHair, 0x663300};
+constexpr Tones kJacket = {style::kNavyJacketShade, style::kNavyJacket, 0x3366CC};
+constexpr Tones kWhite = {0xCCCCFF, style::kTrousers, style::kTrousers};
+constexpr Tones kBlack = {0x111111, 0x333333, 0x666666};
+constexpr Tones kGoldTrim = {0xCC9900, style::kGold, 0xFFFF99};
+constexpr Tones kRedStripe = {0x990000, style::kStripeRed, 0xFF3333};
+constexpr Tones kStripeWhite = {0xCCCCCC, style::kStripeWhite, style::kStripeWhite};
+constexpr Tones kRedCoat = {style::kCaptainCoatShade, style::kCaptainCoat, 0xFF3333};
+constexpr Tones kBreeches = {0xCCCC99, 0xFFFFCC, 0xFFFFFF};
+constexpr Tones kPirateTrousers = {style::kWoodDark, style::kWood, style::kWoodLight};
+constexpr Tones kSash = {0xCC9900, style::kGold, 0xFFFF66};
+constexpr Tones kBandana = {0x990000, style::kBandana, 0xFF3333};
+
+Outfit NavySailor() {
+    Outfit o{};
+    o.skin = kSkin;
+    o.hair = kBrownHair;
+    o.shirt = kJacket;
+    o.cuff = kWhite;
+    o.trousers = o.shins = kWhite;
+    o.shoe = kBlack;
+    o.belt = kBlack;
+    o.trim = kGoldTrim;
+    o.scarf = kBlack;
+    o.bScarf = true;
+    o.eHat = crew::Hat::kRound;
+    o.hat = kBlack;
+    o.hatTrim = kWhite;
+    o.eBlade = crew::Blade::kStraight;
+    return o;
+}
+
+Outfit NavyOfficer() {
+    Outfit o = NavySailor();
+    o.cuff = kGoldTrim;
+    o.scarf = kWhite;
+    o.bTails = true;
+    o.eHat = crew::Hat::kBicorne;
+    o.hatTrim = kGoldTrim;
+    o.bEpaulettes = true;
+    return o;
+}
+
+Outfit Pirate() {
+    Outfit o{};
+    o.skin = kSkin;
+    o.hair = kBlackHair;
+    o.shirt = kStripeWhite;
+    o.bStripes = true;
+    o.stripe = kRedStripe;
+    o.bBareForearms = true;
+    o.cuff = kStripeWhite;
+    o.trousers = o.shins = kPirateTrousers;
+    o.shoe = kBlack;
+    o.belt = kSash;
+    o.bSash = true;
+    o.trim = kGoldTrim;
+    o.eHat = crew::Hat::kBandana;
+    o.hat = kBandana;
+    o.hatTrim = kStripeWhite;
+    o.bStubble = o.bEarring = true;
+    o.eBlade = crew::Blade::kCutlass;
+    return o;
+}
+
+Outfit PirateCaptain() {
+    Outfit o{};
+    o.skin = kSkin;
+    o.hair = kBlackHair;
+    o.shirt = kRedCoat;
+    o.cuff = kGoldTrim;
+    o.trousers = o.shins = kBreeches;
+    o.shoe = kBlack;
+    o.bTallBoots = true;
+    o.belt = kBlack;
+    o.bLongCoat = true;
+    o.trim = kGoldTrim;
+    o.scarf = kWhite;
+    o.bScarf = true;
+    o.eHat = crew::Hat::kTricorne;
+    o.hat = kBlack;
+    o.hatTrim = kGoldTrim;
+    o.bBeard = o.bEarring = true;
+    o.eBlade = crew::Blade::kCutlass;
+    return o;
+}
+
+// One frame of a character strip: the pose, which way it faces, and where
+// the rig's origin sits across the frame (the feet stand on the same line,
+// a few pixels above the frame's bottom, in every standing frame).
+struct Shot {
+    Pose pose;
+    int nDir;
+    double dX;
+};
+
+constexpr double kSoleMargin = 4.0;
+
+// A fencing frame placed so that its back foot stands at frame column dFootX:
+// the guard, parries and cuts of one strip then keep that foot planted.
+Shot Planted(const Pose& pose, int nDir, double dScale, double dFootX) {
+    return {pose, nDir, dFootX - nDir * dScale * pose.footFar.x};
+}
+
+void PaintShot(cairo_t* cr, const Outfit& o, double dScale, const Shot& s, int nFrameHeight) {
+    crew::DrawFigure(cr, o, s.pose, {s.dX, nFrameHeight - kSoleMargin, dScale, s.nDir});
+}
+
+// Navy officer: fencing poses facing right, and his fall on his back.
+void PaintOfficer(cairo_t* cr, int nFrame, int, int nFrameHeight) {
+    static const Outfit o = NavyOfficer();
+    constexpr double kScale = 1.05;
+    static const std::vector<Shot> kShots = {
+        {poses::LyingOnBack(0), 1, 79},  // 0
+        Planted(poses::Advance(), 1, kScale, 50),    // 1
+        Planted(poses::SwingHigh(), 1, kScale, 50),  // 2
+        Planted(poses::SlashLow(), 1, kScale, 50),   // 3
+        {poses::Lunge(), 1, 62},                     // 4
+        Planted(poses::ParryHigh(), 1, kScale, 50),  // 5
+        Planted(poses::Recoil(), 1, kScale, 50),     // 6
+        Planted(poses::Guard(), 1, kScale, 50),      // 7
+        {poses::LyingOnBack(1), 1, 79},  // 8
+        {poses::LyingOnBack(2), 1, 79},  // 9
+    };
+    PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
+}
+
+// Navy sailors: fencing, the fall overboard, and the dead on either side.
+void PaintSailor(cairo_t* cr, int nFrame, int, int nFrameHeight) {
+    static const Outfit o = NavySailor();
+    constexpr double kScale = 1.1;
+    static const std::vector<Shot> kShots = {
+        {poses::LyingOnFront(0), 1, 85},  // 0
+        Planted(poses::Advance(), 1, kScale, 50),    // 1
+        {poses::LyingOnBack(0), 1, 79},              // 2
+        {poses::Lunge(), 1, 62},                     // 3
+        Planted(poses::ParryHigh(), 1, kScale, 50),  // 4
+        Planted(poses::SwingHigh(), 1, kScale, 50),  // 5
+        Planted(poses::Recoil(), 1, kScale, 50),     // 6
+        Planted(poses::SlashLow(), 1, kScale, 50),   // 7
+        Planted(poses::ParryLow(), 1, kScale, 50),   // 8
+        Planted(poses::Guard(), 1, kScale, 50),      // 9
+        {poses::Tumbling(), 1, 88},       // 10
+        {poses::Toppling(), 1, 96},       // 11
+        {poses::Step(), 1, 80},           // 12
+        {poses::Ready(), 1, 80},          // 13
+        {poses::StaggerBack(), 1, 88},    // 14
+        {poses::Reeling(), 1, 92},        // 15
+        {poses::LyingOnFront(1), 1, 85},  // 16
+        {poses::LyingOnFront(2), 1, 85},  // 17
+        {poses::LyingOnBack(1), 1, 79},   // 18
+        {poses::LyingOnBack(2), 1, 79},   // 19
+    };
+    PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
+}
+
+// Pirate captain: fencing facing left, then the strut home to the right.
+void PaintCaptain(cairo_t* cr, int nFrame, int, int nFrameHeight) {
+    static const Outfit o = PirateCaptain();
+    constexpr double kScale = 1.12;
+    static const std::vector<Shot> kShots = {
+        Planted(poses::Guard(), -1, kScale, 118),      // 0
+        Planted(poses::SwingHigh(), -1, kScale, 118),  // 1
+        {poses::Lunge(), -1, 110},                     // 2
+        Planted(poses::ParryHigh(), -1, kScale, 118),  // 3
+        Planted(poses::Point(), -1, kScale, 104),      // 4
+        Planted(poses::Cheer(), -1, kScale, 104),      // 5
+        Planted(poses::Ready(), -1, kScale, 104),      // 6
+        {poses::Stroll(true), 1, 82},  // 7
+        {poses::Stroll(false), 1, 82}, // 8
+    };
+    PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
+}
+
+// Pirates: the barrel carried home, fencing facing left, walking back.
+void PaintPirate(cairo_t* cr, int nFrame, int, int nFrameHeight) {
+    static const Outfit o = Pirate();
+    constexpr double kScale = 1.08;
+    static const std::vector<Shot> kShots = {
+        {poses::WalkBarrel(0), 1, 92},    // 0
+        {poses::WalkBarrel(1), 1, 92},    // 1
+        {poses::WalkBarrel(2), 1, 92},    // 2
+        {poses::WalkBarrel(3), 1, 92},    // 3
+        Planted(poses::Guard(), -1, kScale, 142),      // 4
+        Planted(poses::Lunge(), -1, kScale, 142),      // 5
+        Planted(poses::SwingHigh(), -1, kScale, 142),  // 6
+        Planted(poses::SlashLow(), -1, kScale, 142),   // 7
+        Planted(poses::ParryHigh(), -1, kScale, 142),  // 8
+        {poses::WalkLowered(0), -1, 104}, // 9
+        {poses::WalkLowered(1), -1, 104}, // 10
+        {poses::WalkLowered(2), -1, 104}, // 11
+        {poses::HoldPlank(), -1, 114},    // 12
+    };
+    PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
+}
+
+}  // namespace
 
 const std::vector<ArtPiece>& CrewArt() {
-    static const std::vector<ArtPiece> pieces = {};
+    static const std::vector<ArtPiece> pieces = {
+        {137, crew::PaintCannonFire, false},  {178, crew::PaintBlast, false},
+        {177, crew::PaintCannonball, false},  {179, crew::PaintSmokeCloud, false},
+        {158, crew::PaintShotHole, false},    {160, PaintOfficer, false},
+        {172, PaintSailor, false},            {162, PaintCaptain, false},
+        {163, PaintPirate, false},            {165, crew::PaintSplash, false},
+        {166, crew::PaintPlank, false},       {176, crew::PaintSpatter, false},
+    };
     return pieces;
 }

@@ -7,6 +7,8 @@
 #include "assetgen.h"
 #include "kraken_about.h"
 #include "kraken_rig.h"
+#include "kraken_stage.h"
+#include "kraken_waves.h"
 #include "style.h"
 
 namespace {
@@ -93,10 +95,27 @@ void PaintTentacleTip(cairo_t* cr, int nFrame, int nWidth, int) {
 
 // ---- Tentacles over the pirates' deck
 
+// Where the risen kraken stays while these tentacles show.
+constexpr double kRisenX = 362, kRisenY = 209;
+
+// Tentacles that grow from the kraken's body repeat the risen kraken over
+// their roots (below dTop in their frame), exactly where it lies under them,
+// so each seems to come out from behind it.
+void PaintKrakenOverRoot(cairo_t* cr, double dStageX, double dStageY, double dTop) {
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, dTop, 1000, 1000);
+    cairo_clip(cr);
+    cairo_translate(cr, kRisenX - dStageX, kRisenY - dStageY);
+    PaintKrakenRising(cr, 0, 0, 0);
+    cairo_restore(cr);
+}
+
+// From behind the kraken's right arm, up and over the pirates' deck.
 void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
-    kraken::PaintTentacle(cr, {{{17, 252}, {22, 200}, {36, 150}, {60, 100}, {92, 62}, {128, 42}, {158, 54}, {168, 86},
+    kraken::PaintTentacle(cr, {{{-12, 182}, {16, 168}, {40, 140}, {62, 100}, {92, 62}, {128, 42}, {158, 54}, {168, 86},
                                 {152, 110}, {132, 104}, {130, 86}, {142, 80}},
-                               34, 5, 1});
+                               36, 5, 1});
+    PaintKrakenOverRoot(cr, 565, 349, 100);
 }
 
 void PaintMastTentacle(cairo_t* cr, int nFrame, int, int) {
@@ -110,16 +129,45 @@ void PaintMastTentacle(cairo_t* cr, int nFrame, int, int) {
                                    22, 5, 1});
 }
 
+// From behind the dome's right side, writhing above the pirates' rigging;
+// each pose is placed a little differently, so each repeats the dome at its
+// own offset.
 void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
     static const std::vector<kraken::Pt> poses[3] = {
-        {{38, 182}, {36, 140}, {56, 100}, {92, 82}, {112, 52}, {100, 22}, {78, 18}, {74, 34}},
-        {{38, 182}, {42, 140}, {30, 104}, {46, 70}, {84, 56}, {110, 30}, {96, 12}, {82, 22}},
-        {{38, 182}, {42, 140}, {66, 112}, {104, 104}, {136, 88}, {150, 62}, {140, 48}, {132, 60}}};
-    kraken::PaintTentacle(cr, {poses[nFrame], 36, 5, nFrame == 1 ? -1 : 1});
+        {{40, 196}, {62, 150}, {96, 126}, {116, 92}, {110, 56}, {92, 34}, {76, 40}, {80, 54}},
+        {{40, 196}, {64, 150}, {100, 130}, {126, 100}, {132, 64}, {120, 30}, {104, 24}, {100, 38}},
+        {{40, 196}, {66, 150}, {104, 136}, {138, 120}, {150, 96}, {148, 76}, {138, 74}, {136, 86}}};
+    static const kraken::Pt placed[3] = {{520, 140}, {520, 141}, {517, 143}};
+    kraken::PaintTentacle(cr, {poses[nFrame], 36, 5, 1});
+    PaintKrakenOverRoot(cr, placed[nFrame].x, placed[nFrame].y, 0);
 }
 
 void PaintMastCurl(cairo_t* cr, int, int, int) {
     kraken::PaintTentacle(cr, {{{0, 48}, {30, 44}, {60, 36}, {84, 22}, {92, 10}, {78, 6}, {70, 18}}, 24, 6, -1});
+}
+
+// ---- Bands of waves drawn in front of sinking ships (188, 201)
+
+constexpr int kOpenSea = 130;
+
+// Under its crest a band repeats the open-sea backdrop exactly where its
+// scene lays it, so only the crest line shows; the crest sinks away at the
+// ends so the band has no hard corners.
+void PaintSeaBand(cairo_t* cr, int nWidth, int nHeight, double dStageX, double dStageY, double dTaper) {
+    const kraken::WaveRow row = {0, double(nWidth), 1, 9, 34, 0.25, dTaper};
+    kraken::WaterBodyPath(cr, row, nHeight);
+    cairo_save(cr);
+    cairo_clip(cr);
+    kraken::PaintPieceAt(cr, kOpenSea, 0, -dStageX, -dStageY);
+    cairo_restore(cr);
+    kraken::PaintCrest(cr, row, nHeight);
+}
+
+// Over the brig's sinking rig (scene 6), and over the galleon, the kraken
+// and their flags (scene 8), whose flag sinks close to the left end.
+void PaintBandBrig(cairo_t* cr, int, int nWidth, int nHeight) { PaintSeaBand(cr, nWidth, nHeight, 194, 475, 36); }
+void PaintBandGalleon(cairo_t* cr, int, int nWidth, int nHeight) {
+    PaintSeaBand(cr, nWidth, nHeight, 287, 475, 14);
 }
 
 }  // namespace
@@ -131,6 +179,7 @@ const std::vector<ArtPiece>& KrakenArt() {
         {204, PaintTentacleTip, false},    {205, PaintCurlingTentacle, false},
         {206, PaintMastTentacle, false},   {207, PaintWrithingTentacle, false},
         {208, PaintMastCurl, false},
+        {188, PaintBandBrig, false},       {201, PaintBandGalleon, false},
         {183, PaintAboutArtwork, false},   {184, PaintCredits, false},
     };
     return pieces;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "style.h"
 
@@ -129,22 +130,27 @@ void PaintSucker(cairo_t* cr, const Sample& c, double dHalf) {
 // tucking in to a rounded underside that the arms emerge from.
 void DomePath(cairo_t* cr, const Dome& d) {
     const double cx = d.dCentreX, t = d.dTop, hw = d.dHalfWidth, h = d.dHeight;
-    // Control points of the right half, top to bottom; the left mirrors it.
-    static const double half[][2] = {{0.62, 0.0},  {1.0, 0.22},  {1.0, 0.52}, {1.0, 0.76},  {0.95, 0.86},
-                                     {0.8, 0.93},  {0.6, 0.99},  {0.3, 1.0},  {0.0, 1.0}};
+    // Bezier segments of the right half, top to bottom (two controls and an
+    // end each): the bulb, a waist at the eyes, cheeks, the underside. The
+    // left half mirrors them.
+    static const double half[][2] = {{0.62, 0.0},  {1.0, 0.16},  {1.0, 0.36},  {1.0, 0.54}, {0.82, 0.62}, {0.8, 0.72},
+                                     {0.78, 0.82}, {0.92, 0.9},  {0.84, 0.96}, {0.7, 1.02}, {0.35, 1.0},  {0.0, 1.0}};
+    constexpr int kPoints = 12;
+    auto at = [&](int i, double s) { return std::make_pair(cx + s * half[i][0] * hw, t + half[i][1] * h); };
     cairo_new_path(cr);
     cairo_move_to(cr, cx, t);
-    for (int i = 0; i < 9; i += 3)
-        cairo_curve_to(cr, cx + half[i][0] * hw, t + half[i][1] * h, cx + half[i + 1][0] * hw, t + half[i + 1][1] * h,
-                       cx + half[i + 2][0] * hw, t + half[i + 2][1] * h);
-    for (int i = 7; i > 1; i -= 3) {
-        const double* c1 = half[i];
-        const double* c2 = half[i - 1];
-        const double* e = half[i - 2];
-        cairo_curve_to(cr, cx - c1[0] * hw, t + c1[1] * h, cx - c2[0] * hw, t + c2[1] * h, cx - e[0] * hw,
-                       t + e[1] * h);
+    for (int i = 0; i < kPoints; i += 3) {
+        auto [x1, y1] = at(i, 1);
+        auto [x2, y2] = at(i + 1, 1);
+        auto [x3, y3] = at(i + 2, 1);
+        cairo_curve_to(cr, x1, y1, x2, y2, x3, y3);
     }
-    cairo_curve_to(cr, cx - half[1][0] * hw, t + half[1][1] * h, cx - half[0][0] * hw, t + half[0][1] * h, cx, t);
+    for (int i = kPoints - 2; i > 0; i -= 3) {
+        auto [x1, y1] = at(i, -1);
+        auto [x2, y2] = at(i - 1, -1);
+        auto [x3, y3] = i >= 3 ? at(i - 2, -1) : std::make_pair(cx, t);
+        cairo_curve_to(cr, x1, y1, x2, y2, x3, y3);
+    }
     cairo_close_path(cr);
 }
 
@@ -177,14 +183,29 @@ void PaintEye(cairo_t* cr, double x, double y, double rx, double ry, int nNoseSi
     style::SetColour(cr, style::kEyeWhite);
     cairo_fill(cr);
 
-    // Upper lid: its edge slants down towards the nose for a scowl; shut,
-    // it covers the whole socket and shows only the lash line.
-    if (look.dLid > 0.0) {
+    // Upper lid: its edge slants down towards the nose for a scowl.
+    if (look.dLid >= 1.0) {
+        // Shut: lid over the whole socket, a lash line curving down.
+        style::SetColour(cr, style::kKraken);
+        cairo_paint(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - rx, y - ry * 0.05);
+        cairo_curve_to(cr, x - rx * 0.4, y + ry * 0.6, x + rx * 0.4, y + ry * 0.6, x + rx, y - ry * 0.05);
+        style::SetColour(cr, style::kOutline);
+        cairo_set_line_width(cr, style::kOutlineWidth + 0.5);
+        cairo_stroke(cr);
+        for (double u : {-0.5, 0.0, 0.5}) {
+            double lx = x + u * rx * 0.9, ly = y + ry * (0.42 - 0.25 * u * u);
+            cairo_move_to(cr, lx, ly);
+            cairo_line_to(cr, lx + u * rx * 0.25, ly + ry * 0.3);
+        }
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+    } else if (look.dLid > 0.0) {
         double dEdge = y - ry + 2 * ry * look.dLid;
-        double dSlant = look.dLid >= 1.0 ? 0.0 : ry * 0.35;
+        double dSlant = ry * 0.35;
         double xl = x - rx * 1.2, xr = x + rx * 1.2;
         double yl = dEdge - dSlant * nNoseSide, yr = dEdge + dSlant * nNoseSide;
-        if (look.dLid >= 1.0) yl = yr = y + ry * 0.25;
         cairo_new_path(cr);
         cairo_move_to(cr, xl, y - ry - 2);
         cairo_line_to(cr, xr, y - ry - 2);
@@ -199,15 +220,13 @@ void PaintEye(cairo_t* cr, double x, double y, double rx, double ry, int nNoseSi
         style::SetColour(cr, style::kOutline);
         cairo_set_line_width(cr, style::kOutlineWidth + 0.5);
         cairo_stroke(cr);
-        if (look.dLid < 1.0) {
-            // A fold of shade above the lid edge.
-            cairo_new_path(cr);
-            cairo_move_to(cr, xr, yr - ry * 0.3);
-            cairo_curve_to(cr, x + rx * 0.4, yr - ry * 0.05, x - rx * 0.4, yl - ry * 0.05, xl, yl - ry * 0.3);
-            style::SetColour(cr, style::kKrakenShade);
-            cairo_set_line_width(cr, 1.5);
-            cairo_stroke(cr);
-        }
+        // A fold of shade above the lid edge.
+        cairo_new_path(cr);
+        cairo_move_to(cr, xr, yr - ry * 0.3);
+        cairo_curve_to(cr, x + rx * 0.4, yr - ry * 0.05, x - rx * 0.4, yl - ry * 0.05, xl, yl - ry * 0.3);
+        style::SetColour(cr, style::kKrakenShade);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
     }
     cairo_restore(cr);
 

@@ -1,5 +1,6 @@
 #include "kraken_waves.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "style.h"
@@ -17,7 +18,12 @@ double Hump(double u) { return std::pow(std::sin(kPi * u), 0.6); }
 double CrestY(const WaveRow& row, double x) {
     double u = (x - row.dLeft) / row.dLength + row.dPhase;
     u -= std::floor(u);
-    return row.dCrestY + row.dHeight * (1.0 - Hump(u));
+    double y = row.dCrestY + row.dHeight * (1.0 - Hump(u));
+    if (row.dTaper > 0) {
+        double e = std::min(x - row.dLeft, row.dRight - x) / row.dTaper;
+        if (e < 1.0) y += row.dHeight * 3.0 * (1.0 - e) * (1.0 - e);
+    }
+    return y;
 }
 
 }  // namespace
@@ -26,15 +32,17 @@ void AddCrestLine(cairo_t* cr, const WaveRow& row) {
     for (double x = row.dLeft; x <= row.dRight + 0.01; x += 1.0) cairo_line_to(cr, x, CrestY(row, x));
 }
 
-void PaintWaveRow(cairo_t* cr, const WaveRow& row, double dBottom, unsigned rgbWater) {
-    cairo_save(cr);
+void WaterBodyPath(cairo_t* cr, const WaveRow& row, double dBottom) {
     cairo_new_path(cr);
     cairo_move_to(cr, row.dLeft, dBottom);
     AddCrestLine(cr, row);
     cairo_line_to(cr, row.dRight, dBottom);
     cairo_close_path(cr);
-    style::SetColour(cr, rgbWater);
-    cairo_fill_preserve(cr);
+}
+
+void PaintCrest(cairo_t* cr, const WaveRow& row, double dBottom) {
+    cairo_save(cr);
+    WaterBodyPath(cr, row, dBottom);
     cairo_clip(cr);
 
     // A lighter band follows the crest a few pixels down.
@@ -53,7 +61,7 @@ void PaintWaveRow(cairo_t* cr, const WaveRow& row, double dBottom, unsigned rgbW
         double cx = x0 + row.dLength * 0.5;
         cairo_new_path(cr);
         cairo_save(cr);
-        cairo_translate(cr, cx - row.dLength * 0.06, row.dCrestY + row.dHeight * 0.15);
+        cairo_translate(cr, cx - row.dLength * 0.06, CrestY(row, cx) + row.dHeight * 0.15);
         cairo_scale(cr, row.dLength * 0.26, row.dHeight * 0.32 + 1);
         cairo_arc(cr, 0, 0, 1.0, 0, 2 * kPi);
         cairo_restore(cr);
@@ -68,6 +76,13 @@ void PaintWaveRow(cairo_t* cr, const WaveRow& row, double dBottom, unsigned rgbW
     cairo_set_line_width(cr, style::kOutlineWidth);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke(cr);
+}
+
+void PaintWaveRow(cairo_t* cr, const WaveRow& row, double dBottom, unsigned rgbWater) {
+    WaterBodyPath(cr, row, dBottom);
+    style::SetColour(cr, rgbWater);
+    cairo_fill(cr);
+    PaintCrest(cr, row, dBottom);
 }
 
 }  // namespace kraken

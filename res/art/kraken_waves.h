@@ -12,14 +12,21 @@ struct WaveRow {
     double dHeight;        // hump height, crest to trough
     double dLength;        // hump width
     double dPhase;         // shift of the humps, in hump widths
+    double dTaper = 0;     // over this width at each end the crest sinks away
 };
 
 // Appends the row's crest line, left to right, to the current path (a
 // line to its first point, so it can continue a path already begun).
 void AddCrestLine(cairo_t* cr, const WaveRow& row);
 
-// The water body from the crest line down to dBottom: flat fill, a lighter
-// band under the crest, foam caps, and the dark outline along the crest.
+// The water body's outline: the crest line, then down to dBottom.
+void WaterBodyPath(cairo_t* cr, const WaveRow& row, double dBottom);
+
+// What marks the water's top: a lighter band under the crest, foam caps and
+// the dark outline along the crest. The body itself is the caller's.
+void PaintCrest(cairo_t* cr, const WaveRow& row, double dBottom);
+
+// A row of waves over a flat body of water.
 void PaintWaveRow(cairo_t* cr, const WaveRow& row, double dBottom, unsigned rgbWater);
 
 }  // namespace kraken

@@ -3,6 +3,7 @@
 // colours; WAVE chunks and lengths; MIDI chunk and event structure.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "generated_assets.h"
 #include "gfx/catalogue.h"
 
 namespace {
@@ -132,21 +134,8 @@ TEST(GeneratedBitmaps, HeaderColourTableAndKeyOfEveryPicture) {
 
 // ---- Sounds ------------------------------------------------------------
 
-struct Sound {
-    int nId;
-    double dSeconds;
-    bool bExtraChunk;
-};
-
-const Sound kSounds[] = {
-    {149, 3.50, false}, {148, 0.64, false}, {190, 0.49, false}, {191, 0.73, false},
-    {192, 0.77, false}, {193, 0.24, false}, {194, 0.64, false}, {195, 1.56, false},
-    {196, 0.89, false}, {235, 0.05, false}, {227, 1.23, true},  {228, 1.63, false},
-    {233, 5.30, false}, {230, 2.80, false}, {231, 2.52, false}, {232, 4.60, false},
-};
-
 TEST(GeneratedSounds, RiffPcmMonoOfTheListedLength) {
-    for (const Sound& s : kSounds) {
+    for (const ExpectedSound& s : kExpectedSounds) {
         std::optional<Bytes> file = ReadAsset(WaveName(s.nId));
         if (!file) continue;
         const Bytes& b = *file;
@@ -266,12 +255,7 @@ TrackSummary WalkTrack(const Bytes& b, size_t n, size_t nEnd) {
 }
 
 TEST(GeneratedTunes, FormatOneFilesOfTheExactSizeAndTracks) {
-    struct Tune {
-        int nId;
-        size_t nBytes;
-        uint32_t nTracks;
-    };
-    for (const Tune& tune : {Tune{243, 8921, 4}, Tune{244, 8457, 3}}) {
+    for (const ExpectedTune& tune : kExpectedTunes) {
         std::optional<Bytes> file = ReadAsset(MidiName(tune.nId));
         if (!file) continue;
         const Bytes& b = *file;
@@ -304,3 +288,87 @@ TEST(GeneratedTunes, FormatOneFilesOfTheExactSizeAndTracks) {
 }
 
 }  // namespace
+
+// ---- Icon and cursor ---------------------------------------------------
+
+struct IconImage {
+    int nSize, nBits;
+    std::vector<bool> masked;  // AND mask, rows top-down
+};
+
+// Walks an icon or cursor directory and checks each image's header and
+// that its bytes are exactly header, colour table, colour bits and mask.
+std::vector<IconImage> ReadIconDirectory(const Bytes& b, uint32_t nType) {
+    std::vector<IconImage> images;
+    EXPECT_GE(b.size(), 6u);
+    if (b.size() < 6) return images;
+    EXPECT_EQ(U16(b, 0), 0u);
+    EXPECT_EQ(U16(b, 2), nType);
+    const uint32_t nCount = U16(b, 4);
+    EXPECT_LE(6 + 16 * nCount, b.size());
+    for (uint32_t i = 0; i < nCount && 6 + 16 * (i + 1) <= b.size(); ++i) {
+        const size_t e = 6 + 16 * i;
+        const int nSize = b[e] ? b[e] : 256;
+        const uint32_t nBytes = U32(b, e + 8), nOffset = U32(b, e + 12);
+        SCOPED_TRACE("image " + std::to_string(i));
+        EXPECT_EQ(b[e + 1], b[e]) << "square";
+        if (!(nOffset + 40 <= b.size() && nBytes <= b.size() - nOffset)) {
+            ADD_FAILURE() << "image outside the file";
+            continue;
+        }
+        EXPECT_EQ(U32(b, nOffset), 40u);
+        EXPECT_EQ(S32(b, nOffset + 4), nSize);
+        EXPECT_EQ(S32(b, nOffset + 8), 2 * nSize) << "height covers colour bits and mask";
+        EXPECT_EQ(U16(b, nOffset + 12), 1u);
+        const int nBits = int(U16(b, nOffset + 14));
+        if (nType == 1) {
+            EXPECT_EQ(U16(b, e + 6), uint32_t(nBits)) << "directory's bit count";
+        }
+        const size_t nColours = nBits <= 8 ? (size_t(1) << nBits) : 0;
+        const size_t nColourStride = ((nSize * nBits + 31) / 32) * 4, nMaskStride = ((nSize + 31) / 32) * 4;
+        const size_t nMask = nOffset + 40 + 4 * nColours + nColourStride * nSize;
+        EXPECT_EQ(nBytes, 40 + 4 * nColours + (nColourStride + nMaskStride) * nSize);
+        if (nMask + nMaskStride * nSize > b.size()) continue;
+        IconImage image{nSize, nBits, std::vector<bool>(size_t(nSize) * nSize)};
+        for (int y = 0; y < nSize; ++y)
+            for (int x = 0; x < nSize; ++x)
+                image.masked[size_t(y) * nSize + x] =
+                    (b[nMask + (nSize - 1 - y) * nMaskStride + x / 8] >> (7 - x % 8)) & 1;
+        images.push_back(image);
+    }
+    return images;
+}
+
+TEST(GeneratedIcon, FourImagesOfTheSaverIcon) {
+    std::optional<Bytes> file = ReadAsset("ssavericon.ico");
+    if (!file) return;
+    std::vector<IconImage> images = ReadIconDirectory(*file, 1);
+    ASSERT_EQ(images.size(), 4u);
+    std::set<std::pair<int, int>> kinds;
+    for (const IconImage& image : images) {
+        kinds.insert({image.nSize, image.nBits});
+        long nMasked = std::count(image.masked.begin(), image.masked.end(), true);
+        EXPECT_GT(nMasked, 0) << "a round icon leaves its corners clear";
+        EXPECT_LT(nMasked, long(image.masked.size()) / 2) << "mostly empty";
+    }
+    EXPECT_EQ(kinds, (std::set<std::pair<int, int>>{{32, 8}, {16, 8}, {32, 4}, {16, 4}}));
+}
+
+TEST(GeneratedCursor, OneMonochromeHandWithItsHotspotOnTheFinger) {
+    std::optional<Bytes> file = ReadAsset("cursor117.cur");
+    if (!file) return;
+    const Bytes& b = *file;
+    std::vector<IconImage> images = ReadIconDirectory(b, 2);
+    ASSERT_EQ(images.size(), 1u);
+    const IconImage& image = images[0];
+    EXPECT_EQ(image.nSize, 32);
+    EXPECT_EQ(image.nBits, 1);
+    const int x = int(U16(b, 6 + 4)), y = int(U16(b, 6 + 6));
+    ASSERT_LT(x, image.nSize);
+    ASSERT_LT(y, image.nSize);
+    EXPECT_FALSE(image.masked[size_t(y) * image.nSize + x]) << "the hotspot is on the hand";
+    // It is the fingertip: nothing of the hand lies above it.
+    for (int yAbove = 0; yAbove < y; ++yAbove)
+        for (int xAny = 0; xAny < image.nSize; ++xAny)
+            EXPECT_TRUE(image.masked[size_t(yAbove) * image.nSize + xAny]) << xAny << "," << yAbove;
+}

@@ -60,3 +60,16 @@ struct TunePiece {
     std::vector<uint8_t> (*pfnBuild)();
 };
 extern const std::vector<TunePiece>& Tunes();
+
+// ---- Icon and cursor ---------------------------------------------------
+
+// The saver's icon at nSize x nSize pixels (16 or 32) on a transparent
+// surface; what stays transparent is masked out.
+void PaintSaverIcon(cairo_t* cr, int nSize);
+
+// The pointing hand, 32 x 32, black outline and white fill on a transparent
+// surface; the hotspot is the tip of the index finger.
+constexpr int kCursorSize = 32;
+constexpr int kCursorHotspotX = 9;
+constexpr int kCursorHotspotY = 0;
+void PaintHandCursor(cairo_t* cr);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "assetgen.h"
+#include "iconfile.h"
 #include "picture.h"
 #include "sheet.h"
 #include "wave.h"
@@ -203,6 +204,10 @@ int main(int argc, char** argv) {
     bool bOk = GeneratePictures(opt, pictures);
     bOk = GenerateSounds(opt) && bOk;
     bOk = GenerateTunes(opt) && bOk;
+    if (opt.only.empty()) {
+        bOk = WriteFileBytes(opt.szOut + "/ssavericon.ico", EncodeSaverIcon()) && bOk;
+        bOk = WriteFileBytes(opt.szOut + "/cursor117.cur", EncodeHandCursor()) && bOk;
+    }
     bOk = WriteContactSheet(opt.szOut + "/contact-sheet.png", pictures) && bOk;
     double dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
     std::fprintf(stderr, "assetgen: %zu pictures, %s in %.2f s\n", pictures.size(),

@@ -12,8 +12,9 @@ namespace {
 // Coverage below this is background; above it the edge pixel takes its own
 // (un-premultiplied) colour, so the dark outline wins and no halo forms.
 constexpr int kAlphaThreshold = 128;
-// Spread of the ordered dither, about one step of the colour cube.
-constexpr double kDitherSpread = 48.0;
+// Spread of the ordered dither: one step of the colour cube, so a gradient
+// between two neighbouring cube colours passes through every pattern.
+constexpr double kDitherSpread = 51.0;
 
 int Red(uint32_t c) { return (c >> 16) & 0xFF; }
 int Green(uint32_t c) { return (c >> 8) & 0xFF; }
@@ -219,7 +220,7 @@ cairo_surface_t* PictureSurface(const IndexedPicture& pic, bool bShowKey) {
         for (int x = 0; x < w; ++x) {
             int i = pic.pixels[size_t(y) * w + x];
             bool bChecker = ((x >> 3) + (y >> 3)) & 1;
-            pRow[x] = (i == pic.nKey && !bShowKey) ? (bChecker ? 0xB0B0B0 : 0x808080)
+            pRow[x] = (i == pic.nKey && !bShowKey) ? (bChecker ? 0xC040C0 : 0x803080)
                                                    : SharedColourTable[i];
         }
     }

@@ -38,6 +38,7 @@ bool RenderPicture(const ArtPiece& piece, const PictureGeometry& geo, IndexedPic
 // 8-bit BI_RGB bitmap file, bottom-up, the full shared colour table.
 Bytes EncodeBmp(const IndexedPicture& pic);
 
-// The picture in true colour; key pixels as a grey checkerboard when bShowKey
-// is false (for review), as the key colour itself otherwise.
+// The picture in true colour; key pixels as a magenta checkerboard (a colour
+// no painting uses, so every edge shows) when bShowKey is false, as the key
+// colour itself otherwise.
 cairo_surface_t* PictureSurface(const IndexedPicture& pic, bool bShowKey);

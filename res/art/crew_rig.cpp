@@ -1,0 +1,596 @@
+// The figure rig: joints from a pose, then limbs, clothes, head and sword
+// painted back to front (far limbs in their shadow tones).
+
+#include "crew_rig.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "style.h"
+
+namespace crew {
+
+namespace {
+
+// Limb lengths and radii in rig units (about 120 units from sole to crown).
+constexpr double kThigh = 26.0, kShin = 25.0;
+constexpr double kTorso = 34.0, kNeck = 4.0, kHeadR = 11.5;
+constexpr double kUpperArm = 19.0, kForearm = 18.0;
+constexpr double kHandR = 4.3;
+
+constexpr Tones kSteel = {0x999999, style::kSteel, style::kSteelShine};
+constexpr Tones kGrip = {style::kWoodDark, 0x663333, style::kWood};
+constexpr Tones kBlood = {style::kBloodDark, style::kBlood, 0xFF3333};
+constexpr Tones kCuffLeather = {0x663300, 0x996633, 0xCC9966};
+
+// The shadow side of a surface, for the limbs that face away.
+Tones Far(const Tones& t) { return {t.shade, t.shade, t.base}; }
+
+bool SameTones(const Tones& a, const Tones& b) {
+    return a.shade == b.shade && a.base == b.base && a.light == b.light;
+}
+
+// A local frame: origin, forward axis and the axis 90 degrees clockwise.
+struct Frame {
+    Vec o, f, d;
+    Vec At(double a, double b) const { return o + f * a + d * b; }
+};
+
+Frame MakeFrame(Vec o, double dHeading) {
+    const Vec f = Heading(dHeading);
+    return {o, f, {-f.y, f.x}};
+}
+
+// Two-bone solver: the middle joint of a limb from root a to target t.
+Vec SolveJoint(Vec a, Vec t, double l1, double l2, int nSide) {
+    Vec u = t - a;
+    double d = Length(u);
+    if (d < 1e-6) return a + Vec{0.0, l1};
+    u = u * (1.0 / d);
+    d = std::clamp(d, std::fabs(l1 - l2) + 0.01, l1 + l2 - 0.01);
+    const double dAlong = (l1 * l1 - l2 * l2 + d * d) / (2.0 * d);
+    const double dOff = std::sqrt(std::max(0.0, l1 * l1 - dAlong * dAlong));
+    const Vec n = {-u.y, u.x};
+    return a + u * dAlong + n * (dOff * nSide);
+}
+
+// The end of a limb: the target, or as far as the limb reaches towards it.
+Vec Reach(Vec a, Vec t, double dMax) {
+    const Vec u = t - a;
+    const double d = Length(u);
+    return d <= dMax ? t : a + u * (dMax / d);
+}
+
+void Stripes(cairo_t* cr, const Frame& fr, double dFrom, double dTo, double dStep, double dWidth) {
+    for (double b = dFrom; b < dTo; b += dStep) {
+        const Vec p[4] = {fr.At(-40, b), fr.At(40, b), fr.At(40, b + dWidth), fr.At(-40, b + dWidth)};
+        AddPolygon(cr, p, 4);
+    }
+}
+
+struct Joints {
+    Vec hip, shoulder, neck, head;
+    double dTorso, dHead;
+    Vec hipNear, kneeNear, ankleNear, hipFar, kneeFar, ankleFar;
+    Vec elbowSword, wristSword, elbowFree, wristFree;
+};
+
+Joints Solve(const Pose& p) {
+    Joints j{};
+    j.hip = p.hip;
+    j.dTorso = p.dTorso;
+    j.dHead = p.dTorso + p.dHead;
+    const Frame torso = MakeFrame(p.hip, p.dTorso);  // f forward, d down
+    j.shoulder = torso.At(1.0, -kTorso);
+    j.neck = torso.At(1.5, -kTorso - 2.0);
+    j.head = j.neck + Heading(j.dHead - 90.0) * (kNeck + kHeadR);
+    j.hipNear = torso.At(1.5, 0.0);
+    j.hipFar = torso.At(-1.5, 0.0);
+    j.ankleNear = Reach(j.hipNear, p.footNear, kThigh + kShin - 0.05);
+    j.ankleFar = Reach(j.hipFar, p.footFar, kThigh + kShin - 0.05);
+    j.kneeNear = SolveJoint(j.hipNear, j.ankleNear, kThigh, kShin, -p.nKneeNear);
+    j.kneeFar = SolveJoint(j.hipFar, j.ankleFar, kThigh, kShin, -p.nKneeFar);
+    j.wristSword = Reach(j.shoulder, j.shoulder + p.handSword, kUpperArm + kForearm - 0.05);
+    j.wristFree = Reach(j.shoulder, j.shoulder + p.handFree, kUpperArm + kForearm - 0.05);
+    j.elbowSword = SolveJoint(j.shoulder, j.wristSword, kUpperArm, kForearm, p.nElbowSword);
+    j.elbowFree = SolveJoint(j.shoulder, j.wristFree, kUpperArm, kForearm, p.nElbowFree);
+    return j;
+}
+
+// ---- Legs -----------------------------------------------------------------
+
+void DrawFoot(cairo_t* cr, const Outfit& o, Vec ankle, Vec knee, bool bFlat, bool bFar) {
+    double dHeading = 0.0;
+    if (!bFlat) {
+        const Vec s = ankle - knee;
+        dHeading = std::atan2(s.y, s.x) * 180.0 / 3.14159265358979 - 90.0;
+    }
+    // A tilted shoe never sinks through the deck: turn it back towards flat.
+    for (int i = 0; i < 30 && !bFlat; ++i) {
+        const Frame t = MakeFrame(ankle, dHeading);
+        if (std::max(t.At(14.5, 3.5).y, t.At(-5.5, 2.5).y) <= 0.5) break;
+        dHeading += dHeading > 0.0 ? -3.0 : 3.0;
+    }
+    const Frame fr = MakeFrame(ankle, dHeading);
+    const Vec shoe[] = {fr.At(-5.0, -3.0), fr.At(-5.5, 2.5), fr.At(-3.0, 5.0), fr.At(11.0, 5.0),
+                        fr.At(14.5, 3.5),  fr.At(14.0, 0.5), fr.At(8.0, -2.0), fr.At(1.0, -4.5)};
+    DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, shoe, 8); }, bFar ? Far(o.shoe) : o.shoe, 2.0, 2.0,
+               1.5);
+}
+
+void DrawLeg(cairo_t* cr, const Outfit& o, Vec hip, Vec knee, Vec ankle, bool bFlat, bool bFar) {
+    const Tones trousers = bFar ? Far(o.trousers) : o.trousers;
+    const Tones shins = bFar ? Far(o.shins) : o.shins;
+    const Tones boot = bFar ? Far(o.shoe) : o.shoe;
+    auto thigh = [&](cairo_t* c) { AddCapsule(c, hip, knee, 7.0, 5.6); };
+    auto shin = [&](cairo_t* c) { AddCapsule(c, knee, ankle, 5.6, 4.3); };
+    if (!o.bShortTrousers) {
+        DrawShaded(cr, [&](cairo_t* c) { thigh(c); shin(c); }, trousers);
+    } else {
+        DrawShaded(cr, shin, shins);
+        DrawShaded(cr, thigh, trousers);
+    }
+    if (o.bTallBoots) {
+        // The boot up the shin, its top folded down in a brown cuff.
+        const Vec top = knee + (ankle - knee) * 0.18;
+        DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, top, ankle, 6.0, 5.0); }, boot);
+        DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, top, knee + (ankle - knee) * 0.3, 6.6, 6.2); },
+                   bFar ? Far(kCuffLeather) : kCuffLeather, 1.6, 1.5, 1.0);
+    }
+    DrawFoot(cr, o, ankle, knee, bFlat, bFar);
+}
+
+// ---- Arms and sword ---------------------------------------------------------
+
+void DrawSword(cairo_t* cr, const Outfit& o, Vec hand, double dHeading) {
+    const Frame fr = MakeFrame(hand, dHeading);
+    if (o.eBlade == Blade::kStraight) {
+        const Vec blade[] = {fr.At(5.0, -1.9), fr.At(44.0, -1.6), fr.At(51.0, 0.0), fr.At(44.0, 1.6),
+                             fr.At(5.0, 1.9)};
+        DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, blade, 5); }, kSteel, 1.6, 1.2, 1.0);
+        DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, fr.At(4.5, -5.5), fr.At(4.5, 5.5), 1.8, 1.8); },
+                   o.trim, 1.4, 1.0, 0.8);
+    } else {
+        const Vec blade[] = {fr.At(5.0, -2.4), fr.At(30.0, -3.0), fr.At(40.0, -2.2), fr.At(45.0, 0.8),
+                             fr.At(38.0, 4.2), fr.At(20.0, 4.0), fr.At(5.0, 2.6)};
+        DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, blade, 7); }, kSteel, 1.6, 1.4, 1.0);
+        // A brass cup on the blade side of the hand.
+        DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, fr.At(4.0, 1.5), 2.6, 6.5, dHeading); },
+                   o.trim, 1.4, 1.0, 0.8);
+    }
+    DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, fr.At(-6.5, 0.0), fr.At(1.0, 0.0), 1.9, 1.9); },
+               kGrip, 1.4, 1.0, 0.5);
+}
+
+void DrawArm(cairo_t* cr, const Outfit& o, Vec shoulder, Vec elbow, Vec wrist, bool bFar) {
+    const Tones shirt = bFar ? Far(o.shirt) : o.shirt;
+    const Tones stripe = bFar ? Far(o.stripe) : o.stripe;
+    const Tones skin = bFar ? Far(o.skin) : o.skin;
+    const Tones cuff = bFar ? Far(o.cuff) : o.cuff;
+    const Vec axis = elbow - shoulder;
+    const double dAxis = std::atan2(axis.y, axis.x) * 180.0 / 3.14159265358979;
+    auto upper = [&](cairo_t* c) { AddCapsule(c, shoulder, elbow, 5.4, 4.4); };
+    auto fore = [&](cairo_t* c) { AddCapsule(c, elbow, wrist, 4.3, 3.5); };
+    auto sleevePaint = [&](cairo_t* c, int nLevel) {
+        const Tones& t = shirt;
+        style::SetColour(c, nLevel == 0 ? t.shade : nLevel == 1 ? t.base : t.light);
+        cairo_paint(c);
+        if (o.bStripes) {
+            // Bands across the arm, the same pitch as on the chest.
+            const Frame fr = MakeFrame(shoulder, dAxis - 90.0);
+            cairo_new_path(c);
+            Stripes(c, fr, -30.0, 30.0, 6.0, 3.0);
+            style::SetColour(c, nLevel == 0 ? stripe.shade : nLevel == 1 ? stripe.base : stripe.light);
+            cairo_fill(c);
+        }
+    };
+    if (o.bBareForearms) {
+        DrawShaded(cr, fore, skin);
+        DrawPatterned(cr, [&](cairo_t* c) { AddCapsule(c, shoulder, elbow + (elbow - shoulder) * 0.12, 5.4, 5.0); },
+                      sleevePaint);
+    } else {
+        DrawPatterned(cr, [&](cairo_t* c) { upper(c); fore(c); }, sleevePaint);
+        if (!SameTones(o.cuff, o.shirt)) {
+            const Vec from = elbow + (wrist - elbow) * 0.72;
+            DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, from, wrist, 4.3, 4.0); }, cuff, 1.6, 1.5, 1.0);
+        }
+    }
+    (void)upper;
+}
+
+void DrawHand(cairo_t* cr, const Outfit& o, Vec wrist, Vec elbow, bool bFar) {
+    const Vec dir = wrist - elbow;
+    const Vec c = wrist + dir * (1.8 / std::max(1e-6, Length(dir)));
+    DrawShaded(cr, [&](cairo_t* cc) { AddCircle(cc, c, kHandR); }, bFar ? Far(o.skin) : o.skin, 1.8,
+               1.5, 1.0);
+}
+
+Vec HandCentre(Vec wrist, Vec elbow) {
+    const Vec dir = wrist - elbow;
+    return wrist + dir * (1.8 / std::max(1e-6, Length(dir)));
+}
+
+// ---- Torso, clothes -----------------------------------------------------------
+
+void DrawTorso(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
+    const Frame fr = MakeFrame(j.hip, j.dTorso);
+    // (forward, down) in the torso frame; the torso rises to -kTorso.
+    const Vec body[] = {fr.At(-8.5, 3.0),   fr.At(-9.5, -10.0), fr.At(-10.5, -22.0),
+                        fr.At(-9.0, -32.0), fr.At(-3.0, -37.0), fr.At(5.5, -35.5),
+                        fr.At(10.0, -27.0), fr.At(10.0, -14.0), fr.At(9.0, 3.0),
+                        fr.At(0.0, 5.0)};
+    auto path = [&](cairo_t* c) { AddBlob(c, body, 10); };
+    DrawPatterned(cr, path, [&](cairo_t* c, int nLevel) {
+        const Tones& t = o.shirt;
+        style::SetColour(c, nLevel == 0 ? t.shade : nLevel == 1 ? t.base : t.light);
+        cairo_paint(c);
+        if (o.bStripes) {
+            cairo_new_path(c);
+            Stripes(c, fr, -40.0, 6.0, 6.0, 3.0);
+            const Tones& s = o.stripe;
+            style::SetColour(c, nLevel == 0 ? s.shade : nLevel == 1 ? s.base : s.light);
+            cairo_fill(c);
+        }
+    });
+    if (!o.bStripes) {
+        // Jacket: the shirt shows in a wedge at the chest, buttons along the edge.
+        const Vec shirtFront[] = {fr.At(5.0, -35.5), fr.At(10.5, -27.0), fr.At(10.0, -17.0),
+                                  fr.At(7.0, -26.0)};
+        DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, shirtFront, 4); },
+                   {0xCCCCFF, style::kTrousers, style::kTrousers}, 1.4, 1.5, 1.0);
+        for (int i = 0; i < 3; ++i) {
+            const Vec b = fr.At(6.0 - i * 0.3, -22.0 + i * 7.0);
+            DrawShaded(cr, [&](cairo_t* c) { AddCircle(c, b, 1.4); }, o.trim, 1.0, 0.8, 0.5);
+        }
+    }
+    if (o.bScarf) {
+        const Vec knot[] = {fr.At(2.0, -36.5), fr.At(9.5, -33.0), fr.At(11.0, -28.0),
+                            fr.At(7.0, -24.0), fr.At(4.0, -30.0)};
+        DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, knot, 5); }, o.scarf, 1.6, 1.5, 1.0);
+    }
+    // Belt or sash across the waist.
+    auto belt = [&](cairo_t* c) {
+        const Vec band[] = {fr.At(-10.0, -7.5), fr.At(10.5, -7.5), fr.At(10.0, -1.0), fr.At(-9.5, -1.0)};
+        AddPolygon(c, band, 4);
+    };
+    DrawShaded(cr, belt, o.belt, 1.6, 1.5, 1.0);
+    if (o.bSash) {
+        const Vec ends[] = {fr.At(-8.0, -5.0), fr.At(-12.0, 2.0), fr.At(-15.0, 12.0),
+                            fr.At(-11.0, 13.0), fr.At(-8.0, 4.0), fr.At(-5.0, -2.0)};
+        DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, ends, 6); }, o.belt, 1.6, 1.5, 1.0);
+    } else {
+        DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, fr.At(8.5, -4.2), 2.4, 3.4, j.dTorso); }, o.trim,
+                   1.2, 1.0, 0.6);
+    }
+    if (o.bEpaulettes) {
+        const Vec e = fr.At(-1.0, -34.5);
+        DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, e, 7.0, 2.8, j.dTorso); }, o.trim, 1.5, 1.2, 0.8);
+    }
+    if (p.nBlood > 0) {
+        const Vec w[] = {fr.At(3.0, -25.0), fr.At(10.2, -23.0), fr.At(10.0, -15.0), fr.At(4.5, -16.0)};
+        DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, w, 4); }, kBlood, 0.0, 1.5, 1.0);
+    }
+}
+
+// Coat skirts below the belt: a short tail behind, or a long coat to the knee.
+void DrawSkirts(cairo_t* cr, const Outfit& o, const Joints& j) {
+    const Frame fr = MakeFrame(j.hip, j.dTorso);
+    auto trimmed = [&](const Vec* pts, int n) {
+        auto path = [&](cairo_t* c) { AddBlob(c, pts, n); };
+        DrawPatterned(cr, path, [&](cairo_t* c, int nLevel) {
+            const Tones& t = o.shirt;
+            style::SetColour(c, nLevel == 0 ? t.shade : nLevel == 1 ? t.base : t.light);
+            cairo_paint(c);
+            cairo_new_path(c);
+            path(c);
+            cairo_set_line_width(c, 5.0);
+            const Tones& g = o.trim;
+            style::SetColour(c, nLevel == 0 ? g.shade : nLevel == 1 ? g.base : g.light);
+            cairo_stroke(c);
+        });
+    };
+    if (o.bLongCoat) {
+        const Vec skirt[] = {fr.At(-9.5, -8.0), fr.At(-14.0, 14.0), fr.At(-17.0, 30.0),
+                             fr.At(-8.0, 32.0), fr.At(2.0, 30.0),   fr.At(6.0, 14.0),
+                             fr.At(9.0, -6.0)};
+        trimmed(skirt, 7);
+    } else {
+        const Vec tail[] = {fr.At(-9.5, -8.0), fr.At(-12.5, 8.0), fr.At(-13.0, 20.0),
+                            fr.At(-7.0, 18.0), fr.At(-3.0, 4.0),  fr.At(-2.0, -6.0)};
+        trimmed(tail, 6);
+    }
+}
+
+// ---- Head -------------------------------------------------------------------------
+
+void DrawHat(cairo_t* cr, const Outfit& o, const Frame& h) {
+    switch (o.eHat) {
+    case Hat::kRound: {
+        const Vec crown[] = {h.At(-8.5, -7.5), h.At(-7.5, -16.5), h.At(6.0, -17.5), h.At(8.0, -8.0)};
+        auto brim = [&](cairo_t* c) {
+            const Vec b[] = {h.At(-14.5, -8.5), h.At(-12.0, -10.0), h.At(12.0, -10.0), h.At(15.0, -8.5),
+                             h.At(12.0, -6.5),  h.At(-12.0, -6.5)};
+            AddBlob(c, b, 6);
+        };
+        DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, crown, 4); brim(c); }, o.hat, 1.8, 1.5, 1.5);
+        const Vec band[] = {h.At(-8.2, -10.5), h.At(7.7, -10.8), h.At(7.5, -12.8), h.At(-8.0, -12.5)};
+        DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, band, 4); }, o.hatTrim, 0.0, 0.8, 0.6);
+        break;
+    }
+    case Hat::kBicorne: {
+        const Vec hat[] = {h.At(-18.0, -6.0), h.At(-11.0, -13.0), h.At(-2.0, -20.5), h.At(7.0, -17.0),
+                           h.At(17.0, -6.5),  h.At(8.0, -8.0),    h.At(-9.0, -7.5)};
+        auto path = [&](cairo_t* c) { AddBlob(c, hat, 7); };
+        DrawPatterned(cr, path, [&](cairo_t* c, int nLevel) {
+            style::SetColour(c, nLevel == 0 ? o.hat.shade : nLevel == 1 ? o.hat.base : o.hat.light);
+            cairo_paint(c);
+            cairo_new_path(c);
+            path(c);
+            cairo_set_line_width(c, 3.0);
+            style::SetColour(c, nLevel == 0 ? o.hatTrim.shade : o.hatTrim.base);
+            cairo_stroke(c);
+        });
+        DrawShaded(cr, [&](cairo_t* c) { AddCircle(c, h.At(3.0, -12.0), 2.6); }, o.hatTrim, 1.2, 1.0, 0.8);
+        break;
+    }
+    case Hat::kTricorne: {
+        const Vec hat[] = {h.At(-16.0, -8.0), h.At(-14.0, -14.5), h.At(-7.0, -14.0), h.At(-4.0, -21.0),
+                           h.At(5.0, -20.5),  h.At(8.0, -14.0),   h.At(18.0, -11.0), h.At(13.0, -6.5),
+                           h.At(0.0, -7.5),   h.At(-11.0, -5.5)};
+        DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, hat, 10); }, o.hat, 2.0, 1.5, 1.5);
+        // Gold lace along the upturned brim.
+        StrokeLine(cr, [&](cairo_t* c) {
+            const Vec a = h.At(-15.0, -9.5), b = h.At(-7.0, -13.0), m = h.At(6.0, -13.0), e = h.At(16.5, -10.0);
+            cairo_move_to(c, a.x, a.y);
+            cairo_curve_to(c, b.x, b.y, m.x, m.y, e.x, e.y);
+        }, o.hatTrim.base, 2.0);
+        break;
+    }
+    case Hat::kBandana: {
+        const Vec cap[] = {h.At(-11.5, -1.0), h.At(-11.0, -8.5), h.At(-5.0, -13.0), h.At(3.0, -13.0),
+                           h.At(9.0, -9.0),   h.At(10.5, -5.0),  h.At(2.0, -6.5),   h.At(-6.0, -3.0)};
+        const Vec tails[] = {h.At(-11.0, -5.0), h.At(-19.0, 0.0), h.At(-18.0, 7.0), h.At(-14.0, 2.0),
+                             h.At(-10.0, 0.0)};
+        auto dots = [&](cairo_t* c, int nLevel) {
+            style::SetColour(c, nLevel == 0 ? o.hat.shade : nLevel == 1 ? o.hat.base : o.hat.light);
+            cairo_paint(c);
+            cairo_new_path(c);
+            const Vec spots[] = {h.At(-4.0, -9.0), h.At(3.0, -10.0), h.At(-8.0, -4.0), h.At(5.0, -7.5),
+                                 h.At(-1.0, -5.5), h.At(-15.0, 1.0)};
+            for (const Vec& s : spots) AddCircle(c, s, 1.1);
+            style::SetColour(c, nLevel == 0 ? o.hatTrim.shade : o.hatTrim.base);
+            cairo_fill(c);
+        };
+        DrawPatterned(cr, [&](cairo_t* c) { AddBlob(c, tails, 5); }, dots, 1.6, 1.5, 1.0);
+        DrawPatterned(cr, [&](cairo_t* c) { AddBlob(c, cap, 8); }, dots, 1.8, 1.5, 1.2);
+        DrawShaded(cr, [&](cairo_t* c) { AddCircle(c, h.At(-11.5, -3.5), 2.8); }, o.hat, 1.5, 1.0, 0.8);
+        break;
+    }
+    }
+}
+
+void DrawEye(cairo_t* cr, const Frame& h, Face eFace) {
+    const Vec e = h.At(5.5, -2.0);
+    switch (eFace) {
+    case Face::kDead: {
+        StrokeLine(cr, [&](cairo_t* c) {
+            const Vec a = h.At(3.8, -4.0), b = h.At(7.2, 0.0), d = h.At(7.2, -4.0), f = h.At(3.8, 0.0);
+            cairo_move_to(c, a.x, a.y);
+            cairo_line_to(c, b.x, b.y);
+            cairo_move_to(c, d.x, d.y);
+            cairo_line_to(c, f.x, f.y);
+        }, style::kOutline, 1.4);
+        break;
+    }
+    case Face::kPain: {
+        StrokeLine(cr, [&](cairo_t* c) {
+            const Vec a = h.At(3.8, -3.8), b = h.At(7.0, -2.0), d = h.At(3.8, -0.2);
+            cairo_move_to(c, a.x, a.y);
+            cairo_line_to(c, b.x, b.y);
+            cairo_line_to(c, d.x, d.y);
+        }, style::kOutline, 1.4);
+        break;
+    }
+    default: {
+        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, e, 2.2, 2.9, 0.0); }, style::kEyeWhite);
+        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, h.At(6.6, -1.8), 1.3, 2.0, 0.0); }, style::kPupil);
+        // Brows: level when calm, drawn down to the nose when fighting.
+        const double dInner = eFace == Face::kCalm ? -6.2 : -4.9;
+        StrokeLine(cr, [&](cairo_t* c) {
+            const Vec a = h.At(3.0, -6.6), b = h.At(8.3, dInner);
+            cairo_move_to(c, a.x, a.y);
+            cairo_line_to(c, b.x, b.y);
+        }, style::kOutline, 1.6);
+        break;
+    }
+    }
+}
+
+void DrawMouth(cairo_t* cr, const Frame& h, Face eFace) {
+    if (eFace == Face::kShout || eFace == Face::kPain) {
+        DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, h.At(7.8, 6.2), 2.4, eFace == Face::kShout ? 2.8 : 1.8, 0.0); },
+                   {0x660000, 0x660000, 0x990000}, 1.0, 0.5, 0.5);
+        return;
+    }
+    if (eFace == Face::kGrit) {
+        const Vec t[] = {h.At(5.5, 5.0), h.At(10.0, 4.6), h.At(10.0, 7.0), h.At(5.5, 7.0)};
+        DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, t, 4); }, {0xCCCCCC, 0xFFFFFF, 0xFFFFFF}, 1.0,
+                   0.5, 0.5);
+        return;
+    }
+    StrokeLine(cr, [&](cairo_t* c) {
+        const Vec a = h.At(5.5, 6.3), b = h.At(9.2, 5.8);
+        cairo_move_to(c, a.x, a.y);
+        cairo_line_to(c, b.x, b.y);
+    }, style::kOutline, 1.3);
+}
+
+void DrawHead(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
+    DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, j.neck, j.head, 4.6, 4.6); }, o.skin, 1.8, 1.5, 1.0);
+    const Frame h = MakeFrame(j.head, j.dHead);
+    auto skull = [&](cairo_t* c) {
+        AddEllipse(c, h.At(0.0, 0.0), 10.5, 11.0, j.dHead);
+        AddEllipse(c, h.At(3.5, 4.5), 8.0, 6.2, j.dHead);
+        AddEllipse(c, h.At(10.2, 0.8), 2.8, 2.3, j.dHead + 20.0);
+    };
+    DrawPatterned(cr, skull, [&](cairo_t* c, int nLevel) {
+        style::SetColour(c, nLevel == 0 ? o.skin.shade : nLevel == 1 ? o.skin.base : o.skin.light);
+        cairo_paint(c);
+        // Hair at the back of the head, stubble on the jaw.
+        cairo_new_path(c);
+        const Vec hair[] = {h.At(-14.0, -14.0), h.At(1.0, -14.0), h.At(-1.0, -6.5), h.At(-5.0, -3.0),
+                            h.At(-4.0, 5.0), h.At(-14.0, 6.0)};
+        AddPolygon(c, hair, 6);
+        style::SetColour(c, nLevel == 0 ? o.hair.shade : nLevel == 1 ? o.hair.base : o.hair.light);
+        cairo_fill(c);
+        if (o.bStubble) {
+            AddEllipse(c, h.At(4.5, 7.5), 7.0, 4.0, j.dHead);
+            style::SetColour(c, o.skin.shade);
+            cairo_fill(c);
+        }
+    }, 2.0, 2.0, 1.5);
+    DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, h.At(-1.5, 1.0), 2.4, 3.4, j.dHead); }, o.skin, 1.2,
+               1.0, 0.5);
+    if (o.bEarring) {
+        StrokeLine(cr, [&](cairo_t* c) { AddCircle(c, h.At(-1.5, 6.0), 1.7); }, o.trim.base, 1.3);
+    }
+    if (o.bBeard) {
+        const Vec beard[] = {h.At(-2.5, 0.0), h.At(3.0, 4.0),  h.At(8.0, 4.0),  h.At(12.0, 4.5),
+                             h.At(12.0, 9.0), h.At(8.0, 15.5), h.At(2.0, 14.0), h.At(-3.5, 7.0)};
+        DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, beard, 8); }, o.hair, 1.5, 1.5, 1.2);
+    }
+    DrawEye(cr, h, p.eFace);
+    DrawMouth(cr, h, p.eFace);
+    DrawHat(cr, o, h);
+}
+
+}  // namespace
+
+void DrawPlank(cairo_t* cr, Vec from, double dLength, double dWidth, double dEdge) {
+    const Tones top = {style::kWood, style::kWoodLight, style::kWoodPale};
+    const Tones edge = {style::kWoodDark, style::kWood, style::kWoodLight};
+    const double x0 = from.x, y0 = from.y, x1 = from.x + dLength;
+    const Vec face[] = {{x0 + 2.0, y0}, {x1, y0}, {x1 - 2.0, y0 + dWidth}, {x0, y0 + dWidth}};
+    const Vec side[] = {{x0, y0 + dWidth}, {x1 - 2.0, y0 + dWidth}, {x1 - 2.0, y0 + dWidth + dEdge},
+                        {x0, y0 + dWidth + dEdge}};
+    const Vec end[] = {{x1 - 2.0, y0 + dWidth}, {x1, y0}, {x1, y0 + dEdge}, {x1 - 2.0, y0 + dWidth + dEdge}};
+    DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, side, 4); AddPolygon(c, end, 4); }, edge, 2.0, 1.5, 1.0);
+    DrawPatterned(cr, [&](cairo_t* c) { AddPolygon(c, face, 4); }, [&](cairo_t* c, int nLevel) {
+        style::SetColour(c, nLevel == 0 ? top.shade : nLevel == 1 ? top.base : top.light);
+        cairo_paint(c);
+        // Grain: long wavy lines and a knot.
+        cairo_new_path(c);
+        for (int i = 0; i < 3; ++i) {
+            const double y = y0 + dWidth * (0.28 + 0.24 * i);
+            cairo_move_to(c, x0 + 6.0 + 9.0 * i, y);
+            for (double x = x0 + 6.0 + 9.0 * i; x < x1 - 10.0; x += 12.0)
+                cairo_curve_to(c, x + 4.0, y - 0.8, x + 8.0, y + 0.8, x + 12.0, y);
+        }
+        cairo_set_line_width(c, 1.0);
+        style::SetColour(c, top.shade);
+        cairo_stroke(c);
+        AddEllipse(c, {x0 + dLength * 0.62, y0 + dWidth * 0.5}, 3.5, std::min(1.6, dWidth * 0.2), 0.0);
+        style::SetColour(c, style::kWoodDark);
+        cairo_fill(c);
+    }, 2.0, 1.5, 1.0);
+    for (double x : {x0 + 5.0, x1 - 6.0}) {
+        FillFlat(cr, [&](cairo_t* c) {
+            AddCircle(c, {x, y0 + dWidth * 0.3}, 0.9);
+            AddCircle(c, {x - 0.5, y0 + dWidth * 0.72}, 0.9);
+        }, style::kIron);
+    }
+}
+
+void DrawBarrel(cairo_t* cr, Vec c, double dLength, double dHeight) {
+    const double l = dLength / 2.0, h = dHeight / 2.0;
+    const Vec body[] = {{c.x - l, c.y - h * 0.72}, {c.x - l * 0.55, c.y - h}, {c.x + l * 0.55, c.y - h},
+                        {c.x + l, c.y - h * 0.72}, {c.x + l, c.y + h * 0.72}, {c.x + l * 0.55, c.y + h},
+                        {c.x - l * 0.55, c.y + h}, {c.x - l, c.y + h * 0.72}};
+    auto path = [&](cairo_t* cc) { AddBlob(cc, body, 8); };
+    const Tones wood = {style::kWoodDark, style::kWood, style::kWoodLight};
+    const Tones hoop = {style::kIron, style::kIronLight, 0x999999};
+    DrawPatterned(cr, path, [&](cairo_t* cc, int nLevel) {
+        style::SetColour(cc, nLevel == 0 ? wood.shade : nLevel == 1 ? wood.base : wood.light);
+        cairo_paint(cc);
+        cairo_new_path(cc);
+        // Staves run along the barrel, hoops around it.
+        for (int i = -2; i <= 2; ++i) {
+            cairo_move_to(cc, c.x - l, c.y + i * h * 0.36);
+            cairo_curve_to(cc, c.x - l * 0.3, c.y + i * h * 0.42, c.x + l * 0.3, c.y + i * h * 0.42, c.x + l,
+                           c.y + i * h * 0.36);
+        }
+        cairo_set_line_width(cc, 0.9);
+        style::SetColour(cc, wood.shade);
+        cairo_stroke(cc);
+        for (double f : {-0.78, -0.55, 0.55, 0.78}) {
+            const Vec b[] = {{c.x + l * f - 1.6, c.y - h - 2.0}, {c.x + l * f + 1.6, c.y - h - 2.0},
+                             {c.x + l * f + 1.6, c.y + h + 2.0}, {c.x + l * f - 1.6, c.y + h + 2.0}};
+            AddPolygon(cc, b, 4);
+        }
+        style::SetColour(cc, nLevel == 0 ? hoop.shade : nLevel == 1 ? hoop.base : hoop.light);
+        cairo_fill(cc);
+    });
+}
+
+void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p, const Placement& at) {
+    cairo_save(cr);
+    cairo_translate(cr, at.dX, at.dY);
+    cairo_scale(cr, at.dScale * at.nDir, at.dScale);
+    const Joints j = Solve(p);
+
+    if (p.nBlood > 0) {
+        // The pool spreads on the deck under the chest.
+        const Frame fr = MakeFrame(j.hip, j.dTorso);
+        const Vec c = {fr.At(0.0, -16.0).x, -6.0};
+        const double rx = p.nBlood == 1 ? 26.0 : 38.0, ry = p.nBlood == 1 ? 5.0 : 6.5;
+        DrawShaded(cr, [&](cairo_t* cc) {
+            AddEllipse(cc, c, rx, ry, 0.0);
+            AddEllipse(cc, c + Vec{rx * 0.55, 1.0}, rx * 0.45, ry * 0.9, 0.0);
+        }, kBlood, 1.5, 1.5, 1.0);
+    }
+
+    // Far side, in shadow.
+    if (p.eCarry != Carry::kBarrel) {
+        DrawArm(cr, o, j.shoulder, j.elbowFree, j.wristFree, true);
+        DrawHand(cr, o, j.wristFree, j.elbowFree, true);
+    }
+    DrawLeg(cr, o, j.hipFar, j.kneeFar, j.ankleFar, p.bFlatFar, true);
+
+    // Seat of the trousers over the tops of both thighs.
+    {
+        const Frame fr = MakeFrame(j.hip, j.dTorso);
+        DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, fr.At(-4.5, 0.0), fr.At(4.5, 0.0), 8.0, 8.0); },
+                   o.trousers);
+    }
+    DrawLeg(cr, o, j.hipNear, j.kneeNear, j.ankleNear, p.bFlatNear, false);
+    if (o.bTails || o.bLongCoat) DrawSkirts(cr, o, j);
+    DrawTorso(cr, o, j, p);
+
+    if (p.eCarry == Carry::kBarrel) {
+        // The barrel rides on the far shoulder, held by both hands.
+        DrawArm(cr, o, j.shoulder, j.elbowFree, j.wristFree, true);
+        DrawHand(cr, o, j.wristFree, j.elbowFree, true);
+        DrawBarrel(cr, j.shoulder + Vec{-12.0, -23.0}, 46.0, 31.0);
+    }
+    if (p.eCarry != Carry::kSword) {
+        // The cutlass rides in the sash while the hands are busy.
+        const Frame fr = MakeFrame(j.hip, j.dTorso);
+        DrawSword(cr, o, fr.At(4.0, -6.0), j.dTorso + 112.0);
+    }
+    // The near arm steadies a barrel behind the head; otherwise it is in front.
+    const bool bArmBehindHead = p.eCarry == Carry::kBarrel;
+    if (!bArmBehindHead) DrawHead(cr, o, j, p);
+    if (p.eCarry == Carry::kPlank) {
+        const Vec a = j.shoulder + Vec{-58.0, 25.0};
+        DrawPlank(cr, a, 150.0, 4.5, 6.0);
+    }
+    DrawArm(cr, o, j.shoulder, j.elbowSword, j.wristSword, false);
+    if (p.eCarry == Carry::kSword) {
+        DrawSword(cr, o, p.bDropped ? p.hilt : HandCentre(j.wristSword, j.elbowSword), p.dSword);
+    }
+    DrawHand(cr, o, j.wristSword, j.elbowSword, false);
+    if (bArmBehindHead) DrawHead(cr, o, j, p);
+    cairo_restore(cr);
+}
+
+}  // namespace crew

@@ -1,0 +1,546 @@
+// The two backdrops and the title card: the open sea under a cloudy sky, the
+// two ships' decks side by side with the water between their hulls, and the
+// two ships meeting at sea under the show's name.
+#include "sea_scenery.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "sea_art.h"
+#include "sea_ships.h"
+#include "style.h"
+
+namespace sea {
+
+const Pts kNavyRail = {{318, 238}, {331, 262}, {342, 290}, {355, 330}, {371, 380},
+                       {390, 440}, {414, 500}, {440, 556}, {452, 600}, {458, 640}};
+const Pts kNavyWaterline = {{326, 242}, {348, 266}, {366, 292}, {386, 330}, {406, 380},
+                            {428, 440}, {450, 500}, {466, 556}, {478, 600}, {482, 640}};
+const Pts kPirateRail = {{666, 238}, {658, 262}, {652, 290}, {646, 320}, {640, 370},
+                         {632, 430}, {622, 490}, {610, 550}, {602, 600}, {600, 640}};
+const Pts kPirateWaterline = {{660, 242}, {652, 266}, {644, 294}, {632, 330}, {618, 380},
+                              {602, 440}, {588, 500}, {574, 556}, {564, 600}, {562, 640}};
+
+namespace {
+
+constexpr uint32_t kCloudRim = 0x6699CC, kCloudShadow = 0xCCCCFF;
+constexpr uint32_t kSeaMid = 0x3366CC;
+
+// ---- Sky and sea ---------------------------------------------------------
+
+void CloudPath(cairo_t* cr, const Pts& puffs, const std::vector<double>& radii, double yBase, double dGrow) {
+    cairo_new_path(cr);
+    for (size_t i = 0; i < puffs.size(); ++i) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, puffs[i].x, puffs[i].y, radii[i] + dGrow, 0, 2 * M_PI);
+    }
+    // Flat base between the outermost puffs.
+    double x0 = puffs.front().x, x1 = puffs.back().x;
+    double yTop = std::min(puffs.front().y, puffs.back().y);
+    cairo_new_sub_path(cr);
+    cairo_rectangle(cr, x0, yTop, x1 - x0, yBase - yTop + dGrow);
+}
+
+// A cumulus: overlapping puffs under a domed outline on a flat base; lit
+// from the upper left, shadowed underneath, with a soft rim.
+void Cloud(cairo_t* cr, double cx, double yBase, double w, double h, uint32_t nSeed) {
+    Rng rng{nSeed};
+    const int n = std::max(4, int(w / (h * 0.3)));
+    Pts puffs;
+    std::vector<double> radii;
+    for (int i = 0; i < n; ++i) {
+        double t = double(i) / (n - 1);
+        double dome = std::pow(std::sin(t * M_PI), 0.6);
+        double r = h * (0.2 + 0.32 * dome) * rng.Range(0.8, 1.2);
+        double x = cx - w / 2 + r + (w - 2 * r) * t + rng.Range(-0.1, 0.1) * r;
+        double top = yBase - h * (0.35 + 0.65 * dome) * rng.Range(0.85, 1.05);
+        puffs.push_back({x, std::min(yBase - r, top + r)});
+        radii.push_back(r);
+    }
+    // Rim: the union grown by the rim's width, then the body over it.
+    CloudPath(cr, puffs, radii, yBase, 2);
+    style::SetColour(cr, kCloudRim);
+    cairo_fill(cr);
+    CloudPath(cr, puffs, radii, yBase, 0);
+    style::SetColour(cr, kCloudShadow);
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip(cr);
+    // The lit part: the same puffs nudged up-left and shrunk.
+    Pts lit = puffs;
+    std::vector<double> litR = radii;
+    for (size_t i = 0; i < lit.size(); ++i) {
+        lit[i].x -= radii[i] * 0.2;
+        lit[i].y -= radii[i] * 0.25;
+        litR[i] *= 0.9;
+    }
+    CloudPath(cr, lit, litR, yBase - h * 0.28, 0);
+    style::SetColour(cr, style::kCloud);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+struct SwellTones {
+    uint32_t rgbTrough, rgbCrest, rgbFoam;
+};
+
+// Rows of swells between y0 and y1, small and close together near the
+// horizon, larger and further apart near; each swell a lit crest over its
+// shadow, the nearer ones capped with foam on their sunlit left. Rows
+// above ySplit take the far tones, the others the near ones.
+void Waves(cairo_t* cr, double x0, double x1, double y0, double y1, uint32_t nSeed, double ySplit,
+           const SwellTones& far, const SwellTones& near) {
+    Rng rng{nSeed};
+    auto lens = [&](double x, double y, double w, double h, double dLean) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - w / 2, y);
+        cairo_curve_to(cr, x - w * 0.25, y - h, x + w * (0.05 + dLean), y - h * 1.15, x + w / 2, y);
+        cairo_curve_to(cr, x + w * 0.15, y - h * 0.25, x - w * 0.2, y - h * 0.25, x - w / 2, y);
+    };
+    double y = y0 + 2;
+    while (y < y1 + 12) {
+        const SwellTones& tones = y < ySplit ? far : near;
+        double t = std::clamp((y - y0) / std::max(1.0, y1 - y0), 0.0, 1.0);
+        double w = 12 + 90 * t, h = 1.5 + 7 * t;
+        for (double x = x0 - rng.Range(0, w); x < x1 + w; x += w * rng.Range(1.3, 2.3)) {
+            double ww = w * rng.Range(0.7, 1.2), hh = h * rng.Range(0.8, 1.2);
+            double yy = y + rng.Range(-h * 0.5, h * 0.5), lean = rng.Range(0, 0.15);
+            lens(x + ww * 0.05, yy + hh * 0.5, ww * 1.04, hh, lean);
+            style::SetColour(cr, tones.rgbTrough);
+            cairo_fill(cr);
+            lens(x, yy, ww, hh, lean);
+            style::SetColour(cr, tones.rgbCrest);
+            cairo_fill(cr);
+            if (t > 0.12 && rng.Next() < 0.7) {
+                // Foam along the crest's lit shoulder.
+                cairo_new_path(cr);
+                cairo_move_to(cr, x - ww * 0.3, yy - hh * 0.55);
+                cairo_curve_to(cr, x - ww * 0.15, yy - hh * 0.95, x + ww * 0.05, yy - hh * 1.0, x + ww * 0.15,
+                               yy - hh * 0.8);
+                style::SetColour(cr, tones.rgbFoam);
+                cairo_set_line_width(cr, std::max(1.2, hh * 0.35));
+                cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+                cairo_stroke(cr);
+            }
+        }
+        y += 3 + 20 * t * t + 5 * t;
+    }
+}
+
+constexpr SwellTones kFarSwell = {style::kSea, 0x6699CC, style::kFoam};
+constexpr SwellTones kNearSwell = {style::kSeaDeep, 0x6699CC, style::kFoam};
+
+void OpenSeaSky(cairo_t* cr, int w) {
+    DitherBands(cr, 0, 0, w, int(kSeaHorizonY),
+                {{0, 0x3366CC}, {30, 0x3366CC}, {110, 0x6699CC}, {170, 0x6699CC}, {270, 0x99CCFF},
+                 {330, 0x99CCFF}, {410, style::kSkyLow}});
+    Cloud(cr, 150, 130, 230, 90, 11);
+    Cloud(cr, 470, 78, 170, 60, 23);
+    Cloud(cr, 690, 170, 210, 80, 37);
+    Cloud(cr, 330, 248, 120, 40, 41);
+    Cloud(cr, 60, 330, 110, 34, 53);
+    Cloud(cr, 540, 290, 90, 26, 61);
+    Cloud(cr, 250, 392, 140, 22, 71);
+    Cloud(cr, 700, 400, 120, 20, 83);
+}
+
+}  // namespace
+
+void PaintOpenSea(cairo_t* cr, int, int nWidth, int nHeight) {
+    OpenSeaSky(cr, nWidth);
+    const int yH = int(kSeaHorizonY);
+    DitherBands(cr, 0, yH, nWidth, nHeight - yH,
+                {{kSeaHorizonY, 0x6699CC}, {kSeaHorizonY + 3, 0x6699CC}, {kSeaHorizonY + 14, kSeaMid},
+                 {470, kSeaMid}, {520, style::kSea}, {560, style::kSea}, {600, style::kSeaDeep}});
+    Waves(cr, 0, nWidth, kSeaHorizonY + 3, nHeight, 7, 510, kFarSwell, kNearSwell);
+}
+
+// ---- The decks -------------------------------------------------------------
+
+namespace {
+
+constexpr uint32_t kNavyHull = 0x000066, kNavyOchre = 0xCC9933;
+constexpr uint32_t kNavyPlank = style::kWoodLight, kNavyPlankShade = style::kWood;
+constexpr uint32_t kPirateHull = 0x330000, kPirateHullLight = 0x663300;
+constexpr uint32_t kPiratePlank = style::kWood, kPiratePlankShade = style::kWoodDark;
+
+// A band between two point lists (same direction), as one polygon.
+Pts Band(const Pts& a, const Pts& b) {
+    Pts band = a;
+    band.insert(band.end(), b.rbegin(), b.rend());
+    return band;
+}
+
+// A point list shifted by (dx, dy), its shift growing towards the end
+// (nearer the viewer) from k0 to k1 of it.
+Pts Shifted(const Pts& pts, double dx, double dy, double k0 = 1, double k1 = 1) {
+    Pts out;
+    for (size_t i = 0; i < pts.size(); ++i) {
+        double k = k0 + (k1 - k0) * double(i) / std::max<size_t>(1, pts.size() - 1);
+        out.push_back({pts[i].x + dx * k, pts[i].y + dy * k});
+    }
+    return out;
+}
+
+// Point at parameter t (0..1) along a polyline, by vertex index.
+Pt Along(const Pts& pts, double t) {
+    double f = t * (pts.size() - 1);
+    size_t i = std::min(size_t(f), pts.size() - 2);
+    return Lerp(pts[i], pts[i + 1], f - i);
+}
+
+// Deck planks: seams running towards the ship's vanishing point, clipped
+// to the deck outline, with staggered butt joints.
+void Planks(cairo_t* cr, const Pts& deck, Pt vp, double xFrom, double xTo, double dStep, uint32_t rgbPlank,
+            uint32_t rgbShade, uint32_t nSeed) {
+    Rng rng{nSeed};
+    cairo_save(cr);
+    PathPoly(cr, deck);
+    cairo_clip(cr);
+    style::SetColour(cr, rgbPlank);
+    cairo_paint(cr);
+    int i = 0;
+    for (double x = xFrom; x <= xTo; x += dStep, ++i) {
+        if (i % 3 == 1) {
+            // Every third plank a shade darker, for a worn, sunlit deck.
+            double x2 = x + dStep;
+            Shape(cr, {vp, {x, 640}, {x2, 640}}, rgbShade, 0);
+        }
+        Line(cr, vp, {x, 640}, style::kWoodDark, 1.2);
+        for (double t = rng.Range(0.55, 0.7); t < 1; t += rng.Range(0.1, 0.18)) {
+            Pt p = Lerp(vp, {x, 640}, t), q = Lerp(vp, {x + dStep, 640}, t);
+            Line(cr, p, q, style::kWoodDark, 1);
+        }
+    }
+    cairo_restore(cr);
+}
+
+// A ship's side between rail and waterline along the gap, with its wale
+// stripe and a row of gun ports; nMuzzlePort runs out a cannon.
+void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, uint32_t rgbStripe,
+              uint32_t rgbPortFrame, int nMuzzleDir, double tMuzzle) {
+    // The hull's shadow on the water beside it, and foam along its foot.
+    Shape(cr, Band(water, Shifted(water, nMuzzleDir * 16, 0, 0.3, 1.2)), style::kSeaDeep, 0);
+    Pts foam;
+    for (size_t i = 0; i + 1 < water.size(); ++i)
+        for (double k = 0; k < 1; k += 0.25)
+            foam.push_back(Lerp(Shifted(water, nMuzzleDir * (k == 0.5 ? 5 : 2), 0)[i],
+                                Shifted(water, nMuzzleDir * (k == 0.5 ? 5 : 2), 0)[i + 1], k));
+    PathSmooth(cr, foam, false);
+    style::SetColour(cr, style::kFoam);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+
+    Pts stripeTop, stripeBottom;
+    for (size_t i = 0; i < rail.size(); ++i) {
+        stripeTop.push_back(Lerp(rail[i], water[i], 0.22));
+        stripeBottom.push_back(Lerp(rail[i], water[i], 0.55));
+    }
+    // The run-out gun's carriage and breech on deck, behind the bulwark.
+    Pt port = Lerp(Along(stripeTop, tMuzzle), Along(stripeBottom, tMuzzle), 0.5);
+    Pt breech = {port.x - nMuzzleDir * 34, port.y + 10};
+    Shape(cr, {{breech.x - 14, breech.y - 2}, {breech.x + 14, breech.y - 2}, {breech.x + 16, breech.y + 12},
+               {breech.x - 16, breech.y + 12}},
+          style::kWoodDark, 2);
+    for (double dx : {-10.0, 10.0}) {
+        cairo_arc(cr, breech.x + dx, breech.y + 13, 4.5, 0, 2 * M_PI);
+        FillKeep(cr, style::kWood);
+        Outline(cr, 1.5);
+    }
+    Spar(cr, breech, port, 12, 10, style::kIron, style::kIronLight, 2);
+
+    Pts side = Band(rail, water);
+    PathPoly(cr, side);
+    FillKeep(cr, rgbHull);
+    cairo_save(cr);
+    cairo_clip(cr);
+    Shape(cr, Band(stripeTop, stripeBottom), rgbStripe, 0);
+    PathPoly(cr, stripeBottom, false);
+    Outline(cr, 1.5);
+    // Gun ports: parallelograms in the stripe, larger nearer the viewer.
+    for (double t = 0.2; t < 0.98; t += 0.1 + 0.06 * t) {
+        Pt a = Along(stripeTop, t), b = Along(stripeBottom, t);
+        Pt a2 = Along(stripeTop, t + 0.035 + 0.02 * t), b2 = Along(stripeBottom, t + 0.035 + 0.02 * t);
+        Pts port = {Lerp(a, b, 0.15), Lerp(a2, b2, 0.15), Lerp(a2, b2, 0.9), Lerp(a, b, 0.9)};
+        Shape(cr, port, style::kOutline, 0);
+        PathPoly(cr, port);
+        style::SetColour(cr, rgbPortFrame);
+        cairo_set_line_width(cr, 1.2);
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+    PathPoly(cr, side);
+    Outline(cr, 2);
+    // The run-out gun's muzzle, whose blast flashes over the gap.
+    Pt tip = {port.x + nMuzzleDir * 26, port.y - 4};
+    Spar(cr, port, tip, 10, 8, style::kIron, style::kIronLight, 2);
+    Shape(cr, {{tip.x - 3, tip.y - 6}, {tip.x + 3, tip.y - 6}, {tip.x + 3, tip.y + 6}, {tip.x - 3, tip.y + 6}},
+          style::kIron, 1.5);
+    // Rail cap along the top.
+    Pts cap = Band(Shifted(rail, -nMuzzleDir * 3, -2, 0.5, 1.5), Shifted(rail, nMuzzleDir * 1, 1, 0.5, 1.5));
+    Shape(cr, cap, style::kWoodLight, 1.5);
+}
+
+// A mast rising off the stage's top, with a fife rail at its foot.
+void DeckMast(cairo_t* cr, double x, double yFoot, double w, uint32_t rgb, uint32_t rgbLight) {
+    Spar(cr, {x, yFoot}, {x - 2, -10}, w, w * 0.8, rgb, rgbLight, 2.5);
+    Shape(cr, {{x - 30, yFoot - 16}, {x + 30, yFoot - 16}, {x + 30, yFoot - 10}, {x - 30, yFoot - 10}},
+          style::kWoodDark, 2);
+    for (double dx : {-26.0, 26.0})
+        Shape(cr, {{x + dx - 3, yFoot - 12}, {x + dx + 3, yFoot - 12}, {x + dx + 3, yFoot + 6}, {x + dx - 3, yFoot + 6}},
+              style::kWood, 1.5);
+    // Belaying pins along the rail.
+    for (double dx = -22; dx <= 22; dx += 11) {
+        if (std::abs(dx) < w) continue;
+        Line(cr, {x + dx, yFoot - 22}, {x + dx, yFoot - 12}, style::kWoodLight, 2.5);
+    }
+}
+
+// A yard with its sail furled along it.
+void FurledSail(cairo_t* cr, double x0, double x1, double y, double h, uint32_t rgbSail, uint32_t rgbShade) {
+    Spar(cr, {x0, y}, {x1, y}, 6, 6, style::kWoodDark, style::kWood, 2);
+    Pts bundle;
+    const int n = 12;
+    for (int i = 0; i <= n; ++i) bundle.push_back({x0 + 8 + (x1 - x0 - 16) * i / n, y + 3 + h * (i % 2 ? 0.75 : 1.0)});
+    bundle.push_back({x1 - 8, y + 3});
+    bundle.push_back({x0 + 8, y + 3});
+    Shape(cr, bundle, rgbSail, 2, false);
+    for (int i = 1; i < 6; ++i) {
+        double x = x0 + (x1 - x0) * i / 6;
+        Line(cr, {x, y + 2}, {x, y + 3 + h * 0.95}, rgbShade, 2);
+    }
+}
+
+// A barrel standing on deck.
+void Barrel(cairo_t* cr, double cx, double yFoot, double w, double h) {
+    Pts body = {{cx - w * 0.42, yFoot}, {cx - w * 0.5, yFoot - h * 0.5}, {cx - w * 0.42, yFoot - h},
+                {cx + w * 0.42, yFoot - h}, {cx + w * 0.5, yFoot - h * 0.5}, {cx + w * 0.42, yFoot}};
+    Shape(cr, body, style::kWood, 2, true);
+    for (double t : {0.2, 0.8}) {
+        Line(cr, {cx - w * 0.47, yFoot - h * t}, {cx + w * 0.47, yFoot - h * t}, style::kIron, 2.5);
+    }
+    cairo_save(cr);
+    cairo_scale(cr, 1, 0.35);
+    cairo_arc(cr, cx, (yFoot - h) / 0.35, w * 0.42, 0, 2 * M_PI);
+    cairo_restore(cr);
+    FillKeep(cr, style::kWoodLight);
+    Outline(cr, 1.5);
+}
+
+void DecksSkyAndSea(cairo_t* cr, int w) {
+    const int yH = int(kDecksHorizonY);
+    DitherBands(cr, 0, 0, w, yH,
+                {{0, 0x6699CC}, {60, 0x6699CC}, {150, 0x99CCFF}, {190, 0x99CCFF}, {226, style::kSkyLow}});
+    Cloud(cr, 470, 120, 150, 50, 91);
+    Cloud(cr, 540, 200, 110, 30, 97);
+    Cloud(cr, 400, 222, 90, 18, 101);
+    DitherBands(cr, 0, yH, w, 640 - yH,
+                {{kDecksHorizonY, 0x6699CC}, {kDecksHorizonY + 4, 0x6699CC}, {kDecksHorizonY + 24, kSeaMid},
+                 {330, kSeaMid}, {430, style::kSea}, {560, style::kSea}, {640, style::kSeaDeep}});
+    Waves(cr, 0, w, kDecksHorizonY + 3, 600, 13, 420, kFarSwell, kNearSwell);
+}
+
+void NavyShip(cairo_t* cr) {
+    // Port rail, far side of the deck; the inner face of its bulwark shows.
+    const Pts portRail = {{318, 238}, {280, 252}, {230, 272}, {170, 302}, {110, 340}, {50, 388}, {0, 430}, {-40, 466}};
+    const Pts portFoot = Shifted(portRail, 10, 14, 0.3, 1.8);
+    Pts deck = portFoot;
+    deck.push_back({-40, 640});
+    deck.push_back({458, 640});
+    for (auto it = kNavyRail.rbegin(); it != kNavyRail.rend(); ++it) deck.push_back(*it);
+    Planks(cr, deck, {316, 226}, -900, 640, 22, kNavyPlank, kNavyPlankShade, 5);
+    // Bulwark inner face (ochre, as the navy paints it) and its rail.
+    Shape(cr, Band(portRail, portFoot), kNavyOchre, 2);
+    for (double t = 0.15; t < 1; t += 0.12) {
+        Pt a = Along(portRail, t), b = Along(portFoot, t);
+        Line(cr, a, b, 0x996600, 2);
+    }
+    Shape(cr, Band(Shifted(portRail, 0, -4, 0.4, 1.4), portRail), style::kWoodLight, 2);
+    ShipSide(cr, kNavyRail, kNavyWaterline, kNavyHull, kNavyOchre, 0xFFCC66, +1, 0.47);
+
+    // Deck furniture: a grating and a coil of rope.
+    Shape(cr, {{150, 430}, {250, 426}, {262, 470}, {146, 476}}, style::kWood, 2);
+    for (double t = 0.15; t < 1; t += 0.14) {
+        Line(cr, Lerp({150, 430}, {146, 476}, t), Lerp({250, 426}, {262, 470}, t), style::kWoodDark, 2);
+        Line(cr, Lerp({150, 430}, {250, 426}, t), Lerp({146, 476}, {262, 470}, t), style::kWoodDark, 2);
+    }
+    for (double r = 14; r > 3; r -= 4) {
+        cairo_save(cr);
+        cairo_translate(cr, 300, 560);
+        cairo_scale(cr, 1.6, 0.8);
+        cairo_arc(cr, 0, 0, r, 0, 2 * M_PI);
+        cairo_restore(cr);
+        FillKeep(cr, r > 12 ? style::kRope : style::kWoodLight);
+        Outline(cr, 1.5);
+    }
+}
+
+void PirateShip(cairo_t* cr) {
+    Pts deck = kPirateRail;
+    deck.push_back({820, 640});
+    deck.push_back({820, 238});
+    Planks(cr, deck, {668, 226}, 300, 1500, 24, kPiratePlank, kPiratePlankShade, 17);
+    // Forecastle bulwark across the far end of the deck.
+    Shape(cr, {{662, 246}, {820, 246}, {820, 266}, {660, 262}}, kPirateHullLight, 2);
+    Shape(cr, {{664, 240}, {820, 240}, {820, 246}, {662, 246}}, style::kWood, 1.5);
+    ShipSide(cr, kPirateRail, kPirateWaterline, kPirateHull, kPirateHullLight, 0x990000, -1, 0.42);
+    // Plunder lashed by the mast.
+    Barrel(cr, 760, 352, 30, 38);
+    Barrel(cr, 784, 372, 30, 40);
+    Barrel(cr, 742, 384, 30, 40);
+}
+
+void Rigging(cairo_t* cr) {
+    // Navy: topsail set (sunlit from behind), course furled, shrouds to both rails.
+    SquareSail(cr, {-4, 16}, {438, 16}, {450, 146}, {-16, 146}, 8, {style::kFlagWhite, style::kCloudShade, 0xCCCCCC},
+               2.5, 5);
+    Spar(cr, {-30, 12}, {460, 12}, 8, 8, style::kWoodDark, style::kWood, 2);
+    DeckMast(cr, kNavyMastX, kNavyMastFootY, 14, style::kWood, style::kWoodLight);
+    FurledSail(cr, 30, 404, 160, 14, style::kFlagWhite, style::kCloudShade);
+    for (double t = 0.3; t < 0.9; t += 0.12) Line(cr, {kNavyMastX - 4, 150}, Along({{318, 238}, {280, 252}, {230, 272}, {170, 302}, {110, 340}, {50, 388}}, t), style::kOutline, 1.5);
+    for (double t = 0.15; t < 0.45; t += 0.1) Line(cr, {kNavyMastX + 4, 150}, Along(kNavyRail, t), style::kOutline, 1.5);
+    Line(cr, {kNavyMastX, 0}, {318, 238}, style::kOutline, 1.5);
+
+    // Pirate: patched topsail set, course furled, shrouds to the port rail.
+    SquareSail(cr, {540, 24}, {880, 24}, {890, 116}, {530, 116}, 6, {style::kSailShade, 0x999966, 0x999966}, 2.5, 4,
+               {{0.15, 0.25, 0.12, 0.3, 0x999999}, {0.55, 0.5, 0.1, 0.25, style::kWoodLight}});
+    Spar(cr, {520, 20}, {900, 20}, 8, 8, style::kWoodDark, style::kWood, 2);
+    DeckMast(cr, kPirateMastX, kPirateMastFootY, 16, style::kWoodDark, style::kWood);
+    FurledSail(cr, 548, 860, 128, 12, style::kSailShade, 0x999966);
+    for (double t = 0.04; t < 0.3; t += 0.08) Line(cr, {kPirateMastX - 4, 140}, Along(kPirateRail, t), style::kOutline, 1.5);
+    Line(cr, {kPirateMastX, 0}, {666, 238}, style::kOutline, 1.5);
+}
+
+}  // namespace
+
+void PaintShipDecks(cairo_t* cr, int, int nWidth, int) {
+    DecksSkyAndSea(cr, nWidth);
+    NavyShip(cr);
+    PirateShip(cr);
+    Rigging(cr);
+}
+
+// ---- Title card -------------------------------------------------------------
+
+namespace {
+
+// A puff of gun smoke: grey balls, lit from the upper left.
+void SmokePuff(cairo_t* cr, double cx, double cy, double r, uint32_t nSeed) {
+    Rng rng{nSeed};
+    Pts balls;
+    std::vector<double> radii;
+    for (int i = 0; i < 6; ++i) {
+        double a = rng.Range(0, 2 * M_PI), d = rng.Range(0, r * 0.6);
+        balls.push_back({cx + std::cos(a) * d * 1.4, cy + std::sin(a) * d * 0.8});
+        radii.push_back(r * rng.Range(0.45, 0.7));
+    }
+    for (int pass = 0; pass < 3; ++pass) {
+        for (size_t i = 0; i < balls.size(); ++i) {
+            double k = pass == 2 ? 0.7 : 1.0, off = pass == 2 ? -radii[i] * 0.2 : 0;
+            cairo_new_path(cr);
+            cairo_arc(cr, balls[i].x + off, balls[i].y + off, radii[i] * k + (pass == 0 ? 2 : 0), 0, 2 * M_PI);
+            style::SetColour(cr, pass == 0 ? style::kSmokeDark : pass == 1 ? style::kSmoke : style::kSmokeLight);
+            cairo_fill(cr);
+        }
+    }
+}
+
+// Draws a ship at scale k with its waterline at (x, yWater), cut there, and
+// leaves cr saved and in the ship's coordinates for its flag and foam.
+void FloatShip(cairo_t* cr, double x, double yWater, double k, double dWaterline,
+               void (*pfnDraw)(cairo_t*, const ShipLook&)) {
+    cairo_save(cr);
+    cairo_translate(cr, x, yWater - dWaterline * k);
+    cairo_scale(cr, k, k);
+    cairo_save(cr);
+    cairo_rectangle(cr, -100, -400, 1000, 400 + dWaterline);
+    cairo_clip(cr);
+    pfnDraw(cr, {1.0 / k, true});
+    cairo_restore(cr);
+}
+
+// The name in big gold letters on a gentle arch, heavily outlined, with a
+// dark drop shadow.
+void TitleLettering(cairo_t* cr, const char* szText, double cx, double yBase, double dSize, double dArch) {
+    cairo_select_font_face(cr, "DejaVu Serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, dSize);
+    double dTotal = 0;
+    std::vector<double> advances;
+    for (const char* p = szText; *p; ++p) {
+        char sz[2] = {*p, 0};
+        cairo_text_extents_t e;
+        cairo_text_extents(cr, sz, &e);
+        advances.push_back(e.x_advance);
+        dTotal += e.x_advance;
+    }
+    auto glyphPath = [&](double dx, double dy) {
+        cairo_new_path(cr);
+        double s = -dTotal / 2;
+        for (size_t i = 0; szText[i]; ++i) {
+            char sz[2] = {szText[i], 0};
+            double mid = s + advances[i] / 2, u = mid / (dTotal / 2);
+            cairo_save(cr);
+            cairo_translate(cr, cx + mid + dx, yBase + dArch * u * u + dy);
+            cairo_rotate(cr, std::atan(2 * dArch * u / (dTotal / 2)));
+            cairo_move_to(cr, -advances[i] / 2, 0);
+            cairo_text_path(cr, sz);
+            cairo_restore(cr);
+            s += advances[i];
+        }
+    };
+    glyphPath(7, 7);
+    style::SetColour(cr, 0x000033);
+    cairo_set_line_width(cr, 10);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    cairo_fill(cr);
+    glyphPath(0, 0);
+    style::SetColour(cr, style::kOutline);
+    cairo_set_line_width(cr, 10);
+    cairo_stroke_preserve(cr);
+    style::SetColour(cr, style::kGold);
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip(cr);
+    // Lower half in the shade tone, a bright streak near the top.
+    for (double x = cx - dTotal / 2 - 20; x < cx + dTotal / 2 + 20; x += 4) {
+        double u = (x - cx) / (dTotal / 2);
+        double y = yBase + dArch * u * u;
+        cairo_rectangle(cr, x, y - dSize * 0.3, 4, dSize);
+        style::SetColour(cr, 0xCC9900);
+        cairo_fill(cr);
+        cairo_rectangle(cr, x, y - dSize * 0.62, 4, dSize * 0.06);
+        style::SetColour(cr, style::kFlashCore);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    glyphPath(0, 0);
+    Outline(cr, 3);
+}
+
+}  // namespace
+
+// The galleon bears down from the left, the brig answers with a broadside,
+// both under their flags; the name arches across the sky.
+void PaintTitle(cairo_t* cr, int nFrame, int nWidth, int nHeight) {
+    PaintOpenSea(cr, nFrame, nWidth, nHeight);
+
+    FloatShip(cr, 392, 478, 0.78, kBrigWaterline, DrawBrig);
+    DrawWaterlineFoam(cr, 96, 462, kBrigWaterline, 1.0);
+    cairo_translate(cr, kBrigMastheadX - 2, kBrigMastheadY - 2);
+    PaintSmallUnionJack(cr, 0, 56, 37);
+    cairo_restore(cr);
+
+    for (int i = 0; i < 5; ++i) SmokePuff(cr, 430 + 40 * i - 18 * (i % 2), 432 - 12 * (i % 2) - 6 * i, 26 + 4 * i, 200 + i);
+
+    FloatShip(cr, -6, 540, 0.92, kGalleonWaterline, DrawGalleon);
+    DrawWaterlineFoam(cr, 146, 344, kGalleonWaterline, 1.0);
+    DrawBowWave(cr, 340, kGalleonWaterline, +1, 1.2);
+    cairo_translate(cr, kGalleonStaffX - 60, kGalleonStaffY);
+    PaintSmallJollyRoger(cr, 1, 64, 47);
+    cairo_restore(cr);
+
+    TitleLettering(cr, "Harborgast", nWidth / 2.0, 118, 112, 22);
+}
+
+}  // namespace sea

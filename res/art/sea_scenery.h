@@ -1,0 +1,29 @@
+// Where things lie on the two backdrops, for the painters whose sprites must
+// meet them: the open sea's horizon and tones, and on the decks the two
+// hulls' sides along the gap, the masts and the deck edges.
+//
+// Cut-outs that must match a backdrop exactly (the ships' sides, the water
+// between the hulls, the bands of waves) can be painted by calling the
+// backdrop painter (sea_art.h) under a translation and clipping to their
+// outline.
+#pragma once
+
+#include "sea_draw.h"
+
+namespace sea {
+
+// Open sea (backdrop 130).
+constexpr double kSeaHorizonY = 430;
+
+// Ship decks (backdrop 141), stage coordinates.
+constexpr double kDecksHorizonY = 232;
+// The navy ship's starboard rail and its waterline in the gap, bow to stern;
+// between them lies the ship's side with its gun ports.
+extern const Pts kNavyRail, kNavyWaterline;
+// The same for the pirate ship's port side.
+extern const Pts kPirateRail, kPirateWaterline;
+// Mast centres (x) and the y where each mast stands on its deck.
+constexpr double kNavyMastX = 217, kNavyMastFootY = 338;
+constexpr double kPirateMastX = 703, kPirateMastFootY = 296;
+
+}  // namespace sea

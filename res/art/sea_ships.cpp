@@ -1,0 +1,388 @@
+#include "sea_ships.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "sea_draw.h"
+#include "style.h"
+
+namespace sea {
+
+namespace {
+
+// Navy brig: dark blue hull, ochre band with black ports, white sails.
+constexpr uint32_t kNavyHull = 0x000066, kNavyHullLight = 0x003399, kNavyHullDark = 0x000033;
+constexpr uint32_t kOchre = 0xCC9933, kOchreLight = 0xFFCC66;
+constexpr SailTones kWhiteSail = {style::kFlagWhite, style::kCloudShade, 0xCCCCCC};
+
+// Pirate galleon: near-black brown hull, dull gold trim, patched dirty sails.
+constexpr uint32_t kPirateHull = 0x330000, kPirateHullLight = 0x663300, kPirateBottom = 0x333300;
+constexpr uint32_t kDullGold = 0x996600;
+constexpr SailTones kDirtySail = {style::kSailShade, 0x999966, 0x999966};
+
+// A band that follows a sheer line: the polygon between the curve offset by
+// d0 and by d1 below it, sampled over x0..x1.
+Pts SheerBand(const Pts& sheer, double x0, double x1, double d0, double d1) {
+    auto yAt = [&](double x) {
+        for (size_t i = 1; i < sheer.size(); ++i) {
+            if (x <= sheer[i].x || i + 1 == sheer.size()) {
+                double t = (x - sheer[i - 1].x) / (sheer[i].x - sheer[i - 1].x);
+                return sheer[i - 1].y + (sheer[i].y - sheer[i - 1].y) * t;
+            }
+        }
+        return sheer.back().y;
+    };
+    Pts band;
+    const int n = 40;
+    for (int i = 0; i <= n; ++i) {
+        double x = x0 + (x1 - x0) * i / n;
+        band.push_back({x, yAt(x) + d0});
+    }
+    for (int i = n; i >= 0; --i) {
+        double x = x0 + (x1 - x0) * i / n;
+        band.push_back({x, yAt(x) + d1});
+    }
+    return band;
+}
+
+double SheerY(const Pts& sheer, double x) {
+    Pts band = SheerBand(sheer, x, x, 0, 0);
+    return band.front().y;
+}
+
+void Shrouds(cairo_t* cr, Pt top, double y, double x0, double x1, int n, double w) {
+    for (int i = 0; i < n; ++i) {
+        double x = x0 + (x1 - x0) * i / std::max(1, n - 1);
+        Line(cr, top, {x, y}, style::kOutline, w);
+    }
+}
+
+// Gun port: a dark square with a cannon's muzzle, framed.
+void GunPort(cairo_t* cr, double cx, double cy, double s, double dLine, uint32_t rgbFrame, int nMuzzleDir) {
+    Pts frame = {{cx - s / 2, cy - s / 2}, {cx + s / 2, cy - s / 2}, {cx + s / 2, cy + s / 2}, {cx - s / 2, cy + s / 2}};
+    Shape(cr, frame, style::kOutline, 0);
+    if (nMuzzleDir != 0) {
+        double mx = cx + nMuzzleDir * s * 0.15;
+        Pts muzzle = {{mx - s * 0.32, cy - s * 0.2}, {mx + s * 0.32, cy - s * 0.2},
+                      {mx + s * 0.32, cy + s * 0.22}, {mx - s * 0.32, cy + s * 0.22}};
+        Shape(cr, muzzle, style::kIronLight, dLine * 0.5);
+    }
+    PathPoly(cr, frame);
+    style::SetColour(cr, rgbFrame);
+    cairo_set_line_width(cr, dLine * 0.8);
+    cairo_stroke(cr);
+}
+
+}  // namespace
+
+void DrawWaterlineFoam(cairo_t* cr, double x0, double x1, double y, double dScale) {
+    // A scalloped ribbon of foam with a lighter crest line.
+    const double step = 14 * dScale;
+    Pts foam;
+    for (double x = x0; x <= x1 + 0.1; x += step / 2) {
+        int i = int(std::lround((x - x0) / (step / 2)));
+        foam.push_back({x, y - (i % 2 ? 3.0 : 1.0) * dScale});
+    }
+    for (double x = x1; x >= x0 - 0.1; x -= step / 2) {
+        int i = int(std::lround((x - x0) / (step / 2)));
+        foam.push_back({x, y + (i % 2 ? 3.5 : 5.0) * dScale});
+    }
+    Shape(cr, foam, style::kFoam, 0, true);
+    PathSmooth(cr, Pts(foam.begin(), foam.begin() + foam.size() / 2), false);
+    style::SetColour(cr, style::kSkyLow);
+    cairo_set_line_width(cr, 1.2 * dScale);
+    cairo_stroke(cr);
+}
+
+void DrawBowWave(cairo_t* cr, double xBow, double y, int nDir, double dScale) {
+    const double d = nDir * dScale;
+    Pts wave = {{xBow + 8 * d, y + 2 * dScale},   {xBow - 2 * d, y - 8 * dScale},
+                {xBow - 18 * d, y - 12 * dScale}, {xBow - 40 * d, y - 6 * dScale},
+                {xBow - 70 * d, y - 2 * dScale},  {xBow - 40 * d, y + 4 * dScale},
+                {xBow - 10 * d, y + 6 * dScale}};
+    Shape(cr, wave, style::kFoam, 1.2 * dScale, true);
+    for (int i = 0; i < 3; ++i) {
+        double x = xBow + (6 + 8 * i) * d, yy = y - (4 + 5 * (i % 2)) * dScale;
+        cairo_arc(cr, x, yy, (2.5 - i * 0.5) * dScale, 0, 2 * M_PI);
+        FillKeep(cr, style::kFoam);
+        Outline(cr, 0.8 * dScale);
+    }
+}
+
+// ---- The navy brig -----------------------------------------------------
+
+namespace {
+
+struct MastPlan {
+    double x;        // mast centre
+    double yDeck;    // foot
+    double yTop;     // truck
+    double yTops[2]; // the top and the crosstrees
+    // Square sails from the top down: yard y, foot y, half width at head and foot.
+    struct Sail {
+        double yHead, yFoot, hwHead, hwFoot, belly;
+    } sails[4];
+};
+
+const MastPlan kBrigFore = {178, 262, 12, {158, 70},
+                            {{34, 60, 28, 38, 2}, {64, 100, 40, 54, 3}, {106, 160, 56, 72, 5}, {166, 232, 74, 82, 6}}};
+const MastPlan kBrigMain = {322, 268, 2, {152, 62},
+                            {{26, 52, 30, 40, 2}, {56, 92, 42, 56, 3}, {98, 152, 58, 74, 5}, {158, 230, 76, 84, 6}}};
+
+const Pts kBrigSheer = {{70, 248}, {140, 260}, {240, 266}, {340, 266}, {430, 260}, {488, 248}};
+
+void BrigMast(cairo_t* cr, const MastPlan& m, double lw) {
+    // Lower mast, topmast, topgallant mast, narrowing upwards.
+    Spar(cr, {m.x, m.yDeck}, {m.x, m.yTops[0] - 4}, 10, 8, style::kWood, style::kWoodLight, lw);
+    Spar(cr, {m.x, m.yTops[0] + 4}, {m.x, m.yTops[1] - 3}, 7, 5.5, style::kWood, style::kWoodLight, lw);
+    Spar(cr, {m.x, m.yTops[1] + 3}, {m.x, m.yTop + 1}, 4.5, 3.5, style::kWood, style::kWoodLight, lw);
+    cairo_arc(cr, m.x, m.yTop + 1.5, 2.5, 0, 2 * M_PI);
+    FillKeep(cr, style::kWoodLight);
+    Outline(cr, lw * 0.7);
+    // The top (a platform) and the crosstrees.
+    Shape(cr, {{m.x - 17, m.yTops[0] - 3}, {m.x + 17, m.yTops[0] - 3}, {m.x + 13, m.yTops[0] + 4}, {m.x - 13, m.yTops[0] + 4}},
+          style::kWoodDark, lw);
+    Shape(cr, {{m.x - 10, m.yTops[1] - 1.5}, {m.x + 10, m.yTops[1] - 1.5}, {m.x + 10, m.yTops[1] + 1.5}, {m.x - 10, m.yTops[1] + 1.5}},
+          style::kWoodDark, lw * 0.7);
+}
+
+void BrigSails(cairo_t* cr, const MastPlan& m, double lw) {
+    for (const MastPlan::Sail& s : m.sails) {
+        SquareSail(cr, {m.x - s.hwHead, s.yHead + 2}, {m.x + s.hwHead, s.yHead + 2}, {m.x + s.hwFoot, s.yFoot},
+                   {m.x - s.hwFoot, s.yFoot}, s.belly, kWhiteSail, lw, s.hwFoot > 50 ? 3 : 2);
+        Spar(cr, {m.x - s.hwHead - 6, s.yHead}, {m.x + s.hwHead + 6, s.yHead}, 4, 4, style::kWoodDark, style::kWood, lw * 0.8);
+    }
+}
+
+void BrigHull(cairo_t* cr, double lw) {
+    const Pts& sh = kBrigSheer;
+    Pts hull = {{66, 246}};
+    for (const Pt& p : sh) hull.push_back(p);
+    Pts stern = {{494, 254}, {492, 272}, {482, 290}, {470, 306}, {460, 320}, {452, 334}};
+    hull.insert(hull.end(), stern.begin(), stern.end());
+    Pts bow = {{120, 334}, {98, 322}, {82, 304}, {72, 282}, {66, 262}};
+    hull.insert(hull.end(), bow.begin(), bow.end());
+
+    PathPoly(cr, hull);
+    FillKeep(cr, kNavyHull);
+    cairo_save(cr);
+    cairo_clip(cr);
+    // Lit upper strake, ochre band with the gun ports, dark lower hull.
+    Shape(cr, SheerBand(sh, 40, 520, 0, 10), kNavyHullLight, 0);
+    Shape(cr, SheerBand(sh, 40, 520, 10, 13), style::kOutline, 0);
+    Shape(cr, SheerBand(sh, 40, 520, 26, 44), kOchre, 0);
+    Shape(cr, SheerBand(sh, 40, 520, 26, 28), kOchreLight, 0);
+    Shape(cr, SheerBand(sh, 40, 520, 44, 47), style::kOutline, 0);
+    Shape(cr, SheerBand(sh, 40, 520, 56, 90), kNavyHullDark, 0);
+    // Planking seams.
+    for (double d : {19.0, 51.0}) {
+        PathPoly(cr, SheerBand(sh, 40, 520, d, d), false);
+        style::SetColour(cr, kNavyHullDark);
+        cairo_set_line_width(cr, lw * 0.5);
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+    PathPoly(cr, hull);
+    Outline(cr, lw);
+
+    // Gun ports along the ochre band, muzzles run out to the left.
+    for (int i = 0; i < 11; ++i) {
+        double x = 100 + 32 * i;
+        GunPort(cr, x, SheerY(sh, x) + 35, 11, lw, kOchreLight, -1);
+    }
+    // Rail cap, quarter-gallery windows, stern lantern.
+    PathPoly(cr, SheerBand(sh, 66, 492, -3, 0));
+    FillKeep(cr, style::kWoodLight);
+    Outline(cr, lw * 0.8);
+    for (int i = 0; i < 3; ++i) {
+        Shape(cr, {{446.0 + 12 * i, 262}, {454.0 + 12 * i, 262}, {454.0 + 12 * i, 270}, {446.0 + 12 * i, 270}},
+              style::kFlashCore, lw * 0.6);
+    }
+    Spar(cr, {488, 246}, {488, 236}, 2, 2, style::kIron, style::kIronLight, lw * 0.6);
+    Shape(cr, {{484, 228}, {492, 228}, {493, 238}, {483, 238}}, style::kFlashCore, lw * 0.6);
+    // Figurehead scroll at the stem.
+    Shape(cr, {{70, 248}, {58, 240}, {52, 246}, {58, 256}, {68, 258}}, kOchre, lw * 0.8, true);
+    // Anchor at the cathead.
+    Line(cr, {104, 262}, {104, 288}, style::kIron, 3);
+    PathSmooth(cr, {{94, 282}, {98, 290}, {104, 292}, {110, 290}, {114, 282}}, false);
+    style::SetColour(cr, style::kIron);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+}
+
+}  // namespace
+
+void DrawBrig(cairo_t* cr, const ShipLook& look) {
+    const double lw = style::kOutlineWidth * look.dLineScale;
+    const double rig = std::max(0.9, 0.9 * look.dLineScale);
+
+    // Stays and backstays behind the sails.
+    Line(cr, {kBrigFore.x, kBrigFore.yTops[1]}, {18, 218}, style::kOutline, rig);
+    Line(cr, {kBrigFore.x, kBrigFore.yTops[0]}, {70, 242}, style::kOutline, rig);
+    Line(cr, {kBrigMain.x, kBrigMain.yTops[1]}, {kBrigFore.x, kBrigFore.yTops[0]}, style::kOutline, rig);
+    Line(cr, {kBrigMain.x, kBrigMain.yTops[0]}, {kBrigFore.x, 250}, style::kOutline, rig);
+    Line(cr, {kBrigMain.x, kBrigMain.yTop + 8}, {405, 258}, style::kOutline, rig);
+    Line(cr, {kBrigFore.x, kBrigFore.yTop + 8}, {236, 262}, style::kOutline, rig);
+
+    // Bowsprit and jib-boom, then the headsails.
+    Spar(cr, {96, 250}, {36, 226}, 9, 6, style::kWood, style::kWoodLight, lw);
+    Spar(cr, {50, 232}, {2, 212}, 5, 3, style::kWood, style::kWoodLight, lw);
+    TriSail(cr, {kBrigFore.x - 4, 72}, {14, 214}, {112, 220}, 8, kWhiteSail, lw);
+    TriSail(cr, {kBrigFore.x - 4, 112}, {58, 232}, {142, 240}, 6, kWhiteSail, lw);
+
+    BrigMast(cr, kBrigMain, lw);
+    BrigMast(cr, kBrigFore, lw);
+    BrigSails(cr, kBrigMain, lw);
+    BrigSails(cr, kBrigFore, lw);
+
+    // Shrouds from the tops to the channels.
+    Shrouds(cr, {kBrigFore.x, kBrigFore.yTops[0] + 4}, 258, kBrigFore.x - 26, kBrigFore.x + 22, 4, rig);
+    Shrouds(cr, {kBrigMain.x, kBrigMain.yTops[0] + 4}, 264, kBrigMain.x - 26, kBrigMain.x + 22, 4, rig);
+
+    if (look.bHull) BrigHull(cr, lw);
+}
+
+// ---- The pirate galleon ------------------------------------------------
+
+namespace {
+
+// Rail from the raked stern to the beakhead: poop, quarterdeck, low waist,
+// forecastle.
+const Pts kGalleonRail = {{70, 198},  {110, 200}, {150, 204}, {152, 240}, {205, 246},
+                          {208, 300}, {250, 306}, {288, 300}, {292, 256}, {350, 250}};
+
+Pts GalleonHullShape() {
+    Pts hull = kGalleonRail;
+    // Beakhead and stem, keel, raked stern with its overhanging galleries.
+    Pts rest = {{358, 256}, {384, 270}, {386, 282}, {360, 290}, {352, 316}, {340, 346}, {324, 372},
+                {300, 382}, {170, 382}, {148, 360}, {126, 316}, {104, 282}, {86, 262}, {74, 236}};
+    hull.insert(hull.end(), rest.begin(), rest.end());
+    return hull;
+}
+
+// A curve along the hull from stern to bow, following the sheer of the wales.
+Pts GalleonWale(double dOffset) {
+    return {{60, 262 + dOffset}, {130, 284 + dOffset}, {210, 318 + dOffset}, {290, 318 + dOffset}, {400, 290 + dOffset}};
+}
+
+void GalleonHull(cairo_t* cr, double lw) {
+    const Pts hull = GalleonHullShape();
+    PathPoly(cr, hull);
+    FillKeep(cr, kPirateHull);
+    cairo_save(cr);
+    cairo_clip(cr);
+    // Upper works: a lighter strake under the stepped rail.
+    Pts upper = kGalleonRail;
+    for (auto it = kGalleonRail.rbegin(); it != kGalleonRail.rend(); ++it) upper.push_back({it->x, it->y + 24});
+    Shape(cr, upper, kPirateHullLight, 0);
+    // Plank seams parallel to the wales, the wales black and heavy.
+    for (double d = -36; d <= 60; d += 9) {
+        PathSmooth(cr, GalleonWale(d), false);
+        style::SetColour(cr, style::kOutline);
+        cairo_set_line_width(cr, lw * 0.4);
+        cairo_stroke(cr);
+    }
+    for (double d : {-30.0, 6.0}) {
+        PathSmooth(cr, GalleonWale(d), false);
+        style::SetColour(cr, style::kOutline);
+        cairo_set_line_width(cr, d < 0 ? lw * 2 : lw * 3);
+        cairo_stroke(cr);
+    }
+    Shape(cr, {{0, kGalleonWaterline + 2}, {400, kGalleonWaterline + 2}, {400, 400}, {0, 400}}, kPirateBottom, 0);
+    // Gold mouldings on the castles.
+    for (const Pts& moulding : {Pts{{72, 206}, {150, 210}}, Pts{{152, 250}, {206, 252}}, Pts{{292, 262}, {356, 258}}}) {
+        PathPoly(cr, moulding, false);
+        style::SetColour(cr, kDullGold);
+        cairo_set_line_width(cr, 3 * lw / 2);
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+    PathPoly(cr, hull);
+    Outline(cr, lw);
+
+    // Stern gallery windows and lantern; gun ports on two levels.
+    for (int i = 0; i < 3; ++i)
+        Shape(cr, {{84.0 + 14 * i, 220}, {94.0 + 14 * i, 220}, {94.0 + 14 * i, 232}, {84.0 + 14 * i, 232}},
+              style::kFlashCore, lw * 0.6);
+    Shape(cr, {{88, 240}, {140, 244}, {136, 250}, {92, 248}}, kDullGold, lw * 0.6);
+    Spar(cr, {72, 198}, {68, 184}, 2.5, 2.5, style::kIron, style::kIronLight, lw * 0.6);
+    Shape(cr, {{62, 174}, {72, 174}, {74, 186}, {60, 186}}, style::kFlashCore, lw * 0.6);
+    for (double x : {168.0, 196.0, 236.0, 266.0, 318.0, 346.0}) {
+        double y = x < 210 ? 293 + (x - 168) * 0.5 : x < 300 ? 318 : 300 - (x - 318) * 0.2;
+        GunPort(cr, x, y, 12, lw, 0x990000, +1);
+    }
+    for (double x : {110.0, 134.0})
+        GunPort(cr, x, 262 + (x - 110) * 0.2, 10, lw, 0x990000, +1);
+}
+
+struct GalleonMast {
+    double x, yFoot, yTop;
+    struct Sail {
+        double yHead, yFoot, hwHead, hwFoot, belly;
+        std::vector<SailPatch> patches;
+    };
+    std::vector<Sail> sails;
+};
+
+const GalleonMast kGalleonMain = {
+    205, 300, 30,
+    {{44, 76, 30, 40, 2, {}},
+     {82, 150, 48, 64, 5, {{0.15, 0.35, 0.22, 0.25, 0x999999}, {0.62, 0.15, 0.18, 0.2, style::kWoodLight}}},
+     {158, 232, 64, 72, 6, {{0.55, 0.45, 0.2, 0.3, style::kWoodLight}}}}};
+const GalleonMast kGalleonFore = {
+    300, 256, 50,
+    {{62, 92, 24, 34, 2, {}},
+     {98, 160, 40, 54, 4, {{0.2, 0.5, 0.25, 0.22, style::kWoodLight}}},
+     {166, 226, 52, 60, 5, {{0.1, 0.2, 0.2, 0.25, 0x999999}}}}};
+
+void GalleonMastAndSails(cairo_t* cr, const GalleonMast& m, double lw) {
+    Spar(cr, {m.x, m.yFoot}, {m.x, m.yTop + 2}, 11, 4, style::kWoodDark, style::kWood, lw);
+    cairo_arc(cr, m.x, m.yTop + 1, 3, 0, 2 * M_PI);
+    FillKeep(cr, style::kWood);
+    Outline(cr, lw * 0.7);
+    // A round fighting top below the topsail.
+    double yTop = m.sails[1].yFoot + 3;
+    Shape(cr, {{m.x - 16, yTop - 6}, {m.x + 16, yTop - 6}, {m.x + 12, yTop + 6}, {m.x - 12, yTop + 6}},
+          style::kWoodDark, lw);
+    for (const GalleonMast::Sail& s : m.sails) {
+        SquareSail(cr, {m.x - s.hwHead, s.yHead + 2}, {m.x + s.hwHead, s.yHead + 2}, {m.x + s.hwFoot, s.yFoot},
+                   {m.x - s.hwFoot, s.yFoot}, s.belly, kDirtySail, lw, 2, s.patches);
+        Spar(cr, {m.x - s.hwHead - 7, s.yHead}, {m.x + s.hwHead + 7, s.yHead}, 5, 5, style::kWoodDark,
+             style::kWood, lw * 0.8);
+    }
+}
+
+}  // namespace
+
+void DrawGalleon(cairo_t* cr, const ShipLook& look) {
+    const double lw = style::kOutlineWidth * look.dLineScale;
+    const double rig = std::max(0.9, 0.9 * look.dLineScale);
+
+    // Stays behind the sails.
+    Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonFore.x, 240}, style::kOutline, rig);
+    Line(cr, {kGalleonFore.x, kGalleonFore.yTop + 10}, {384, 222}, style::kOutline, rig);
+    Line(cr, {kGalleonFore.x, 166}, {366, 250}, style::kOutline, rig);
+    Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {120, 100}, style::kOutline, rig);
+
+    // Ensign staff at the stern, mizzen with its lateen sail.
+    Spar(cr, {kGalleonStaffX + 6, 204}, {kGalleonStaffX, kGalleonStaffY + 2}, 4, 3, style::kWoodDark, style::kWood, lw * 0.8);
+    Spar(cr, {122, 204}, {120, 96}, 8, 4, style::kWoodDark, style::kWood, lw);
+    TriSail(cr, {84, 118}, {176, 196}, {122, 196}, 6, kDirtySail, lw);
+    Spar(cr, {80, 112}, {186, 204}, 4, 3, style::kWoodDark, style::kWood, lw * 0.8);
+
+    // Bowsprit with its spritsail.
+    Spar(cr, {340, 256}, {392, 212}, 8, 5, style::kWoodDark, style::kWood, lw);
+    SquareSail(cr, {352, 236}, {384, 222}, {392, 246}, {356, 262}, 3, kDirtySail, lw, 1);
+
+    GalleonMastAndSails(cr, kGalleonMain, lw);
+    GalleonMastAndSails(cr, kGalleonFore, lw);
+    Shrouds(cr, {kGalleonMain.x, kGalleonMain.sails[1].yFoot + 6}, 300, kGalleonMain.x - 26,
+            kGalleonMain.x + 22, 4, rig);
+    Shrouds(cr, {kGalleonFore.x, kGalleonFore.sails[1].yFoot + 6}, 256, kGalleonFore.x - 22,
+            kGalleonFore.x + 20, 4, rig);
+    Shrouds(cr, {120, 120}, 202, 104, 136, 3, rig);
+
+    if (look.bHull) GalleonHull(cr, lw);
+}
+
+}  // namespace sea

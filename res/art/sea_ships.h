@@ -1,0 +1,36 @@
+// The two ships as drawings in their own coordinates, so that every pose of
+// a ship (close, distant, rig alone, pitching, heeling, on the title) is the
+// same ship under a different transform.
+//
+// Brig coordinates are those of the close-up picture (512 x 324): bow to the
+// left, waterline at y 318, main masthead (where the ensign flies) at
+// (322, 2). Galleon coordinates are those of its close-up pose (392 x 366):
+// bow to the right, waterline at y 352, the top of the ensign staff at the
+// raked stern at (66, 100).
+#pragma once
+
+#include <cairo.h>
+
+namespace sea {
+
+struct ShipLook {
+    double dLineScale = 1.0;  // outlines and rigging grow by this against the picture's scale
+    bool bHull = true;        // false: masts, sails and rigging only
+};
+
+constexpr double kBrigWaterline = 318;
+constexpr double kBrigMastheadX = 322, kBrigMastheadY = 2;
+constexpr double kGalleonWaterline = 352;
+constexpr double kGalleonStaffX = 66, kGalleonStaffY = 100;
+
+// Both draw the whole ship, keel included, under the current transform of
+// cr; a pose that floats clips it at the water itself.
+void DrawBrig(cairo_t* cr, const ShipLook& look);
+void DrawGalleon(cairo_t* cr, const ShipLook& look);
+
+// White water at a ship's waterline (x0..x1 at y, in the current transform),
+// and a bow wave leaning forward from xBow (nDir: +1 the bow faces right).
+void DrawWaterlineFoam(cairo_t* cr, double x0, double x1, double y, double dScale);
+void DrawBowWave(cairo_t* cr, double xBow, double y, int nDir, double dScale);
+
+}  // namespace sea

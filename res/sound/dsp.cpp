@@ -1,0 +1,218 @@
+// The synthesis toolkit behind the sound effects (see dsp.h).
+#include "dsp.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace snd {
+
+double DbToGain(double dDb) { return std::pow(10.0, dDb / 20.0); }
+
+Drift::Drift(uint32_t nSeed, double dHz) : noise(nSeed), dCoef(1.0 - std::exp(-kTwoPi * dHz / kRate)) {}
+
+double Drift::Next() {
+    dState += dCoef * (noise.White() - dState);
+    // A one-pole low-pass shrinks white noise by about sqrt(coef / 2).
+    return dState / std::sqrt(dCoef * 0.5) * 0.35;
+}
+
+double Sine(double dPhase) { return std::sin(kTwoPi * dPhase); }
+
+static double PolyBlep(double t, double dt) {
+    if (t < dt) {
+        t /= dt;
+        return t + t - t * t - 1.0;
+    }
+    if (t > 1.0 - dt) {
+        t = (t - 1.0) / dt;
+        return t * t + t + t + 1.0;
+    }
+    return 0.0;
+}
+
+double Saw(const Phase& phase) {
+    return 2.0 * phase.dCycles - 1.0 - PolyBlep(phase.dCycles, std::max(phase.dIncrement, 1e-9));
+}
+
+double OnePole::LowPass(double dIn, double dHz) {
+    double dCoef = 1.0 - std::exp(-kTwoPi * std::min(dHz, kRate * 0.45) / kRate);
+    dState += dCoef * (dIn - dState);
+    return dState;
+}
+
+namespace {
+struct BiquadShape {
+    double dCos, dAlpha;
+};
+BiquadShape Shape(double dHz, double dQ) {
+    double dW = kTwoPi * std::clamp(dHz, 10.0, kRate * 0.45) / kRate;
+    return {std::cos(dW), std::sin(dW) / (2.0 * dQ)};
+}
+}  // namespace
+
+void Biquad::SetLowPass(double dHz, double dQ) {
+    BiquadShape s = Shape(dHz, dQ);
+    double a0 = 1.0 + s.dAlpha;
+    b0 = (1.0 - s.dCos) / 2.0 / a0;
+    b1 = (1.0 - s.dCos) / a0;
+    b2 = b0;
+    a1 = -2.0 * s.dCos / a0;
+    a2 = (1.0 - s.dAlpha) / a0;
+}
+
+void Biquad::SetHighPass(double dHz, double dQ) {
+    BiquadShape s = Shape(dHz, dQ);
+    double a0 = 1.0 + s.dAlpha;
+    b0 = (1.0 + s.dCos) / 2.0 / a0;
+    b1 = -(1.0 + s.dCos) / a0;
+    b2 = b0;
+    a1 = -2.0 * s.dCos / a0;
+    a2 = (1.0 - s.dAlpha) / a0;
+}
+
+void Biquad::SetBandPass(double dHz, double dQ) {
+    BiquadShape s = Shape(dHz, dQ);
+    double a0 = 1.0 + s.dAlpha;
+    b0 = s.dAlpha / a0;
+    b1 = 0.0;
+    b2 = -s.dAlpha / a0;
+    a1 = -2.0 * s.dCos / a0;
+    a2 = (1.0 - s.dAlpha) / a0;
+}
+
+void Biquad::SetHighShelf(double dHz, double dGainDb) {
+    BiquadShape s = Shape(dHz, std::sqrt(0.5));
+    double dA = std::pow(10.0, dGainDb / 40.0), dRootA = 2.0 * std::sqrt(dA) * s.dAlpha;
+    double a0 = (dA + 1.0) - (dA - 1.0) * s.dCos + dRootA;
+    b0 = dA * ((dA + 1.0) + (dA - 1.0) * s.dCos + dRootA) / a0;
+    b1 = -2.0 * dA * ((dA - 1.0) + (dA + 1.0) * s.dCos) / a0;
+    b2 = dA * ((dA + 1.0) + (dA - 1.0) * s.dCos - dRootA) / a0;
+    a1 = 2.0 * ((dA - 1.0) - (dA + 1.0) * s.dCos) / a0;
+    a2 = ((dA + 1.0) - (dA - 1.0) * s.dCos - dRootA) / a0;
+}
+
+double Biquad::Process(double dIn) {
+    double dOut = b0 * dIn + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+    x2 = x1;
+    x1 = dIn;
+    y2 = y1;
+    y1 = dOut;
+    return dOut;
+}
+
+void Resonator::Set(double dHz, double dBandwidthHz) {
+    double dR = std::exp(-kPi * dBandwidthHz / kRate);
+    c = -dR * dR;
+    b = 2.0 * dR * std::cos(kTwoPi * std::min(dHz, kRate * 0.45) / kRate);
+    a = 1.0 - b - c;
+}
+
+double Resonator::Process(double dIn) {
+    double dOut = a * dIn + b * y1 + c * y2;
+    y2 = y1;
+    y1 = dOut;
+    return dOut;
+}
+
+double Curve::At(double dSeconds) const {
+    if (points.empty()) return 0.0;
+    if (dSeconds <= points.front().first) return points.front().second;
+    for (size_t i = 1; i < points.size(); ++i) {
+        if (dSeconds < points[i].first) {
+            const auto& [t0, v0] = points[i - 1];
+            const auto& [t1, v1] = points[i];
+            return v0 + (v1 - v0) * (dSeconds - t0) / (t1 - t0);
+        }
+    }
+    return points.back().second;
+}
+
+double Strike(double dSeconds, double dStart, double dAttack, double dDecay) {
+    double t = dSeconds - dStart;
+    if (t < 0.0) return 0.0;
+    if (t < dAttack) return t / dAttack;
+    return std::exp(-(t - dAttack) / dDecay);
+}
+
+double Rise(double dAt, double dStart, double dLength) {
+    double t = (dAt - dStart) / dLength;
+    if (t <= 0.0) return 0.0;
+    if (t >= 1.0) return 1.0;
+    return 0.5 - 0.5 * std::cos(kPi * t);
+}
+
+void AddAt(Buffer& dst, const Buffer& src, double dSeconds, double dGain) {
+    size_t nStart = static_cast<size_t>(std::max(0, SampleAt(dSeconds)));
+    for (size_t i = 0; i < src.size() && nStart + i < dst.size(); ++i) dst[nStart + i] += static_cast<float>(src[i] * dGain);
+}
+
+void AddRoom(Buffer& buffer, double dWet, double dFeedback, double dDamping) {
+    // Mutually prime delays around 25-31 ms and two diffusing allpasses.
+    static const int kCombDelays[] = {557, 593, 641, 677};
+    static const int kAllpassDelays[] = {277, 219};
+    std::vector<std::vector<double>> combs, allpasses;
+    for (int n : kCombDelays) combs.emplace_back(n, 0.0);
+    for (int n : kAllpassDelays) allpasses.emplace_back(n, 0.0);
+    double adDamp[4] = {0, 0, 0, 0};
+    size_t anPos[4] = {0, 0, 0, 0}, anAp[2] = {0, 0};
+    for (float& fSample : buffer) {
+        double dIn = fSample * 0.25, dSum = 0.0;
+        for (int c = 0; c < 4; ++c) {
+            double dOut = combs[c][anPos[c]];
+            adDamp[c] = dOut * (1.0 - dDamping) + adDamp[c] * dDamping;
+            combs[c][anPos[c]] = dIn + adDamp[c] * dFeedback;
+            anPos[c] = (anPos[c] + 1) % combs[c].size();
+            dSum += dOut;
+        }
+        for (int a = 0; a < 2; ++a) {
+            double dDelayed = allpasses[a][anAp[a]];
+            allpasses[a][anAp[a]] = dSum + dDelayed * 0.5;
+            dSum = dDelayed - dSum;
+            anAp[a] = (anAp[a] + 1) % allpasses[a].size();
+        }
+        fSample = static_cast<float>(fSample + dSum * dWet);
+    }
+}
+
+double Drive(double dIn, double dAmount) { return std::tanh(dIn * dAmount) / std::tanh(dAmount); }
+
+double LoudestWindowDb(const Buffer& buffer) {
+    // The usual loudness weighting: +4 dB of presence above 1.5 kHz, and
+    // rumble below about 40 Hz ignored.
+    std::vector<double> weighted(buffer.size());
+    Biquad presence, rumbleCut;
+    presence.SetHighShelf(1500.0, 4.0);
+    rumbleCut.SetHighPass(40.0, 0.5);
+    for (size_t i = 0; i < buffer.size(); ++i) weighted[i] = rumbleCut.Process(presence.Process(buffer[i]));
+    const size_t nWindow = static_cast<size_t>(SampleAt(0.2)), nHop = static_cast<size_t>(SampleAt(0.01));
+    double dLoudest = 0.0;
+    for (size_t nStart = 0; nStart == 0 || nStart + nWindow <= buffer.size(); nStart += nHop) {
+        double dSum = 0.0;
+        for (size_t i = nStart; i < std::min(buffer.size(), nStart + nWindow); ++i) dSum += weighted[i] * weighted[i];
+        // Short sounds count as part of a full window: they sound quieter.
+        dLoudest = std::max(dLoudest, dSum / static_cast<double>(nWindow));
+    }
+    return 10.0 * std::log10(std::max(dLoudest, 1e-20));
+}
+
+void Finish(Buffer& buffer, double dTrimDb, double dFadeInSeconds, double dFadeOutSeconds) {
+    double dPeak = 0.0;
+    for (float f : buffer) dPeak = std::max(dPeak, double(std::fabs(f)));
+    if (dPeak <= 0.0) return;
+    // Never ask the limiter for more than 6 dB: beyond that a transient
+    // would turn into audible distortion, so such a sound stays quieter.
+    double dGain = std::min(DbToGain(kLoudnessDb + dTrimDb - LoudestWindowDb(buffer)), 2.0 * kCeiling / dPeak);
+    const double dKnee = 0.6 * kCeiling, dRoom = kCeiling - dKnee;
+    const int nCount = static_cast<int>(buffer.size());
+    const int nFadeIn = std::max(1, SampleAt(dFadeInSeconds)), nFadeOut = std::max(1, SampleAt(dFadeOutSeconds));
+    for (int i = 0; i < nCount; ++i) {
+        double d = buffer[i] * dGain, dAbs = std::fabs(d);
+        if (dAbs > dKnee) d = std::copysign(dKnee + dRoom * std::tanh((dAbs - dKnee) / dRoom), d);
+        // Fades reach exact silence on the first and last sample.
+        if (i < nFadeIn) d *= Rise(i, 0, nFadeIn);
+        if (nCount - 1 - i < nFadeOut) d *= Rise(nCount - 1 - i, 0, nFadeOut);
+        buffer[i] = static_cast<float>(d);
+    }
+}
+
+}  // namespace snd
