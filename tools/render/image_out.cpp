@@ -1,6 +1,7 @@
 #include "image_out.h"
 
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -71,4 +72,9 @@ bool ContactSheet::Write(const std::string& path) const {
     const bool bOk = cairo_surface_write_to_png(sheet, path.c_str()) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(sheet);
     return bOk;
+}
+
+void ReleaseImageLibraries() {
+    cairo_debug_reset_static_data();
+    FcFini();
 }

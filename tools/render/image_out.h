@@ -15,6 +15,9 @@ struct RgbImage {
 
 bool WritePng(const RgbImage& image, const std::string& path);
 
+// Frees the drawing libraries' caches at exit, so leak checks see only ours.
+void ReleaseImageLibraries();
+
 // Collects scaled-down copies of frames and lays them out in a grid, each
 // labelled with its frame number.
 class ContactSheet {

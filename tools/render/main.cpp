@@ -133,5 +133,6 @@ int main(int argc, char** argv) {
     }
     StopShow(hWindow);
     std::filesystem::remove_all(RenderHost.szTempDir, ec);
+    ReleaseImageLibraries();
     return nExit;
 }
