@@ -25,12 +25,18 @@ add_custom_target(assets ALL DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/res/harborgast.rc PROPERTIES
   OBJECT_DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
 
-add_executable(SSHarborgast WIN32 ${HARBORGAST_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/res/harborgast.rc)
+# The Win32 code is compiled once, for the saver and for the Win32 tests.
+set(HARBORGAST_WIN32_LIBS winmm gdi32 user32 advapi32 shell32)
+add_library(harborgast_win32 OBJECT ${HARBORGAST_WIN32_SOURCES})
+target_include_directories(harborgast_win32 PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
+target_compile_options(harborgast_win32 PRIVATE -Wall -Wextra)
+
+add_executable(SSHarborgast WIN32 $<TARGET_OBJECTS:harborgast_win32>
+               ${CMAKE_SOURCE_DIR}/res/harborgast.rc)
 set_target_properties(SSHarborgast PROPERTIES SUFFIX ".scr")
 target_include_directories(SSHarborgast PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res
                            ${HARBORGAST_ASSET_DIR})
-target_compile_options(SSHarborgast PRIVATE -Wall -Wextra)
-target_link_libraries(SSHarborgast PRIVATE harborgast_core winmm gdi32 user32 advapi32 shell32)
+target_link_libraries(SSHarborgast PRIVATE harborgast_core ${HARBORGAST_WIN32_LIBS})
 add_dependencies(SSHarborgast assets)
 
 add_subdirectory(tests/wine)

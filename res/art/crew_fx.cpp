@@ -127,10 +127,11 @@ void PaintBlast(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     cairo_save(cr);
     if (nFrame == 0) Mirror(cr, nWidth);
     const double cy = nFrameHeight / 2.0;
-    DrawSmoke(cr, {{{18.0, cy - 16.0}, 12.0}, {{15.0, cy + 4.0}, 12.0}, {{22.0, cy + 20.0}, 11.0},
-                   {{28.0, cy - 28.0}, 8.0}, {{32.0, cy + 31.0}, 7.0}},
+    // The flash starts at the frame's edge, where the gun's muzzle is.
+    DrawSmoke(cr, {{{16.0, cy - 17.0}, 12.0}, {{15.0, cy + 5.0}, 11.0}, {{19.0, cy + 21.0}, 11.0},
+                   {{26.0, cy - 29.0}, 8.0}, {{29.0, cy + 32.0}, 7.0}},
               4.0, 3.0);
-    DrawFlame(cr, {10.0, cy}, 0.0, 68.0, 30.0, 21 + nFrame);
+    DrawFlame(cr, {4.0, cy}, 0.0, 74.0, 30.0, 21 + nFrame);
     // Sparks thrown ahead of the flash.
     for (int i = 0; i < 6; ++i) {
         const Vec p = {62.0 + 24.0 * Hash01(i * 7 + 3), cy - 34.0 + 68.0 * Hash01(i * 13 + 5)};
@@ -202,25 +203,36 @@ void PaintShotHole(cairo_t* cr, int, int nWidth, int nFrameHeight) {
 
 // Frame 1: the column of water thrown up with a jet to either side;
 // frame 0: the water falling back in a low crown, drops raining down.
+// The splash rises beyond the navy ship's port rail at the stage's left
+// edge, so its foot is cut along the rail's slope (it drops 4 pixels for
+// every 5 to the left) where each frame is placed.
 void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
-    const double cx = nWidth / 2.0, base = nFrameHeight - 11.0;
     const bool bHigh = nFrame == 1;
+    const double dRailLeft = bHigh ? 121.0 : 107.0, dSlope = 0.8;
+    const double cx = nWidth / 2.0, base = dRailLeft - dSlope * cx;
+    cairo_save(cr);
+    cairo_move_to(cr, 0.0, 0.0);
+    cairo_line_to(cr, nWidth, 0.0);
+    cairo_line_to(cr, nWidth, std::fmin(nFrameHeight, dRailLeft - dSlope * nWidth));
+    cairo_line_to(cr, 0.0, std::fmin(nFrameHeight, dRailLeft));
+    cairo_close_path(cr);
+    cairo_clip(cr);
     std::vector<Vec> body;
     if (bHigh) {
-        body = {{cx - 15.0, base}, {cx - 10.0, base - 45.0}, {cx - 6.0, 14.0}, {cx, 9.0},
-                {cx + 6.0, 13.0},  {cx + 9.0, base - 45.0},  {cx + 15.0, base}};
+        body = {{cx - 16.0, base + 4.0}, {cx - 10.0, base - 40.0}, {cx - 6.0, 14.0}, {cx, 9.0},
+                {cx + 6.0, 13.0},        {cx + 9.0, base - 40.0},  {cx + 16.0, base + 4.0}};
     } else {
-        body = {{cx - 32.0, base},        {cx - 30.0, base - 30.0}, {cx - 22.0, base - 20.0},
+        body = {{cx - 32.0, base + 4.0},  {cx - 30.0, base - 30.0}, {cx - 22.0, base - 20.0},
                 {cx - 14.0, base - 44.0}, {cx - 6.0, base - 26.0},  {cx + 2.0, base - 50.0},
                 {cx + 9.0, base - 27.0},  {cx + 17.0, base - 42.0}, {cx + 23.0, base - 20.0},
-                {cx + 30.0, base - 28.0}, {cx + 32.0, base}};
+                {cx + 30.0, base - 28.0}, {cx + 32.0, base + 4.0}};
     }
     for (int nSide = -1; nSide <= 1 && bHigh; nSide += 2) {
         // Side jets curling outwards.
         const double s = nSide;
-        const Vec jet[] = {{cx + s * 6.0, base},          {cx + s * 16.0, base - 28.0},
-                           {cx + s * 29.0, base - 50.0},  {cx + s * 33.0, base - 47.0},
-                           {cx + s * 24.0, base - 24.0},  {cx + s * 18.0, base}};
+        const Vec jet[] = {{cx + s * 6.0, base + 4.0},   {cx + s * 16.0, base - 26.0},
+                           {cx + s * 29.0, base - 48.0}, {cx + s * 33.0, base - 45.0},
+                           {cx + s * 24.0, base - 22.0}, {cx + s * 18.0, base + 4.0}};
         DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, jet, 6); }, kWater, 2.0, 2.5, 2.0);
     }
     DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, body.data(), static_cast<int>(body.size())); }, kWater,
@@ -234,11 +246,14 @@ void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
         DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, {cx + s * x, y}, r, r * (bHigh ? 1.2 : 1.6), 0.0); },
                    kWater, 1.5, 1.0, 1.0);
     }
+    // Foam boiling up where the splash meets the sea, just above the rail.
     DrawShaded(cr, [&](cairo_t* c) {
-        AddEllipse(c, {cx, base + 1.0}, bHigh ? 30.0 : 38.0, 6.0, 0.0);
-        AddEllipse(c, {cx - 22.0, base - 1.0}, 10.0, 4.5, 0.0);
-        AddEllipse(c, {cx + 22.0, base - 1.0}, 10.0, 4.5, 0.0);
+        for (int i = -2; i <= 2; ++i) {
+            const double x = cx + i * 15.0;
+            AddEllipse(c, {x, dRailLeft - dSlope * x - 1.0}, 10.0, 5.0, -38.7);
+        }
     }, kFoamTones, 2.0, 2.0, 1.0);
+    cairo_restore(cr);
 }
 
 void PaintPlank(cairo_t* cr, int, int nWidth, int nFrameHeight) {

@@ -3,15 +3,20 @@
 // own eyes, tentacle tips sit on the ends of the head's arms, and roots that
 // the frame cuts off lie over the body that they grow from.
 #include <cmath>
+#include <vector>
 
 #include "assetgen.h"
 #include "kraken_about.h"
 #include "kraken_rig.h"
 #include "kraken_stage.h"
 #include "kraken_waves.h"
+#include "sea_scenery.h"
 #include "style.h"
 
 namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr int kOpenSea = 130, kDecks = 141;
 
 using kraken::Dome;
 using kraken::EyeLook;
@@ -77,6 +82,7 @@ void PaintKrakenGrip(cairo_t* cr, int, int, int) {
     EyePair eyes = Offset(kGripEyes, kGripEyesX, kGripEyesY);
     kraken::PaintBrows(cr, eyes);
     kraken::PaintEyes(cr, eyes, kNarrowed);
+    kraken::PaintMouth(cr, 123, 194, 22);
 }
 
 void PaintKrakenSmallEyes(cairo_t* cr, int, int, int) { kraken::PaintEyes(cr, kGripEyes, kWide); }
@@ -115,18 +121,7 @@ void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
     kraken::PaintTentacle(cr, {{{-12, 182}, {16, 168}, {40, 140}, {62, 100}, {92, 62}, {128, 42}, {158, 54}, {168, 86},
                                 {152, 110}, {132, 104}, {130, 86}, {142, 80}},
                                36, 5, 1});
-    PaintKrakenOverRoot(cr, 565, 349, 100);
-}
-
-void PaintMastTentacle(cairo_t* cr, int nFrame, int, int) {
-    if (nFrame == 0)
-        kraken::PaintTentacle(cr, {{{10, 160}, {40, 140}, {70, 130}, {60, 110}, {30, 100}, {40, 80}, {70, 70},
-                                    {60, 50}, {36, 40}, {44, 20}, {62, 14}},
-                                   22, 5, 1});
-    else
-        kraken::PaintTentacle(cr, {{{10, 160}, {40, 140}, {70, 130}, {60, 110}, {30, 100}, {40, 80}, {70, 70},
-                                    {80, 46}, {96, 30}, {88, 12}, {74, 16}},
-                                   22, 5, 1});
+    PaintKrakenOverRoot(cr, 565, 349, 140);
 }
 
 // From behind the dome's right side, writhing above the pirates' rigging;
@@ -142,24 +137,74 @@ void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
     PaintKrakenOverRoot(cr, placed[nFrame].x, placed[nFrame].y, 0);
 }
 
+// ---- The tentacle round the pirates' mast (208 at its foot, 206 above)
+
+// Stretches of tentacle behind the mast are hidden by painting the decks'
+// mast over them again: the mast's own outline (it tapers and leans a
+// little), cut down to discs around those stretches.
+void HideBehindMast(cairo_t* cr, const std::vector<kraken::Pt>& behind, double dRadius, double dStageX,
+                    double dStageY) {
+    const double dFootY = sea::kPirateMastFootY, dHalfFoot = 8 + 1.25, dHalfTop = 6.4 + 1.25;
+    cairo_save(cr);
+    cairo_translate(cr, -dStageX, -dStageY);
+    cairo_move_to(cr, sea::kPirateMastX - dHalfFoot, dFootY);
+    cairo_line_to(cr, sea::kPirateMastX - 2 - dHalfTop, -10);
+    cairo_line_to(cr, sea::kPirateMastX - 2 + dHalfTop, -10);
+    cairo_line_to(cr, sea::kPirateMastX + dHalfFoot, dFootY);
+    cairo_close_path(cr);
+    kraken::ClipSharp(cr);
+    cairo_translate(cr, dStageX, dStageY);
+    cairo_new_path(cr);
+    for (const kraken::Pt& p : behind) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, p.x, p.y, dRadius, 0, 2 * kPi);
+    }
+    kraken::FillFromPiece(cr, kDecks, -dStageX, -dStageY);
+    cairo_restore(cr);
+}
+
+// Out of the water by the pirates' side, over their rail, once round the
+// mast just above the fife rail; the end goes behind the mast, where the
+// stretch winding up the mast takes over.
 void PaintMastCurl(cairo_t* cr, int, int, int) {
-    kraken::PaintTentacle(cr, {{{0, 48}, {30, 44}, {60, 36}, {84, 22}, {92, 10}, {78, 6}, {70, 18}}, 24, 6, -1});
+    constexpr double kX = 623, kY = 220;
+    kraken::PaintTentacle(cr, {{{20, 64}, {26, 46}, {38, 34}, {56, 36}, {70, 40}, {84, 34}, {94, 26}, {90, 18}, {80, 14}},
+                               20, 9, -1});
+    HideBehindMast(cr, {{82, 14}, {86, 16}}, 9, kX, kY);
+}
+
+// Winding up the mast; the free end waves above (frame 0) or reaches out
+// to the right (frame 1). The frame starts at the mast's left edge, so the
+// turns hug that side and swing wide on the right.
+void PaintMastTentacle(cairo_t* cr, int nFrame, int, int) {
+    constexpr double kX = 696, kY = 121;
+    const double dAxisX = sea::kPirateMastX - 1 - kX, dPitch = 5.56;
+    std::vector<kraken::Pt> spine, behind;
+    for (double a = kPi; a <= 6.5 * kPi + 1e-9; a += kPi / 4) {
+        double s = std::sin(a);
+        kraken::Pt p = {dAxisX + s * (s > 0 ? 17 : 5), 156 - dPitch * (a - kPi)};
+        spine.push_back(p);
+        if (std::cos(a) < -0.3) behind.push_back(p);
+    }
+    static const std::vector<kraken::Pt> ends[2] = {
+        {{30, 48}, {40, 30}, {52, 16}, {66, 12}, {76, 20}, {74, 32}, {64, 30}},
+        {{34, 56}, {52, 52}, {70, 56}, {86, 48}, {96, 38}, {92, 28}}};
+    spine.insert(spine.end(), ends[nFrame].begin(), ends[nFrame].end());
+    kraken::PaintTentacle(cr, {spine, 18, 5, -1});
+    HideBehindMast(cr, behind, 10, kX, kY);
 }
 
 // ---- Bands of waves drawn in front of sinking ships (188, 201)
 
-constexpr int kOpenSea = 130;
-
 // Under its crest a band repeats the open-sea backdrop exactly where its
-// scene lays it, so only the crest line shows; the crest sinks away at the
-// ends so the band has no hard corners.
+// scene lays it, so only the crest line shows. The troughs between the
+// humps stay within 6 rows of the top, so what has sunk below the band's top
+// edge does not peek through them; the crest sinks away at the ends so the
+// band has no hard corners.
 void PaintSeaBand(cairo_t* cr, int nWidth, int nHeight, double dStageX, double dStageY, double dTaper) {
-    const kraken::WaveRow row = {0, double(nWidth), 1, 9, 34, 0.25, dTaper};
+    const kraken::WaveRow row = {0, double(nWidth), 0.5, 5, 30, 0.25, dTaper};
     kraken::WaterBodyPath(cr, row, nHeight);
-    cairo_save(cr);
-    cairo_clip(cr);
-    kraken::PaintPieceAt(cr, kOpenSea, 0, -dStageX, -dStageY);
-    cairo_restore(cr);
+    kraken::FillFromPiece(cr, kOpenSea, -dStageX, -dStageY);
     kraken::PaintCrest(cr, row, nHeight);
 }
 
@@ -168,6 +213,109 @@ void PaintSeaBand(cairo_t* cr, int nWidth, int nHeight, double dStageX, double d
 void PaintBandBrig(cairo_t* cr, int, int nWidth, int nHeight) { PaintSeaBand(cr, nWidth, nHeight, 194, 475, 36); }
 void PaintBandGalleon(cairo_t* cr, int, int nWidth, int nHeight) {
     PaintSeaBand(cr, nWidth, nHeight, 287, 475, 14);
+}
+
+// ---- The hulls either side of the gap on the decks (202, 203, 164)
+
+// The kraken rises behind these while they are drawn over it, so each one
+// repeats the decks backdrop exactly: the navy ship left of its waterline,
+// the pirate ship right of its own, and the near water between them.
+
+// A waterline moved sideways (towards the gap, to take in the hull's
+// outline) and turned into frame coordinates.
+sea::Pts FrameLine(const sea::Pts& line, double dShiftX, double dStageX, double dStageY) {
+    sea::Pts out;
+    for (const sea::Pt& p : line) out.push_back({p.x + dShiftX - dStageX, p.y - dStageY});
+    return out;
+}
+
+// Everything of one ship, out to the frame's far side from its waterline.
+// The frame's top-left pixel carries the key colour, so it is left out even
+// where the hull reaches it.
+void PaintHullSide(cairo_t* cr, const sea::Pts& waterline, double dTowardsGap, double dStageX, double dStageY) {
+    sea::Pts outline = FrameLine(waterline, dTowardsGap, dStageX, dStageY);
+    double dFar = dTowardsGap > 0 ? -1000 : 1000;
+    outline.push_back({dFar, outline.back().y});
+    outline.push_back({dFar, outline.front().y});
+    cairo_save(cr);
+    cairo_rectangle(cr, -2000, -2000, 4000, 4000);
+    cairo_rectangle(cr, 0, 0, 1, 1);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_clip(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    sea::PathPoly(cr, outline);
+    kraken::FillFromPiece(cr, kDecks, -dStageX, -dStageY);
+    cairo_restore(cr);
+}
+
+// A topmast shot away in the exchange of fire, floating in the gap.
+void PaintFloatingMast(cairo_t* cr) {
+    cairo_save(cr);
+    cairo_rotate(cr, -0.26);
+    // Round spar with a splintered end on the right.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, -5);
+    cairo_line_to(cr, 64, -6);
+    cairo_line_to(cr, 70, -2);
+    cairo_line_to(cr, 66, 0);
+    cairo_line_to(cr, 74, 3);
+    cairo_line_to(cr, 64, 6);
+    cairo_line_to(cr, 0, 5);
+    cairo_close_path(cr);
+    style::FillAndOutline(cr, style::kWood);
+    cairo_rectangle(cr, 2, -4, 60, 2.5);
+    style::SetColour(cr, style::kWoodLight);
+    cairo_fill(cr);
+    // An iron band with a trailing line of rope.
+    cairo_rectangle(cr, 16, -5.5, 4, 11);
+    style::FillAndOutline(cr, style::kIron, 1.0);
+    cairo_move_to(cr, 20, 5);
+    cairo_curve_to(cr, 28, 12, 40, 8, 50, 14);
+    style::SetColour(cr, style::kRope);
+    cairo_set_line_width(cr, 2.0);
+    cairo_stroke(cr);
+    // Water lapping over both ends.
+    for (double x : {-2.0, 58.0}) {
+        cairo_new_path(cr);
+        cairo_save(cr);
+        cairo_translate(cr, x, 5);
+        cairo_scale(cr, 9, 3.5);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+        cairo_restore(cr);
+        style::FillAndOutline(cr, style::kFoam, 1.0);
+    }
+    cairo_restore(cr);
+}
+
+// The near water across the gap, in stage coordinates: the decks backdrop
+// below a crest between the two waterlines, the crest, the floating mast.
+// The navy side's frame reaches into the gap too, so it repeats this.
+void PaintNearWater(cairo_t* cr) {
+    sea::Pts gap = sea::kNavyWaterline;
+    gap.insert(gap.end(), sea::kPirateWaterline.rbegin(), sea::kPirateWaterline.rend());
+    const kraken::WaveRow row = {420, 640, 529, 6, 22, 0.15, 0};
+    cairo_save(cr);
+    sea::PathPoly(cr, gap);
+    kraken::ClipSharp(cr);
+    kraken::WaterBodyPath(cr, row, 640);
+    kraken::FillFromPiece(cr, kDecks, 0, 0);
+    kraken::PaintCrest(cr, row, 640);
+    cairo_translate(cr, 484, 588);
+    PaintFloatingMast(cr);
+    cairo_restore(cr);
+}
+
+void PaintNavySide(cairo_t* cr, int, int, int) {
+    PaintHullSide(cr, sea::kNavyWaterline, 2, 352, 274);
+    cairo_translate(cr, -352, -274);
+    PaintNearWater(cr);
+}
+
+void PaintPirateSide(cairo_t* cr, int, int, int) { PaintHullSide(cr, sea::kPirateWaterline, -2, 560, 300); }
+
+void PaintWaterBetweenHulls(cairo_t* cr, int, int, int) {
+    cairo_translate(cr, -472, -526);
+    PaintNearWater(cr);
 }
 
 }  // namespace
@@ -179,6 +327,8 @@ const std::vector<ArtPiece>& KrakenArt() {
         {204, PaintTentacleTip, false},    {205, PaintCurlingTentacle, false},
         {206, PaintMastTentacle, false},   {207, PaintWrithingTentacle, false},
         {208, PaintMastCurl, false},
+        {202, PaintNavySide, false},       {203, PaintPirateSide, false},
+        {164, PaintWaterBetweenHulls, false},
         {188, PaintBandBrig, false},       {201, PaintBandGalleon, false},
         {183, PaintAboutArtwork, false},   {184, PaintCredits, false},
     };

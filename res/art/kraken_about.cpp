@@ -45,7 +45,7 @@ void PaintParchment(cairo_t* cr, int nWidth, int nHeight) {
     }
 }
 
-// Flat bands of sky, lighter towards the horizon, and two outlined clouds.
+// Flat bands of sky, lighter towards the horizon, and a small outlined cloud.
 void PaintSky(cairo_t* cr, int nWidth, double dHorizon) {
     const uint32_t bands[] = {style::kSkyHigh, style::kSkyMid, style::kSkyLow};
     for (int i = 0; i < 3; ++i) {
@@ -54,7 +54,7 @@ void PaintSky(cairo_t* cr, int nWidth, double dHorizon) {
         style::SetColour(cr, bands[i]);
         cairo_fill(cr);
     }
-    static const double clouds[][3] = {{52, 80, 12}, {306, 72, 10}};
+    static const double clouds[][3] = {{150, 84, 10}};
     for (const auto& c : clouds) {
         cairo_new_path(cr);
         for (int k = -2; k <= 2; ++k) {

@@ -16,4 +16,15 @@ const ArtPiece* FindArtPiece(int nId);
 // scaled; returns false if no module paints that picture.
 bool PaintPieceAt(cairo_t* cr, int nId, int nFrame, double x, double y, double dScale = 1.0);
 
+// Fills the current path from frame 0 of picture nId laid with its top-left
+// corner at (x, y), with hard pixel edges: a pixel is wholly in or out, so
+// what is filled repeats the borrowed picture exactly (soft edges would
+// blend it into new colours). Returns false if no module paints it.
+bool FillFromPiece(cairo_t* cr, int nId, double x, double y);
+
+// Clips to the current path with hard pixel edges: a pixel is wholly in or
+// out, so whatever is painted inside repeats the borrowed picture exactly
+// (soft edges would blend it into new colours).
+void ClipSharp(cairo_t* cr);
+
 }  // namespace kraken

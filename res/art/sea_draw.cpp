@@ -24,10 +24,10 @@ Pt BowMid(Pt a, Pt b, double dBow) {
 }
 
 // Sail outline: straight head, bellied leeches and foot.
+// Adds the sail's outline to the current path as a closed sub-path.
 void SailPath(cairo_t* cr, Pt tl, Pt tr, Pt br, Pt bl, double dBelly) {
     double w = std::hypot(tr.x - tl.x, tr.y - tl.y);
     double dSide = dBelly * 0.35 + w * 0.02;
-    cairo_new_path(cr);
     cairo_move_to(cr, tl.x, tl.y);
     cairo_line_to(cr, tr.x, tr.y);
     Pt m = BowMid(tr, br, -dSide);
@@ -134,6 +134,7 @@ void Spar(cairo_t* cr, Pt a, Pt b, double wa, double wb, uint32_t rgbBase, uint3
 
 void SquareSail(cairo_t* cr, Pt tl, Pt tr, Pt br, Pt bl, double dBelly, const SailTones& tones,
                 double dOutline, int nSeams, const std::vector<SailPatch>& patches) {
+    cairo_new_path(cr);
     SailPath(cr, tl, tr, br, bl, dBelly);
     FillKeep(cr, tones.rgbBase);
     cairo_save(cr);
@@ -141,7 +142,8 @@ void SquareSail(cairo_t* cr, Pt tl, Pt tr, Pt br, Pt bl, double dBelly, const Sa
     // Shade: the same sail shifted up-left leaves a crescent on the lee side.
     double w = std::hypot(tr.x - tl.x, tr.y - tl.y);
     double h = std::hypot(bl.x - tl.x, bl.y - tl.y);
-    Pt shift = {w * 0.30, h * 0.16};
+    // Wide sails keep a narrower lee so they stay mostly sunlit.
+    Pt shift = {std::min(w * 0.30, 16 + w * 0.08), std::min(h * 0.16, 10 + h * 0.05)};
     cairo_new_path(cr);
     cairo_rectangle(cr, -10000, -10000, 20000, 20000);
     SailPath(cr, Sub(tl, shift), Sub(tr, shift), Sub(br, shift), Sub(bl, shift), dBelly);
@@ -171,6 +173,7 @@ void SquareSail(cairo_t* cr, Pt tl, Pt tr, Pt br, Pt bl, double dBelly, const Sa
         Shape(cr, q, p.rgb, std::max(1.0, dOutline * 0.5));
     }
     cairo_restore(cr);
+    cairo_new_path(cr);
     SailPath(cr, tl, tr, br, bl, dBelly);
     Outline(cr, dOutline);
 }

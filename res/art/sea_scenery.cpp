@@ -233,8 +233,8 @@ void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, 
 
     Pts stripeTop, stripeBottom;
     for (size_t i = 0; i < rail.size(); ++i) {
-        stripeTop.push_back(Lerp(rail[i], water[i], 0.22));
-        stripeBottom.push_back(Lerp(rail[i], water[i], 0.55));
+        stripeTop.push_back(Lerp(rail[i], water[i], 0.18));
+        stripeBottom.push_back(Lerp(rail[i], water[i], 0.62));
     }
     // The run-out gun's carriage and breech on deck, behind the bulwark.
     Pt port = Lerp(Along(stripeTop, tMuzzle), Along(stripeBottom, tMuzzle), 0.5);
@@ -260,8 +260,8 @@ void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, 
     // Gun ports: parallelograms in the stripe, larger nearer the viewer.
     for (double t = 0.2; t < 0.98; t += 0.1 + 0.06 * t) {
         Pt a = Along(stripeTop, t), b = Along(stripeBottom, t);
-        Pt a2 = Along(stripeTop, t + 0.035 + 0.02 * t), b2 = Along(stripeBottom, t + 0.035 + 0.02 * t);
-        Pts port = {Lerp(a, b, 0.15), Lerp(a2, b2, 0.15), Lerp(a2, b2, 0.9), Lerp(a, b, 0.9)};
+        Pt a2 = Along(stripeTop, t + 0.04 + 0.025 * t), b2 = Along(stripeBottom, t + 0.04 + 0.025 * t);
+        Pts port = {Lerp(a, b, 0.12), Lerp(a2, b2, 0.12), Lerp(a2, b2, 0.92), Lerp(a, b, 0.92)};
         Shape(cr, port, style::kOutline, 0);
         PathPoly(cr, port);
         style::SetColour(cr, rgbPortFrame);
@@ -459,6 +459,21 @@ void FloatShip(cairo_t* cr, double x, double yWater, double k, double dWaterline
     cairo_restore(cr);
 }
 
+// A muzzle flash: a jagged star bursting towards nDir, three tones of fire.
+void MuzzleFlash(cairo_t* cr, double x, double y, double r, int nDir) {
+    const uint32_t tones[3] = {style::kFlashEdge, style::kFlash, style::kFlashCore};
+    for (int pass = 0; pass < 3; ++pass) {
+        double k = 1.0 - 0.3 * pass;
+        Pts star;
+        for (int i = 0; i < 16; ++i) {
+            double a = M_PI * i / 8, rr = r * k * (i % 2 ? 0.45 : 1.0);
+            double stretch = 1 + 0.6 * std::max(0.0, std::cos(a) * nDir);
+            star.push_back({x + std::cos(a) * rr * stretch, y + std::sin(a) * rr * 0.7});
+        }
+        Shape(cr, star, tones[pass], pass == 0 ? 1.5 : 0);
+    }
+}
+
 // The name in big gold letters on a gentle arch, heavily outlined, with a
 // dark drop shadow.
 void TitleLettering(cairo_t* cr, const char* szText, double cx, double yBase, double dSize, double dArch) {
@@ -532,6 +547,8 @@ void PaintTitle(cairo_t* cr, int nFrame, int nWidth, int nHeight) {
     cairo_restore(cr);
 
     for (int i = 0; i < 5; ++i) SmokePuff(cr, 430 + 40 * i - 18 * (i % 2), 432 - 12 * (i % 2) - 6 * i, 26 + 4 * i, 200 + i);
+    MuzzleFlash(cr, 452, 461, 16, -1);
+    MuzzleFlash(cr, 478, 462, 12, -1);
 
     FloatShip(cr, -6, 540, 0.92, kGalleonWaterline, DrawGalleon);
     DrawWaterlineFoam(cr, 146, 344, kGalleonWaterline, 1.0);

@@ -18,7 +18,9 @@ constexpr double kSeaHorizonY = 430;
 // Ship decks (backdrop 141), stage coordinates.
 constexpr double kDecksHorizonY = 232;
 // The navy ship's starboard rail and its waterline in the gap, bow to stern;
-// between them lies the ship's side with its gun ports.
+// between them lies the ship's side with its gun ports. Everything left of
+// the navy waterline (and right of the pirate one) is ship, nearer than the
+// water between the hulls; both lines run on below the stage's bottom.
 extern const Pts kNavyRail, kNavyWaterline;
 // The same for the pirate ship's port side.
 extern const Pts kPirateRail, kPirateWaterline;

@@ -304,7 +304,12 @@ void GalleonHull(cairo_t* cr, double lw) {
     for (int i = 0; i < 3; ++i)
         Shape(cr, {{84.0 + 14 * i, 220}, {94.0 + 14 * i, 220}, {94.0 + 14 * i, 232}, {84.0 + 14 * i, 232}},
               style::kFlashCore, lw * 0.6);
-    Shape(cr, {{88, 240}, {140, 244}, {136, 250}, {92, 248}}, kDullGold, lw * 0.6);
+    // Stern balcony: a gilt rail on turned posts, carving under it.
+    Shape(cr, {{76, 236}, {144, 240}, {144, 244}, {78, 240}}, kDullGold, lw * 0.6);
+    for (double x = 84; x < 142; x += 9) Line(cr, {x, 240 + (x - 76) * 0.06}, {x + 1, 248 + (x - 76) * 0.06}, kDullGold, lw);
+    Shape(cr, {{86, 250}, {140, 254}, {134, 262}, {94, 258}}, kDullGold, lw * 0.6, true);
+    // Figurehead on the beakhead.
+    Shape(cr, {{380, 268}, {392, 262}, {394, 272}, {388, 282}, {378, 280}}, kDullGold, lw * 0.8, true);
     Spar(cr, {72, 198}, {68, 184}, 2.5, 2.5, style::kIron, style::kIronLight, lw * 0.6);
     Shape(cr, {{62, 174}, {72, 174}, {74, 186}, {60, 186}}, style::kFlashCore, lw * 0.6);
     for (double x : {168.0, 196.0, 236.0, 266.0, 318.0, 346.0}) {
@@ -313,6 +318,25 @@ void GalleonHull(cairo_t* cr, double lw) {
     }
     for (double x : {110.0, 134.0})
         GunPort(cr, x, 262 + (x - 110) * 0.2, 10, lw, 0x990000, +1);
+}
+
+// A ragged shot hole through a sail: cleared, with a frayed rim.
+void TearHole(cairo_t* cr, Pt c, double r, uint32_t nSeed, double lw) {
+    Rng rng{nSeed};
+    Pts hole;
+    for (int i = 0; i < 11; ++i) {
+        double a = 2 * M_PI * i / 11, rr = r * (i % 2 ? rng.Range(0.45, 0.7) : rng.Range(0.9, 1.2));
+        hole.push_back({c.x + std::cos(a) * rr * 1.2, c.y + std::sin(a) * rr});
+    }
+    PathPoly(cr, hole);
+    style::SetColour(cr, 0x999966);
+    cairo_set_line_width(cr, lw * 1.6);
+    cairo_stroke_preserve(cr);
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_fill_preserve(cr);
+    cairo_restore(cr);
+    Outline(cr, lw * 0.6);
 }
 
 struct GalleonMast {
@@ -357,6 +381,9 @@ void GalleonMastAndSails(cairo_t* cr, const GalleonMast& m, double lw) {
 void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     const double lw = style::kOutlineWidth * look.dLineScale;
     const double rig = std::max(0.9, 0.9 * look.dLineScale);
+    // Drawn as one layer, so the shot holes in its sails open onto whatever
+    // lies behind the ship, not through the picture it is painted on.
+    cairo_push_group(cr);
 
     // Stays behind the sails.
     Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonFore.x, 240}, style::kOutline, rig);
@@ -375,7 +402,9 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     SquareSail(cr, {352, 236}, {384, 222}, {392, 246}, {356, 262}, 3, kDirtySail, lw, 1);
 
     GalleonMastAndSails(cr, kGalleonMain, lw);
+    TearHole(cr, {226, 108}, 9, 3, lw);
     GalleonMastAndSails(cr, kGalleonFore, lw);
+    TearHole(cr, {284, 196}, 6, 5, lw);
     Shrouds(cr, {kGalleonMain.x, kGalleonMain.sails[1].yFoot + 6}, 300, kGalleonMain.x - 26,
             kGalleonMain.x + 22, 4, rig);
     Shrouds(cr, {kGalleonFore.x, kGalleonFore.sails[1].yFoot + 6}, 256, kGalleonFore.x - 22,
@@ -383,6 +412,8 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     Shrouds(cr, {120, 120}, 202, 104, 136, 3, rig);
 
     if (look.bHull) GalleonHull(cr, lw);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
 }
 
 }  // namespace sea

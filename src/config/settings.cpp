@@ -1,0 +1,32 @@
+// The settings table and its two operations. Values go in and out as the
+// profile holds them; each user applies its own limits when it uses one.
+#include "config/settings.h"
+
+#include <cstdio>
+
+#include "host/host.h"
+
+const char kProfileSection[] = "Harborgast";
+
+// Write order is table order: speed, outcome bias, blood, music, sound mode.
+const SettingKey SettingKeys[kSettingCount] = {
+    {"nSpeedSave", 510, 11, 561},
+    {"nKrakenSave", 50, 5, 95},
+    {"nShowBlood", 1, 0, 1},
+    {"nPlayMIDI", 1, 0, 1},
+    {"nPlaySound", 1035, 1035, 1037},
+};
+
+int ReadSetting(SettingId id) {
+    const SettingKey& key = SettingKeys[id];
+    return HostGetProfileInt(kProfileSection, key.szKey, key.nDefault);
+}
+
+void WriteSettings(const int (&nValues)[kSettingCount]) {
+    for (int i = 0; i < kSettingCount; ++i) {
+        char szValue[16];  // "-2147483648" and its terminator fit
+        std::snprintf(szValue, sizeof szValue, "%d", nValues[i]);
+        // A failed write changes nothing the saver could act on.
+        HostWriteProfileString(kProfileSection, SettingKeys[i].szKey, szValue);
+    }
+}

@@ -1,0 +1,79 @@
+// The settings store against the real profile: the section Harborgast of
+// WIN.INI in the bed's prefix.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/settings.h"
+#include "host/host.h"
+#include "profile_cases.h"
+
+namespace {
+
+class ProfileSettingsTest : public ::testing::Test {
+protected:
+    // The prefix outlives a run: start and end with no section at all.
+    void SetUp() override { ClearSection(); }
+    void TearDown() override { ClearSection(); }
+    static void ClearSection() { WriteProfileStringA("Harborgast", nullptr, nullptr); }
+
+    static void HandEdit(SettingId id, const char* szText) {
+        ASSERT_TRUE(WriteProfileStringA("Harborgast", SettingKeys[id].szKey, szText));
+    }
+
+    // The section's lines as the file holds them, in file order.
+    static std::vector<std::string> SectionLines() {
+        std::vector<char> buffer(4096);
+        DWORD nLength = GetProfileSectionA("Harborgast", buffer.data(), buffer.size());
+        std::vector<std::string> lines;
+        for (DWORD i = 0; i < nLength && buffer[i];) {
+            lines.emplace_back(&buffer[i]);
+            i += lines.back().size() + 1;
+        }
+        return lines;
+    }
+};
+
+TEST_F(ProfileSettingsTest, EmptyProfileGivesEveryDefault) {
+    for (int i = 0; i < kSettingCount; ++i)
+        EXPECT_EQ(ReadSetting(static_cast<SettingId>(i)), kSettingDefaults[i]) << SettingKeys[i].szKey;
+}
+
+TEST_F(ProfileSettingsTest, HandEditedValuesReadAsStored) {
+    for (const HandEditCase& c : kHandEditCases) HandEdit(c.id, c.szText);
+    for (const HandEditCase& c : kHandEditCases) EXPECT_EQ(ReadSetting(c.id), c.nExpected) << c.szText;
+}
+
+TEST_F(ProfileSettingsTest, WritesAllFiveKeysInOrder) {
+    const int nValues[kSettingCount] = {561, 5, 0, 1, 1037};
+    WriteSettings(nValues);
+    const std::vector<std::string> expected = {"nSpeedSave=561", "nKrakenSave=5", "nShowBlood=0",
+                                               "nPlayMIDI=1", "nPlaySound=1037"};
+    EXPECT_EQ(SectionLines(), expected);
+}
+
+TEST_F(ProfileSettingsTest, RewritingKeepsOneLinePerKey) {
+    const int nFirst[kSettingCount] = {11, 95, 1, 0, 1036};
+    const int nSecond[kSettingCount] = {-7, 2147483647, 2, 0, 1035};
+    WriteSettings(nFirst);
+    WriteSettings(nSecond);
+    const std::vector<std::string> expected = {"nSpeedSave=-7", "nKrakenSave=2147483647",
+                                               "nShowBlood=2", "nPlayMIDI=0", "nPlaySound=1035"};
+    EXPECT_EQ(SectionLines(), expected);
+    for (int i = 0; i < kSettingCount; ++i)
+        EXPECT_EQ(ReadSetting(static_cast<SettingId>(i)), nSecond[i]) << SettingKeys[i].szKey;
+}
+
+// The same table holds the native tests' fake profile.
+TEST_F(ProfileSettingsTest, ProfileReadsTextsAsTheFakeDoes) {
+    for (const ProfileTextCase& c : kProfileTextCases) {
+        ASSERT_TRUE(WriteProfileStringA("Harborgast", "nProbe", c.szText));
+        EXPECT_EQ(HostGetProfileInt("Harborgast", "nProbe", kProfileTextDefault), c.nExpected)
+            << "text [" << c.szText << "]";
+    }
+}
+
+}  // namespace
