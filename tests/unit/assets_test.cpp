@@ -372,3 +372,18 @@ TEST(GeneratedCursor, OneMonochromeHandWithItsHotspotOnTheFinger) {
         for (int xAny = 0; xAny < image.nSize; ++xAny)
             EXPECT_TRUE(image.masked[size_t(yAbove) * image.nSize + xAny]) << xAny << "," << yAbove;
 }
+
+// ---- Completeness ------------------------------------------------------
+
+TEST(GeneratedAssets, EveryResourceOfTheSaverIsMade) {
+    std::vector<std::string> names;
+    for (const Picture& p : CataloguePictures()) names.push_back(BitmapName(p.nId));
+    for (const ExpectedSound& s : kExpectedSounds) names.push_back(WaveName(s.nId));
+    for (const ExpectedTune& t : kExpectedTunes) names.push_back(MidiName(t.nId));
+    names.push_back("ssavericon.ico");
+    names.push_back("cursor117.cur");
+    std::string szMissing;
+    for (const std::string& szName : names)
+        if (!ReadAsset(szName)) szMissing += " " + szName;
+    EXPECT_EQ(szMissing, "") << "not generated";
+}
