@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "audio/music.h"
+#include "audio/sound.h"
 #include "generated_assets.h"
 #include "gfx/catalogue.h"
 
@@ -386,4 +388,16 @@ TEST(GeneratedAssets, EveryResourceOfTheSaverIsMade) {
     for (const std::string& szName : names)
         if (!ReadAsset(szName)) szMissing += " " + szName;
     EXPECT_EQ(szMissing, "") << "not generated";
+}
+
+TEST(GeneratedAssets, SoundsAndTunesAreTheOnesTheShowPlays) {
+    std::set<int> played, made;
+    for (int nId : SoundIdTable)
+        if (nId != 0) played.insert(nId);
+    for (const ExpectedSound& s : kExpectedSounds) made.insert(s.nId);
+    EXPECT_EQ(made, played);
+    EXPECT_EQ(kExpectedTunes[0].nId, kTune1ResourceId);
+    EXPECT_EQ(kExpectedTunes[0].nBytes, kTune1Bytes);
+    EXPECT_EQ(kExpectedTunes[1].nId, kTune2ResourceId);
+    EXPECT_EQ(kExpectedTunes[1].nBytes, kTune2Bytes);
 }
