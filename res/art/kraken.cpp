@@ -165,12 +165,21 @@ void HideBehindMast(cairo_t* cr, const std::vector<kraken::Pt>& behind, double d
 
 // Out of the water by the pirates' side, over their rail, once round the
 // mast just above the fife rail; the end goes behind the mast, where the
-// stretch winding up the mast takes over.
+// stretch winding up the mast takes over. Foam rings the tentacle where it
+// leaves the water at the frame's bottom edge.
 void PaintMastCurl(cairo_t* cr, int, int, int) {
     constexpr double kX = 623, kY = 220;
-    kraken::PaintTentacle(cr, {{{20, 64}, {26, 46}, {38, 34}, {56, 36}, {70, 40}, {84, 34}, {94, 26}, {90, 18}, {80, 14}},
+    kraken::PaintTentacle(cr, {{{10, 64}, {14, 46}, {26, 32}, {42, 28}, {58, 34}, {70, 40}, {84, 34}, {94, 26},
+                                {90, 18}, {80, 14}},
                                20, 9, -1});
     HideBehindMast(cr, {{82, 14}, {86, 16}}, 9, kX, kY);
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 11, 53);
+    cairo_scale(cr, 14, 3.5);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+    cairo_restore(cr);
+    style::FillAndOutline(cr, style::kFoam, 1.5);
 }
 
 // Winding up the mast; the free end waves above (frame 0) or reaches out

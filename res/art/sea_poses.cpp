@@ -69,7 +69,7 @@ void PaintBrigDistant(cairo_t* cr, int, int nWidth, int) {
 void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     cairo_save(cr);
     cairo_translate(cr, 360 - kBrigMastheadX, 20 - kBrigMastheadY);
-    DrawBrig(cr, {1.0, false});
+    DrawBrig(cr, {1.0, false, true});
     cairo_restore(cr);
     const double yTop = nFrameHeight - 14;
     Pts water;

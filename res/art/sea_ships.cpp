@@ -73,6 +73,25 @@ void GunPort(cairo_t* cr, double cx, double cy, double s, double dLine, uint32_t
     cairo_stroke(cr);
 }
 
+// A ragged shot hole through a sail: cleared, with a frayed rim.
+void TearHole(cairo_t* cr, Pt c, double r, uint32_t nSeed, double lw, uint32_t rgbRim) {
+    Rng rng{nSeed};
+    Pts hole;
+    for (int i = 0; i < 11; ++i) {
+        double a = 2 * M_PI * i / 11, rr = r * (i % 2 ? rng.Range(0.45, 0.7) : rng.Range(0.9, 1.2));
+        hole.push_back({c.x + std::cos(a) * rr * 1.2, c.y + std::sin(a) * rr});
+    }
+    PathPoly(cr, hole);
+    style::SetColour(cr, rgbRim);
+    cairo_set_line_width(cr, lw * 1.6);
+    cairo_stroke_preserve(cr);
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_fill_preserve(cr);
+    cairo_restore(cr);
+    Outline(cr, lw * 0.6);
+}
+
 }  // namespace
 
 void DrawWaterlineFoam(cairo_t* cr, double x0, double x1, double y, double dScale) {
@@ -215,6 +234,7 @@ void BrigHull(cairo_t* cr, double lw) {
 void DrawBrig(cairo_t* cr, const ShipLook& look) {
     const double lw = style::kOutlineWidth * look.dLineScale;
     const double rig = std::max(0.9, 0.9 * look.dLineScale);
+    cairo_push_group(cr);  // one layer, for the shot holes (see DrawGalleon)
 
     // Stays and backstays behind the sails.
     Line(cr, {kBrigFore.x, kBrigFore.yTops[1]}, {18, 218}, style::kOutline, rig);
@@ -234,12 +254,20 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
     BrigMast(cr, kBrigFore, lw);
     BrigSails(cr, kBrigMain, lw);
     BrigSails(cr, kBrigFore, lw);
+    if (look.bTorn) {
+        TearHole(cr, {300, 120}, 9, 7, lw, kWhiteSail.rgbShade);
+        TearHole(cr, {350, 72}, 6, 11, lw, kWhiteSail.rgbShade);
+        TearHole(cr, {160, 136}, 8, 13, lw, kWhiteSail.rgbShade);
+        TearHole(cr, {200, 84}, 5, 17, lw, kWhiteSail.rgbShade);
+    }
 
     // Shrouds from the tops to the channels.
     Shrouds(cr, {kBrigFore.x, kBrigFore.yTops[0] + 4}, 258, kBrigFore.x - 26, kBrigFore.x + 22, 4, rig);
     Shrouds(cr, {kBrigMain.x, kBrigMain.yTops[0] + 4}, 264, kBrigMain.x - 26, kBrigMain.x + 22, 4, rig);
 
     if (look.bHull) BrigHull(cr, lw);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
 }
 
 // ---- The pirate galleon ------------------------------------------------
@@ -320,25 +348,6 @@ void GalleonHull(cairo_t* cr, double lw) {
         GunPort(cr, x, 262 + (x - 110) * 0.2, 10, lw, 0x990000, +1);
 }
 
-// A ragged shot hole through a sail: cleared, with a frayed rim.
-void TearHole(cairo_t* cr, Pt c, double r, uint32_t nSeed, double lw) {
-    Rng rng{nSeed};
-    Pts hole;
-    for (int i = 0; i < 11; ++i) {
-        double a = 2 * M_PI * i / 11, rr = r * (i % 2 ? rng.Range(0.45, 0.7) : rng.Range(0.9, 1.2));
-        hole.push_back({c.x + std::cos(a) * rr * 1.2, c.y + std::sin(a) * rr});
-    }
-    PathPoly(cr, hole);
-    style::SetColour(cr, 0x999966);
-    cairo_set_line_width(cr, lw * 1.6);
-    cairo_stroke_preserve(cr);
-    cairo_save(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    cairo_fill_preserve(cr);
-    cairo_restore(cr);
-    Outline(cr, lw * 0.6);
-}
-
 struct GalleonMast {
     double x, yFoot, yTop;
     struct Sail {
@@ -402,9 +411,9 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     SquareSail(cr, {352, 236}, {384, 222}, {392, 246}, {356, 262}, 3, kDirtySail, lw, 1);
 
     GalleonMastAndSails(cr, kGalleonMain, lw);
-    TearHole(cr, {226, 108}, 9, 3, lw);
+    TearHole(cr, {226, 108}, 9, 3, lw, kDirtySail.rgbShade);
     GalleonMastAndSails(cr, kGalleonFore, lw);
-    TearHole(cr, {284, 196}, 6, 5, lw);
+    TearHole(cr, {284, 196}, 6, 5, lw, kDirtySail.rgbShade);
     Shrouds(cr, {kGalleonMain.x, kGalleonMain.sails[1].yFoot + 6}, 300, kGalleonMain.x - 26,
             kGalleonMain.x + 22, 4, rig);
     Shrouds(cr, {kGalleonFore.x, kGalleonFore.sails[1].yFoot + 6}, 256, kGalleonFore.x - 22,

@@ -16,6 +16,7 @@ namespace sea {
 struct ShipLook {
     double dLineScale = 1.0;  // outlines and rigging grow by this against the picture's scale
     bool bHull = true;        // false: masts, sails and rigging only
+    bool bTorn = false;       // sails holed by shot
 };
 
 constexpr double kBrigWaterline = 318;

@@ -21,8 +21,11 @@ struct MusicState {
 };
 extern MusicState Music;
 
-// Writes tune 1 (nTune 1) or tune 2 (nTune 2) to the temporary directory;
+// Start-up: fetches the temporary directory and writes both tune files;
 // any failure turns music off for the run.
+void WriteTuneFiles();
+// Writes tune 1 (nTune 1) or tune 2 (nTune 2) into Music.szTempDir as a
+// byte-exact copy of its resource; any failure turns music off.
 void WriteTuneFile(int nTune);
 // Opens the sequencer on a tune file and starts it with notification to
 // hWindow. Returns the sequencer's error, 0 on success.

@@ -14,8 +14,9 @@ constexpr uint8_t kPcNoCollapse = 0x04;
 // the rest PC_NOCOLLAPSE.
 void PaletteFlagPattern(int nNumColors, int nSizePalette, uint8_t (&flags)[256]);
 
-// Rewrites every stored bitmap's pixels p into remap[p].
-void RemapStoredBitmaps(const uint8_t (&remap)[256]);
+// Rewrites every stored bitmap's pixels p into remap[p] and finds the
+// sprites' runs again; false when there was no memory for them.
+bool RemapStoredBitmaps(const uint8_t (&remap)[256]);
 
 // Runs at the end of LoadBitmaps with the colour table of the last bitmap
 // loaded. False (after its message) when the show cannot go on.

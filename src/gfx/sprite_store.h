@@ -10,10 +10,22 @@
 constexpr int kStoreCapacity = 57;
 constexpr int kBackdropSlots = 4;
 
+// Columns [nStart, nEnd) of a stored row: a run of pixels that all differ
+// from the key colour of the row's frame. Drawing a sprite copies its runs.
+struct PixelRun {
+    int32_t nStart;
+    int32_t nEnd;
+};
+
 struct StoredBitmap {
     int32_t nWidth;
     int32_t nHeight;
-    uint8_t* pPixels;  // nWidth x nHeight, rows top-down; null if not allocated
+    uint8_t* pPixels;      // nWidth x nHeight, rows top-down; null if not allocated
+    int32_t nFrameHeight;  // rows per frame: the picture's height / frames
+    // Sprite strips only: row r's runs are pRuns[pRowRuns[r]] up to
+    // pRuns[pRowRuns[r + 1]]. One block, owned by pRowRuns.
+    int32_t* pRowRuns;
+    PixelRun* pRuns;
 };
 
 struct Backdrop {
@@ -32,7 +44,7 @@ struct Backdrop {
 struct SpriteStoreState {
     StoredBitmap entries[kStoreCapacity];
     int32_t nCount;    // pictures counted, including failed loads
-    int32_t nCurrent;  // index of the current load, -1 before the first
+    int32_t nCurrent = -1;  // index of the current load, -1 before the first
     Backdrop backdrops[kBackdropSlots];
     int32_t nBackdropCount;
     int32_t nStageWidth;   // size of the last backdrop loaded: clip bounds
@@ -50,5 +62,8 @@ bool LoadSpriteStrip(int nResourceId, int nActorSlot, int nFrames);
 // Runs the load list, then the palette step; fails only if the palette
 // step fails (each failed load shows its own message).
 bool LoadBitmaps(HostWindow hWindow);
+// (Re)builds a strip entry's runs from its pixels as they now are; false
+// when there is no memory for them (the entry then keeps no runs).
+bool IndexPixelRuns(StoredBitmap& entry);
 // Releases every stored picture.
 void ReleaseSpriteStore();

@@ -1,0 +1,265 @@
+// The host seam on Win32: GDI for the frame buffer, the palette and the
+// window, WINMM for sounds and the MIDI sequencer, KERNEL for resources.
+// The profile and the clock live in host_profile_win32.cpp.
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "host/host.h"
+
+namespace {
+
+struct Win32HostState {
+    HBITMAP hFrameBuffer;
+    HPALETTE hShowPalette;
+    HWND hPaletteWindow;  // where the show palette is selected
+    // Held for one frame step only.
+    HWND hFrameWindow;
+    HDC hWindowDC;
+    HDC hMemoryDC;
+    HGDIOBJ hSavedObject;
+};
+Win32HostState Host;
+
+HWND WindowOf(HostWindow hWindow) { return reinterpret_cast<HWND>(hWindow); }
+
+// The saver's own module: the .scr is the process's executable.
+HMODULE SaverModule() { return GetModuleHandleA(nullptr); }
+
+template <typename Parms>
+MCIERROR SendMci(uint32_t nDevice, UINT nCommand, DWORD nFlags, Parms* pParms) {
+    return mciSendCommandA(MCIDEVICEID(nDevice), nCommand, nFlags, reinterpret_cast<DWORD_PTR>(pParms));
+}
+
+void SelectShowPalette(HDC hDC) {
+    if (Host.hShowPalette == nullptr) return;
+    SelectPalette(hDC, Host.hShowPalette, FALSE);
+    RealizePalette(hDC);
+}
+
+}  // namespace
+
+HostResource HostFindResource(HostResourceType nType, int nId) {
+    LPCSTR szType = nType == kHostResourceBitmap ? MAKEINTRESOURCEA(2)  // RT_BITMAP
+                    : nType == kHostResourceWave ? "WAVE"
+                                                 : "MIDI";
+    HRSRC hInfo = FindResourceA(SaverModule(), MAKEINTRESOURCEA(nId), szType);
+    if (hInfo == nullptr) return {nullptr, 0};
+    HGLOBAL hData = LoadResource(SaverModule(), hInfo);
+    const void* pData = hData != nullptr ? LockResource(hData) : nullptr;
+    if (pData == nullptr) return {nullptr, 0};
+    return {static_cast<const uint8_t*>(pData), size_t(SizeofResource(SaverModule(), hInfo))};
+}
+
+void HostMessageBox(HostWindow hOwner, const char* szText, const char* szCaption, HostIcon nIcon) {
+    UINT nStyle = MB_OK;
+    if (nIcon == kHostIconError) nStyle |= MB_ICONERROR;
+    if (nIcon == kHostIconWarning) nStyle |= MB_ICONWARNING;
+    if (nIcon == kHostIconInformation) nStyle |= MB_ICONINFORMATION;
+    MessageBoxA(WindowOf(hOwner), szText, szCaption, nStyle);
+}
+
+void HostBeep() { MessageBeep(0); }
+
+void HostRequestQuit(int nExitCode) { PostQuitMessage(nExitCode); }
+
+uint32_t HostGetTempPath(char* szBuffer, uint32_t nBufferLength) {
+    return GetTempPathA(nBufferLength, szBuffer);
+}
+
+HostDisplayCaps HostQueryDisplay(HostWindow hWindow) {
+    HostDisplayCaps caps = {false, 0, 0};
+    HDC hDC = GetDC(WindowOf(hWindow));
+    if (hDC == nullptr) return caps;
+    caps.bHasPalette = (GetDeviceCaps(hDC, RASTERCAPS) & RC_PALETTE) != 0;
+    caps.nNumColors = GetDeviceCaps(hDC, NUMCOLORS);
+    caps.nSizePalette = GetDeviceCaps(hDC, SIZEPALETTE);
+    ReleaseDC(WindowOf(hWindow), hDC);
+    return caps;
+}
+
+bool HostCreateShowPalette(const uint32_t (&nColours)[256]) {
+    struct {
+        WORD palVersion;
+        WORD palNumEntries;
+        PALETTEENTRY entries[256];
+    } palette = {0x300, 256, {}};
+    for (int i = 0; i < 256; ++i) {
+        palette.entries[i] = {BYTE(nColours[i] >> 16), BYTE(nColours[i] >> 8), BYTE(nColours[i]), 0};
+    }
+    HostDeleteShowPalette();
+    Host.hShowPalette = CreatePalette(reinterpret_cast<const LOGPALETTE*>(&palette));
+    return Host.hShowPalette != nullptr;
+}
+
+void HostAdoptSystemPalette(HostWindow hWindow, const uint8_t* pFlags, int nEntries) {
+    HWND hWnd = WindowOf(hWindow);
+    HDC hDC = GetDC(hWnd);
+    if (hDC == nullptr || Host.hShowPalette == nullptr || nEntries <= 0) {
+        if (hDC != nullptr) ReleaseDC(hWnd, hDC);
+        return;
+    }
+    // Switching to no static colours and straight back makes the system
+    // palette take the show's colours in its free entries.
+    SetSystemPaletteUse(hDC, SYSPAL_NOSTATIC);
+    SetSystemPaletteUse(hDC, SYSPAL_STATIC);
+    HPALETTE hPrevious = SelectPalette(hDC, Host.hShowPalette, FALSE);
+    RealizePalette(hDC);
+    SelectPalette(hDC, hPrevious, FALSE);
+    PALETTEENTRY entries[256] = {};
+    GetSystemPaletteEntries(hDC, 0, UINT(nEntries), entries);
+    for (int i = 0; i < nEntries; ++i) entries[i].peFlags = pFlags[i];
+    ResizePalette(Host.hShowPalette, UINT(nEntries));
+    SetPaletteEntries(Host.hShowPalette, 0, UINT(nEntries), entries);
+    ReleaseDC(hWnd, hDC);
+}
+
+int HostNearestPaletteIndex(uint32_t nColour) {
+    const UINT nIndex = GetNearestPaletteIndex(
+        Host.hShowPalette, RGB(BYTE(nColour >> 16), BYTE(nColour >> 8), BYTE(nColour)));
+    return nIndex == CLR_INVALID ? 0 : int(nIndex);
+}
+
+void HostDeleteShowPalette() {
+    if (Host.hShowPalette == nullptr) return;
+    // A palette still selected into the window cannot be deleted.
+    if (Host.hPaletteWindow != nullptr) {
+        HDC hDC = GetDC(Host.hPaletteWindow);
+        if (hDC != nullptr) {
+            SelectPalette(hDC, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+            ReleaseDC(Host.hPaletteWindow, hDC);
+        }
+        Host.hPaletteWindow = nullptr;
+    }
+    DeleteObject(Host.hShowPalette);
+    Host.hShowPalette = nullptr;
+}
+
+uint8_t* HostCreateFrameBuffer(HostWindow hWindow, const HostDibHeader& header, bool bPaletteIndices) {
+    HostDeleteFrameBuffer();
+    HWND hWnd = WindowOf(hWindow);
+    HDC hDC = GetDC(hWnd);
+    if (hDC == nullptr) return nullptr;
+    if (bPaletteIndices && Host.hShowPalette != nullptr) {
+        // Stays selected: the saver window keeps its own device context.
+        SelectShowPalette(hDC);
+        Host.hPaletteWindow = hWnd;
+    }
+    void* pBits = nullptr;
+    HBITMAP hBitmap = CreateDIBSection(hDC, reinterpret_cast<const BITMAPINFO*>(&header),
+                                       bPaletteIndices ? DIB_PAL_COLORS : DIB_RGB_COLORS, &pBits, nullptr, 0);
+    ReleaseDC(hWnd, hDC);
+    if (hBitmap == nullptr || pBits == nullptr) {
+        if (hBitmap != nullptr) DeleteObject(hBitmap);
+        return nullptr;
+    }
+    Host.hFrameBuffer = hBitmap;
+    return static_cast<uint8_t*>(pBits);
+}
+
+void HostDeleteFrameBuffer() {
+    if (Host.hFrameBuffer == nullptr) return;
+    DeleteObject(Host.hFrameBuffer);
+    Host.hFrameBuffer = nullptr;
+}
+
+bool HostStretchPicture(HostWindow hWindow, int nResourceId, int nWidth, int nHeight) {
+    HWND hWnd = WindowOf(hWindow);
+    HDC hDC = GetDC(hWnd);
+    if (hDC == nullptr) return false;
+    HDC hMemoryDC = CreateCompatibleDC(hDC);
+    HBITMAP hPicture = LoadBitmapA(SaverModule(), MAKEINTRESOURCEA(nResourceId));
+    const bool bShown = hMemoryDC != nullptr && hPicture != nullptr;
+    if (bShown) {
+        HGDIOBJ hPrevious = SelectObject(hMemoryDC, hPicture);
+        BITMAP picture = {};
+        GetObjectA(hPicture, sizeof picture, &picture);
+        StretchBlt(hDC, 0, 0, nWidth, nHeight, hMemoryDC, 0, 0, picture.bmWidth, picture.bmHeight, SRCCOPY);
+        SelectObject(hMemoryDC, hPrevious);
+    }
+    if (hPicture != nullptr) DeleteObject(hPicture);
+    if (hMemoryDC != nullptr) DeleteDC(hMemoryDC);
+    ReleaseDC(hWnd, hDC);
+    return bShown;
+}
+
+bool HostBeginFrame(HostWindow hWindow) {
+    HWND hWnd = WindowOf(hWindow);
+    HDC hDC = GetDC(hWnd);
+    if (hDC == nullptr) return false;
+    HDC hMemoryDC = CreateCompatibleDC(hDC);
+    if (hMemoryDC == nullptr) {
+        ReleaseDC(hWnd, hDC);
+        return false;
+    }
+    // Already selected in the saver's own device context; this keeps any
+    // other window class right too.
+    SelectShowPalette(hDC);
+    Host.hFrameWindow = hWnd;
+    Host.hWindowDC = hDC;
+    Host.hMemoryDC = hMemoryDC;
+    Host.hSavedObject = SelectObject(hMemoryDC, Host.hFrameBuffer);
+    return true;
+}
+
+void HostEndFrame(HostWindow /*hWindow*/) {
+    SelectObject(Host.hMemoryDC, Host.hSavedObject);
+    DeleteDC(Host.hMemoryDC);
+    ReleaseDC(Host.hFrameWindow, Host.hWindowDC);
+    Host.hFrameWindow = nullptr;
+    Host.hWindowDC = nullptr;
+    Host.hMemoryDC = nullptr;
+    Host.hSavedObject = nullptr;
+}
+
+void HostClearWindow(HostWindow hWindow) {
+    RECT client;
+    GetClientRect(WindowOf(hWindow), &client);
+    FillRect(Host.hWindowDC, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+}
+
+void HostPresentView(int nLeft, int nTop, int nWidth, int nHeight) {
+    BitBlt(Host.hWindowDC, nLeft, nTop, nWidth, nHeight, Host.hMemoryDC, 0, 0, SRCCOPY);
+}
+
+void HostFlush() { GdiFlush(); }
+
+void HostInvalidateWindow(HostWindow hWindow) { InvalidateRect(WindowOf(hWindow), nullptr, FALSE); }
+
+void HostPlayWave(int nResourceId) {
+    PlaySoundA(MAKEINTRESOURCEA(nResourceId), SaverModule(), SND_RESOURCE | SND_ASYNC);
+}
+
+uint32_t HostSequencerOpen(const char* szPath, uint32_t* pnDevice) {
+    MCI_OPEN_PARMSA open = {};
+    open.lpstrDeviceType = "sequencer";
+    open.lpstrElementName = szPath;
+    const MCIERROR nError = SendMci(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, &open);
+    if (nError == 0) *pnDevice = open.wDeviceID;
+    return nError;
+}
+
+uint32_t HostSequencerStatusPort(uint32_t nDevice) {
+    MCI_STATUS_PARMS status = {};
+    status.dwItem = MCI_SEQ_STATUS_PORT;
+    return SendMci(nDevice, MCI_STATUS, MCI_STATUS_ITEM, &status);
+}
+
+uint32_t HostSequencerPlay(uint32_t nDevice, HostWindow hNotify) {
+    MCI_PLAY_PARMS play = {};
+    play.dwCallback = reinterpret_cast<DWORD_PTR>(WindowOf(hNotify));
+    return SendMci(nDevice, MCI_PLAY, MCI_NOTIFY, &play);
+}
+
+uint32_t HostSequencerSeekToStart(uint32_t nDevice) {
+    MCI_SEEK_PARMS seek = {};
+    return SendMci(nDevice, MCI_SEEK, MCI_SEEK_TO_START, &seek);
+}
+
+uint32_t HostSequencerStop(uint32_t nDevice, HostWindow hNotify) {
+    MCI_GENERIC_PARMS stop = {};
+    stop.dwCallback = reinterpret_cast<DWORD_PTR>(WindowOf(hNotify));
+    return SendMci(nDevice, MCI_STOP, MCI_NOTIFY, &stop);
+}
+
+uint32_t HostSequencerClose(uint32_t nDevice) { return SendMci<void>(nDevice, MCI_CLOSE, 0, nullptr); }

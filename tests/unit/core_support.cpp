@@ -1,0 +1,51 @@
+#include "core_support.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "audio/music.h"
+#include "engine/actors.h"
+#include "engine/dissolve.h"
+#include "fake_profile.h"
+#include "gfx/frame_buffer.h"
+#include "gfx/palette.h"
+#include "gfx/show.h"
+#include "gfx/sprite_store.h"
+
+uint8_t BackdropPixel(int nBackdrop, int x, int y) { return uint8_t(7 * x + 3 * y + 100 * nBackdrop); }
+
+void LoadTestBackdrops(int nWidth, int nHeight) {
+    for (int b = 0; b < 2; ++b) {
+        AddFakeResource(kHostResourceBitmap, 900 + b,
+                        MakeDib({nWidth, nHeight}, [b](int x, int y) { return BackdropPixel(b, x, y); }));
+        ASSERT_TRUE(LoadBackdrop(900 + b, b));
+    }
+}
+
+void SetUpStage(int nClientWidth, int nClientHeight, int nBackdropWidth, int nBackdropHeight) {
+    LoadTestBackdrops(nBackdropWidth, nBackdropHeight);
+    ASSERT_TRUE(BuildShowPalette(FakeWindow()));
+    ASSERT_TRUE(CreateFrameBuffer(FakeWindow(), nClientWidth, nClientHeight));
+    Show.bStartGuard = false;
+}
+
+uint8_t FramePixel(int x, int y) { return FrameBuffer.pPixels[size_t(y) * FrameBuffer.nWidth + x]; }
+
+void CoreTest::SetUp() {
+    std::copy(SceneTable, SceneTable + kSceneCount, savedScenes_);
+    FakeHost = {};
+    FakeProfile = {};
+    Sequencer = {};
+    RunFlags = {};
+    Dissolve = {};
+    Music = {};
+    Show = {};
+    FrameBuffer = {};
+    StageView = {};
+    ReleaseSpriteStore();
+}
+
+void CoreTest::TearDown() {
+    ReleaseSpriteStore();
+    std::copy(savedScenes_, savedScenes_ + kSceneCount, SceneTable);
+}

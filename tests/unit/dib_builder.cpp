@@ -1,0 +1,62 @@
+#include "dib_builder.h"
+
+#include "fake_host.h"
+#include "gfx/catalogue.h"
+
+namespace {
+
+void Put32(std::vector<uint8_t>& bytes, size_t nAt, uint32_t nValue) {
+    for (int i = 0; i < 4; ++i) bytes[nAt + i] = uint8_t(nValue >> (8 * i));
+}
+
+}  // namespace
+
+std::vector<uint8_t> MakeDib(const DibSpec& spec, const PixelFn& pixel,
+                             const std::function<uint32_t(int)>& colour) {
+    const uint32_t nColours = spec.nClrUsed == 0 ? 256 : spec.nClrUsed;
+    std::vector<uint8_t> bytes(40 + nColours * 4 + size_t(spec.nWidth) * spec.nHeight);
+    Put32(bytes, 0, 40);
+    Put32(bytes, 4, uint32_t(spec.nWidth));
+    Put32(bytes, 8, uint32_t(spec.nHeight));
+    bytes[12] = 1;
+    bytes[14] = uint8_t(spec.nBitCount);
+    bytes[15] = uint8_t(spec.nBitCount >> 8);
+    Put32(bytes, 16, spec.nCompression);
+    Put32(bytes, 20, uint32_t(spec.nWidth * spec.nHeight));
+    Put32(bytes, 32, spec.nClrUsed);
+    for (uint32_t i = 0; i < nColours; ++i) {
+        const uint32_t rgb = colour ? colour(int(i)) : (i * 0x010101u);
+        bytes[40 + 4 * i] = uint8_t(rgb);
+        bytes[41 + 4 * i] = uint8_t(rgb >> 8);
+        bytes[42 + 4 * i] = uint8_t(rgb >> 16);
+    }
+    uint8_t* pRows = bytes.data() + 40 + nColours * 4;
+    for (int32_t r = 0; r < spec.nHeight; ++r)
+        for (int32_t x = 0; x < spec.nWidth; ++x)
+            pRows[size_t(r) * spec.nWidth + x] = pixel(x, spec.nHeight - 1 - r);
+    return bytes;
+}
+
+uint8_t KeyOf(int nResourceId) { return uint8_t(nResourceId); }
+uint8_t ArtOf(int nResourceId, int nFrame) { return uint8_t(nResourceId + 1 + nFrame); }
+uint32_t ColourOf204(int i) { return uint32_t(255 - i) * 0x010101u; }
+
+void AddLoadListPictures() {
+    for (const LoadListEntry& e : LoadList) {
+        const int nId = e.nResourceId;
+        const int nFrameHeight = e.nHeight / e.nFrames;
+        const int nUnused = e.nHeight - nFrameHeight * e.nFrames;  // rows above the last band
+        AddFakeResource(kHostResourceBitmap, nId,
+                        MakeDib({e.nWidth, e.nHeight},
+                                [=](int x, int y) {
+                                    if (y < nUnused) return uint8_t(0);
+                                    const int nBand = (y - nUnused) / nFrameHeight;
+                                    const int nFrame = e.nFrames - 1 - nBand;
+                                    const bool bCorner = x == 0 && (y - nUnused) % nFrameHeight == 0;
+                                    return bCorner ? KeyOf(nId) : ArtOf(nId, nFrame);
+                                },
+                                nId == kPaletteSourceResource ? std::function<uint32_t(int)>(ColourOf204)
+                                                              : nullptr));
+    }
+}
+

@@ -1,0 +1,177 @@
+// The recording fake host of the unit tests (the profile has its own fake).
+
+#include "fake_host.h"
+
+#include <cstring>
+
+FakeHostState FakeHost;
+
+namespace {
+
+HostWindowTag* const kFakeWindow = reinterpret_cast<HostWindowTag*>(uintptr_t{0x5A5A0});
+
+void Log(std::string szCall) { FakeHost.calls.push_back(std::move(szCall)); }
+
+uint32_t Distance(uint32_t a, uint32_t b) {
+    uint32_t nTotal = 0;
+    for (int nShift = 0; nShift < 24; nShift += 8) {
+        const int d = int((a >> nShift) & 0xFF) - int((b >> nShift) & 0xFF);
+        nTotal += uint32_t(d * d);
+    }
+    return nTotal;
+}
+
+}  // namespace
+
+HostWindow FakeWindow() { return kFakeWindow; }
+
+std::vector<std::string> FakeCalls(const std::string& szPrefix) {
+    std::vector<std::string> found;
+    for (const std::string& szCall : FakeHost.calls)
+        if (szCall.compare(0, szPrefix.size(), szPrefix) == 0) found.push_back(szCall);
+    return found;
+}
+
+std::vector<std::string> FakeSequencerCalls() {
+    std::vector<std::string> found;
+    for (const std::string& szCall : FakeHost.calls) {
+        for (const char* szName : {"Open(", "Status(", "Play(", "Seek(", "Stop(", "Close("}) {
+            if (szCall.compare(0, std::strlen(szName), szName) == 0) found.push_back(szCall);
+        }
+    }
+    return found;
+}
+
+void AddFakeResource(HostResourceType nType, int nId, std::vector<uint8_t> bytes) {
+    FakeHost.resources[{int(nType), nId}] = std::move(bytes);
+}
+
+uint32_t HostGetTickCount() { return FakeHost.nTickCount; }
+
+HostResource HostFindResource(HostResourceType nType, int nId) {
+    auto it = FakeHost.resources.find({int(nType), nId});
+    if (it == FakeHost.resources.end()) return {nullptr, 0};
+    return {it->second.data(), it->second.size()};
+}
+
+void HostMessageBox(HostWindow hOwner, const char* szText, const char* szCaption, HostIcon nIcon) {
+    Log(std::string("Box(") + szText + ")");
+    FakeHost.boxes.push_back({hOwner, szText, szCaption, nIcon});
+    if (FakeHost.onMessageBox) FakeHost.onMessageBox();
+}
+
+void HostBeep() { Log("Beep()"); }
+
+void HostRequestQuit(int nExitCode) { Log("Quit(" + std::to_string(nExitCode) + ")"); }
+
+uint32_t HostGetTempPath(char* szBuffer, uint32_t nBufferLength) {
+    if (FakeHost.bNoTempPath) return 0;
+    const uint32_t nLength = uint32_t(FakeHost.szTempPath.size());
+    if (nLength + 1 > nBufferLength) return nLength + 1;
+    std::memcpy(szBuffer, FakeHost.szTempPath.c_str(), nLength + 1);
+    return nLength;
+}
+
+HostDisplayCaps HostQueryDisplay(HostWindow) { return FakeHost.caps; }
+
+bool HostCreateShowPalette(const uint32_t (&nColours)[256]) {
+    Log("CreatePalette()");
+    if (FakeHost.bPaletteFails) return false;
+    FakeHost.showPalette.assign(nColours, nColours + 256);
+    return true;
+}
+
+void HostAdoptSystemPalette(HostWindow, const uint8_t* pFlags, int nEntries) {
+    Log("AdoptSystemPalette(" + std::to_string(nEntries) + ")");
+    FakeHost.adoptedFlags.assign(pFlags, pFlags + nEntries);
+    FakeHost.showPalette.assign(FakeHost.systemPalette.begin(),
+                                FakeHost.systemPalette.begin() + nEntries);
+}
+
+int HostNearestPaletteIndex(uint32_t nColour) {
+    int nBest = 0;
+    for (size_t i = 0; i < FakeHost.showPalette.size(); ++i) {
+        if (Distance(FakeHost.showPalette[i], nColour) < Distance(FakeHost.showPalette[nBest], nColour))
+            nBest = int(i);
+    }
+    return nBest;
+}
+
+void HostDeleteShowPalette() {
+    Log("DeletePalette()");
+    FakeHost.showPalette.clear();
+}
+
+uint8_t* HostCreateFrameBuffer(HostWindow, const HostDibHeader& header, bool bPaletteIndices) {
+    Log("CreateFrameBuffer(" + std::to_string(header.nWidth) + "x" + std::to_string(-header.nHeight) +
+        ")");
+    FakeHost.frameBuffer.clear();
+    if (FakeHost.bFrameBufferFails) return nullptr;
+    FakeHost.frameBufferHeader = header;
+    FakeHost.bFrameBufferPaletteIndices = bPaletteIndices;
+    FakeHost.frameBuffer.assign(size_t(header.nWidth) * size_t(-header.nHeight), 0);
+    return FakeHost.frameBuffer.data();
+}
+
+void HostDeleteFrameBuffer() {
+    Log("DeleteFrameBuffer()");
+    FakeHost.frameBuffer.clear();
+}
+
+bool HostStretchPicture(HostWindow, int nResourceId, int nWidth, int nHeight) {
+    Log("StretchPicture(" + std::to_string(nResourceId) + "," + std::to_string(nWidth) + "x" +
+        std::to_string(nHeight) + ")");
+    return FakeHost.bTitlePicture;
+}
+
+bool HostBeginFrame(HostWindow) {
+    Log("BeginFrame()");
+    return FakeHost.bCanDraw;
+}
+
+void HostEndFrame(HostWindow) { Log("EndFrame()"); }
+
+void HostClearWindow(HostWindow) { Log("ClearWindow()"); }
+
+void HostPresentView(int nLeft, int nTop, int nWidth, int nHeight) {
+    Log("Present(" + std::to_string(nLeft) + "," + std::to_string(nTop) + "," + std::to_string(nWidth) +
+        "x" + std::to_string(nHeight) + ")");
+}
+
+void HostFlush() { Log("Flush()"); }
+
+void HostInvalidateWindow(HostWindow) { Log("Invalidate()"); }
+
+void HostPlayWave(int nResourceId) { Log("Wave(" + std::to_string(nResourceId) + ")"); }
+
+uint32_t HostSequencerOpen(const char* szPath, uint32_t* pnDevice) {
+    Log(std::string("Open(") + szPath + ")");
+    if (FakeHost.nOpenError != 0) return FakeHost.nOpenError;
+    *pnDevice = FakeHost.nNextDevice++;
+    return 0;
+}
+
+uint32_t HostSequencerStatusPort(uint32_t nDevice) {
+    Log("Status(" + std::to_string(nDevice) + ")");
+    return FakeHost.nStatusError;
+}
+
+uint32_t HostSequencerPlay(uint32_t nDevice, HostWindow) {
+    Log("Play(" + std::to_string(nDevice) + ")");
+    return FakeHost.nPlayError;
+}
+
+uint32_t HostSequencerSeekToStart(uint32_t nDevice) {
+    Log("Seek(" + std::to_string(nDevice) + ")");
+    return 0;
+}
+
+uint32_t HostSequencerStop(uint32_t nDevice, HostWindow) {
+    Log("Stop(" + std::to_string(nDevice) + ")");
+    return 0;
+}
+
+uint32_t HostSequencerClose(uint32_t nDevice) {
+    Log("Close(" + std::to_string(nDevice) + ")");
+    return 0;
+}

@@ -1,0 +1,252 @@
+// Sound cues and the music state machine, checked through the sequencer
+// commands that the fake host records; the tune files are written for real
+// into a private temporary directory.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "audio/music.h"
+#include "audio/sound.h"
+#include "core_support.h"
+#include "engine/dissolve.h"
+#include "gfx/show.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+std::vector<uint8_t> TuneBytes(size_t nSize, uint8_t nSalt) {
+    std::vector<uint8_t> bytes(nSize);
+    // Every byte value, the ones a text-mode file would change included.
+    for (size_t i = 0; i < nSize; ++i) bytes[i] = uint8_t(i * 7 + nSalt);
+    bytes[0] = 0x0A;
+    bytes[1] = 0x0D;
+    bytes[2] = 0x1A;
+    bytes[3] = 0x00;
+    return bytes;
+}
+
+std::vector<uint8_t> ReadFile(const std::string& szPath) {
+    std::ifstream file(szPath, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+bool FileExists(const std::string& szPath) { return std::ifstream(szPath).good(); }
+
+class MusicTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        char szTemplate[] = "/tmp/harborgast_music_XXXXXX";
+        ASSERT_NE(mkdtemp(szTemplate), nullptr);
+        szDir_ = std::string(szTemplate) + "/";
+        FakeHost.szTempPath = szDir_;
+        AddFakeResource(kHostResourceMidi, kTune1ResourceId, TuneBytes(kTune1Bytes, 1));
+        AddFakeResource(kHostResourceMidi, kTune2ResourceId, TuneBytes(kTune2Bytes, 2));
+        RunFlags.bMusicOn = true;
+        RunFlags.bSoundOn = true;
+    }
+    void TearDown() override {
+        ReleaseMusic();
+        std::remove(szDir_.c_str());
+        CoreTest::TearDown();
+    }
+    std::string Tune1() const { return szDir_ + "SSQuillmere's Harborgast01.mid"; }
+    std::string Tune2() const { return szDir_ + "SSQuillmere's Harborgast06.mid"; }
+
+    std::string szDir_;
+};
+
+TEST_F(MusicTest, TuneFilesAreByteExactCopies) {
+    // A longer resource gives only the tune's own byte count.
+    FakeHost.resources[{kHostResourceMidi, kTune2ResourceId}].push_back(0x77);
+    WriteTuneFiles();
+    EXPECT_TRUE(RunFlags.bMusicOn);
+    EXPECT_EQ(Music.szTune1Path, Tune1());
+    EXPECT_EQ(Music.szTune2Path, Tune2());
+    EXPECT_EQ(ReadFile(Tune1()), TuneBytes(kTune1Bytes, 1));
+    EXPECT_EQ(ReadFile(Tune2()), TuneBytes(kTune2Bytes, 2));
+
+    FakeHost.calls.clear();
+    ReleaseMusic();
+    EXPECT_EQ(FakeSequencerCalls(), Calls{"Close(0)"});  // closed whether or not a tune is open
+    EXPECT_FALSE(FileExists(Tune1()));
+    EXPECT_FALSE(FileExists(Tune2()));
+}
+
+struct TuneFailureCase {
+    const char* szWhat;
+    int nResourceId;
+    size_t nSize;  // 0: the resource is missing
+};
+
+class TuneFailureTest : public MusicTest, public ::testing::WithParamInterface<TuneFailureCase> {};
+
+TEST_P(TuneFailureTest, TurnsMusicOffAndTheOtherTuneIsStillWritten) {
+    const TuneFailureCase c = GetParam();
+    if (c.nSize == 0)
+        FakeHost.resources.erase({kHostResourceMidi, c.nResourceId});
+    else
+        FakeHost.resources[{kHostResourceMidi, c.nResourceId}].resize(c.nSize);
+    WriteTuneFiles();
+    const bool bTune1Failed = c.nResourceId == kTune1ResourceId;
+    EXPECT_FALSE(RunFlags.bMusicOn);
+    EXPECT_EQ(FileExists(Tune1()), !bTune1Failed);
+    EXPECT_EQ(FileExists(Tune2()), bTune1Failed);
+    // Shut-down removes what was written, though music is off.
+    ReleaseMusic();
+    EXPECT_FALSE(FileExists(Tune1()) || FileExists(Tune2()));
+    EXPECT_TRUE(FakeSequencerCalls().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, TuneFailureTest,
+                         ::testing::Values(TuneFailureCase{"Tune1Missing", kTune1ResourceId, 0},
+                                           TuneFailureCase{"Tune1Short", kTune1ResourceId, kTune1Bytes - 1},
+                                           TuneFailureCase{"Tune2Short", kTune2ResourceId, 100}),
+                         [](const auto& info) { return std::string(info.param.szWhat); });
+
+TEST_F(MusicTest, NoTemporaryDirectoryOrNoRoomForTheNamesMeansNoMusic) {
+    struct Case { const char* szWhat; bool bNoTempPath; std::string szTempPath; };
+    const Case cases[] = {
+        {"no directory", true, "/tmp/"},
+        {"directory too long for the buffer", false, "/tmp/" + std::string(300, 'd') + "/"},
+        {"names do not fit 260 characters", false, "/tmp/" + std::string(230, 'd') + "/"},
+        {"directory does not exist", false, "/nonexistent/harborgast/"},
+    };
+    for (const Case& c : cases) {
+        Music = {};
+        RunFlags.bMusicOn = true;
+        FakeHost.bNoTempPath = c.bNoTempPath;
+        FakeHost.szTempPath = c.szTempPath;
+        WriteTuneFiles();
+        EXPECT_FALSE(RunFlags.bMusicOn) << c.szWhat;
+        EXPECT_EQ(Music.szTune1Path[0], '\0') << c.szWhat;
+        EXPECT_EQ(Music.szTune2Path[0], '\0') << c.szWhat;
+    }
+}
+
+TEST_F(MusicTest, PlayTuneOpensChecksThePortAndPlaysWithNotification) {
+    EXPECT_EQ(PlayTune(FakeWindow(), "a.mid"), 0u);
+    EXPECT_EQ(FakeSequencerCalls(), (Calls{"Open(a.mid)", "Status(1)", "Play(1)"}));
+    EXPECT_EQ(Music.nMusicDevice, 1u);
+}
+
+TEST_F(MusicTest, PlayTuneClosesWhatItOpenedOnAnError) {
+    struct Case { uint32_t nOpen, nStatus, nPlay; Calls calls; uint32_t nDevice; };
+    const Case cases[] = {
+        {263, 0, 0, {"Open(a.mid)"}, 7},  // the device of the last open stays
+        {0, 264, 0, {"Open(a.mid)", "Status(1)", "Close(1)"}, 1},
+        {0, 0, 265, {"Open(a.mid)", "Status(1)", "Play(1)", "Close(1)"}, 1},
+    };
+    for (const Case& c : cases) {
+        FakeHost = {};
+        Music.nMusicDevice = 7;
+        FakeHost.nOpenError = c.nOpen;
+        FakeHost.nStatusError = c.nStatus;
+        FakeHost.nPlayError = c.nPlay;
+        EXPECT_EQ(PlayTune(FakeWindow(), "a.mid"), c.nOpen + c.nStatus + c.nPlay);
+        EXPECT_EQ(FakeSequencerCalls(), c.calls);
+        EXPECT_EQ(Music.nMusicDevice, c.nDevice);
+    }
+}
+
+TEST_F(MusicTest, NotificationLoopsOnlyWhileSoundMusicAndWantAreAllOn) {
+    Music.nMusicDevice = 4;
+    for (int nMask = 0; nMask < 8; ++nMask) {
+        FakeHost = {};
+        RunFlags.bSoundOn = nMask & 1;
+        RunFlags.bMusicOn = nMask & 2;
+        RunFlags.bMusicWanted = nMask & 4;
+        HandleMusicNotify(FakeWindow());
+        const Calls expected = nMask == 7 ? Calls{"Seek(4)", "Play(4)"} : Calls{"Close(4)"};
+        EXPECT_EQ(FakeSequencerCalls(), expected) << nMask;
+    }
+}
+
+struct DissolveMusicCase {
+    int nLastScene, nNextScene;
+    Calls frame1, frame3;
+};
+
+class DissolveMusicTest : public MusicTest, public ::testing::WithParamInterface<DissolveMusicCase> {};
+
+TEST_P(DissolveMusicTest, TunesChangeOnlyAroundTheKrakensLastScene) {
+    const DissolveMusicCase c = GetParam();
+    SetUpStage(800, 600);
+    Music.nMusicDevice = 3;
+    std::snprintf(Music.szTune1Path, sizeof Music.szTune1Path, "t1");
+    std::snprintf(Music.szTune2Path, sizeof Music.szTune2Path, "t2");
+    RunFlags.bMusicWanted = true;
+    Sequencer.nLastScene = c.nLastScene;
+    Sequencer.nNextScene = c.nNextScene;
+    FakeHost.nNextDevice = 9;
+    std::vector<Calls> frames;
+    for (Sequencer.nSceneFrame = 1; Sequencer.nSceneFrame != 0 && Sequencer.nSceneFrame <= 5;) {
+        FakeHost.calls.clear();
+        const int nFrame = Sequencer.nSceneFrame;
+        Scene0(FakeWindow(), 0);
+        frames.push_back(FakeSequencerCalls());
+        // Wanted again from frame 3 on; off in between only when switching.
+        EXPECT_EQ(RunFlags.bMusicWanted, nFrame >= 3 || c.frame1.empty()) << nFrame;
+        if (Sequencer.nSceneFrame != 0) ++Sequencer.nSceneFrame;
+    }
+    EXPECT_EQ(frames, (std::vector<Calls>{c.frame1, {}, c.frame3, {}, {}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cycle, DissolveMusicTest,
+    ::testing::Values(DissolveMusicCase{7, 8, {"Stop(3)", "Close(3)"}, {"Open(t2)", "Status(9)", "Play(9)"}},
+                      DissolveMusicCase{8, 1, {"Stop(3)", "Close(3)"}, {"Open(t1)", "Status(9)", "Play(9)"}},
+                      DissolveMusicCase{6, 1, {}, {}}, DissolveMusicCase{1, 2, {}, {}},
+                      DissolveMusicCase{2, 3, {}, {}}, DissolveMusicCase{5, 6, {}, {}}),
+    [](const auto& info) {
+        return "After" + std::to_string(info.param.nLastScene) + "Into" + std::to_string(info.param.nNextScene);
+    });
+
+TEST_F(MusicTest, WithSoundOrMusicOffTheDissolveTouchesNoMusic) {
+    SetUpStage(800, 600);
+    for (const bool bSoundOn : {false, true}) {
+        RunFlags.bSoundOn = bSoundOn;
+        RunFlags.bMusicOn = !bSoundOn;
+        RunFlags.bMusicWanted = false;
+        Sequencer.nLastScene = 7;
+        Sequencer.nNextScene = 8;
+        FakeHost.calls.clear();
+        for (Sequencer.nSceneFrame = 1; Sequencer.nSceneFrame != 0; ++Sequencer.nSceneFrame) {
+            if (Scene0(FakeWindow(), 0) != 0) break;
+        }
+        EXPECT_TRUE(FakeSequencerCalls().empty());
+        EXPECT_FALSE(RunFlags.bMusicWanted);
+    }
+}
+
+TEST_F(MusicTest, FirstTimeOnlyModeFallsSilentAtTheEndOfTheFirstCycle) {
+    Music.nMusicDevice = 2;
+    RunFlags.bMusicWanted = true;
+    RunFlags.nSoundMode = kSoundOn;
+    SwitchOffFirstTimeSound(FakeWindow());
+    EXPECT_TRUE(RunFlags.bSoundOn);
+    EXPECT_TRUE(FakeHost.calls.empty());
+
+    RunFlags.nSoundMode = kSoundFirstTimeOnly;
+    SwitchOffFirstTimeSound(FakeWindow());
+    EXPECT_FALSE(RunFlags.bSoundOn);
+    EXPECT_FALSE(RunFlags.bMusicWanted);
+    EXPECT_EQ(FakeSequencerCalls(), Calls{"Stop(2)"});
+    // The stop's notification closes the device; no cue sounds any more.
+    HandleMusicNotify(FakeWindow());
+    PlayCue(13);
+    EXPECT_EQ(FakeHost.calls, (Calls{"Stop(2)", "Close(2)"}));
+}
+
+TEST_F(MusicTest, CuesPlayTheirWaveWhileSoundIsOn) {
+    for (int nCue : {0, 1, 2, 13, 16, 17, -1}) PlayCue(nCue);
+    EXPECT_EQ(FakeHost.calls, (Calls{"Wave(149)", "Wave(148)", "Wave(233)", "Wave(232)"}));
+}
+
+}  // namespace

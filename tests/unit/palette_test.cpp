@@ -1,0 +1,164 @@
+// The palette step on both kinds of display, and the frame buffer with the
+// stage placed in windows of every size.
+
+#include <gtest/gtest.h>
+
+#include "core_support.h"
+#include "engine/actors.h"
+#include "gfx/frame_buffer.h"
+#include "gfx/palette.h"
+#include "gfx/sprite_store.h"
+
+namespace {
+
+class PaletteTest : public CoreTest {};
+
+TEST_F(PaletteTest, FlagPatternKeepsHalfTheStaticColoursAtEachEnd) {
+    struct Case { int nNumColors, nSizePalette, nLowZeros, nNoCollapse; };
+    for (const Case c : {Case{20, 256, 10, 236}, Case{0, 256, 0, 256}, Case{21, 256, 10, 236},
+                         Case{-1, 256, 0, 256}, Case{20, 64, 10, 44}}) {
+        uint8_t flags[256];
+        PaletteFlagPattern(c.nNumColors, c.nSizePalette, flags);
+        for (int i = 0; i < 256; ++i) {
+            const bool bNoCollapse = i >= c.nLowZeros && i < c.nLowZeros + c.nNoCollapse;
+            EXPECT_EQ(flags[i], bNoCollapse ? kPcNoCollapse : 0)
+                << "entry " << i << " with " << c.nNumColors << "/" << c.nSizePalette;
+        }
+    }
+}
+
+// Two pictures with different colour tables: grey i, and grey 255 - i.
+void LoadTwoPictures() {
+    AddFakeResource(kHostResourceBitmap, 300,
+                    MakeDib({4, 2}, [](int x, int y) { return uint8_t(10 * x + y); }));
+    AddFakeResource(kHostResourceBitmap, 301,
+                    MakeDib({4, 2}, [](int x, int y) { return uint8_t(100 + 10 * x + y); },
+                            [](int i) { return uint32_t(255 - i) * 0x010101u; }));
+    ASSERT_TRUE(LoadSpriteStrip(300, 0, 1));
+    ASSERT_TRUE(LoadSpriteStrip(301, 1, 1));
+}
+
+TEST_F(PaletteTest, TrueColourDisplayTakesTheLastTableAndKeepsThePixels) {
+    LoadTwoPictures();
+    ASSERT_TRUE(BuildShowPalette(FakeWindow()));
+    EXPECT_TRUE(FakeCalls("CreatePalette").empty());
+    for (int i = 0; i < 256; ++i) {
+        EXPECT_EQ(FrameBuffer.header.colours[4 * i], 255 - i);
+        EXPECT_EQ(FrameBuffer.header.colours[4 * i + 3], 0);
+    }
+    EXPECT_EQ(SpriteStore.entries[0].pPixels[4 + 3], 31);  // (3, 1)
+    const HostDibHeader& h = FrameBuffer.header;
+    EXPECT_EQ(h.nSize, 40u);
+    EXPECT_EQ(h.nPlanes, 1);
+    EXPECT_EQ(h.nBitCount, 8);
+    EXPECT_EQ(h.nCompression, 0u);
+}
+
+TEST_F(PaletteTest, PaletteDisplayRemapsEveryPictureThroughTheLastTable) {
+    FakeHost.caps = {true, 20, 256};
+    for (int i = 0; i < 256; ++i) FakeHost.systemPalette.push_back(uint32_t(i) * 0x010101u);
+    LoadTwoPictures();
+    ASSERT_TRUE(BuildShowPalette(FakeWindow()));
+    EXPECT_EQ(FakeCalls("AdoptSystemPalette"), std::vector<std::string>{"AdoptSystemPalette(256)"});
+    EXPECT_EQ(FakeHost.adoptedFlags[9], 0);
+    EXPECT_EQ(FakeHost.adoptedFlags[10], kPcNoCollapse);
+    // Index p of either picture means grey 255 - p now, the system's entry 255 - p.
+    for (int x = 0; x < 4; ++x) {
+        EXPECT_EQ(SpriteStore.entries[0].pPixels[4 + x], 255 - (10 * x + 1));
+        EXPECT_EQ(SpriteStore.entries[1].pPixels[4 + x], 255 - (100 + 10 * x + 1));
+    }
+    for (int i = 0; i < 256; ++i) {
+        EXPECT_EQ(FrameBuffer.header.colours[2 * i], i);
+        EXPECT_EQ(FrameBuffer.header.colours[2 * i + 1], 0);
+    }
+    for (int i = 512; i < 1024; ++i) EXPECT_EQ(FrameBuffer.header.colours[i], 0);
+    ASSERT_TRUE(CreateFrameBuffer(FakeWindow(), 800, 600));
+    EXPECT_TRUE(FakeHost.bFrameBufferPaletteIndices);
+}
+
+TEST_F(PaletteTest, AColourRemappedOntoTheKeyBecomesTransparent) {
+    // Grey 201 is missing from the system palette; its nearest is grey 200.
+    FakeHost.caps = {true, 20, 256};
+    for (int i = 0; i < 256; ++i) FakeHost.systemPalette.push_back(i == 201 ? 0xFF0000u : uint32_t(i) * 0x010101u);
+    AddFakeResource(kHostResourceBitmap, 300, MakeDib({8, 4}, [](int x, int y) {
+                        return uint8_t(x == 0 && y == 0 ? 200 : x == 3 ? 201 : 50);
+                    }));
+    ASSERT_TRUE(LoadSpriteStrip(300, 0, 1));
+    SetUpStage(800, 600);
+    const Keyframe track[2] = {{0, 0, 0}, {100, 100, 0}};
+    StepActor(0, track);
+    const uint8_t nUnder = FramePixel(103, 102);
+    DrawActor(0);
+    EXPECT_EQ(FramePixel(102, 102), 50);
+    EXPECT_EQ(FramePixel(103, 102), nUnder);
+    EXPECT_EQ(FramePixel(104, 102), 50);
+}
+
+TEST_F(PaletteTest, PaletteThatCannotBeMadeFailsLoadBitmaps) {
+    FakeHost.caps = {true, 20, 256};
+    FakeHost.bPaletteFails = true;
+    AddLoadListPictures();
+    EXPECT_FALSE(LoadBitmaps(FakeWindow()));
+    ASSERT_EQ(FakeHost.boxes.size(), 1u);
+    EXPECT_EQ(FakeHost.boxes[0].szText, "Insufficient memory.");
+    EXPECT_EQ(FakeHost.boxes[0].szCaption, "LoadBitmaps");
+}
+
+struct PlacementCase {
+    int nClientWidth, nClientHeight;
+    int nBufferWidth;
+    StageViewState view;  // left, top, view width, view height, origin x, origin y
+};
+
+class PlacementTest : public CoreTest, public ::testing::WithParamInterface<PlacementCase> {};
+
+TEST_P(PlacementTest, StageIsCentredOrCropped) {
+    const PlacementCase c = GetParam();
+    SetUpStage(c.nClientWidth, c.nClientHeight);
+    EXPECT_EQ(FrameBuffer.nWidth, c.nBufferWidth);
+    EXPECT_EQ(FrameBuffer.nHeight, c.nClientHeight);
+    EXPECT_EQ(FakeHost.frameBufferHeader.nWidth, c.nBufferWidth);
+    EXPECT_EQ(FakeHost.frameBufferHeader.nHeight, -c.nClientHeight);
+    EXPECT_EQ(FakeHost.frameBufferHeader.nSizeImage, uint32_t(c.nBufferWidth * c.nClientHeight));
+    const StageViewState& v = StageView;
+    EXPECT_EQ(v.nStageLeft, c.view.nStageLeft);
+    EXPECT_EQ(v.nStageTop, c.view.nStageTop);
+    EXPECT_EQ(v.nViewWidth, c.view.nViewWidth);
+    EXPECT_EQ(v.nViewHeight, c.view.nViewHeight);
+    EXPECT_EQ(v.nStageOriginX, c.view.nStageOriginX);
+    EXPECT_EQ(v.nStageOriginY, c.view.nStageOriginY);
+    for (const Backdrop& b : {SpriteStore.backdrops[0], SpriteStore.backdrops[1]}) {
+        EXPECT_EQ(b.nSourceX, -c.view.nStageOriginX);
+        EXPECT_EQ(b.nSourceY, -c.view.nStageOriginY);
+        EXPECT_EQ(b.nVisibleWidth, c.view.nViewWidth);
+        EXPECT_EQ(b.nVisibleHeight, c.view.nViewHeight);
+        EXPECT_LE(b.nVisibleWidth, FrameBuffer.nWidth);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, PlacementTest,
+    ::testing::Values(PlacementCase{800, 600, 800, {0, 0, 800, 600, 0, 0}},
+                      PlacementCase{1024, 768, 1024, {112, 84, 800, 600, 0, 0}},
+                      PlacementCase{640, 480, 640, {0, 0, 640, 480, -80, -60}},
+                      PlacementCase{1023, 768, 1020, {111, 84, 800, 600, 0, 0}},
+                      PlacementCase{1920, 1080, 1920, {560, 240, 800, 600, 0, 0}},
+                      // Narrower than the stage and not a multiple of 4: the
+                      // view is held to the frame buffer's 636 columns.
+                      PlacementCase{639, 479, 636, {0, 0, 636, 479, -80, -60}},
+                      PlacementCase{801, 599, 800, {0, 0, 800, 599, 0, 0}}),
+    ClientSizeName());
+
+TEST_F(PaletteTest, FrameBufferThatCannotBeMadeIsAFailureAndPlacesNothing) {
+    EXPECT_FALSE(CreateFrameBuffer(FakeWindow(), 800, 600));  // no header before the palette step
+    EXPECT_TRUE(FakeCalls("CreateFrameBuffer").empty());
+    LoadTestBackdrops(800, 600);
+    ASSERT_TRUE(BuildShowPalette(FakeWindow()));
+    FakeHost.bFrameBufferFails = true;
+    EXPECT_FALSE(CreateFrameBuffer(FakeWindow(), 1024, 768));
+    EXPECT_EQ(FrameBuffer.pPixels, nullptr);
+    EXPECT_EQ(StageView.nViewWidth, 0);
+    EXPECT_EQ(SpriteStore.backdrops[0].nVisibleWidth, 0);
+}
+
+}  // namespace

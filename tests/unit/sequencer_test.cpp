@@ -1,0 +1,135 @@
+// The frame step: the generator, the outcome draw, the first frame and the
+// scene dispatch, driven through small test scenes.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "audio/music.h"
+#include "core_support.h"
+#include "engine/sequencer.h"
+#include "gfx/show.h"
+
+namespace {
+
+class SequencerTest : public CoreTest {};
+
+TEST_F(SequencerTest, GeneratorIsTheClassicLinearCongruentialOne) {
+    SeedRandom(1);
+    std::vector<int> values;
+    for (int i = 0; i < 5; ++i) values.push_back(NextRandom());
+    EXPECT_EQ(values, (std::vector<int>{41, 18467, 6334, 26500, 19169}));
+    SeedRandom(0xFFFFFFFFu);  // the state wraps at 32 bits
+    EXPECT_EQ(NextRandom(), int(((0xFFFFFFFFu * 214013u + 2531011u) >> 16) & 0x7FFF));
+}
+
+TEST_F(SequencerTest, OutcomeTruncatesTheScaledValue) {
+    struct Case { int v, nChance, nScene; };
+    for (const Case c : {Case{32767, 1, 7},   // r = 100 > 98
+                         Case{32766, 1, 7},   // r = 99
+                         Case{32439, 1, 4},   // r = 98.999.. truncates to 98
+                         Case{32440, 1, 7},
+                         Case{0, 99, 4},      // r = 0, never above 0
+                         Case{328, 99, 7},    // r = 1
+                         Case{16383, 50, 4},  // r = 49
+                         Case{16384, 50, 7}}) {
+        EXPECT_EQ(OutcomeForRandom(c.v, c.nChance), c.nScene) << "v " << c.v << ", chance " << c.nChance;
+    }
+}
+
+TEST_F(SequencerTest, KrakenWinsAboutItsChance) {
+    for (int nChance : {1, 5, 50, 95, 99}) {
+        int nKraken = 0;
+        for (int v = 0; v <= 32767; ++v) nKraken += OutcomeForRandom(v, nChance) == 7;
+        EXPECT_NEAR(nKraken * 100.0 / 32768, nChance, 0.6) << "chance " << nChance;
+    }
+}
+
+// A test scene: records the frame numbers it sees and ends after three.
+std::vector<int> gFramesSeen;
+int ThreeFrameScene(HostWindow, int nScene) {
+    gFramesSeen.push_back(Sequencer.nSceneFrame);
+    if (Sequencer.nSceneFrame < 3) return nScene;
+    Sequencer.nSceneFrame = 0;
+    return nScene + 1;
+}
+
+class FrameStepTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        gFramesSeen.clear();
+        SetUpStage(800, 600);
+        for (SceneFn& pfn : SceneTable) pfn = ThreeFrameScene;
+        RunFlags.bSoundOn = true;
+        RunFlags.bMusicOn = true;
+        RunFlags.nKrakenChance = 50;
+        std::snprintf(Music.szTune1Path, sizeof Music.szTune1Path, "/tmp/t1.mid");
+        FakeHost.calls.clear();
+    }
+};
+
+TEST_F(FrameStepTest, FirstStepClearsStartsTuneOneDrawsTheOutcomeAndRunsSceneOne) {
+    FakeHost.nTickCount = 1;  // seeds the draw: first value 41, r = 0 -> pirates
+    EXPECT_EQ(ShowFrameStep(FakeWindow(), 1), 1);
+    EXPECT_EQ(FakeHost.calls, (std::vector<std::string>{"BeginFrame()", "Open(/tmp/t1.mid)", "Status(1)",
+                                                        "Play(1)", "ClearWindow()", "EndFrame()"}));
+    EXPECT_FALSE(Sequencer.bShowStarting);
+    EXPECT_TRUE(RunFlags.bMusicWanted);
+    EXPECT_TRUE(Sequencer.bOutcomeDrawn);
+    EXPECT_EQ(Sequencer.nOutcomeScene, 4);
+    EXPECT_EQ(gFramesSeen, std::vector<int>{1});
+    EXPECT_EQ(Sequencer.nSceneFrame, 2);
+
+    // Later steps neither clear nor start music again.
+    FakeHost.calls.clear();
+    ShowFrameStep(FakeWindow(), 1);
+    EXPECT_EQ(FakeHost.calls, (std::vector<std::string>{"BeginFrame()", "EndFrame()"}));
+}
+
+TEST_F(FrameStepTest, WithoutSoundTheFirstStepStillWantsMusicButPlaysNone) {
+    RunFlags.bSoundOn = false;
+    ShowFrameStep(FakeWindow(), 1);
+    EXPECT_TRUE(FakeSequencerCalls().empty());
+    EXPECT_TRUE(RunFlags.bMusicWanted);
+}
+
+TEST_F(FrameStepTest, ScenesAdvanceAndTheNextSceneStartsOnFrameOne) {
+    int nScene = 1;
+    for (int i = 0; i < 6; ++i) nScene = ShowFrameStep(FakeWindow(), nScene);
+    EXPECT_EQ(nScene, 3);
+    EXPECT_EQ(gFramesSeen, (std::vector<int>{1, 2, 3, 1, 2, 3}));
+}
+
+TEST_F(FrameStepTest, OutcomeIsRedrawnOnlyAfterSceneThreeClearsIt) {
+    FakeHost.nTickCount = 1;  // first value 41: r = 0, the pirates win
+    ShowFrameStep(FakeWindow(), 1);
+    EXPECT_EQ(Sequencer.nOutcomeScene, 4);
+    FakeHost.nTickCount = 100000;  // first value 31684: r = 96, the kraken's
+    ShowFrameStep(FakeWindow(), 1);
+    EXPECT_EQ(Sequencer.nOutcomeScene, 4);
+    Sequencer.bOutcomeDrawn = false;  // as scene 3 does at its end
+    ShowFrameStep(FakeWindow(), 1);
+    EXPECT_EQ(Sequencer.nOutcomeScene, 7);
+    EXPECT_TRUE(Sequencer.bOutcomeDrawn);
+}
+
+TEST_F(FrameStepTest, NothingRunsUntilTheShowIsReady) {
+    Show.bStartingUp = true;  // start-up's message box is open
+    EXPECT_EQ(ShowFrameStep(FakeWindow(), 1), 1);
+    Show.bStartingUp = false;
+    Show.bPreviewShow = true;
+    EXPECT_EQ(ShowFrameStep(FakeWindow(), 1), 1);
+    EXPECT_TRUE(FakeHost.calls.empty());
+    EXPECT_TRUE(gFramesSeen.empty());
+    EXPECT_TRUE(Sequencer.bShowStarting);
+}
+
+TEST_F(FrameStepTest, AWindowThatCannotBeDrawnOnSkipsTheTick) {
+    FakeHost.bCanDraw = false;
+    EXPECT_EQ(ShowFrameStep(FakeWindow(), 1), 1);
+    EXPECT_EQ(FakeHost.calls, std::vector<std::string>{"BeginFrame()"});
+    EXPECT_TRUE(gFramesSeen.empty());
+}
+
+}  // namespace
