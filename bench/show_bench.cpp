@@ -138,6 +138,20 @@ void EraseActorBench(benchmark::State& state, int w, int h) {
     SetPixelsProcessed(state, kSpriteWidth * kSpriteHeight);
 }
 
+// The floor of an erase: the same rows copied from the backdrop.
+void MemcpyEraseBoxBench(benchmark::State& state, int w, int h) {
+    SetUpStage(w, h);
+    const Backdrop& b = SpriteStore.backdrops[0];
+    const Actor& actor = ActorTable.slots[0];
+    const uint8_t* pSrc = b.pPixels + size_t(b.nSourceY + actor.y) * b.nWidth + b.nSourceX + actor.x;
+    for (auto _ : state) {
+        CopyRows(ActorBoxInFrame(), size_t(FrameBuffer.nWidth), pSrc, size_t(b.nWidth), kSpriteHeight,
+                 kSpriteWidth);
+        benchmark::ClobberMemory();
+    }
+    SetPixelsProcessed(state, kSpriteWidth * kSpriteHeight);
+}
+
 void DrawBackdropBench(benchmark::State& state, int w, int h) {
     SetUpStage(w, h);
     for (auto _ : state) {
@@ -248,7 +262,7 @@ public:
             Print("DrawActor" + s, "SdlKeyedBlit" + s);
             Print("DrawActor" + s, "MemcpyActorBox" + s);
             Print("SdlKeyedBlit" + s, "MemcpyActorBox" + s);
-            Print("EraseActor" + s, "MemcpyActorBox" + s);
+            Print("EraseActor" + s, "MemcpyEraseBox" + s);
             Print("DrawBackdrop" + s, "MemcpyBackdrop" + s);
             Print("DissolveFrame" + s, "MemsetDissolveShare" + s);
         }
@@ -276,6 +290,7 @@ int main(int argc, char** argv) {
     const std::pair<const char*, Fn> frameBenches[] = {
         {"DrawActor", DrawActorBench},         {"SdlKeyedBlit", SdlKeyedBlitBench},
         {"MemcpyActorBox", MemcpyActorBoxBench}, {"EraseActor", EraseActorBench},
+        {"MemcpyEraseBox", MemcpyEraseBoxBench},
         {"DrawBackdrop", DrawBackdropBench},   {"MemcpyBackdrop", MemcpyBackdropBench},
         {"DissolveFrame", DissolveFrameBench}, {"MemsetDissolveShare", MemsetDissolveShareBench},
     };

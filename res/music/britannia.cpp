@@ -80,4 +80,4 @@ std::vector<uint8_t> BuildRuleBritannia() {
 
 }  // namespace
 
-const TunePiece kRuleBritannia = {kTune2Id, kTune2Bytes, BuildRuleBritannia};
+const TunePiece kRuleBritannia = {kTune2ResourceId, kTune2Bytes, BuildRuleBritannia};

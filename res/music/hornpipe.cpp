@@ -85,4 +85,4 @@ std::vector<uint8_t> BuildHornpipe() {
 
 }  // namespace
 
-const TunePiece kHornpipe = {kTune1Id, kTune1Bytes, BuildHornpipe};
+const TunePiece kHornpipe = {kTune1ResourceId, kTune1Bytes, BuildHornpipe};

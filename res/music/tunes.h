@@ -1,12 +1,9 @@
-// The two background tunes; each file builds one complete MIDI file.
+// The two background tunes; each file builds one complete MIDI file under
+// the id and at the size that the show's music code expects.
 #pragma once
 
 #include "assetgen.h"
-
-constexpr int kTune1Id = 243;
-constexpr size_t kTune1Bytes = 8921;
-constexpr int kTune2Id = 244;
-constexpr size_t kTune2Bytes = 8457;
+#include "audio/music.h"
 
 extern const TunePiece kHornpipe;
 extern const TunePiece kRuleBritannia;

@@ -11,14 +11,14 @@ MusicState Music;
 
 namespace {
 
-struct TuneSpec {
+struct TuneFileInfo {
     int nResourceId;
     uint32_t nBytes;
     const char* szNameFormat;  // %s: the temporary directory, separator included
     char* szPath;
 };
 
-TuneSpec TuneFor(int nTune) {
+TuneFileInfo TuneFor(int nTune) {
     if (nTune == 1)
         return {kTune1ResourceId, kTune1Bytes, "%sSSQuillmere's Harborgast01.mid", Music.szTune1Path};
     return {kTune2ResourceId, kTune2Bytes, "%sSSQuillmere's Harborgast06.mid", Music.szTune2Path};
@@ -56,7 +56,7 @@ void WriteTuneFiles() {
 }
 
 void WriteTuneFile(int nTune) {
-    const TuneSpec tune = TuneFor(nTune);
+    const TuneFileInfo tune = TuneFor(nTune);
     char szPath[kMaxPathLength];
     const int nPathLength = std::snprintf(szPath, sizeof szPath, tune.szNameFormat, Music.szTempDir);
     // The tune's bytes are a constant of the program; a resource that is

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "audio/music.h"
+#include "audio/sound.h"
 #include "generated_assets.h"
 #include "gfx/catalogue.h"
 
@@ -371,4 +373,31 @@ TEST(GeneratedCursor, OneMonochromeHandWithItsHotspotOnTheFinger) {
     for (int yAbove = 0; yAbove < y; ++yAbove)
         for (int xAny = 0; xAny < image.nSize; ++xAny)
             EXPECT_TRUE(image.masked[size_t(yAbove) * image.nSize + xAny]) << xAny << "," << yAbove;
+}
+
+// ---- Completeness ------------------------------------------------------
+
+TEST(GeneratedAssets, EveryResourceOfTheSaverIsMade) {
+    std::vector<std::string> names;
+    for (const Picture& p : CataloguePictures()) names.push_back(BitmapName(p.nId));
+    for (const ExpectedSound& s : kExpectedSounds) names.push_back(WaveName(s.nId));
+    for (const ExpectedTune& t : kExpectedTunes) names.push_back(MidiName(t.nId));
+    names.push_back("ssavericon.ico");
+    names.push_back("cursor117.cur");
+    std::string szMissing;
+    for (const std::string& szName : names)
+        if (!ReadAsset(szName)) szMissing += " " + szName;
+    EXPECT_EQ(szMissing, "") << "not generated";
+}
+
+TEST(GeneratedAssets, SoundsAndTunesAreTheOnesTheShowPlays) {
+    std::set<int> played, made;
+    for (int nId : SoundIdTable)
+        if (nId != 0) played.insert(nId);
+    for (const ExpectedSound& s : kExpectedSounds) made.insert(s.nId);
+    EXPECT_EQ(made, played);
+    EXPECT_EQ(kExpectedTunes[0].nId, kTune1ResourceId);
+    EXPECT_EQ(kExpectedTunes[0].nBytes, kTune1Bytes);
+    EXPECT_EQ(kExpectedTunes[1].nId, kTune2ResourceId);
+    EXPECT_EQ(kExpectedTunes[1].nBytes, kTune2Bytes);
 }

@@ -11,19 +11,19 @@ void Put32(std::vector<uint8_t>& bytes, size_t nAt, uint32_t nValue) {
 
 }  // namespace
 
-std::vector<uint8_t> MakeDib(const DibSpec& spec, const PixelFn& pixel,
+std::vector<uint8_t> MakeDib(const DibShape& shape, const PixelFn& pixel,
                              const std::function<uint32_t(int)>& colour) {
-    const uint32_t nColours = spec.nClrUsed == 0 ? 256 : spec.nClrUsed;
-    std::vector<uint8_t> bytes(40 + nColours * 4 + size_t(spec.nWidth) * spec.nHeight);
+    const uint32_t nColours = shape.nClrUsed == 0 ? 256 : shape.nClrUsed;
+    std::vector<uint8_t> bytes(40 + nColours * 4 + size_t(shape.nWidth) * shape.nHeight);
     Put32(bytes, 0, 40);
-    Put32(bytes, 4, uint32_t(spec.nWidth));
-    Put32(bytes, 8, uint32_t(spec.nHeight));
+    Put32(bytes, 4, uint32_t(shape.nWidth));
+    Put32(bytes, 8, uint32_t(shape.nHeight));
     bytes[12] = 1;
-    bytes[14] = uint8_t(spec.nBitCount);
-    bytes[15] = uint8_t(spec.nBitCount >> 8);
-    Put32(bytes, 16, spec.nCompression);
-    Put32(bytes, 20, uint32_t(spec.nWidth * spec.nHeight));
-    Put32(bytes, 32, spec.nClrUsed);
+    bytes[14] = uint8_t(shape.nBitCount);
+    bytes[15] = uint8_t(shape.nBitCount >> 8);
+    Put32(bytes, 16, shape.nCompression);
+    Put32(bytes, 20, uint32_t(shape.nWidth * shape.nHeight));
+    Put32(bytes, 32, shape.nClrUsed);
     for (uint32_t i = 0; i < nColours; ++i) {
         const uint32_t rgb = colour ? colour(int(i)) : (i * 0x010101u);
         bytes[40 + 4 * i] = uint8_t(rgb);
@@ -31,9 +31,9 @@ std::vector<uint8_t> MakeDib(const DibSpec& spec, const PixelFn& pixel,
         bytes[42 + 4 * i] = uint8_t(rgb >> 16);
     }
     uint8_t* pRows = bytes.data() + 40 + nColours * 4;
-    for (int32_t r = 0; r < spec.nHeight; ++r)
-        for (int32_t x = 0; x < spec.nWidth; ++x)
-            pRows[size_t(r) * spec.nWidth + x] = pixel(x, spec.nHeight - 1 - r);
+    for (int32_t r = 0; r < shape.nHeight; ++r)
+        for (int32_t x = 0; x < shape.nWidth; ++x)
+            pRows[size_t(r) * shape.nWidth + x] = pixel(x, shape.nHeight - 1 - r);
     return bytes;
 }
 

@@ -11,7 +11,7 @@
 // the picture is seen.
 using PixelFn = std::function<uint8_t(int x, int y)>;
 
-struct DibSpec {
+struct DibShape {
     int32_t nWidth = 4;
     int32_t nHeight = 6;
     uint16_t nBitCount = 8;
@@ -21,7 +21,7 @@ struct DibSpec {
 
 // A packed DIB: 40-byte header, colour table (blue, green, red, 0; entry i
 // is colour(i), a grey ramp by default), rows bottom-up.
-std::vector<uint8_t> MakeDib(const DibSpec& spec, const PixelFn& pixel,
+std::vector<uint8_t> MakeDib(const DibShape& shape, const PixelFn& pixel,
                              const std::function<uint32_t(int)>& colour = nullptr);
 
 // Adds the load list's pictures to the fake host: frame f of resource id

@@ -1,0 +1,90 @@
+#include "options.h"
+
+#include "config/settings.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool ParseLong(const char* sz, long long nLow, long long nHigh, long long& nOut) {
+    if (!sz || !*sz) return false;
+    errno = 0;
+    char* pEnd = nullptr;
+    const long long n = std::strtoll(sz, &pEnd, 10);
+    if (errno || *pEnd || n < nLow || n > nHigh) return false;
+    nOut = n;
+    return true;
+}
+
+struct SettingFlag { const char* szFlag; SettingId id; long long nLow, nHigh; };
+constexpr SettingFlag kSettingFlags[] = {
+    {"--speed", kSettingSpeed, INT_MIN, INT_MAX},
+    {"--kraken", kSettingKraken, INT_MIN, INT_MAX},
+    {"--blood", kSettingBlood, 0, 1},
+    {"--music", kSettingMusic, 0, 1},
+    {"--sound", kSettingSound, INT_MIN, INT_MAX},
+};
+
+}  // namespace
+
+bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& szError) {
+    for (int i = 1; i < argc; ++i) {
+        const char* szArg = argv[i];
+        const char* szValue = i + 1 < argc ? argv[i + 1] : nullptr;
+        auto bad = [&](const char* szWhy) {
+            szError = std::string("harborgast-render: ") + szWhy + ": " + szArg +
+                      (szValue && std::strncmp(szArg, "--", 2) == 0 ? std::string(" ") + szValue : "");
+            return false;
+        };
+        long long n = 0;
+        if (!std::strcmp(szArg, "--trace")) {
+            options.bTrace = true;
+            continue;
+        }
+        if (std::strncmp(szArg, "--", 2) != 0) return bad("unexpected argument");
+        if (!szValue) {
+            return bad("missing value");
+        }
+        ++i;
+        if (!std::strcmp(szArg, "--out")) {
+            options.szOutDir = szValue;
+        } else if (!std::strcmp(szArg, "--sheet")) {
+            options.szSheetPath = szValue;
+        } else if (!std::strcmp(szArg, "--assets")) {
+            options.szAssetDir = szValue;
+        } else if (!std::strcmp(szArg, "--frames")) {
+            if (!ParseLong(szValue, 0, INT_MAX, n)) return bad("bad frame count");
+            options.nFrames = static_cast<int>(n);
+        } else if (!std::strcmp(szArg, "--every")) {
+            if (!ParseLong(szValue, 1, INT_MAX, n)) return bad("bad frame interval");
+            options.nEvery = static_cast<int>(n);
+        } else if (!std::strcmp(szArg, "--tick-count")) {
+            if (!ParseLong(szValue, 0, UINT32_MAX, n)) return bad("bad tick count");
+            options.nTickCount = n;
+        } else if (!std::strcmp(szArg, "--size")) {
+            const char* pX = std::strchr(szValue, 'x');
+            long long w = 0, h = 0;
+            if (!pX || !ParseLong(std::string(szValue, pX).c_str(), 1, 16384, w) ||
+                !ParseLong(pX + 1, 1, 16384, h))
+                return bad("bad window size (WxH)");
+            options.nWidth = static_cast<int>(w);
+            options.nHeight = static_cast<int>(h);
+        } else {
+            const SettingFlag* pFlag = nullptr;
+            for (const SettingFlag& f : kSettingFlags)
+                if (!std::strcmp(szArg, f.szFlag)) pFlag = &f;
+            if (!pFlag) return bad("unknown option");
+            if (!ParseLong(szValue, pFlag->nLow, pFlag->nHigh, n)) return bad("bad setting value");
+            options.bHasSetting[pFlag->id] = true;
+            options.nSetting[pFlag->id] = static_cast<int>(n);
+        }
+    }
+    if (options.szOutDir.empty()) {
+        szError = "harborgast-render: missing required argument: --out DIR";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,23 @@
+// Command-line options of harborgast-render.
+#pragma once
+
+#include <string>
+
+struct RenderOptions {
+    std::string szOutDir;
+    std::string szSheetPath;
+    std::string szAssetDir;
+    int nFrames = 906;
+    int nEvery = 1;
+    int nWidth = 800;
+    int nHeight = 600;
+    long long nTickCount = 0;
+    bool bTrace = false;
+    // Settings as profile values; unset ones read as absent keys.
+    bool bHasSetting[5] = {};
+    int nSetting[5] = {};
+};
+
+// Parses argv. On a bad argument returns false with a one-line message
+// naming it in szError.
+bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& szError);

@@ -1,0 +1,37 @@
+#!/bin/sh
+# End-to-end checks of harborgast-render: its argument errors, the frames
+# it writes with --every, and the shape of its trace.
+set -u
+RENDER=$1
+OUT=$(mktemp -d)
+trap 'rm -rf "$OUT"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# Bad arguments: exit status 2 and one line naming the argument.
+while IFS='|' read -r args name; do
+    # shellcheck disable=SC2086
+    msg=$("$RENDER" $args 2>&1 >/dev/null); rc=$?
+    [ "$rc" -eq 2 ] || fail "'$args' exited $rc, not 2"
+    [ "$(printf '%s\n' "$msg" | wc -l)" -eq 1 ] || fail "'$args' printed more than one line: $msg"
+    printf '%s' "$msg" | grep -q -- "$name" || fail "'$args': message does not name $name: $msg"
+done <<CASES
+--frames|--frames
+--out $OUT --frames -3|--frames
+--out $OUT --size 800by600|--size
+--out $OUT --blood 2|--blood
+--out $OUT --colour red|--colour
+--frames 3|--out
+stray|stray
+CASES
+
+# Every 5th of 12 frames: frames 5 and 10 only, and 12 trace lines.
+"$RENDER" --out "$OUT/f" --frames 12 --every 5 --trace --sheet "$OUT/sheet.png" >"$OUT/trace" \
+    || fail "render of 12 frames failed"
+[ "$(ls "$OUT/f")" = "$(printf 'frame-000005.png\nframe-000010.png')" ] || fail "frames written: $(ls "$OUT/f")"
+[ -s "$OUT/sheet.png" ] || fail "no contact sheet"
+[ "$(wc -l <"$OUT/trace")" -eq 12 ] || fail "trace has $(wc -l <"$OUT/trace") lines"
+grep -Evq '^frame=[0-9]+ scene=[0-8] sceneframe=[0-9]+( cue=[0-9]+)?( music=(open1|open2|stop|close))*$' "$OUT/trace" \
+    && fail "malformed trace line: $(grep -Ev '^frame=[0-9]+ scene=[0-8] sceneframe=[0-9]+( cue=[0-9]+)?( music=(open1|open2|stop|close))*$' "$OUT/trace" | head -1)"
+head -1 "$OUT/trace" | grep -q '^frame=1 scene=1 sceneframe=1 .*music=open1' || fail "first frame: $(head -1 "$OUT/trace")"
+"$RENDER" --out "$OUT/m" --frames 2 --trace --music 0 | grep -q music= && fail "music played with --music 0"
+echo "render tool: all checks passed"
