@@ -138,9 +138,10 @@ constexpr TrackRun kPirateBRuns[] = {
     F(57, 63, Cycle(kRunOff)),
 };
 
-// Pirate C fights his way left against sailor D and runs off.
+// Pirate C crosses on the plank, fights his way left against sailor D and
+// runs off.
 constexpr int32_t kPirateCWay[] = {
-    1, 520, 430,  14, 240, 430,  19, 205, 428,  22, 215, 428,  26, 165, 427,  29, 175, 427,
+    1, 520, 430,  4, 470, 402,  9, 350, 398,  12, 290, 415,  14, 240, 430,  19, 205, 428,  22, 215, 428,  26, 165, 427,  29, 175, 427,
     32, 115, 426,  35, 40, 425,  38, 35, 425,  39, -10, 445,  47, -400, 525,
 };
 constexpr TrackRun kPirateCRuns[] = {
