@@ -27,18 +27,17 @@ int32_t Between(int32_t f, int32_t f0, int32_t v0, int32_t f1, int32_t v1) {
     return v0 + (v1 - v0) * (f - f0) / (f1 - f0);
 }
 
-// Value of component nPart (0 or 1) of a waypoint path of nStride-wide
-// records (frame first) at frame f.
-int32_t AlongPath(const TrackRun& run, int nStride, int nPart, int32_t f) {
-    const int nPoints = run.nData / nStride;
+// Component nPart (0 for x, 1 for y) of a route of (frame, x, y) waypoints
+// at frame f.
+int32_t AlongRoute(const TrackRun& run, int nPart, int32_t f) {
+    const int nPoints = run.nData / 3;
     const int32_t* p = run.pData;
     if (f <= p[0]) return p[1 + nPart];
     for (int i = 1; i < nPoints; ++i) {
-        const int32_t* q = p + i * nStride;
-        const int32_t* q0 = q - nStride;
-        if (f <= q[0]) return Between(f, q0[0], q0[1 + nPart], q[0], q[1 + nPart]);
+        const int32_t* q = p + 3 * i;
+        if (f <= q[0]) return Between(f, q[-3], q[-3 + 1 + nPart], q[0], q[1 + nPart]);
     }
-    return p[(nPoints - 1) * nStride + 1 + nPart];
+    return p[3 * (nPoints - 1) + 1 + nPart];
 }
 
 void SetChannels(Keyframe& k, const Channels& ch, int32_t v) {
@@ -62,12 +61,8 @@ void ApplyRun(const TrackRun& run, int nLength, Keyframe* pOut, const Keyframe* 
                 break;
             }
             case kRulePath:
-                if (run.nChannel == kChannelPosition) {
-                    k.x = AlongPath(run, 3, 0, f);
-                    k.y = AlongPath(run, 3, 1, f);
-                } else {
-                    SetChannels(k, ch, AlongPath(run, 2, 0, f));
-                }
+                k.x = AlongRoute(run, 0, f);
+                k.y = AlongRoute(run, 1, f);
                 break;
             case kRuleFollow: {
                 const Keyframe& lead = pCastTracks[run.nLeader * (nLength + 1) + f];

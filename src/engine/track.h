@@ -1,7 +1,7 @@
 // Keyframe tracks written compactly: a track is a list of runs, each setting
 // one channel (x, y, strip frame) or the whole keyframe over a span of scene
-// frames by a rule (hold, linear run, repeating cycle, waypoint path, offset
-// from another actor, literal rows). ExpandTrack turns the runs into the
+// frames by a rule (hold, linear run, repeating cycle or swell, waypoint
+// route, offset from another actor, cannon shot, literal rows). ExpandTrack turns the runs into the
 // per-frame keyframe array that StepActor reads, once at start-up.
 #pragma once
 
@@ -21,8 +21,8 @@ enum TrackChannel : uint8_t {
 
 enum TrackRule : uint8_t {
     kRuleLine,    // nA + nB * (t / nC), plus pData[(t / nD) % nData] when there is a table
-    kRulePath,    // waypoints: (frame, value) pairs for one channel, (frame, x, y)
-                  // triples for the position; linear in between, held outside
+    kRulePath,    // position along (frame, x, y) waypoints: linear in between,
+                  // held before the first and after the last
     kRuleFollow,  // the leader's x and y on the same frame, plus (nA, nB)
     kRulePose,    // x nA, y nB, frame nC
     kRuleShot,    // a cannon shot from muzzle point (nA, nB): flash nC for two
@@ -45,6 +45,12 @@ struct TrackRun {
     const int32_t* pData;
     int32_t nData;
     int32_t nLeader;  // cast index of the leader (kRuleFollow), earlier in the cast
+};
+
+// A compact track: its runs, applied in order.
+struct TrackSpec {
+    const TrackRun* pRuns;
+    int nRuns;
 };
 
 // Authoring helpers for the scene data modules: a rule without its span,
@@ -74,13 +80,6 @@ template <int N>
 constexpr Rule Swell(int32_t nStart, int32_t nStep, int32_t nEvery, const int32_t (&table)[N]) {
     return {kRuleLine, nStart, nStep, nEvery, 1, table, N};
 }
-// Waypoints (frame, value), pairs in rising frame order.
-template <int N>
-constexpr Rule Path(const int32_t (&pairs)[N]) {
-    static_assert(N % 2 == 0, "a path is made of (frame, value) pairs");
-    return {kRulePath, 0, 0, 1, 1, pairs, N};
-}
-
 constexpr TrackRun On(TrackChannel nChannel, int nFrom, int nTo, Rule r) {
     return {int16_t(nFrom), int16_t(nTo), nChannel, r.nRule, r.nA, r.nB, r.nC, r.nD, r.pData, r.nData, -1};
 }
@@ -112,15 +111,6 @@ constexpr TrackRun Shot(int nFrom, int32_t x, int32_t y, int32_t nFlash, int32_t
     return {int16_t(nFrom), int16_t(nFrom + 11), kChannelAll, kRuleShot, x, y, nFlash, nPuff, nullptr, 0, -1};
 }
 
-}  // namespace tracks
-
-// A compact track: its runs, applied in order.
-struct TrackSpec {
-    const TrackRun* pRuns;
-    int nRuns;
-};
-
-namespace tracks {
 template <int N>
 constexpr TrackSpec Track(const TrackRun (&runs)[N]) {
     return {runs, N};
@@ -129,6 +119,7 @@ template <size_t N>
 constexpr TrackSpec Track(const std::array<TrackRun, N>& runs) {
     return {runs.data(), int(N)};
 }
+
 }  // namespace tracks
 
 // Expands a track for a scene of nLength frames into pOut[0..nLength]; entry 0

@@ -437,6 +437,39 @@ TEST(SceneTracks, ShowOnlyFramesOfTheirStripsAndDrawEveryMemberOnce) {
     }
 }
 
+// Every rule of the compact form on a made-up scene of 14 frames.
+TEST(SceneTracks, ExpandEveryRuleAndLetLaterRunsWin) {
+    using namespace tracks;
+    static constexpr int32_t kTable[] = {5, 6, 7};
+    static constexpr int32_t kWay[] = {9, 100, 50, 13, 90, 61};
+    static constexpr int32_t kRows[] = {1, 2, 3, 4, 5, 6};
+    static constexpr TrackRun kLeader[] = {
+        X(1, 14, Line(10, 3, 2)), Y(1, 14, Swell(40, -1, 5, kTable)), F(1, 14, Cycle(kTable, 2, 10)),
+        Route(9, 14, kWay), Pose(14, 14, -7, -8, 2),
+    };
+    static constexpr TrackRun kFollower[] = {
+        Follow(2, 5, 0, 1, -1), F(2, 5, Hold(0)), Shot(6, 30, 20, 3, 2), Rows(12, kRows),
+    };
+    constexpr int kLength = 14;
+    Keyframe tracks[2][kLength + 1];
+    ExpandTrack(Track(kLeader), kLength, tracks[0], &tracks[0][0]);
+    ExpandTrack(Track(kFollower), kLength, tracks[1], &tracks[0][0]);
+    // frame: leader x, y, frame; follower x, y, frame
+    const int expected[kLength + 1][6] = {
+        {0, 0, 0, 0, 0, 0},
+        {10, 45, 15, 0, 0, -1},     {10, 46, 15, 11, 45, 0},    {13, 47, 16, 14, 46, 0},
+        {13, 45, 16, 14, 44, 0},    {16, 46, 17, 17, 45, 0},    {16, 46, 17, 30, 20, 3},
+        {19, 44, 15, 30, 20, 3},    {19, 45, 15, 20, 10, 2},    {100, 50, 16, 10, 0, 2},
+        {98, 52, 16, 0, -10, 2},    {95, 55, 17, -10, -20, 2},  {93, 58, 17, 1, 2, 3},
+        {90, 61, 15, 4, 5, 6},      {-7, -8, 2, -40, -50, 2},
+    };
+    for (int f = 0; f <= kLength; ++f) {
+        const int got[6] = {tracks[0][f].x, tracks[0][f].y, tracks[0][f].frame,
+                            tracks[1][f].x, tracks[1][f].y, tracks[1][f].frame};
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(got[i], expected[f][i]) << "frame " << f << " value " << i;
+    }
+}
+
 // Keyframes that are given exactly: scene, cast position, frame, x, y, strip frame.
 TEST(SceneTracks, HoldTheStatedKeyframes) {
     ExpandSceneTracks();
