@@ -73,6 +73,30 @@ void GunPort(cairo_t* cr, double cx, double cy, double s, double dLine, uint32_t
     cairo_stroke(cr);
 }
 
+// The galleon's broadside ports: open holes (what lies behind the hull, the
+// muzzle flashes of its own guns above all, shows through them) in a dark
+// frame, the red lid swung up above, a gun's muzzle run out at the sill.
+constexpr int kGunPorts = 6;
+constexpr double kGunPortX0 = 143, kGunPortStep = 30, kGunDeckY = 318;
+constexpr double kGunPortW = 17, kGunPortH = 14;
+
+void OpenGunPort(cairo_t* cr, double cx, double cy, double lw) {
+    const double x0 = cx - kGunPortW / 2, x1 = cx + kGunPortW / 2, y0 = cy - kGunPortH / 2, y1 = cy + kGunPortH / 2;
+    // Lid hinged at the head of the port, propped open outwards.
+    Shape(cr, {{x0 - 3, y0 - 7}, {x1 + 1, y0 - 5}, {x1 + 1, y0 - 1}, {x0 - 1, y0 - 2}}, 0x990000, lw * 0.7);
+    const Pts hole = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+    PathPoly(cr, hole);
+    style::SetColour(cr, style::kOutline);
+    cairo_set_line_width(cr, lw * 1.8);
+    cairo_stroke_preserve(cr);
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    // The muzzle, run out over the sill.
+    Spar(cr, {cx, y1 - 2}, {x0 - 3, y1 - 2}, 4, 4.5, style::kIron, style::kIronLight, lw * 0.6);
+}
+
 // A ragged shot hole through a sail: cleared, with a frayed rim.
 void TearHole(cairo_t* cr, Pt c, double r, uint32_t nSeed, double lw, uint32_t rgbRim) {
     Rng rng{nSeed};
@@ -310,12 +334,17 @@ void GalleonHull(cairo_t* cr, double lw) {
         cairo_set_line_width(cr, lw * 0.4);
         cairo_stroke(cr);
     }
-    for (double d : {-30.0, 6.0}) {
-        PathSmooth(cr, GalleonWale(d), false);
-        style::SetColour(cr, style::kOutline);
-        cairo_set_line_width(cr, d < 0 ? lw * 2 : lw * 3);
-        cairo_stroke(cr);
-    }
+    PathSmooth(cr, GalleonWale(-30), false);
+    style::SetColour(cr, style::kOutline);
+    cairo_set_line_width(cr, lw * 2);
+    cairo_stroke(cr);
+    // The gun deck: a straight strake between heavy wales, where the broadside
+    // ports open.
+    const double yStrake0 = kGunDeckY - 11, yStrake1 = kGunDeckY + 12;
+    Shape(cr, {{0, yStrake0}, {400, yStrake0}, {400, yStrake1}, {0, yStrake1}}, kPirateHull, 0);
+    Line(cr, {0, yStrake0 + 2}, {400, yStrake0 + 2}, kDullGold, lw * 0.6);
+    Line(cr, {0, yStrake0}, {400, yStrake0}, style::kOutline, lw * 1.5);
+    Line(cr, {0, yStrake1}, {400, yStrake1}, style::kOutline, lw * 3);
     Shape(cr, {{0, kGalleonWaterline + 2}, {400, kGalleonWaterline + 2}, {400, 400}, {0, 400}}, kPirateBottom, 0);
     // Gold mouldings on the castles.
     for (const Pts& moulding : {Pts{{72, 206}, {150, 210}}, Pts{{152, 250}, {206, 252}}, Pts{{292, 262}, {356, 258}}}) {
@@ -340,10 +369,7 @@ void GalleonHull(cairo_t* cr, double lw) {
     Shape(cr, {{380, 268}, {392, 262}, {394, 272}, {388, 282}, {378, 280}}, kDullGold, lw * 0.8, true);
     Spar(cr, {72, 198}, {68, 184}, 2.5, 2.5, style::kIron, style::kIronLight, lw * 0.6);
     Shape(cr, {{62, 174}, {72, 174}, {74, 186}, {60, 186}}, style::kFlashCore, lw * 0.6);
-    for (double x : {168.0, 196.0, 236.0, 266.0, 318.0, 346.0}) {
-        double y = x < 210 ? 293 + (x - 168) * 0.5 : x < 300 ? 318 : 300 - (x - 318) * 0.2;
-        GunPort(cr, x, y, 12, lw, 0x990000, +1);
-    }
+    for (int i = 0; i < kGunPorts; ++i) OpenGunPort(cr, kGunPortX0 + kGunPortStep * i, kGunDeckY, lw);
     for (double x : {110.0, 134.0})
         GunPort(cr, x, 262 + (x - 110) * 0.2, 10, lw, 0x990000, +1);
 }
