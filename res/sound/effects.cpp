@@ -53,7 +53,7 @@ void SynthCannonShot(Buffer& out, int nSamples) {
 void SynthOrderToFire(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
     // Quick enough to be said before the gun it orders goes off.
-    VoiceSpec order{{{0.06, vowel::kI, 0.0, 0.05, 1.0, 3800.0},
+    Utterance order{{{0.06, vowel::kI, 0.0, 0.05, 1.0, 3800.0},
                      {0.1, vowel::kA, 1.0, 0.08},
                      {0.08, vowel::kI, 1.0, 0.05},
                      {0.1, vowel::kR, 0.9, 0.1},
@@ -150,7 +150,7 @@ void SynthSwordClash(Buffer& out, int nSamples) {
 void SynthCryOfPain(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
     AddThud(out, 0.0, 110.0, 0.5, 1941u);
-    VoiceSpec cry{{{0.2, vowel::kA, 1.0, 0.15}, {0.16, vowel::kUh, 0.8, 0.25}, {0.1, vowel::kUh, 0.2, 0.4}},
+    Utterance cry{{{0.2, vowel::kA, 1.0, 0.15}, {0.16, vowel::kUh, 0.8, 0.25}, {0.1, vowel::kUh, 0.2, 0.4}},
                   {{0.0, 330.0}, {0.04, 320.0}, {0.15, 270.0}, {0.35, 160.0}, {0.5, 120.0}},
                   1.0, 0.5, 0.015, 0.85, 194u};
     AddAt(out, Speak(cry), 0.004, 1.0);
@@ -172,7 +172,7 @@ void AddLaughSyllable(std::vector<Phone>& phones, Curve& pitch, double& dAt, con
 // pirate sniggering along.
 void SynthPirateLaughter(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
-    VoiceSpec captain{{}, {}, 0.95, 0.55, 0.0, 0.8, 195u};
+    Utterance captain{{}, {}, 0.95, 0.55, 0.0, 0.8, 195u};
     double dAt = 0.0;
     for (int k = 0; k < 5; ++k) AddLaughSyllable(captain.phones, captain.pitch, dAt, vowel::kA, 178.0 - 8.0 * k, 0.11);
     captain.phones.push_back({0.05, vowel::kA, 0.0, 0.9});
@@ -183,7 +183,7 @@ void SynthPirateLaughter(Buffer& out, int nSamples) {
     captain.pitch.points.push_back({dAt + 0.5, 105.0});
     AddAt(out, Speak(captain), 0.0, 1.0);
 
-    VoiceSpec mate{{}, {}, 1.12, 0.3, 0.0, 0.6, 1951u};
+    Utterance mate{{}, {}, 1.12, 0.3, 0.0, 0.6, 1951u};
     dAt = 0.0;
     for (int k = 0; k < 6; ++k) AddLaughSyllable(mate.phones, mate.pitch, dAt, vowel::kE, 250.0 - 6.0 * k, 0.08);
     AddAt(out, Speak(mate), 0.38, 0.45);
@@ -199,7 +199,7 @@ void SynthBattleCry(Buffer& out, int nSamples) {
     const double adStart[] = {0.0, 0.035, 0.06, 0.02};
     for (int v = 0; v < 4; ++v) {
         double p = adHz[v];
-        VoiceSpec yell{{{0.06, vowel::kI, 1.0, 0.2},
+        Utterance yell{{{0.06, vowel::kI, 1.0, 0.2},
                         {0.3, vowel::kA, 1.0, 0.1},
                         {0.16, vowel::kR, 1.0, 0.15},
                         {0.05, vowel::kR, 0.0, 0.3}},
@@ -215,7 +215,7 @@ void SynthBattleCry(Buffer& out, int nSamples) {
 // frames after the cue, as the splash is drawn.
 void SynthScreamAndSplash(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
-    VoiceSpec scream{{{0.01, vowel::kUh, 0.5, 0.5}, {0.16, vowel::kA, 1.0, 0.1}},
+    Utterance scream{{{0.01, vowel::kUh, 0.5, 0.5}, {0.16, vowel::kA, 1.0, 0.1}},
                      {{0.0, 420.0}, {0.04, 480.0}, {0.16, 380.0}},
                      1.05, 0.3, 0.02, 1.0, 228u};
     Buffer yell = Speak(scream);
@@ -236,7 +236,7 @@ void SynthShantyCheer(Buffer& out, int nSamples) {
     for (int v = 0; v < 6; ++v) {
         double d = adDetune[v];
         double dLag = 0.006 * v;
-        VoiceSpec song{{{0.05, vowel::kI, 1.0, 0.05},
+        Utterance song{{{0.05, vowel::kI, 1.0, 0.05},
                         {0.2, vowel::kO, 1.0, 0.05},
                         {0.07, vowel::kO, 0.0, 0.7},
                         {0.19, vowel::kO, 1.0, 0.05},
@@ -247,7 +247,7 @@ void SynthShantyCheer(Buffer& out, int nSamples) {
                         {0.57, 147.0 * d}, {1.13, 140.0 * d}},
                        adTract[v], 0.35, 0.015, 0.75, 2300u + v};
         AddAt(out, Speak(song), dLag, v == 5 ? 0.5 : 0.55);
-        VoiceSpec hurrah{{{0.05, vowel::kUh, 0.2, 0.8},
+        Utterance hurrah{{{0.05, vowel::kUh, 0.2, 0.8},
                           {0.12, vowel::kUh, 1.0, 0.1},
                           {0.06, vowel::kR, 1.0, 0.1},
                           {0.6, vowel::kA, 1.0, 0.08},
@@ -324,8 +324,8 @@ void SynthKrakenRoar(Buffer& out, int nSamples) {
                                    {1.2, vowel::kO, 1.0, 0.3},
                                    {1.2, vowel::kA, 1.0, 0.3},
                                    {0.6, vowel::kO, 0.7, 0.5}};
-    VoiceSpec throat{growl, {{0.0, 45.0}, {0.3, 62.0}, {1.2, 70.0}, {2.3, 60.0}, {3.2, 40.0}}, 0.5, 1.0, 0.01, 0.9, 2324u};
-    VoiceSpec overtone{growl, {{0.0, 63.0}, {0.3, 88.0}, {1.2, 99.0}, {2.3, 85.0}, {3.2, 56.0}}, 0.62, 1.0, 0.015, 0.9, 2325u};
+    Utterance throat{growl, {{0.0, 45.0}, {0.3, 62.0}, {1.2, 70.0}, {2.3, 60.0}, {3.2, 40.0}}, 0.5, 1.0, 0.01, 0.9, 2324u};
+    Utterance overtone{growl, {{0.0, 63.0}, {0.3, 88.0}, {1.2, 99.0}, {2.3, 85.0}, {3.2, 56.0}}, 0.62, 1.0, 0.015, 0.9, 2325u};
     AddAt(roar, Speak(throat), 0.1, 1.0);
     AddAt(roar, Speak(overtone), 0.13, 0.6);
     for (size_t i = 0; i < roar.size(); ++i) out[i] += static_cast<float>(Drive(roar[i] * 2.5, 1.5) * 0.9);

@@ -36,7 +36,7 @@ struct Phone {
     double dHissHz = 0.0; // centre of that frication
 };
 
-struct VoiceSpec {
+struct Utterance {
     std::vector<Phone> phones;
     Curve pitch;              // fundamental in Hz over the utterance's seconds
     double dTract = 1.0;      // formant scale: above 1 a smaller, shriller head
@@ -48,6 +48,6 @@ struct VoiceSpec {
 
 // Renders the utterance (plus a short release), levelled to a loudest-window
 // RMS of about -12 dBFS so that several voices mix predictably.
-Buffer Speak(const VoiceSpec& spec);
+Buffer Speak(const Utterance& utterance);
 
 }  // namespace snd

@@ -14,7 +14,7 @@
 
 struct CastMember {
     int nSlot;
-    TrackSpec track;
+    TrackRules track;
     bool bBloodOnly;  // stepped, drawn and erased only when blood is shown
 };
 

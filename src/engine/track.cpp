@@ -89,8 +89,8 @@ void ApplyRun(const TrackRun& run, int nLength, Keyframe* pOut, const Keyframe* 
 
 }  // namespace
 
-void ExpandTrack(const TrackSpec& spec, int nLength, Keyframe* pOut, const Keyframe* pCastTracks) {
+void ExpandTrack(const TrackRules& rules, int nLength, Keyframe* pOut, const Keyframe* pCastTracks) {
     pOut[0] = {0, 0, 0};
     for (int f = 1; f <= nLength; ++f) pOut[f] = {0, 0, -1};
-    for (int i = 0; i < spec.nRuns; ++i) ApplyRun(spec.pRuns[i], nLength, pOut, pCastTracks);
+    for (int i = 0; i < rules.nRuns; ++i) ApplyRun(rules.pRuns[i], nLength, pOut, pCastTracks);
 }

@@ -48,7 +48,7 @@ struct TrackRun {
 };
 
 // A compact track: its runs, applied in order.
-struct TrackSpec {
+struct TrackRules {
     const TrackRun* pRuns;
     int nRuns;
 };
@@ -112,11 +112,11 @@ constexpr TrackRun Shot(int nFrom, int32_t x, int32_t y, int32_t nFlash, int32_t
 }
 
 template <int N>
-constexpr TrackSpec Track(const TrackRun (&runs)[N]) {
+constexpr TrackRules Track(const TrackRun (&runs)[N]) {
     return {runs, N};
 }
 template <size_t N>
-constexpr TrackSpec Track(const std::array<TrackRun, N>& runs) {
+constexpr TrackRules Track(const std::array<TrackRun, N>& runs) {
     return {runs.data(), int(N)};
 }
 
@@ -125,4 +125,4 @@ constexpr TrackSpec Track(const std::array<TrackRun, N>& runs) {
 // Expands a track for a scene of nLength frames into pOut[0..nLength]; entry 0
 // stays all zeros. pCastTracks gives the already expanded tracks of the
 // scene's cast (rows of nLength + 1), which kRuleFollow reads.
-void ExpandTrack(const TrackSpec& spec, int nLength, Keyframe* pOut, const Keyframe* pCastTracks);
+void ExpandTrack(const TrackRules& rules, int nLength, Keyframe* pOut, const Keyframe* pCastTracks);
