@@ -73,7 +73,41 @@
 #define IDM_TUNE_BRITANNIA 244
 
 /* ---- Cursor --------------------------------------------------------------- */
-#define IDC_HAND 117
+#define IDR_HAND_CURSOR 117       /* the pointing hand over the dialogs' links */
+
+/* ---- Dialogs ----------------------------------------------------------------- */
+#define IDD_CONFIGURE 2003
+#define IDD_ABOUT 180             /* for small system fonts */
+#define IDD_ABOUT_LARGE_FONTS 2004  /* a smaller layout for large ones */
+
+/* Controls that the code never addresses. */
+#define IDC_STATIC (-1)
+
+/* Controls of the configure dialog. */
+#define IDC_SPEED_SLIDER 1031
+#define IDC_OUTCOME_SLIDER 1032
+#define IDC_LIBRARY_LINK 1033     /* its text is the address it opens */
+#define IDC_LIBRARY_GROUP 1034
+#define IDC_SOUND_ON 1035         /* the three sound modes: their ids are what */
+#define IDC_SOUND_FIRST_TIME 1036 /* the profile's nPlaySound holds */
+#define IDC_SOUND_OFF 1037
+#define IDC_SHOW_BLOOD 1038
+#define IDC_MUSIC_ON 1039
+#define IDC_MUSIC_GROUP 1041
+#define IDC_ABOUT_BUTTON 1042
+#define IDC_SAVE 1019             /* a second OK: saves and ends like it */
+#define IDM_ABOUT 1125            /* "&About..." in the system menu */
+
+/* Controls of the About dialog. */
+#define IDC_ABOUT_ART 1039
+#define IDC_ABOUT_CREDITS 1040
+#define IDC_HOT_SPOT_ANIMATOR 1043  /* over the credits' fourth name */
+#define IDC_HOT_SPOT_PROGRAMMER 1044  /* over the fifth */
+
+/* The project's web addresses: the configure dialog's link shows and opens
+   the first, the credits' names open the second. */
+#define HARBORGAST_LIBRARY_ADDRESS "http://harborgast.example/swlib/index.html"
+#define HARBORGAST_HOME_ADDRESS "http://harborgast.example/"
 
 /* The generated asset file of a resource: FILE_OF(bitmap, IDB_TITLE, bmp)
    is "bitmap142.bmp". */

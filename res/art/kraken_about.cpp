@@ -11,34 +11,38 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// Roles in the order the dialog expects; the hot spots over the last two
-// names open the author's page, so those two read as links.
+// Roles in the order the dialog expects. The saver is the work of this
+// project and its contributors, and says so. The dialog's two hot spots lie
+// over the last two names and open the project's home page, so those two
+// read as links and end before the hot spots do.
 struct CreditLine {
     const char* szRole;
     const char* szName;
     bool bLink;
+    double dRight;  // the name ends left of this column
 };
 constexpr CreditLine kCredits[] = {
-    {"Project Manager", "Hester Cole", false},
-    {"Graphic Artist", "Lin Fairweather", false},
-    {"Sound Producer", "Bram Ostergaard", false},
-    {"Animator & MIDI", "Tam Quillmere", true},
-    {"Programmer", "Tam Quillmere", true},
+    {"Project Manager", "The Harborgast project", false, 348},
+    {"Graphic Artist", "Contributors", false, 346},
+    {"Sound Producer", "Contributors", false, 346},
+    {"Animator & MIDI", "Contributors", true, 325},
+    {"Programmer", "Contributors", true, 292},
 };
 // Rows 30 apart from y 15; the role ends and the name starts either side of
 // this column, so both link names fall inside the dialog's hot spots.
 constexpr double kRowPitch = 30, kFirstRow = 15, kColumn = 183;
 
+// Parchment with rope-brown borders down both sides. The dialog's sunken
+// edge frames the top and bottom: a system font a pixel shorter than the
+// layout expects crops a few rows there, and a frame would show it.
 void PaintParchment(cairo_t* cr, int nWidth, int nHeight) {
     style::SetColour(cr, style::kSail);
     cairo_paint(cr);
-    // A darker rim and a rope-brown double frame.
-    cairo_rectangle(cr, 0, 0, nWidth, nHeight);
-    style::SetColour(cr, style::kSailShade);
-    cairo_set_line_width(cr, 8);
-    cairo_stroke(cr);
     for (double dInset : {4.5, 8.5}) {
-        cairo_rectangle(cr, dInset, dInset, nWidth - 2 * dInset, nHeight - 2 * dInset);
+        for (double x : {dInset, nWidth - dInset}) {
+            cairo_move_to(cr, x, 0);
+            cairo_line_to(cr, x, nHeight);
+        }
         style::SetColour(cr, dInset < 6 ? style::kWoodDark : style::kWood);
         cairo_set_line_width(cr, dInset < 6 ? 2.0 : 1.0);
         cairo_stroke(cr);
@@ -120,8 +124,28 @@ void PaintAboutArtwork(cairo_t* cr, int, int nWidth, int nHeight) {
     PaintTitle(cr, "Harborgast", nWidth / 2.0, 50, 46);
 }
 
+namespace {
+
+// The largest size, up to 15, at which every name ends in its column.
+double NameSize(cairo_t* cr) {
+    cairo_select_font_face(cr, "DejaVu Serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    double dSize = 15;
+    for (const CreditLine& line : kCredits) {
+        for (; dSize > 8; dSize -= 0.5) {
+            cairo_text_extents_t ext;
+            cairo_set_font_size(cr, dSize);
+            cairo_text_extents(cr, line.szName, &ext);
+            if (kColumn + 6 + ext.x_advance <= line.dRight) break;
+        }
+    }
+    return dSize;
+}
+
+}  // namespace
+
 void PaintCredits(cairo_t* cr, int, int nWidth, int nHeight) {
     PaintParchment(cr, nWidth, nHeight);
+    const double dNameSize = NameSize(cr);
     for (int i = 0; i < 5; ++i) {
         const CreditLine& line = kCredits[i];
         double y = kFirstRow + kRowPitch * i;
@@ -140,7 +164,7 @@ void PaintCredits(cairo_t* cr, int, int nWidth, int nHeight) {
         cairo_fill(cr);
 
         cairo_select_font_face(cr, "DejaVu Serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-        cairo_set_font_size(cr, 15);
+        cairo_set_font_size(cr, dNameSize);
         cairo_text_extents(cr, line.szName, &ext);
         cairo_move_to(cr, kColumn + 6, y + 5);
         style::SetColour(cr, line.bLink ? style::kNavyJacket : style::kOutline);

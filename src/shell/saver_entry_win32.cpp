@@ -5,7 +5,9 @@
 
 #include <cstdint>
 
+#include "config/configure_dialog_win32.h"
 #include "shell/command_line.h"
+#include "shell/password.h"
 #include "shell/saver_running.h"
 
 namespace {
@@ -34,6 +36,15 @@ int StartPreview(uint32_t nWindow) {
     return kExitModeNotBuilt;
 }
 
+// The password change is owned by the window named on the command line, or
+// by the foreground window when none or no real one was named.
+int ChangePasswordFor(uint32_t nWindow) {
+    HWND hOwner = reinterpret_cast<HWND>(static_cast<uintptr_t>(nWindow));
+    if (nWindow == 0 || !IsWindow(hOwner)) hOwner = GetForegroundWindow();
+    ChangeSaverPassword(reinterpret_cast<HostWindowTag*>(hOwner));
+    return 0;
+}
+
 int DispatchSaverMode(HINSTANCE hInstance, const char* szArgs) {
     Shell.hInstance = hInstance;
     Shell.bWindows95Family = IsWindows95Family();
@@ -44,9 +55,12 @@ int DispatchSaverMode(HINSTANCE hInstance, const char* szArgs) {
         case kSaverModePreview:
             return StartPreview(choice.nWindow);
         case kSaverModeConfigure:
+            return ShowConfigureDialog(nullptr);
         case kSaverModeConfigureForeground:
-        case kSaverModeFullScreen:
+            return ShowConfigureDialog(GetForegroundWindow());
         case kSaverModePassword:
+            return ChangePasswordFor(choice.nWindow);
+        case kSaverModeFullScreen:
             return kExitModeNotBuilt;
     }
     return kExitRejected;

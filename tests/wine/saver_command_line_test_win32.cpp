@@ -1,6 +1,7 @@
 // The saver started with real command lines: which ones it rejects with -1
-// and which modes it accepts. The modes themselves are not there yet, so an
-// accepted mode ends with ERROR_CALL_NOT_IMPLEMENTED rather than success.
+// and which modes it accepts. The configure and password modes are built;
+// the full-screen and preview modes are not there yet, so they end with
+// ERROR_CALL_NOT_IMPLEMENTED rather than success.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include <string>
 
 #include "bed_support.h"
+#include "dialog_support.h"
+#include "saver_process.h"
 
 namespace {
 
@@ -81,17 +84,40 @@ TEST_F(SaverCommandLineTest, RejectedArgumentsEndWithMinusOne) {
 TEST_F(SaverCommandLineTest, AcceptedModesDoNotClaimSuccess) {
     const std::string szLive = Decimal(hLiveWindow);
     const ArgsCase cases[] = {
-        {"", kNotBuilt},
         {"/s", kNotBuilt},
         {"-S", kNotBuilt},
         {" /- s", kNotBuilt},
-        {"/c", kNotBuilt},
-        {"/c:1234", kNotBuilt},
         {"/p " + szLive, kNotBuilt},
         {"/p" + szLive, kNotBuilt},
         {"-L   " + szLive, kNotBuilt},
     };
     ExpectExitCodes(cases, std::size(cases));
+}
+
+// A bare start opens the settings with no owner; C in any form opens them
+// owned by the foreground window, whatever follows it. Cancel ends with 0.
+TEST_F(SaverCommandLineTest, ConfigureModesOpenTheSettingsWithTheirOwner) {
+    HWND hForeground = CreateWindowExA(0, "STATIC", "foreground", WS_POPUP | WS_VISIBLE, 0, 0, 60, 40, nullptr,
+                                       nullptr, nullptr, nullptr);
+    SetForegroundWindow(hForeground);
+    PumpMessages(50);
+    ASSERT_EQ(GetForegroundWindow(), hForeground);
+    const struct {
+        std::string szArgs;
+        HWND hOwner;
+    } cases[] = {{"", nullptr}, {"/c", hForeground}, {"/C:1234", hForeground}, {" - c 5", hForeground}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("args [" + c.szArgs + "]");
+        SaverProcess saver;
+        ASSERT_TRUE(saver.Start(SaverPath(), c.szArgs));
+        HWND hDialog = saver.WaitForWindow("Configure Screen Saver");
+        ASSERT_NE(hDialog, nullptr);
+        EXPECT_EQ(GetWindow(hDialog, GW_OWNER), c.hOwner);
+        ClickLater(hDialog, IDCANCEL);
+        EXPECT_EQ(saver.WaitForExit(), 0u);
+        SetForegroundWindow(hForeground);
+    }
+    DestroyWindow(hForeground);
 }
 
 TEST_F(SaverCommandLineTest, ProgramNameInQuotesWithSpacesIsSkippedWhole) {
@@ -105,9 +131,16 @@ TEST_F(SaverCommandLineTest, ProgramNameInQuotesWithSpacesIsSkippedWhole) {
     EXPECT_EQ(RunLine(szCopy, "\"" + szCopy + "\" /x"), kRejected);
     EXPECT_EQ(RunLine(szCopy, "\"" + szCopy + "\"/x"), kRejected);
     EXPECT_EQ(RunLine(szCopy, "\"" + szCopy + "\" /s"), kNotBuilt);
-    EXPECT_EQ(RunLine(szCopy, "\"" + szCopy + "\""), kNotBuilt);
-    // Without the closing quote everything is the name: no arguments.
-    EXPECT_EQ(RunLine(szCopy, "\"" + szCopy + " /x"), kNotBuilt);
+    // Nothing after the name, and (without the closing quote) everything
+    // the name: no arguments, so the settings open.
+    for (const std::string& szLine : {"\"" + szCopy + "\"", "\"" + szCopy + " /x"}) {
+        SaverProcess saver;
+        ASSERT_TRUE(saver.StartWithLine(szCopy, szLine));
+        HWND hDialog = saver.WaitForWindow("Configure Screen Saver");
+        ASSERT_NE(hDialog, nullptr) << szLine;
+        ClickLater(hDialog, IDCANCEL);
+        EXPECT_EQ(saver.WaitForExit(), 0u);
+    }
     // Unquoted, the name ends at the first space, tab or control character.
     EXPECT_EQ(RunLine(szCopy, "SSHarborgast.scr\t/x"), kRejected);
     EXPECT_EQ(RunLine(szCopy, "SSHarborgast.scr\x01\x02/s"), kNotBuilt);
@@ -121,9 +154,9 @@ TEST_F(SaverCommandLineTest, PasswordModeOnTheWindows95Family) {
     ScopedAppVersion win98("SSHarborgast.scr", "win98");
     ASSERT_TRUE(win98.IsSet());
     const ArgsCase cases[] = {
-        {"/a", kNotBuilt},
-        {"/A " + Decimal(hLiveWindow), kNotBuilt},
-        {"/a:1234", kNotBuilt},
+        {"/a", 0},
+        {"/A " + Decimal(hLiveWindow), 0},
+        {"/a:1234", 0},
         {"/x", kRejected},
         {"/p 0", kRejected},
     };

@@ -10,30 +10,17 @@
 #include "config/settings.h"
 #include "host/host.h"
 #include "profile_cases.h"
+#include "profile_support.h"
 
 namespace {
 
 class ProfileSettingsTest : public ::testing::Test {
 protected:
-    // The prefix outlives a run: start and end with no section at all.
-    void SetUp() override { ClearSection(); }
-    void TearDown() override { ClearSection(); }
-    static void ClearSection() { WriteProfileStringA("Harborgast", nullptr, nullptr); }
+    void SetUp() override { ClearSaverSection(); }
+    void TearDown() override { ClearSaverSection(); }
 
     static void HandEdit(SettingId id, const char* szText) {
         ASSERT_TRUE(WriteProfileStringA("Harborgast", SettingKeys[id].szKey, szText));
-    }
-
-    // The section's lines as the file holds them, in file order.
-    static std::vector<std::string> SectionLines() {
-        std::vector<char> buffer(4096);
-        DWORD nLength = GetProfileSectionA("Harborgast", buffer.data(), buffer.size());
-        std::vector<std::string> lines;
-        for (DWORD i = 0; i < nLength && buffer[i];) {
-            lines.emplace_back(&buffer[i]);
-            i += lines.back().size() + 1;
-        }
-        return lines;
     }
 };
 
@@ -52,7 +39,7 @@ TEST_F(ProfileSettingsTest, WritesAllFiveKeysInOrder) {
     WriteSettings(nValues);
     const std::vector<std::string> expected = {"nSpeedSave=561", "nKrakenSave=5", "nShowBlood=0",
                                                "nPlayMIDI=1", "nPlaySound=1037"};
-    EXPECT_EQ(SectionLines(), expected);
+    EXPECT_EQ(SaverSectionLines(), expected);
 }
 
 TEST_F(ProfileSettingsTest, RewritingKeepsOneLinePerKey) {
@@ -62,7 +49,7 @@ TEST_F(ProfileSettingsTest, RewritingKeepsOneLinePerKey) {
     WriteSettings(nSecond);
     const std::vector<std::string> expected = {"nSpeedSave=-7", "nKrakenSave=2147483647",
                                                "nShowBlood=2", "nPlayMIDI=0", "nPlaySound=1035"};
-    EXPECT_EQ(SectionLines(), expected);
+    EXPECT_EQ(SaverSectionLines(), expected);
     for (int i = 0; i < kSettingCount; ++i)
         EXPECT_EQ(ReadSetting(static_cast<SettingId>(i)), nSecond[i]) << SettingKeys[i].szKey;
 }

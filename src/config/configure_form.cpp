@@ -1,0 +1,96 @@
+// The configure dialog's values and rules. The window code only carries
+// them to and from the controls.
+#include "config/configure_form.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+#include "audio/sound.h"
+#include "host/host.h"
+#include "resource_ids.h"
+
+ConfigureFormState ConfigureForm;
+
+namespace {
+
+constexpr int kLineStep = 1;
+constexpr int kPageStep = 10;
+
+// GetTempPathA's buffer: MAX_PATH and one.
+constexpr uint32_t kTempPathLength = 261;
+
+// The dialog is a check box: anything the show reads as on is shown on.
+int CheckValue(int nValue) { return nValue != 0 ? 1 : 0; }
+
+}  // namespace
+
+void LoadConfigureForm() {
+    ConfigureForm.nSpeed = LimitSliderValue(kSettingSpeed, ReadSetting(kSettingSpeed));
+    ConfigureForm.nOutcome = LimitSliderValue(kSettingKraken, ReadSetting(kSettingKraken));
+    ConfigureForm.nSoundMode = ReadSetting(kSettingSound);
+    ConfigureForm.nBlood = CheckValue(ReadSetting(kSettingBlood));
+    ConfigureForm.nMusic = CheckValue(ReadSetting(kSettingMusic));
+}
+
+void SaveConfigureForm() {
+    int nValues[kSettingCount];
+    nValues[kSettingSpeed] = ConfigureForm.nSpeed;
+    nValues[kSettingKraken] = ConfigureForm.nOutcome;
+    nValues[kSettingBlood] = ConfigureForm.nBlood;
+    nValues[kSettingMusic] = ConfigureForm.nMusic;
+    nValues[kSettingSound] = ConfigureForm.nSoundMode;
+    WriteSettings(nValues);
+}
+
+int LimitSliderValue(SettingId nSlider, int nValue) {
+    const SettingKey& key = SettingKeys[nSlider];
+    return std::clamp(nValue, key.nLow, key.nHigh);
+}
+
+bool MoveSlider(SettingId nSlider, int nRequest, int nThumb) {
+    int& nShown = nSlider == kSettingSpeed ? ConfigureForm.nSpeed : ConfigureForm.nOutcome;
+    const SettingKey& key = SettingKeys[nSlider];
+    int nWanted = nShown;
+    switch (nRequest) {
+        case kSliderLineLeft: nWanted -= kLineStep; break;
+        case kSliderLineRight: nWanted += kLineStep; break;
+        case kSliderPageLeft: nWanted -= kPageStep; break;
+        case kSliderPageRight: nWanted += kPageStep; break;
+        case kSliderThumbPosition:
+        case kSliderThumbTrack: nWanted = nThumb; break;
+        case kSliderLeft: nWanted = key.nLow; break;
+        case kSliderRight: nWanted = key.nHigh; break;
+        default: return false;  // SB_ENDSCROLL and the like
+    }
+    if (nWanted == nShown) return false;
+    // Pushing past an end shows the end again, which it already is.
+    nShown = LimitSliderValue(nSlider, nWanted);
+    return true;
+}
+
+bool MusicCheckBoxEnabled() { return ConfigureForm.nSoundMode != IDC_SOUND_OFF; }
+
+void FormatMusicCheckBox(char* szText, size_t nSize) {
+    char szTemp[kTempPathLength];
+    const uint32_t nLength = HostGetTempPath(szTemp, kTempPathLength);
+    // Without a drive letter (no path, or a network path) there is no
+    // drive to name.
+    if (nLength > 0 && nLength < kTempPathLength && std::isalpha(static_cast<unsigned char>(szTemp[0])) &&
+        szTemp[1] == ':')
+        std::snprintf(szText, nSize, "Music On (Requires 20K Free Space on Drive %c:)", szTemp[0]);
+    else
+        std::snprintf(szText, nSize, "Music On (Requires 20K Free Space)");
+}
+
+int AboutTemplateFor(int nTextHeight) { return nTextHeight <= 16 ? IDD_ABOUT : IDD_ABOUT_LARGE_FONTS; }
+
+void PlayAboutSound() {
+    if (ConfigureForm.nSoundMode != IDC_SOUND_OFF) HostPlayWave(kOpeningSoundId);
+}
+
+LinkHoverChange TrackLinkHover(bool bOverLink) {
+    if (bOverLink == ConfigureForm.bLinkHover) return kLinkHoverUnchanged;
+    ConfigureForm.bLinkHover = bOverLink;
+    return bOverLink ? kLinkHoverEntered : kLinkHoverLeft;
+}

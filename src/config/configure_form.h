@@ -1,0 +1,63 @@
+// The configure dialog's values and rules, apart from its window: the five
+// settings as the dialog shows them, the sliders' steps and limits, the
+// music check box's text, and the link state that the About dialog shares.
+#pragma once
+
+#include <cstddef>
+
+#include "config/settings.h"
+
+struct ConfigureFormState {
+    int nSpeed;      // slider positions as last shown, always within range
+    int nOutcome;
+    int nSoundMode;  // as stored: outside 1035..1037 no radio button is on
+    int nBlood;      // 0 or 1
+    int nMusic;      // 0 or 1
+    bool bLinkHover;    // the mouse is over a link of either dialog
+    bool bLinkVisited;  // the library link has been opened once
+};
+extern ConfigureFormState ConfigureForm;
+
+// Reads the five settings and brings them into what the dialog can show.
+// The link state is kept: it lasts for the process.
+void LoadConfigureForm();
+// Writes the five values in the settings' order (OK).
+void SaveConfigureForm();
+
+// A slider's value brought into its range (kSettingSpeed or kSettingKraken).
+int LimitSliderValue(SettingId nSlider, int nValue);
+
+// The platform's scroll requests (SB_LINELEFT ... SB_RIGHT).
+enum SliderRequest {
+    kSliderLineLeft = 0,
+    kSliderLineRight = 1,
+    kSliderPageLeft = 2,
+    kSliderPageRight = 3,
+    kSliderThumbPosition = 4,
+    kSliderThumbTrack = 5,
+    kSliderLeft = 6,
+    kSliderRight = 7,
+};
+// Moves the speed or outcome slider by one request; nThumb is the thumb's
+// position for the two thumb requests. True when the slider's position
+// changed and must be shown: it is then ConfigureForm.nSpeed or nOutcome.
+bool MoveSlider(SettingId nSlider, int nRequest, int nThumb);
+
+// Sound off also silences the music, so its check box is then disabled.
+bool MusicCheckBoxEnabled();
+
+// The music check box's text, naming the temporary directory's drive.
+void FormatMusicCheckBox(char* szText, size_t nSize);
+
+// The About dialog's template for the system font's text height.
+int AboutTemplateFor(int nTextHeight);
+// The About dialog's opening sound, unless the dialog's sound mode is off.
+void PlayAboutSound();
+
+// Hover over a link: what to do with the cursor.
+enum LinkHoverChange {
+    kLinkHoverUnchanged,
+    kLinkHoverEntered,  // show the hand
+    kLinkHoverLeft,     // show the arrow
+};
+LinkHoverChange TrackLinkHover(bool bOverLink);

@@ -1,0 +1,165 @@
+// The configure dialog's values and rules, against the fake profile and host.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "config/configure_form.h"
+#include "fake_host.h"
+#include "fake_profile.h"
+
+namespace {
+
+class ConfigureFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FakeProfile = {};
+        FakeHost = {};
+        ConfigureForm = {};
+    }
+    static void Store(SettingId id, const char* szText) {
+        SetFakeProfileText("Harborgast", SettingKeys[id].szKey, szText);
+    }
+    static std::string MusicText() {
+        char szText[96];
+        FormatMusicCheckBox(szText, sizeof szText);
+        return szText;
+    }
+};
+
+TEST_F(ConfigureFormTest, EmptyProfileShowsTheDefaults) {
+    LoadConfigureForm();
+    EXPECT_EQ(ConfigureForm.nSpeed, 510);
+    EXPECT_EQ(ConfigureForm.nOutcome, 50);
+    EXPECT_EQ(ConfigureForm.nSoundMode, 1035);
+    EXPECT_EQ(ConfigureForm.nBlood, 1);
+    EXPECT_EQ(ConfigureForm.nMusic, 1);
+    EXPECT_TRUE(MusicCheckBoxEnabled());
+}
+
+// What a hand-edited profile shows; OK would write exactly this back.
+TEST_F(ConfigureFormTest, HandEditedValuesShowWithinTheDialogsRanges) {
+    struct Case {
+        const char* szSpeed;
+        const char* szOutcome;
+        const char* szBlood;
+        const char* szMusic;
+        const char* szSound;
+        int nExpected[kSettingCount];
+    };
+    const Case cases[] = {
+        {"600", "0", "2", "0", "999", {561, 5, 1, 0, 999}},
+        {"10", "96", "0", "-1", "1037", {11, 95, 0, 1, 1037}},
+        {"-2147483648", "2147483647", "yes", "7", "1036", {11, 95, 0, 1, 1036}},
+        {"11", "5", "1", "1", "0", {11, 5, 1, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        FakeProfile = {};
+        Store(kSettingSpeed, c.szSpeed);
+        Store(kSettingKraken, c.szOutcome);
+        Store(kSettingBlood, c.szBlood);
+        Store(kSettingMusic, c.szMusic);
+        Store(kSettingSound, c.szSound);
+        LoadConfigureForm();
+        SaveConfigureForm();
+        ASSERT_EQ(FakeProfile.writes.size(), size_t{kSettingCount});
+        for (int i = 0; i < kSettingCount; ++i) {
+            EXPECT_EQ(FakeProfile.writes[i].szKey, SettingKeys[i].szKey);
+            EXPECT_EQ(FakeProfile.writes[i].szValue, std::to_string(c.nExpected[i]))
+                << SettingKeys[i].szKey << " stored as " << c.szSpeed << "/" << c.szOutcome;
+        }
+    }
+}
+
+TEST_F(ConfigureFormTest, SlidersStepAndStopAtTheirEnds) {
+    struct Step {
+        SettingId nSlider;
+        int nRequest;
+        int nThumb;
+        int nExpected;
+        bool bChanged;
+    };
+    const Step steps[] = {
+        {kSettingSpeed, kSliderPageRight, 0, 520, true},
+        {kSettingSpeed, kSliderLineLeft, 0, 519, true},
+        {kSettingSpeed, kSliderRight, 0, 561, true},
+        {kSettingSpeed, kSliderLineRight, 0, 561, true},  // pushed past the end: shown at it again
+        {kSettingSpeed, kSliderRight, 0, 561, false},
+        {kSettingSpeed, kSliderPageLeft, 0, 551, true},
+        {kSettingSpeed, kSliderLeft, 0, 11, true},
+        {kSettingSpeed, kSliderPageLeft, 0, 11, true},
+        {kSettingSpeed, kSliderThumbTrack, 300, 300, true},
+        {kSettingSpeed, kSliderThumbPosition, 300, 300, false},
+        {kSettingSpeed, 8 /* SB_ENDSCROLL */, 0, 300, false},
+        {kSettingKraken, kSliderLineRight, 0, 51, true},
+        {kSettingKraken, kSliderLeft, 0, 5, true},
+        {kSettingKraken, kSliderLineLeft, 0, 5, true},
+        {kSettingKraken, kSliderRight, 0, 95, true},
+        {kSettingKraken, kSliderPageLeft, 0, 85, true},
+        {kSettingKraken, kSliderThumbTrack, -7, 5, true},
+    };
+    LoadConfigureForm();
+    for (const Step& s : steps) {
+        EXPECT_EQ(MoveSlider(s.nSlider, s.nRequest, s.nThumb), s.bChanged) << s.nRequest << " to " << s.nExpected;
+        EXPECT_EQ(s.nSlider == kSettingSpeed ? ConfigureForm.nSpeed : ConfigureForm.nOutcome, s.nExpected);
+    }
+    EXPECT_EQ(ConfigureForm.nSpeed, 300);  // each slider moves only itself
+}
+
+TEST_F(ConfigureFormTest, MusicCheckBoxNamesTheTemporaryDrive) {
+    const struct {
+        const char* szTempPath;
+        const char* szExpected;
+    } cases[] = {
+        {"C:\\users\\me\\Temp\\", "Music On (Requires 20K Free Space on Drive C:)"},
+        {"z:\\tmp\\", "Music On (Requires 20K Free Space on Drive z:)"},
+        {"\\\\server\\share\\", "Music On (Requires 20K Free Space)"},
+    };
+    for (const auto& c : cases) {
+        FakeHost.szTempPath = c.szTempPath;
+        EXPECT_EQ(MusicText(), c.szExpected);
+    }
+    FakeHost.szTempPath = "D:\\" + std::string(300, 'x') + "\\";  // longer than the buffer
+    EXPECT_EQ(MusicText(), "Music On (Requires 20K Free Space)");
+    FakeHost.bNoTempPath = true;
+    EXPECT_EQ(MusicText(), "Music On (Requires 20K Free Space)");
+}
+
+// The check box promises 20K: both tunes, written out, must fit in it.
+TEST_F(ConfigureFormTest, TheTunesFitInTheSpaceTheCheckBoxNames) {
+    uintmax_t nBytes = 0;
+    for (const char* szName : {"midi243.mid", "midi244.mid"})
+        nBytes += std::filesystem::file_size(std::string(HARBORGAST_ASSET_DIR) + "/" + szName);
+    EXPECT_LE(nBytes, 20u * 1024u);
+}
+
+TEST_F(ConfigureFormTest, SoundOffDisablesTheMusicCheckBoxAndTheAboutSound) {
+    for (int nMode : {1035, 1036, 1037, 999}) {
+        FakeHost = {};
+        ConfigureForm.nSoundMode = nMode;
+        PlayAboutSound();
+        const bool bOff = nMode == 1037;
+        EXPECT_EQ(MusicCheckBoxEnabled(), !bOff) << nMode;
+        EXPECT_EQ(FakeCalls("Wave"), bOff ? std::vector<std::string>{} : std::vector<std::string>{"Wave(149)"})
+            << nMode;
+    }
+}
+
+TEST_F(ConfigureFormTest, LargeSystemFontsGetTheSmallerAboutLayout) {
+    EXPECT_EQ(AboutTemplateFor(13), 180);
+    EXPECT_EQ(AboutTemplateFor(16), 180);
+    EXPECT_EQ(AboutTemplateFor(17), 2004);
+    EXPECT_EQ(AboutTemplateFor(20), 2004);
+}
+
+TEST_F(ConfigureFormTest, LinkHoverChangesOnlyOnEnteringAndLeaving) {
+    EXPECT_EQ(TrackLinkHover(false), kLinkHoverUnchanged);
+    EXPECT_EQ(TrackLinkHover(true), kLinkHoverEntered);
+    EXPECT_EQ(TrackLinkHover(true), kLinkHoverUnchanged);
+    EXPECT_TRUE(ConfigureForm.bLinkHover);
+    EXPECT_EQ(TrackLinkHover(false), kLinkHoverLeft);
+    EXPECT_FALSE(ConfigureForm.bLinkHover);
+}
+
+}  // namespace
