@@ -504,6 +504,30 @@ TEST(SceneTracks, HoldTheStatedKeyframes) {
     }
 }
 
+// The sword fight of scene 4 keeps each pair of fencers on their patch of
+// deck: cast, first and last frame, then x and y ranges (both inclusive).
+TEST(SceneTracks, KeepTheFencersOfTheSwordFightInsideTheirAreas) {
+    ExpandSceneTracks();
+    const int areas[][7] = {
+        {6, 72, 128, 25, 150, 365, 365},    // the fencer
+        {8, 33, 72, -5, 150, 330, 380},     // sailor B
+        {9, 28, 57, 65, 130, 400, 400},     // sailor C
+        {14, 15, 40, 5, 175, 425, 425},     // sailor D
+        {10, 74, 129, 100, 240, 338, 355},  // the red coat
+        {12, 29, 56, 150, 200, 400, 400},   // pirate B
+    };
+    const SceneScript& s = *SceneScripts[4];
+    for (const auto& a : areas) {
+        const Keyframe* track = CastTrack(s, a[0]);
+        for (int f = a[1]; f <= a[2]; ++f) {
+            EXPECT_GE(track[f].x, a[3]) << "cast " << a[0] << " frame " << f;
+            EXPECT_LE(track[f].x, a[4]) << "cast " << a[0] << " frame " << f;
+            EXPECT_GE(track[f].y, a[5]) << "cast " << a[0] << " frame " << f;
+            EXPECT_LE(track[f].y, a[6]) << "cast " << a[0] << " frame " << f;
+        }
+    }
+}
+
 // ---- Cue tables -----------------------------------------------------------
 
 TEST(SceneCueTables, HoldTheCuesOfEveryScene) {
