@@ -5,9 +5,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -174,6 +177,132 @@ TEST(GeneratedSounds, RiffPcmMonoOfTheListedLength) {
         EXPECT_GT(nPeak, 32767 / 10) << "barely audible";
         EXPECT_LT(std::abs(int16_t(U16(b, 44))), 400);
         EXPECT_LT(std::abs(int16_t(U16(b, 44 + 2 * (nSamples - 1)))), 400);
+    }
+}
+
+// ---- Sound levels and spectra -------------------------------------------
+
+// The sounds play on whatever the user has: often a laptop's or a monitor's
+// small speakers. Their loudness is judged as the ear hears it (A-weighted,
+// loudest 200 ms), and once more through a small speaker's response.
+
+using Spectrum = std::vector<std::complex<double>>;
+
+// Radix-2 FFT in place; the size must be a power of two.
+void Fft(Spectrum& a, bool bInverse) {
+    const size_t n = a.size();
+    for (size_t i = 1, j = 0; i < n; ++i) {
+        size_t nBit = n >> 1;
+        for (; j & nBit; nBit >>= 1) j ^= nBit;
+        j ^= nBit;
+        if (i < j) std::swap(a[i], a[j]);
+    }
+    for (size_t nLen = 2; nLen <= n; nLen <<= 1) {
+        const double dAngle = 2.0 * M_PI / double(nLen) * (bInverse ? 1.0 : -1.0);
+        const std::complex<double> wStep(std::cos(dAngle), std::sin(dAngle));
+        for (size_t i = 0; i < n; i += nLen) {
+            std::complex<double> w(1.0, 0.0);
+            for (size_t k = 0; k < nLen / 2; ++k, w *= wStep) {
+                std::complex<double> u = a[i + k], v = a[i + k + nLen / 2] * w;
+                a[i + k] = u + v;
+                a[i + k + nLen / 2] = u - v;
+            }
+        }
+    }
+    if (bInverse)
+        for (auto& c : a) c /= double(n);
+}
+
+// The standard A-weighting curve as a gain, 1 at 1 kHz.
+double AWeighting(double f) {
+    const double f2 = f * f;
+    const double dRa = (12194.0 * 12194.0 * f2 * f2) /
+                       ((f2 + 20.6 * 20.6) * std::sqrt((f2 + 107.7 * 107.7) * (f2 + 737.9 * 737.9)) *
+                        (f2 + 12194.0 * 12194.0));
+    return dRa * 1.2589;  // +2.0 dB
+}
+
+// A small speaker: hardly anything below about 250 Hz (fourth-order roll-off).
+double SmallSpeaker(double f) {
+    const double r = std::pow(f / 250.0, 4.0);
+    return std::sqrt(r / (1.0 + r));
+}
+
+struct SoundLevels {
+    double dLoudnessDb;      // A-weighted RMS of the loudest 200 ms, dBFS
+    double dSmallSpeakerDb;  // the same through a small speaker
+    double dShareBelow100;   // share of the energy below 100 Hz
+};
+
+SoundLevels MeasureSound(const Bytes& b, uint32_t nSamples) {
+    constexpr double kRate = 22050.0;
+    const size_t nWindow = 4410, nHop = 110;  // 200 ms, 5 ms
+    size_t nSize = 1;
+    while (nSize < nSamples + nWindow) nSize <<= 1;  // room for the filters' ringing
+    Spectrum x(nSize);
+    for (uint32_t i = 0; i < nSamples; ++i) x[i] = int16_t(U16(b, 44 + 2 * i)) / 32768.0;
+    Fft(x, false);
+    double dLow = 0.0, dAll = 0.0;
+    for (size_t k = 1; k <= nSize / 2; ++k) {
+        double dPower = std::norm(x[k]);
+        dAll += dPower;
+        if (k * kRate / nSize < 100.0) dLow += dPower;
+    }
+    // Zero-phase weighting in the frequency domain, then the loudest window.
+    auto loudestDb = [&](double (*pfnResponse)(double)) {
+        Spectrum y(nSize);
+        for (size_t k = 1; k < nSize; ++k) {
+            double f = double(std::min(k, nSize - k)) * kRate / double(nSize);
+            y[k] = x[k] * pfnResponse(f) * AWeighting(f);
+        }
+        Fft(y, true);
+        std::vector<double> energy(nSize + 1, 0.0);
+        for (size_t i = 0; i < nSize; ++i) energy[i + 1] = energy[i] + y[i].real() * y[i].real();
+        double dLoudest = 0.0;
+        for (size_t i = 0; i + nWindow <= nSize; i += nHop)
+            dLoudest = std::max(dLoudest, energy[i + nWindow] - energy[i]);
+        // A sound shorter than the window counts as part of a full one: the
+        // ear hears a click as quieter than a held sound of the same level.
+        return 10.0 * std::log10(std::max(dLoudest / double(nWindow), 1e-20));
+    };
+    return {loudestDb([](double) { return 1.0; }), loudestDb(SmallSpeaker), dAll > 0.0 ? dLow / dAll : 0.0};
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : (v[(v.size() - 1) / 2] + v[v.size() / 2]) / 2.0;
+}
+
+// The gunfire, and the crews' voices it has to stand up to.
+constexpr int kGunSounds[] = {148, 191, 192, 227};
+constexpr int kVoiceSounds[] = {190, 194, 195, 196, 230};
+
+TEST(GeneratedSounds, EvenLoudnessAndGunfireThatCarriesOnSmallSpeakers) {
+    std::map<int, SoundLevels> levels;
+    for (const ExpectedSound& s : kExpectedSounds)
+        if (std::optional<Bytes> file = ReadAsset(WaveName(s.nId)); file && file->size() >= 44)
+            levels[s.nId] = MeasureSound(*file, std::min<uint32_t>(U32(*file, 40), uint32_t(file->size() - 44)) / 2);
+    if (levels.size() < std::size(kExpectedSounds)) return;  // a partial build; completeness is checked below
+
+    std::string szTable;
+    std::vector<double> loudness, voicesSmall;
+    for (const auto& [nId, l] : levels) {
+        loudness.push_back(l.dLoudnessDb);
+        char szRow[96];
+        std::snprintf(szRow, sizeof szRow, "%d: %.1f dB(A), small speaker %.1f, %.0f%% below 100 Hz\n", nId,
+                      l.dLoudnessDb, l.dSmallSpeakerDb, 100.0 * l.dShareBelow100);
+        szTable += szRow;
+    }
+    RecordProperty("SoundLevels", szTable);
+    for (int nId : kVoiceSounds) voicesSmall.push_back(levels[nId].dSmallSpeakerDb);
+    const double dMedian = Median(loudness), dVoicesSmall = Median(voicesSmall);
+
+    for (const auto& [nId, l] : levels)
+        EXPECT_NEAR(l.dLoudnessDb, dMedian, 3.0) << "wave " << nId << " against the median loudness\n" << szTable;
+    for (int nId : kGunSounds) {
+        EXPECT_LE(levels[nId].dShareBelow100, 0.5) << "wave " << nId << ": a dull thud\n" << szTable;
+        EXPECT_GE(levels[nId].dSmallSpeakerDb, dVoicesSmall)
+            << "wave " << nId << ": quieter than the voices on a small speaker\n" << szTable;
     }
 }
 
