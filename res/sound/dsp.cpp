@@ -80,17 +80,6 @@ void Biquad::SetBandPass(double dHz, double dQ) {
     a2 = (1.0 - s.dAlpha) / a0;
 }
 
-void Biquad::SetHighShelf(double dHz, double dGainDb) {
-    BiquadShape s = Shape(dHz, std::sqrt(0.5));
-    double dA = std::pow(10.0, dGainDb / 40.0), dRootA = 2.0 * std::sqrt(dA) * s.dAlpha;
-    double a0 = (dA + 1.0) - (dA - 1.0) * s.dCos + dRootA;
-    b0 = dA * ((dA + 1.0) + (dA - 1.0) * s.dCos + dRootA) / a0;
-    b1 = -2.0 * dA * ((dA - 1.0) + (dA + 1.0) * s.dCos) / a0;
-    b2 = dA * ((dA + 1.0) + (dA - 1.0) * s.dCos - dRootA) / a0;
-    a1 = 2.0 * ((dA - 1.0) - (dA + 1.0) * s.dCos) / a0;
-    a2 = ((dA + 1.0) - (dA - 1.0) * s.dCos - dRootA) / a0;
-}
-
 double Biquad::Process(double dIn) {
     double dOut = b0 * dIn + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
     x2 = x1;

@@ -82,7 +82,6 @@ struct Biquad {
     void SetLowPass(double dHz, double dQ);
     void SetHighPass(double dHz, double dQ);
     void SetBandPass(double dHz, double dQ);  // 0 dB at the centre
-    void SetHighShelf(double dHz, double dGainDb);
     double Process(double dIn);
 };
 
