@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <complex>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -319,9 +321,14 @@ size_t ReadVlq(const Bytes& b, size_t& n, size_t nEnd) {
     return 0;
 }
 
+struct TuneNote {
+    uint32_t nTick;
+    int nChannel, nKey;
+};
+
 struct TrackSummary {
-    int nNotesOn = 0;
-    int nHanging = 0;  // notes started and never ended
+    std::vector<TuneNote> notes;  // note-ons, in time order
+    int nHanging = 0;             // notes started and never ended
     bool bTempo = false;
     bool bEndsCleanly = false;
 };
@@ -331,8 +338,9 @@ TrackSummary WalkTrack(const Bytes& b, size_t n, size_t nEnd) {
     TrackSummary t;
     int nSounding[16][128] = {};
     uint8_t nRunning = 0;
+    uint32_t nTick = 0;
     while (n < nEnd) {
-        ReadVlq(b, n, nEnd);
+        nTick += uint32_t(ReadVlq(b, n, nEnd));
         if (n >= nEnd) break;
         uint8_t c = b[n];
         if (c == 0xFF) {
@@ -373,7 +381,7 @@ TrackSummary WalkTrack(const Bytes& b, size_t n, size_t nEnd) {
             }
         int nChannel = nRunning & 0x0F, nKey = b[n], nVelocity = nData == 2 ? b[n + 1] : 0;
         if ((nRunning & 0xF0) == 0x90 && nVelocity > 0) {
-            ++t.nNotesOn;
+            t.notes.push_back({nTick, nChannel, nKey});
             ++nSounding[nChannel][nKey];
         } else if ((nRunning & 0xF0) == 0x80 || (nRunning & 0xF0) == 0x90) {
             if (nSounding[nChannel][nKey] > 0) --nSounding[nChannel][nKey];
@@ -383,6 +391,20 @@ TrackSummary WalkTrack(const Bytes& b, size_t n, size_t nEnd) {
     for (auto& channel : nSounding)
         for (int nCount : channel) t.nHanging += nCount;
     return t;  // no end-of-track event
+}
+
+// The track chunks that follow the header, walked; stops at anything that
+// is not a complete track chunk. nAfter is where the last one ended.
+std::vector<TrackSummary> WalkTracks(const Bytes& b, size_t& nAfter) {
+    std::vector<TrackSummary> tracks;
+    size_t n = 14;
+    while (n + 8 <= b.size() && Tag(b, n) == "MTrk" && BigU32(b, n + 4) <= b.size() - n - 8) {
+        size_t nEnd = n + 8 + BigU32(b, n + 4);
+        tracks.push_back(WalkTrack(b, n + 8, nEnd));
+        n = nEnd;
+    }
+    nAfter = n;
+    return tracks;
 }
 
 TEST(GeneratedTunes, FormatOneFilesOfTheExactSizeAndTracks) {
@@ -397,24 +419,172 @@ TEST(GeneratedTunes, FormatOneFilesOfTheExactSizeAndTracks) {
         EXPECT_EQ(BigU16(b, 8), 1u);
         ASSERT_EQ(BigU16(b, 10), tune.nTracks);
         EXPECT_EQ(BigU16(b, 12), 480u);
-        size_t n = 14;
-        int nNotes = 0;
-        for (uint32_t i = 0; i < tune.nTracks; ++i) {
+        size_t nAfter = 0;
+        std::vector<TrackSummary> tracks = WalkTracks(b, nAfter);
+        ASSERT_EQ(tracks.size(), tune.nTracks);
+        EXPECT_EQ(nAfter, b.size()) << "bytes after the last track";
+        size_t nNotes = 0;
+        for (size_t i = 0; i < tracks.size(); ++i) {
             SCOPED_TRACE("track " + std::to_string(i));
-            ASSERT_LE(n + 8, b.size());
-            ASSERT_EQ(Tag(b, n), "MTrk");
-            size_t nEnd = n + 8 + BigU32(b, n + 4);
-            ASSERT_LE(nEnd, b.size());
-            TrackSummary t = WalkTrack(b, n + 8, nEnd);
+            const TrackSummary& t = tracks[i];
             EXPECT_TRUE(t.bEndsCleanly) << "must end with its end-of-track event";
             EXPECT_EQ(t.nHanging, 0) << "notes left sounding";
             if (i == 0) EXPECT_TRUE(t.bTempo);
-            else EXPECT_GT(t.nNotesOn, 0) << "a silent track";
-            nNotes += t.nNotesOn;
-            n = nEnd;
+            else EXPECT_FALSE(t.notes.empty()) << "a silent track";
+            nNotes += t.notes.size();
         }
-        EXPECT_EQ(n, b.size()) << "bytes after the last track";
-        EXPECT_GT(nNotes, 200);
+        EXPECT_GT(nNotes, 200u);
+    }
+}
+
+// What each tune must stay: its melody as published, and a bass that fits
+// the chords played over it.
+struct TuneScore {
+    int nId;
+    const char* szAbc;      // the opening strain, in ABC notation
+    int nSharps;            // the ABC's key signature
+    uint32_t nFirstBarTick; // after the pick-up
+    int nMelodyChannel;     // in the first track after the tempo track
+    int nChordChannel;
+    std::set<int> bassChannels;
+};
+
+// The traditional Sailor's Hornpipe (the College Hornpipe; public domain),
+// its A strain as commonly written in D: the run down the tonic arpeggio
+// and back up, then the same on the dominant.
+constexpr const char* kSailorsHornpipe =
+    "X:1\n"
+    "T:Sailor's Hornpipe\n"
+    "R:hornpipe\n"
+    "M:4/4\n"
+    "L:1/8\n"
+    "K:D\n"
+    "(3ABc|dAFA DFAd|ceAc egfe|dfed cBAG|FAdA F2 (3ABc|\n"
+    "dAFA DFAd|ceAc egfe|dfaf gecA|d2 f2 d2:|\n";
+
+// Rule, Britannia! (Thomas Arne, 1740; public domain): the opening of its
+// chorus in D.
+constexpr const char* kRuleBritannia =
+    "X:2\n"
+    "T:Rule, Britannia!\n"
+    "M:4/4\n"
+    "L:1/8\n"
+    "K:D\n"
+    "f4 z2 f2|g2 g2 z2 f2|g3 f e3 d|c8|a4 g4|fdge a2 g2|f4 e4|\n";
+
+const TuneScore kTuneScores[] = {
+    {243, kSailorsHornpipe, 2, 480, 0, 2, {3}},
+    {244, kRuleBritannia, 2, 0, 0, 2, {4, 5}},
+};
+
+// The key numbers of the notes of an ABC tune: header lines are skipped,
+// lengths, bar lines and tuplet marks ignored; accidentals last to the bar's
+// end, and the key signature's sharps fall on F, C, G, D... in that order.
+std::vector<int> AbcKeys(const char* szAbc, int nSharps) {
+    static const int kPitch[] = {9, 11, 0, 2, 4, 5, 7};  // A..G
+    static const char kSharpOrder[] = "FCGDAEB";
+    std::vector<int> keys;
+    std::map<int, int> barAccidentals;  // by letter and octave
+    bool bHeader = true;
+    int nPending = 99;
+    for (const char* p = szAbc; *p; ++p) {
+        if (p == szAbc || p[-1] == '\n') bHeader = std::isalpha(static_cast<unsigned char>(p[0])) && p[1] == ':';
+        if (bHeader) continue;
+        char c = *p;
+        if (c == '|') {
+            barAccidentals.clear();
+        } else if (c == '(' && std::isdigit(static_cast<unsigned char>(p[1]))) {
+            ++p;  // a tuplet: the lengths change, the notes do not
+        } else if (c == '^' || c == '_' || c == '=') {
+            nPending = (nPending == 99 ? 0 : nPending) + (c == '^' ? 1 : c == '_' ? -1 : 0);
+        } else if ((c >= 'A' && c <= 'G') || (c >= 'a' && c <= 'g')) {
+            int nLetter = std::toupper(static_cast<unsigned char>(c)) - 'A';
+            int nOctave = c >= 'a' ? 5 : 4;
+            for (; p[1] == '\'' || p[1] == ','; ++p) nOctave += p[1] == '\'' ? 1 : -1;
+            int nSlot = nLetter * 16 + nOctave;
+            if (nPending != 99) barAccidentals[nSlot] = nPending;
+            nPending = 99;
+            int nShift = 0;
+            if (barAccidentals.count(nSlot)) nShift = barAccidentals[nSlot];
+            else if (std::strchr(kSharpOrder, 'A' + nLetter) - kSharpOrder < nSharps) nShift = 1;
+            keys.push_back(12 * (nOctave + 1) + kPitch[nLetter] + nShift);
+        }
+    }
+    return keys;
+}
+
+std::vector<int> Intervals(const std::vector<int>& keys) {
+    std::vector<int> steps;
+    for (size_t i = 1; i < keys.size(); ++i) steps.push_back(keys[i] - keys[i - 1]);
+    return steps;
+}
+
+std::string Joined(const std::vector<int>& v) {
+    std::string sz;
+    for (int n : v) sz += (sz.empty() ? "" : " ") + std::to_string(n);
+    return sz;
+}
+
+TEST(GeneratedTunes, MelodyOpensNoteForNoteAsTheTuneIsWritten) {
+    // The reading of the notation itself: the hornpipe's first bar in D.
+    EXPECT_EQ(AbcKeys("K:D\n(3ABc|dAFA DFAd|^G=c_B,|", 2),
+              (std::vector<int>{69, 71, 73, 74, 69, 66, 69, 62, 66, 69, 74, 68, 72, 58}));
+    for (const TuneScore& score : kTuneScores) {
+        std::optional<Bytes> file = ReadAsset(MidiName(score.nId));
+        if (!file) continue;
+        SCOPED_TRACE("midi " + std::to_string(score.nId));
+        size_t nAfter = 0;
+        std::vector<TrackSummary> tracks = WalkTracks(*file, nAfter);
+        ASSERT_GE(tracks.size(), 2u);
+        std::vector<int> melody;
+        for (const TuneNote& n : tracks[1].notes)
+            if (n.nChannel == score.nMelodyChannel) melody.push_back(n.nKey);
+        // Intervals, so that the arrangement may move the tune by octaves.
+        const std::vector<int> expected = Intervals(AbcKeys(score.szAbc, score.nSharps));
+        std::vector<int> played = Intervals(melody);
+        played.resize(std::min(played.size(), expected.size()));
+        EXPECT_EQ(Joined(played), Joined(expected));
+    }
+}
+
+TEST(GeneratedTunes, BassOnEveryStrongBeatIsInItsChord) {
+    constexpr uint32_t kBeat = 480, kBar = 4 * kBeat;
+    for (const TuneScore& score : kTuneScores) {
+        std::optional<Bytes> file = ReadAsset(MidiName(score.nId));
+        if (!file) continue;
+        SCOPED_TRACE("midi " + std::to_string(score.nId));
+        size_t nAfter = 0;
+        std::vector<TuneNote> bass, chords;
+        for (const TrackSummary& t : WalkTracks(*file, nAfter))
+            for (const TuneNote& n : t.notes) {
+                if (score.bassChannels.count(n.nChannel)) bass.push_back(n);
+                if (n.nChannel == score.nChordChannel) chords.push_back(n);
+            }
+        ASSERT_FALSE(bass.empty());
+        int nStrong = 0;
+        std::string szWrong;
+        for (const TuneNote& n : bass) {
+            // Beats 1 and 3. Its chord is the first one struck in that half
+            // bar (an accompaniment may play off the beat), else the last before.
+            if (n.nTick < score.nFirstBarTick || (n.nTick - score.nFirstBarTick) % (kBar / 2) != 0) continue;
+            ++nStrong;
+            std::optional<uint32_t> nAfterBass, nBeforeBass;
+            for (const TuneNote& c : chords) {
+                if (c.nTick >= n.nTick && c.nTick < n.nTick + kBar / 2) nAfterBass = std::min(c.nTick, nAfterBass.value_or(c.nTick));
+                if (c.nTick < n.nTick) nBeforeBass = std::max(c.nTick, nBeforeBass.value_or(c.nTick));
+            }
+            std::optional<uint32_t> nStruck = nAfterBass ? nAfterBass : nBeforeBass;
+            std::set<int> tones;
+            for (const TuneNote& c : chords)
+                if (nStruck && c.nTick == *nStruck) tones.insert(c.nKey % 12);
+            if (!tones.count(n.nKey % 12)) {
+                uint32_t nIn = n.nTick - score.nFirstBarTick;
+                szWrong += " bar " + std::to_string(nIn / kBar + 1) + " beat " + std::to_string(nIn % kBar / kBeat + 1) +
+                           " key " + std::to_string(n.nKey) + ";";
+            }
+        }
+        EXPECT_GT(nStrong, 32);
+        EXPECT_EQ(szWrong, "") << "bass outside its chord";
     }
 }
 
