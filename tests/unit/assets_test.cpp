@@ -1,9 +1,11 @@
-// Structural checks of the generated asset files, as the resource loaders
-// and the platform will read them: bitmap headers, colour tables and key
-// colours; WAVE chunks and lengths; MIDI chunk and event structure.
+// Checks of the generated asset files, as the resource loaders and the
+// platform will read them: bitmap headers, colour tables and key colours;
+// WAVE chunks and lengths, and the sounds' loudness and spectra; MIDI chunk
+// and event structure, and the tunes' melodies and bass.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <complex>
@@ -22,6 +24,7 @@
 #include "audio/sound.h"
 #include "generated_assets.h"
 #include "gfx/catalogue.h"
+#include "stated_colours.h"
 
 namespace {
 
@@ -29,7 +32,10 @@ using Bytes = std::vector<uint8_t>;
 
 std::optional<Bytes> ReadAsset(const std::string& szName) {
     std::ifstream in(std::string(HARBORGAST_ASSET_DIR) + "/" + szName, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in) {
+        ADD_FAILURE() << szName << " was not generated";
+        return std::nullopt;
+    }
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -76,6 +82,7 @@ uint32_t TableColour(const Bytes& b, int i) {
 }
 
 TEST(GeneratedBitmaps, HeaderColourTableAndKeyOfEveryPicture) {
+    const std::array<uint32_t, 256> kColours = StatedColourTable();
     std::set<uint32_t> keyColours;
     for (const Picture& p : CataloguePictures()) {
         std::optional<Bytes> file = ReadAsset(BitmapName(p.nId));
@@ -96,7 +103,7 @@ TEST(GeneratedBitmaps, HeaderColourTableAndKeyOfEveryPicture) {
         EXPECT_EQ(U32(b, 30), 0u);  // BI_RGB
         EXPECT_EQ(U32(b, 46), 256u);
         for (int i = 0; i < 256; ++i) {
-            ASSERT_EQ(TableColour(b, i), SharedColourTable[i]) << "entry " << i;
+            ASSERT_EQ(TableColour(b, i), kColours[size_t(i)]) << "entry " << i;
             ASSERT_EQ(b[14 + 40 + 4 * i + 3], 0) << "entry " << i;
         }
         for (size_t y = 0; y < size_t(p.nHeight); ++y)
