@@ -1,7 +1,10 @@
 # The two commands: `make test` and `make play`. Each installs what is
 # missing, builds what it needs, then acts.
 
-.PHONY: test play bench native windows bootstrap clean
+.PHONY: test play bench native windows saver bootstrap clean
+
+# `make play ARGS=/c` opens the settings instead of the show.
+ARGS ?= /s
 
 bootstrap:
 	@scripts/bootstrap
@@ -13,6 +16,16 @@ native: bootstrap
 windows: bootstrap
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j2
+
+saver: bootstrap
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j2 --target SSHarborgast
+
+# Checks for a display first, so that without one it ends at once.
+play:
+	@scripts/play --check
+	@$(MAKE) -s saver
+	@scripts/play $(ARGS)
 
 test: native windows
 	ctest --preset native -j2

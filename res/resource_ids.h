@@ -72,8 +72,8 @@
 #define IDM_TUNE_HORNPIPE 243
 #define IDM_TUNE_BRITANNIA 244
 
-/* ---- Cursor --------------------------------------------------------------- */
-#define IDC_HAND 117
+/* ---- Cursor (IDC_ names are the system's own) --------------------------------------------------------------- */
+#define IDCUR_LINK_HAND 117   /* the hand over a link */
 
 /* The generated asset file of a resource: FILE_OF(bitmap, IDB_TITLE, bmp)
    is "bitmap142.bmp". */
