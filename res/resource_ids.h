@@ -72,8 +72,8 @@
 #define IDM_TUNE_HORNPIPE 243
 #define IDM_TUNE_BRITANNIA 244
 
-/* ---- Cursor --------------------------------------------------------------- */
-#define IDR_HAND_CURSOR 117       /* the pointing hand over the dialogs' links */
+/* ---- Cursor (IDC_ names are the system's own) --------------------------------------------------------------- */
+#define IDCUR_LINK_HAND 117   /* the hand over a link */
 
 /* ---- Dialogs ----------------------------------------------------------------- */
 #define IDD_CONFIGURE 2003

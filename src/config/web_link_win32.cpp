@@ -11,7 +11,7 @@ namespace {
 void SetHandOrArrow(HWND hDialog, bool bHand) {
     if (bHand) {
         const auto hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hDialog, GWLP_HINSTANCE));
-        SetCursor(LoadCursorA(hInstance, MAKEINTRESOURCEA(IDR_HAND_CURSOR)));
+        SetCursor(LoadCursorA(hInstance, MAKEINTRESOURCEA(IDCUR_LINK_HAND)));
     } else {
         SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     }

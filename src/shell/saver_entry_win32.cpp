@@ -9,13 +9,9 @@
 #include "shell/command_line.h"
 #include "shell/password.h"
 #include "shell/saver_running.h"
+#include "shell/saver_window_win32.h"
 
 namespace {
-
-// The modes arrive with their own work. Until one does, asking for it ends
-// with the platform's "not implemented" code: never a false success, and
-// distinct from a rejected command line.
-constexpr int kExitModeNotBuilt = ERROR_CALL_NOT_IMPLEMENTED;
 
 const char* StepCharacter(const char* sz) {
     return CharNextA(sz);
@@ -25,15 +21,6 @@ bool IsWindows95Family() {
     OSVERSIONINFOA info = {};
     info.dwOSVersionInfoSize = 148;  // the size of OSVERSIONINFOA
     return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
-}
-
-HWND WindowFromHandle(uint32_t nWindow) {
-    return reinterpret_cast<HWND>(static_cast<uintptr_t>(nWindow));
-}
-
-int StartPreview(uint32_t nWindow) {
-    if (!IsWindow(WindowFromHandle(nWindow))) return kExitRejected;
-    return kExitModeNotBuilt;
 }
 
 // The password change is owned by the window named on the command line, or
@@ -52,6 +39,8 @@ int DispatchSaverMode(HINSTANCE hInstance, const char* szArgs) {
     switch (choice.nMode) {
         case kSaverModeRejected:
             return kExitRejected;
+        case kSaverModeFullScreen:
+            return RunSaverWindow(nullptr);
         case kSaverModePreview:
             return StartPreview(choice.nWindow);
         case kSaverModeConfigure:
@@ -60,8 +49,6 @@ int DispatchSaverMode(HINSTANCE hInstance, const char* szArgs) {
             return ShowConfigureDialog(GetForegroundWindow());
         case kSaverModePassword:
             return ChangePasswordFor(choice.nWindow);
-        case kSaverModeFullScreen:
-            return kExitModeNotBuilt;
     }
     return kExitRejected;
 }
