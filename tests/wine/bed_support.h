@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 // The saver as the build made it, as a Windows path (the bed's Z: drive is
 // the Linux root).
@@ -46,29 +48,65 @@ inline RunResult RunProgram(const std::string& szProgram, const std::string& szC
     return result;
 }
 
-// Makes Wine report another Windows version (e.g. "win98" for the Windows 95
-// family) to every program of this file name started while it lives.
-class ScopedAppVersion {
+// Sets a registry value for the life of the object and puts back what was
+// there before (or removes it).
+class ScopedRegistryValue {
 public:
-    ScopedAppVersion(const char* szExeName, const char* szVersion)
-        : m_szKey(std::string("Software\\Wine\\AppDefaults\\") + szExeName) {
+    ScopedRegistryValue(HKEY hRoot, const char* szKey, const char* szName, DWORD nType, const void* pData,
+                        DWORD nSize)
+        : m_hRoot(hRoot), m_szKey(szKey), m_szName(szName ? szName : "") {
         HKEY hKey;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, m_szKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                            &hKey, nullptr) != ERROR_SUCCESS)
+        if (RegCreateKeyExA(hRoot, szKey, 0, nullptr, 0, KEY_READ | KEY_SET_VALUE, nullptr, &hKey, nullptr) !=
+            ERROR_SUCCESS)
             return;
-        m_bSet = RegSetValueExA(hKey, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(szVersion),
-                                static_cast<DWORD>(strlen(szVersion) + 1)) == ERROR_SUCCESS;
+        DWORD nOldSize = 0;
+        if (RegQueryValueExA(hKey, Name(), nullptr, &m_nOldType, nullptr, &nOldSize) == ERROR_SUCCESS) {
+            m_old.resize(nOldSize);
+            m_bHadOld = RegQueryValueExA(hKey, Name(), nullptr, &m_nOldType, m_old.data(), &nOldSize) ==
+                        ERROR_SUCCESS;
+        }
+        m_bSet = RegSetValueExA(hKey, Name(), 0, nType, static_cast<const BYTE*>(pData), nSize) == ERROR_SUCCESS;
         RegCloseKey(hKey);
     }
-    ~ScopedAppVersion() { RegDeleteKeyA(HKEY_CURRENT_USER, m_szKey.c_str()); }
-    ScopedAppVersion(const ScopedAppVersion&) = delete;
-    ScopedAppVersion& operator=(const ScopedAppVersion&) = delete;
+    static ScopedRegistryValue Text(HKEY hRoot, const char* szKey, const char* szName, const std::string& szValue) {
+        return ScopedRegistryValue(hRoot, szKey, szName, REG_SZ, szValue.c_str(), DWORD(szValue.size() + 1));
+    }
+    static ScopedRegistryValue Number(HKEY hRoot, const char* szKey, const char* szName, DWORD nValue) {
+        return ScopedRegistryValue(hRoot, szKey, szName, REG_DWORD, &nValue, sizeof nValue);
+    }
+    ScopedRegistryValue(ScopedRegistryValue&& other) noexcept
+        : m_hRoot(other.m_hRoot), m_szKey(other.m_szKey), m_szName(other.m_szName), m_bSet(other.m_bSet),
+          m_bHadOld(other.m_bHadOld), m_nOldType(other.m_nOldType), m_old(other.m_old) {
+        other.m_bSet = false;
+    }
+    ~ScopedRegistryValue() {
+        if (!m_bSet) return;
+        HKEY hKey;
+        if (RegOpenKeyExA(m_hRoot, m_szKey.c_str(), 0, KEY_SET_VALUE, &hKey) != ERROR_SUCCESS) return;
+        if (m_bHadOld)
+            RegSetValueExA(hKey, Name(), 0, m_nOldType, m_old.data(), DWORD(m_old.size()));
+        else
+            RegDeleteValueA(hKey, Name());
+        RegCloseKey(hKey);
+    }
     bool IsSet() const { return m_bSet; }
 
 private:
-    std::string m_szKey;
+    const char* Name() const { return m_szName.empty() ? nullptr : m_szName.c_str(); }
+    HKEY m_hRoot;
+    std::string m_szKey, m_szName;
     bool m_bSet = false;
+    bool m_bHadOld = false;
+    DWORD m_nOldType = 0;
+    std::vector<BYTE> m_old;
 };
+
+// Makes Wine report another Windows version (e.g. "win98" for the Windows 95
+// family) to every program of this file name started while it lives.
+inline ScopedRegistryValue SetAppVersion(const char* szExeName, const char* szVersion) {
+    return ScopedRegistryValue::Text(HKEY_CURRENT_USER, (std::string("Software\\Wine\\AppDefaults\\") + szExeName).c_str(),
+                                     "Version", szVersion);
+}
 
 // Waits for hObject at most nTimeoutMs while dispatching this thread's
 // messages: a preview's host window must answer what its child saver sends
@@ -88,15 +126,28 @@ inline bool WaitPumping(HANDLE hObject, DWORD nTimeoutMs) {
     }
 }
 
+// Handles this thread's messages for nMs.
+inline void PumpMessages(DWORD nMs) {
+    HANDLE hNever = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    WaitPumping(hNever, nMs);
+    CloseHandle(hNever);
+}
+
+// The "\"saver\" args" command line of the build's saver.
+inline std::string SaverLine(const std::string& szArgs) { return "\"" + SaverPath() + "\" " + szArgs; }
+
 // A saver process started with an exact command line, ended (killed if it
-// must be) when the object goes.
+// must be) when the object goes. Each entry of environment ("NAME=value")
+// replaces or adds a variable of this process's environment.
 class SaverProcess {
 public:
-    SaverProcess(const std::string& szProgram, const std::string& szCommandLine) {
+    SaverProcess(const std::string& szProgram, const std::string& szCommandLine,
+                 const std::vector<std::string>& environment = {}) {
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         std::string szLine = szCommandLine;
-        m_bStarted = CreateProcessA(szProgram.c_str(), &szLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+        std::vector<char> block = EnvironmentWith(environment);
+        m_bStarted = CreateProcessA(szProgram.c_str(), &szLine[0], nullptr, nullptr, FALSE, 0, block.data(),
                                     nullptr, &startup, &m_process) != FALSE;
     }
     ~SaverProcess() {
@@ -141,8 +192,60 @@ public:
     }
 
     bool HasEnded() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; }
+    DWORD ThreadId() const { return m_process.dwThreadId; }
+
+    // A visible top-level window of this process with this caption (a
+    // dialog, a message box), waited for as WaitForWindow does.
+    HWND WaitForCaption(const char* szCaption, DWORD nTimeoutMs = 60000) const {
+        const DWORD nStart = GetTickCount();
+        while (GetTickCount() - nStart < nTimeoutMs) {
+            if (HWND hWindow = FindCaption(szCaption)) return hWindow;
+            if (WaitPumping(m_process.hProcess, 100)) return nullptr;
+        }
+        return nullptr;
+    }
 
 private:
+    HWND FindCaption(const char* szCaption) const {
+        struct Search {
+            DWORD nProcessId;
+            const char* szCaption;
+            HWND hFound;
+        } search = {m_process.dwProcessId, szCaption, nullptr};
+        EnumWindows(
+            [](HWND hWindow, LPARAM lParam) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(lParam);
+                DWORD nProcessId = 0;
+                GetWindowThreadProcessId(hWindow, &nProcessId);
+                char szText[256] = {};
+                GetWindowTextA(hWindow, szText, sizeof szText);
+                if (nProcessId != s.nProcessId || !IsWindowVisible(hWindow) || strcmp(szText, s.szCaption) != 0)
+                    return TRUE;
+                s.hFound = hWindow;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.hFound;
+    }
+
+    static std::vector<char> EnvironmentWith(const std::vector<std::string>& changes) {
+        std::vector<std::string> entries;
+        char* pBlock = GetEnvironmentStringsA();
+        for (const char* p = pBlock; *p; p += strlen(p) + 1) entries.emplace_back(p);
+        FreeEnvironmentStringsA(pBlock);
+        for (const std::string& szChange : changes) {
+            const std::string szName = szChange.substr(0, szChange.find('=') + 1);
+            for (auto it = entries.begin(); it != entries.end();)
+                it = _strnicmp(it->c_str(), szName.c_str(), szName.size()) == 0 ? entries.erase(it) : it + 1;
+            entries.push_back(szChange);
+        }
+        std::vector<char> block;
+        for (const std::string& szEntry : entries)
+            block.insert(block.end(), szEntry.c_str(), szEntry.c_str() + szEntry.size() + 1);
+        block.push_back('\0');
+        return block;
+    }
+
     struct Search {
         DWORD nProcessId;
         HWND hFound;

@@ -16,7 +16,6 @@
 #include "dialog_support.h"
 #include "profile_support.h"
 #include "resource_ids.h"
-#include "saver_process.h"
 
 namespace {
 
@@ -80,10 +79,10 @@ protected:
     void SetUp() override { ClearSaverSection(); }
     void TearDown() override { ClearSaverSection(); }
 
-    // Starts the saver with /c and returns its dialog.
-    HWND OpenConfigure(SaverProcess& saver, const std::vector<std::string>& environment = {}) {
-        EXPECT_TRUE(saver.Start(SaverPath(), "/c", environment));
-        HWND hDialog = saver.WaitForWindow(kConfigureCaption);
+    // The dialog of a saver started with /c.
+    static HWND OpenConfigure(const SaverProcess& saver) {
+        EXPECT_TRUE(saver.IsStarted());
+        HWND hDialog = saver.WaitForCaption(kConfigureCaption);
         EXPECT_NE(hDialog, nullptr) << "no configure dialog";
         return hDialog;
     }
@@ -96,7 +95,7 @@ protected:
 };
 
 TEST_F(ConfigureDialogTest, OkWritesTheFiveKeysInOrderAsTheDialogShowsThem) {
-    SaverProcess saver;
+    SaverProcess saver(SaverPath(), SaverLine("/c"));
     HWND hDialog = OpenConfigure(saver);
     ASSERT_NE(hDialog, nullptr);
 
@@ -166,9 +165,9 @@ TEST_F(ConfigureDialogTest, HandEditedValuesShowLimitedAndOnlyOkWritesThem) {
     enum Way { kCancelButton, kEscape, kCloseBox, kSystemMenuClose, kOk };
     for (Way nWay : {kCancelButton, kEscape, kCloseBox, kSystemMenuClose, kOk}) {
         SCOPED_TRACE(testing::Message() << "way " << nWay);
-        SaverProcess saver;
         // The temporary directory on another drive names that drive.
-        HWND hDialog = OpenConfigure(saver, {"TMP=Z:\\tmp\\", "TEMP=Z:\\tmp\\"});
+        SaverProcess saver(SaverPath(), SaverLine("/c"), {"TMP=Z:\\tmp\\", "TEMP=Z:\\tmp\\"});
+        HWND hDialog = OpenConfigure(saver);
         ASSERT_NE(hDialog, nullptr);
         EXPECT_EQ(ItemText(hDialog, IDC_MUSIC_ON), "Music On (Requires 20K Free Space on Drive Z:)");
         EXPECT_EQ(SliderPosition(hDialog, IDC_SPEED_SLIDER), 561);
@@ -214,7 +213,7 @@ TEST_F(ConfigureDialogTest, HandEditedValuesShowLimitedAndOnlyOkWritesThem) {
 // configure dialog, and every way of closing it leaves that one as it was.
 // (Its sound is the about-sound script's.)
 TEST_F(ConfigureDialogTest, AboutOpensFromTheButtonAndTheSystemMenu) {
-    SaverProcess saver;
+    SaverProcess saver(SaverPath(), SaverLine("/c"));
     HWND hDialog = OpenConfigure(saver);
     ASSERT_NE(hDialog, nullptr);
 
@@ -234,7 +233,7 @@ TEST_F(ConfigureDialogTest, AboutOpensFromTheButtonAndTheSystemMenu) {
             ClickLater(hDialog, IDC_ABOUT_BUTTON);
         else
             PostMessageA(hDialog, WM_SYSCOMMAND, IDM_ABOUT, 0);
-        HWND hAbout = saver.WaitForWindow(kAboutCaption);
+        HWND hAbout = saver.WaitForCaption(kAboutCaption);
         ASSERT_NE(hAbout, nullptr);
         EXPECT_EQ(GetWindow(hAbout, GW_OWNER), hDialog);
         EXPECT_FALSE(IsWindowEnabled(hDialog));
@@ -258,7 +257,7 @@ TEST_F(ConfigureDialogTest, AboutOpensFromTheButtonAndTheSystemMenu) {
                 ClickMouseAt(closeBox);
                 break;
         }
-        EXPECT_TRUE(SaverProcess::WaitUntilGone(hAbout));
+        EXPECT_TRUE(WaitUntilGone(hAbout));
         EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(hDialog) != FALSE; }));
         EXPECT_TRUE(IsWindowVisible(hDialog));
     }
@@ -314,7 +313,7 @@ protected:
 TEST_F(WebLinkTest, AClickOpensExactlyTheLinksTextAndTurnsItPurple) {
     const ScopedRegistryValue handler = HandleAddressesWith(WinePath(HARBORGAST_URL_RECORDER_PATH));
     ASSERT_TRUE(handler.IsSet());
-    SaverProcess saver;
+    SaverProcess saver(SaverPath(), SaverLine("/c"));
     HWND hDialog = OpenConfigure(saver);
     ASSERT_NE(hDialog, nullptr);
     HWND hLink = GetDlgItem(hDialog, IDC_LIBRARY_LINK);
@@ -347,7 +346,7 @@ TEST_F(WebLinkTest, AClickOpensExactlyTheLinksTextAndTurnsItPurple) {
     // The names in the About dialog's credits open the home page.
     DeleteFileA(m_szRecord.c_str());
     ClickLater(hDialog, IDC_ABOUT_BUTTON);
-    HWND hAbout = saver.WaitForWindow(kAboutCaption);
+    HWND hAbout = saver.WaitForCaption(kAboutCaption);
     ASSERT_NE(hAbout, nullptr);
     for (int nHotSpot : {IDC_HOT_SPOT_ANIMATOR, IDC_HOT_SPOT_PROGRAMMER}) {
         const size_t nBefore = Opened().size();
@@ -356,7 +355,7 @@ TEST_F(WebLinkTest, AClickOpensExactlyTheLinksTextAndTurnsItPurple) {
     }
     EXPECT_EQ(Opened(), std::string(HARBORGAST_HOME_ADDRESS) + "\n" + HARBORGAST_HOME_ADDRESS + "\n");
     ClickLater(hAbout, IDOK);
-    EXPECT_TRUE(SaverProcess::WaitUntilGone(hAbout));
+    EXPECT_TRUE(WaitUntilGone(hAbout));
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(hDialog) != FALSE; }));
     ClickLater(hDialog, IDCANCEL);
     EXPECT_EQ(saver.WaitForExit(), kCancelled);
@@ -365,12 +364,12 @@ TEST_F(WebLinkTest, AClickOpensExactlyTheLinksTextAndTurnsItPurple) {
 TEST_F(WebLinkTest, AHandlerThatCannotStartGivesTheErrorBoxAndTheLinkStaysBlue) {
     const ScopedRegistryValue handler = HandleAddressesWith("C:\\no such folder\\no-browser.exe");
     ASSERT_TRUE(handler.IsSet());
-    SaverProcess saver;
+    SaverProcess saver(SaverPath(), SaverLine("/c"));
     HWND hDialog = OpenConfigure(saver);
     ASSERT_NE(hDialog, nullptr);
 
     ClickMouseAt(CentreOf(GetDlgItem(hDialog, IDC_LIBRARY_LINK)));
-    HWND hBox = saver.WaitForWindow("Error Message");
+    HWND hBox = saver.WaitForCaption("Error Message");
     ASSERT_NE(hBox, nullptr);
     bool bSaysSo = false;
     for (HWND hChild = GetWindow(hBox, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
@@ -380,7 +379,7 @@ TEST_F(WebLinkTest, AHandlerThatCannotStartGivesTheErrorBoxAndTheLinkStaysBlue) 
     }
     EXPECT_TRUE(bSaysSo);
     ClickLater(hBox, IDOK);
-    EXPECT_TRUE(SaverProcess::WaitUntilGone(hBox));
+    EXPECT_TRUE(WaitUntilGone(hBox));
 
     EXPECT_TRUE(WaitFor([&] { return ShootLink(hDialog).Count(kBlue) > 0; })) << "the link is not blue";
     const ScreenShot link = ShootLink(hDialog);
@@ -492,9 +491,8 @@ void CheckAndShootBothDialogs(const char* szScreen) {
         SCOPED_TRACE(s.szName);
         const ScopedRegistryValue dpi =
             ScopedRegistryValue::Number(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", s.nDpi);
-        SaverProcess saver;
-        ASSERT_TRUE(saver.Start(SaverPath(), "/c"));
-        HWND hDialog = saver.WaitForWindow(kConfigureCaption);
+        SaverProcess saver(SaverPath(), SaverLine("/c"));
+        HWND hDialog = saver.WaitForCaption(kConfigureCaption);
         ASSERT_NE(hDialog, nullptr);
         const DialogFont font = MatchDialogFont(hDialog);
         ASSERT_NE(font.hFont, nullptr) << "no font here gives the dialog its size";
@@ -502,7 +500,7 @@ void CheckAndShootBothDialogs(const char* szScreen) {
         EXPECT_TRUE(SaveShot(ShootSettled(hDialog), szShots + "\\configure-" + s.szName + "-" + szScreen + ".bmp"));
 
         ClickLater(hDialog, IDC_ABOUT_BUTTON);
-        HWND hAbout = saver.WaitForWindow(kAboutCaption);
+        HWND hAbout = saver.WaitForCaption(kAboutCaption);
         ASSERT_NE(hAbout, nullptr);
         RECT rcClient = {};
         GetClientRect(hAbout, &rcClient);
@@ -511,7 +509,7 @@ void CheckAndShootBothDialogs(const char* szScreen) {
         ExpectTextsFitAndNothingOverlaps(hAbout, font);
         EXPECT_TRUE(SaveShot(ShootSettled(hAbout), szShots + "\\about-" + s.szName + "-" + szScreen + ".bmp"));
         ClickLater(hAbout, IDOK);
-        EXPECT_TRUE(SaverProcess::WaitUntilGone(hAbout));
+        EXPECT_TRUE(WaitUntilGone(hAbout));
         ClickLater(hDialog, IDCANCEL);
         EXPECT_EQ(saver.WaitForExit(), kCancelled);
         DeleteObject(font.hFont);

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "saver_process.h"
+#include "bed_support.h"
 
 inline std::string ItemText(HWND hDialog, int nId) {
     char szText[512] = {};
@@ -82,6 +82,16 @@ inline bool FindCloseBox(HWND hWindow, POINT* pPoint) {
                 return true;
             }
     return false;
+}
+
+// Waits until the window is gone (closed, or its process ended).
+inline bool WaitUntilGone(HWND hWindow, DWORD nTimeoutMs = 30000) {
+    const DWORD nStart = GetTickCount();
+    while (IsWindow(hWindow) && IsWindowVisible(hWindow)) {
+        if (GetTickCount() - nStart >= nTimeoutMs) return false;
+        PumpMessages(20);
+    }
+    return true;
 }
 
 // Waits up to nTimeoutMs for bCondition() to hold.
@@ -184,56 +194,3 @@ inline bool SaveShot(const ScreenShot& shot, const std::string& szPath) {
     CloseHandle(hFile);
     return bOk;
 }
-
-// Sets a registry value for the life of the object and puts back what was
-// there before (or removes it).
-class ScopedRegistryValue {
-public:
-    ScopedRegistryValue(HKEY hRoot, const char* szKey, const char* szName, DWORD nType, const void* pData,
-                        DWORD nSize)
-        : m_hRoot(hRoot), m_szKey(szKey), m_szName(szName ? szName : "") {
-        HKEY hKey;
-        if (RegCreateKeyExA(hRoot, szKey, 0, nullptr, 0, KEY_READ | KEY_SET_VALUE, nullptr, &hKey, nullptr) !=
-            ERROR_SUCCESS)
-            return;
-        DWORD nOldSize = 0;
-        if (RegQueryValueExA(hKey, Name(), nullptr, &m_nOldType, nullptr, &nOldSize) == ERROR_SUCCESS) {
-            m_old.resize(nOldSize);
-            m_bHadOld = RegQueryValueExA(hKey, Name(), nullptr, &m_nOldType, m_old.data(), &nOldSize) ==
-                        ERROR_SUCCESS;
-        }
-        m_bSet = RegSetValueExA(hKey, Name(), 0, nType, static_cast<const BYTE*>(pData), nSize) == ERROR_SUCCESS;
-        RegCloseKey(hKey);
-    }
-    static ScopedRegistryValue Text(HKEY hRoot, const char* szKey, const char* szName, const std::string& szValue) {
-        return ScopedRegistryValue(hRoot, szKey, szName, REG_SZ, szValue.c_str(), DWORD(szValue.size() + 1));
-    }
-    static ScopedRegistryValue Number(HKEY hRoot, const char* szKey, const char* szName, DWORD nValue) {
-        return ScopedRegistryValue(hRoot, szKey, szName, REG_DWORD, &nValue, sizeof nValue);
-    }
-    ScopedRegistryValue(ScopedRegistryValue&& other) noexcept
-        : m_hRoot(other.m_hRoot), m_szKey(other.m_szKey), m_szName(other.m_szName), m_bSet(other.m_bSet),
-          m_bHadOld(other.m_bHadOld), m_nOldType(other.m_nOldType), m_old(other.m_old) {
-        other.m_bSet = false;
-    }
-    ~ScopedRegistryValue() {
-        if (!m_bSet) return;
-        HKEY hKey;
-        if (RegOpenKeyExA(m_hRoot, m_szKey.c_str(), 0, KEY_SET_VALUE, &hKey) != ERROR_SUCCESS) return;
-        if (m_bHadOld)
-            RegSetValueExA(hKey, Name(), 0, m_nOldType, m_old.data(), DWORD(m_old.size()));
-        else
-            RegDeleteValueA(hKey, Name());
-        RegCloseKey(hKey);
-    }
-    bool IsSet() const { return m_bSet; }
-
-private:
-    const char* Name() const { return m_szName.empty() ? nullptr : m_szName.c_str(); }
-    HKEY m_hRoot;
-    std::string m_szKey, m_szName;
-    bool m_bSet = false;
-    bool m_bHadOld = false;
-    DWORD m_nOldType = 0;
-    std::vector<BYTE> m_old;
-};

@@ -10,7 +10,6 @@
 
 #include "bed_support.h"
 #include "dialog_support.h"
-#include "saver_process.h"
 
 namespace {
 
@@ -121,9 +120,9 @@ TEST_F(SaverCommandLineTest, ConfigureModesOpenTheSettingsWithTheirOwner) {
     } cases[] = {{"", nullptr}, {"/c", hForeground}, {"/C:1234", hForeground}, {" - c 5", hForeground}};
     for (const auto& c : cases) {
         SCOPED_TRACE("args [" + c.szArgs + "]");
-        SaverProcess saver;
-        ASSERT_TRUE(saver.Start(SaverPath(), c.szArgs));
-        HWND hDialog = saver.WaitForWindow("Configure Screen Saver");
+        SaverProcess saver(SaverPath(), SaverLine(c.szArgs));
+        ASSERT_TRUE(saver.IsStarted());
+        HWND hDialog = saver.WaitForCaption("Configure Screen Saver");
         ASSERT_NE(hDialog, nullptr);
         EXPECT_EQ(GetWindow(hDialog, GW_OWNER), c.hOwner);
         ClickLater(hDialog, IDCANCEL);
@@ -147,9 +146,9 @@ TEST_F(SaverCommandLineTest, ProgramNameInQuotesWithSpacesIsSkippedWhole) {
     // Nothing after the name, and (without the closing quote) everything
     // the name: no arguments, so the settings open.
     for (const std::string& szLine : {"\"" + szCopy + "\"", "\"" + szCopy + " /x"}) {
-        SaverProcess saver;
-        ASSERT_TRUE(saver.StartWithLine(szCopy, szLine));
-        HWND hDialog = saver.WaitForWindow("Configure Screen Saver");
+        SaverProcess saver(szCopy, szLine);
+        ASSERT_TRUE(saver.IsStarted());
+        HWND hDialog = saver.WaitForCaption("Configure Screen Saver");
         ASSERT_NE(hDialog, nullptr) << szLine;
         ClickLater(hDialog, IDCANCEL);
         EXPECT_EQ(saver.WaitForExit(), 0u);
@@ -164,7 +163,7 @@ TEST_F(SaverCommandLineTest, ProgramNameInQuotesWithSpacesIsSkippedWhole) {
 }
 
 TEST_F(SaverCommandLineTest, PasswordModeOnTheWindows95Family) {
-    ScopedAppVersion win98("SSHarborgast.scr", "win98");
+    const ScopedRegistryValue win98 = SetAppVersion("SSHarborgast.scr", "win98");
     ASSERT_TRUE(win98.IsSet());
     const ArgsCase cases[] = {
         {"/a", 0},
