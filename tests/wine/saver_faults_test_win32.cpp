@@ -9,50 +9,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "audio/music.h"
-#include "bed_support.h"
+#include "saver_checks.h"
 #include "shell/saver_window_win32.h"
 
 namespace {
 
-constexpr DWORD kLongWaitMs = 60000;
-const char* const kTuneNames[] = {"SSQuillmere's Harborgast01.mid", "SSQuillmere's Harborgast06.mid"};
-
 std::string FullScreenLine() { return "\"" + SaverPath() + "\" /s"; }
 
-// Polls bCondition until it holds, at most nTimeoutMs, handling this
-// thread's messages meanwhile.
-bool WaitUntil(const std::function<bool()>& bCondition, DWORD nTimeoutMs = kLongWaitMs) {
-    const DWORD nStart = GetTickCount();
-    while (!bCondition()) {
-        if (GetTickCount() - nStart > nTimeoutMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    }
-    return true;
-}
-
 bool FileExists(const std::string& szPath) { return GetFileAttributesA(szPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string ReadWholeFile(const std::string& szPath) {
-    std::string szBytes;
-    HANDLE hFile = CreateFileA(szPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) return szBytes;
-    char buffer[4096];
-    DWORD nRead = 0;
-    while (ReadFile(hFile, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0) szBytes.append(buffer, nRead);
-    CloseHandle(hFile);
-    return szBytes;
-}
 
 bool WriteWholeFile(const std::string& szPath, const std::string& szBytes) {
     HANDLE hFile = CreateFileA(szPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -78,84 +47,39 @@ std::vector<std::string> DirectoryEntries(const std::string& szDir) {
     return names;
 }
 
-// The temporary directory of this process, with its trailing separator.
-std::string TempDir() {
-    char szDir[MAX_PATH + 1] = {};
-    GetTempPathA(sizeof szDir, szDir);
-    return szDir;
-}
-
-std::string TunePath(const std::string& szDir, int nTune) { return szDir + kTuneNames[nTune - 1]; }
-
-// The tunes as the saver carries them.
-std::string TuneResource(int nTune) {
-    HMODULE hSaver = LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    std::string szBytes;
-    if (HRSRC hInfo = FindResourceA(hSaver, MAKEINTRESOURCEA(nTune == 1 ? kTune1ResourceId : kTune2ResourceId),
-                                    "MIDI")) {
-        const char* pData = static_cast<const char*>(LockResource(LoadResource(hSaver, hInfo)));
-        if (pData != nullptr) szBytes.assign(pData, SizeofResource(hSaver, hInfo));
-    }
-    if (hSaver != nullptr) FreeLibrary(hSaver);
-    return szBytes;
-}
-
-bool TunesWhole(const std::string& szDir) {
-    return ReadWholeFile(TunePath(szDir, 1)) == TuneResource(1) &&
-           ReadWholeFile(TunePath(szDir, 2)) == TuneResource(2);
-}
-
-bool TunesGone(const std::string& szDir) { return !FileExists(TunePath(szDir, 1)) && !FileExists(TunePath(szDir, 2)); }
-
 bool ScreenSaverRunning() {
     BOOL bRunning = FALSE;
     SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &bRunning, 0);
     return bRunning != FALSE;
 }
 
-// A digest of what the whole screen shows now.
-uint64_t ScreenDigest() {
-    const int nWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int nHeight = GetSystemMetrics(SM_CYSCREEN);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = -nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    HDC hScreen = GetDC(nullptr);
-    HDC hMemory = CreateCompatibleDC(hScreen);
-    void* pBits = nullptr;
-    HBITMAP hBitmap = CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    uint64_t nDigest = 14695981039346656037ull;
-    if (hBitmap != nullptr) {
-        HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
-        BitBlt(hMemory, 0, 0, nWidth, nHeight, hScreen, 0, 0, SRCCOPY);
-        GdiFlush();
-        const uint8_t* pByte = static_cast<const uint8_t*>(pBits);
-        for (size_t i = 0; i < size_t(nWidth) * size_t(nHeight) * 4; ++i) nDigest = (nDigest ^ pByte[i]) * 1099511628211ull;
-        SelectObject(hMemory, hOld);
-        DeleteObject(hBitmap);
-    }
-    DeleteDC(hMemory);
-    ReleaseDC(nullptr, hScreen);
-    return nDigest;
-}
-
 // The screen keeps changing while the saver lives: frames are playing, not
 // a black window, a still title or one frozen frame. Counted from the
 // window's appearance: black, title, first frame, then frames.
 bool ShowPlays(const SaverProcess& saver) {
-    uint64_t nLast = ScreenDigest();
+    Picture last = CaptureScreen(ScreenRect());
     int nChanges = 0;
     return WaitUntil([&] {
                if (saver.HasEnded()) return true;
-               const uint64_t nNow = ScreenDigest();
-               nChanges += nNow != nLast;
-               nLast = nNow;
+               Picture now = CaptureScreen(ScreenRect());
+               nChanges += now != last;
+               last = std::move(now);
                return nChanges >= 6;
            }) &&
            !saver.HasEnded();
+}
+
+std::string TunePath(const std::string& szDir, int nTune) { return TunePaths(szDir)[nTune - 1]; }
+
+std::string TuneResource(int nTune) { return SaverModule().Tune(nTune == 1 ? kTune1ResourceId : kTune2ResourceId); }
+
+// The saver's window once its show has started, both tunes written whole;
+// null if it did not get that far.
+HWND WaitForShowStart(const SaverProcess& saver) {
+    HWND hWindow = saver.WaitForWindow(nullptr);
+    if (hWindow == nullptr || !WaitUntil([&] { return TunesWhole() || saver.HasEnded(); }) || !TunesWhole())
+        return nullptr;
+    return hWindow;
 }
 
 // Closes the saver as another program would, and returns its exit code.
@@ -172,7 +96,7 @@ std::string WinIniPath() {
 }
 
 std::string HarborgastSection() {
-    const std::string szIni = ReadWholeFile(WinIniPath());
+    const std::string szIni = FileBytes(WinIniPath());
     const size_t nStart = szIni.find("[Harborgast]");
     if (nStart == std::string::npos) return {};
     const size_t nEnd = szIni.find("\n[", nStart);
@@ -183,7 +107,7 @@ std::string HarborgastSection() {
 // could not write (a key twice, say).
 void SetHarborgastSection(const std::vector<std::string>& lines) {
     WriteProfileStringA("Harborgast", nullptr, nullptr);
-    std::string szIni = ReadWholeFile(WinIniPath());
+    std::string szIni = FileBytes(WinIniPath());
     if (!szIni.empty() && szIni.back() != '\n') szIni += "\r\n";
     szIni += "[Harborgast]\r\n";
     for (const std::string& szLine : lines) szIni += szLine + "\r\n";
@@ -227,7 +151,7 @@ protected:
         m_szSection = HarborgastSection();
     }
     void TearDown() override {
-        EXPECT_TRUE(TunesGone(TempDir()));
+        EXPECT_TRUE(TunesGone());
         EXPECT_FALSE(ScreenSaverRunning());
         EXPECT_EQ(HarborgastSection(), m_szSection) << "the saver changed the profile";
         WriteProfileStringA("Harborgast", nullptr, nullptr);
@@ -242,19 +166,17 @@ TEST_F(SaverFaultTest, WithoutSoundDevicesTheShowPlaysSilentlyAndEndsOnCloseFrom
     if (waveOutGetNumDevs() != 0 || midiOutGetNumDevs() != 0)
         GTEST_SKIP() << "this machine has a sound device; the case is a machine without one";
     SaverProcess saver(SaverPath(), FullScreenLine());
-    HWND hWindow = saver.WaitForWindow(nullptr);
-    ASSERT_NE(hWindow, nullptr);
-    ASSERT_TRUE(WaitUntil([] { return TunesWhole(TempDir()); })) << "the tunes are written even without a device";
+    HWND hWindow = WaitForShowStart(saver);
+    ASSERT_NE(hWindow, nullptr) << "the tunes are written even without a device";
     EXPECT_TRUE(ShowPlays(saver));
-    EXPECT_TRUE(TunesWhole(TempDir()));
+    EXPECT_TRUE(TunesWhole());
     EXPECT_EQ(CloseFromOutside(saver, hWindow), 0u);
 }
 
 TEST_F(SaverFaultTest, TuneFilesDeletedByAnotherProgramLeaveTheShowPlaying) {
     SaverProcess saver(SaverPath(), FullScreenLine());
-    HWND hWindow = saver.WaitForWindow(nullptr);
+    HWND hWindow = WaitForShowStart(saver);
     ASSERT_NE(hWindow, nullptr);
-    ASSERT_TRUE(WaitUntil([] { return TunesWhole(TempDir()); }));
     // Gone before the first frame opens tune 1.
     for (int nTune = 1; nTune <= 2; ++nTune) ASSERT_TRUE(DeleteFileA(TunePath(TempDir(), nTune).c_str()));
     EXPECT_TRUE(ShowPlays(saver));
@@ -270,9 +192,8 @@ TEST_F(SaverFaultTest, TuneFileLockedByAnotherProgramIsReplacedAndRemovedOnceFre
     HANDLE hLock = INVALID_HANDLE_VALUE;
     {
         SaverProcess saver(SaverPath(), FullScreenLine());
-        HWND hWindow = saver.WaitForWindow(nullptr);
+        HWND hWindow = WaitForShowStart(saver);
         ASSERT_NE(hWindow, nullptr);
-        ASSERT_TRUE(WaitUntil([] { return TunesWhole(TempDir()); }));
         hLock = CreateFileA(szTune1.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(hLock, INVALID_HANDLE_VALUE);
         EXPECT_TRUE(ShowPlays(saver));
@@ -288,11 +209,10 @@ TEST_F(SaverFaultTest, TuneFileLockedByAnotherProgramIsReplacedAndRemovedOnceFre
         EXPECT_FALSE(FileExists(TunePath(TempDir(), 2)));
     }
     CloseHandle(hLock);
-    EXPECT_EQ(ReadWholeFile(szTune1), TuneResource(1)) << "a locked file was changed";
+    EXPECT_EQ(FileBytes(szTune1), TuneResource(1)) << "a locked file was changed";
     SaverProcess saver(SaverPath(), FullScreenLine());
-    HWND hWindow = saver.WaitForWindow(nullptr);
+    HWND hWindow = WaitForShowStart(saver);
     ASSERT_NE(hWindow, nullptr);
-    EXPECT_TRUE(WaitUntil([] { return TunesWhole(TempDir()); }));
     EXPECT_EQ(CloseFromOutside(saver, hWindow), 0u);
 }
 
@@ -300,20 +220,19 @@ TEST_F(SaverFaultTest, TuneFileLockedByAnotherProgramIsReplacedAndRemovedOnceFre
 // cancelled session end changes nothing.
 TEST_F(SaverFaultTest, SessionEndReleasesTheShowBeforeTheProcessIsEnded) {
     SaverProcess saver(SaverPath(), FullScreenLine());
-    HWND hWindow = saver.WaitForWindow(nullptr);
+    HWND hWindow = WaitForShowStart(saver);
     ASSERT_NE(hWindow, nullptr);
-    ASSERT_TRUE(WaitUntil([] { return TunesWhole(TempDir()); }));
 
     DWORD_PTR nResult = 0;
     ASSERT_TRUE(SendMessageTimeoutA(hWindow, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, kLongWaitMs, &nResult));
     EXPECT_NE(nResult, 0u) << "the saver must not hold up the end of the session";
     ASSERT_TRUE(SendMessageTimeoutA(hWindow, WM_ENDSESSION, FALSE, 0, SMTO_NORMAL, kLongWaitMs, &nResult));
     EXPECT_TRUE(ShowPlays(saver)) << "a cancelled session end stopped the show";
-    EXPECT_TRUE(TunesWhole(TempDir()));
+    EXPECT_TRUE(TunesWhole());
 
     ASSERT_TRUE(SendMessageTimeoutA(hWindow, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, kLongWaitMs, &nResult));
     ASSERT_TRUE(SendMessageTimeoutA(hWindow, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, kLongWaitMs, &nResult));
-    EXPECT_TRUE(TunesGone(TempDir())) << "the tune files outlive the session";
+    EXPECT_TRUE(TunesGone()) << "the tune files outlive the session";
     EXPECT_FALSE(ScreenSaverRunning());
     // Had the platform not ended it, it ends by itself.
     EXPECT_EQ(saver.WaitForExit(), 0u);
@@ -325,19 +244,17 @@ TEST_F(SaverFaultTest, SessionEndReleasesTheShowBeforeTheProcessIsEnded) {
 TEST_F(SaverFaultTest, AfterTheSaverIsKilledTheNextStartReplacesItsLeftovers) {
     {
         SaverProcess saver(SaverPath(), FullScreenLine());
-        ASSERT_NE(saver.WaitForWindow(nullptr), nullptr);
-        ASSERT_TRUE(WaitUntil([] { return TunesWhole(TempDir()); }));
+        ASSERT_NE(WaitForShowStart(saver), nullptr);
         ASSERT_TRUE(TerminateProcess(saver.Handle(), 1));
         ASSERT_EQ(saver.WaitForExit(), 1u);
     }
-    ASSERT_FALSE(TunesGone(TempDir()));
+    ASSERT_FALSE(TunesGone());
     ASSERT_TRUE(WriteWholeFile(TunePath(TempDir(), 1), std::string(20000, '\x5A')));
     ASSERT_TRUE(WriteWholeFile(TunePath(TempDir(), 2), ""));
 
     SaverProcess saver(SaverPath(), FullScreenLine());
-    HWND hWindow = saver.WaitForWindow(nullptr);
+    HWND hWindow = WaitForShowStart(saver);
     ASSERT_NE(hWindow, nullptr);
-    EXPECT_TRUE(WaitUntil([] { return TunesWhole(TempDir()); }));
     EXPECT_TRUE(ShowPlays(saver));
     EXPECT_EQ(CloseFromOutside(saver, hWindow), 0u);
 }
@@ -366,13 +283,12 @@ TEST_F(SaverFaultTest, GarbledProfileStillPlaysAndIsLeftAsItWas) {
         SetHarborgastSection(c.lines);
         ProfileIsNow();
         SaverProcess saver(SaverPath(), FullScreenLine());
-        HWND hWindow = saver.WaitForWindow(nullptr);
-        ASSERT_NE(hWindow, nullptr);
         // Music is on in each of them: the tunes are written whole.
-        EXPECT_TRUE(WaitUntil([] { return TunesWhole(TempDir()); }));
+        HWND hWindow = WaitForShowStart(saver);
+        ASSERT_NE(hWindow, nullptr);
         EXPECT_TRUE(ShowPlays(saver));
         EXPECT_EQ(CloseFromOutside(saver, hWindow), 0u);
-        EXPECT_TRUE(TunesGone(TempDir()));
+        EXPECT_TRUE(TunesGone());
         EXPECT_EQ(HarborgastSection(), m_szSection) << "the saver changed the profile";
     }
 }
@@ -416,7 +332,7 @@ TEST_F(SaverFaultTest, OfSaversStartedInTheSameInstantExactlyOnePlays) {
     DWORD nOwner = 0;
     GetWindowThreadProcessId(hWindow, &nOwner);
     EXPECT_EQ(nOwner, GetProcessId(hPlaying));
-    EXPECT_TRUE(WaitUntil([] { return TunesWhole(TempDir()); }));
+    EXPECT_TRUE(WaitUntil([] { return TunesWhole(); }));
 
     PostMessageA(hWindow, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitPumping(hPlaying, kLongWaitMs));
@@ -468,8 +384,9 @@ std::string PreparedDir(const char* szName) {
 // characters after it, though the directory itself does.
 std::string DirTooLongForTheNames() {
     std::string szDir = TempDir() + "harborgast-long\\";
-    while (szDir.size() + std::strlen(kTuneNames[0]) < kMaxPathLength - 10) szDir += "deeper-and-deeper\\";
-    while (szDir.size() + std::strlen(kTuneNames[0]) < kMaxPathLength) szDir.insert(szDir.size() - 1, "x");
+    const size_t nNameLength = TunePaths("")[0].size();
+    while (szDir.size() + nNameLength < kMaxPathLength - 10) szDir += "deeper-and-deeper\\";
+    while (szDir.size() + nNameLength < kMaxPathLength) szDir.insert(szDir.size() - 1, "x");
     return szDir;
 }
 
@@ -523,7 +440,7 @@ TEST_P(SaverTempDirTest, ShowPlaysAndLeavesNothingInTheDirectory) {
         EXPECT_TRUE(ShowPlays(saver));
         EXPECT_EQ(FileExists(TunePath(szDir, 1)), c.bTune1Written);
         if (c.bTune1Written) {
-            EXPECT_EQ(ReadWholeFile(TunePath(szDir, 1)), TuneResource(1));
+            EXPECT_EQ(FileBytes(TunePath(szDir, 1)), TuneResource(1));
         }
         EXPECT_EQ(CloseFromOutside(saver, hWindow), 0u);
     }
