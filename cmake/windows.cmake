@@ -40,3 +40,4 @@ target_link_libraries(SSHarborgast PRIVATE harborgast_core ${HARBORGAST_WIN32_LI
 add_dependencies(SSHarborgast assets)
 
 add_subdirectory(tests/wine)
+add_subdirectory(bench/wine)
