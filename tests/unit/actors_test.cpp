@@ -10,6 +10,7 @@
 #include "core_support.h"
 #include "engine/actors.h"
 #include "gfx/frame_buffer.h"
+#include "gfx/palette.h"
 #include "gfx/sprite_store.h"
 
 namespace {
@@ -66,6 +67,10 @@ struct ClipCase {
     int nLastColumn;         // last frame-buffer column drawn
     int nLastRow;            // last frame-buffer row drawn
 };
+void PrintTo(const ClipCase& c, std::ostream* os) {
+    *os << "client " << c.nClientWidth << "x" << c.nClientHeight << ", sprite at " << c.nStageX << ","
+        << c.nStageY;
+}
 
 class ActorClipTest : public CoreTest, public ::testing::WithParamInterface<ClipCase> {};
 
@@ -150,6 +155,27 @@ TEST_F(ActorsTest, LaterActorCoversEarlierOutsideItsKeyAndEraseRestoresBoth) {
     EraseActor(1, 1);
     EraseActor(0, 1);
     EXPECT_EQ(FrameCopy(), bare);
+}
+
+// A backdrop smaller than the stage (the stage takes the last one's size):
+// erasing against it restores what it holds and reads nothing past it.
+TEST_F(ActorsTest, EraseIsCutAtTheBackdropsEdge) {
+    AddFakeResource(kHostResourceBitmap, 900, MakeDib({100, 80}, [](int x, int y) { return BackdropPixel(0, x, y); }));
+    AddFakeResource(kHostResourceBitmap, 901, MakeDib({800, 600}, [](int x, int y) { return BackdropPixel(1, x, y); }));
+    ASSERT_TRUE(LoadBackdrop(900, 0));
+    ASSERT_TRUE(LoadBackdrop(901, 1));
+    ASSERT_TRUE(BuildShowPalette(FakeWindow()));
+    ASSERT_TRUE(CreateFrameBuffer(FakeWindow(), 800, 600));
+    LoadSprite(0, 8, 8);
+    Place(0, 96, 76, 0);  // columns 96..103, rows 76..83
+    DrawActor(0);
+    EraseActor(0, 0);
+    for (int y = 77; y < 84; ++y) {
+        for (int x = 97; x < 104; ++x) {
+            const bool bOnBackdrop = x < 100 && y < 80;
+            EXPECT_EQ(FramePixel(x, y), bOnBackdrop ? BackdropPixel(0, x, y) : 10) << x << "," << y;
+        }
+    }
 }
 
 TEST_F(ActorsTest, VisibleThenHiddenLeavesNoTrace) {

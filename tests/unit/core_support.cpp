@@ -1,3 +1,6 @@
+// The show-core tests' shared set-up: test backdrops, a stage of a given
+// size, and every module's state put back around each test.
+
 #include "core_support.h"
 
 #include <algorithm>

@@ -2,34 +2,39 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <utility>
 
 #include "core_support.h"
 #include "engine/actors.h"
 #include "engine/dissolve.h"
 #include "gfx/frame_buffer.h"
+#include "gfx/sprite_store.h"
 
 namespace {
 
 class DissolveTest : public CoreTest {};
 
-TEST_F(DissolveTest, RegisterVisitsEveryStateOnceInItsPeriod) {
-    uint32_t s = 1;
-    std::vector<bool> seen(1u << 20, false);
-    uint32_t nSteps = 0;
-    do {
-        ASSERT_FALSE(seen[s]) << "state " << s << " repeats after " << nSteps << " steps";
-        seen[s] = true;
-        s = (s & 1) ? (s >> 1) ^ kDissolveMask : s >> 1;
-        ++nSteps;
-    } while (s != 1);
-    EXPECT_EQ(nSteps, (1u << 20) - 1);
+// On a stage of the register's whole square, five frames paint every pixel
+// and bring the register back to 1: its 2^20 - 1 steps name every pixel but
+// (0, 0) once each.
+TEST_F(DissolveTest, RegisterNamesEveryPixelOfItsSquareInOnePeriod) {
+    SetUpStage(1024, 1024, 1024, 1024);
+    std::fill(FrameBuffer.pPixels, FrameBuffer.pPixels + size_t(1024) * 1024, 9);
+    for (int f = 1; f <= 5; ++f) DissolveStep(f, 5);
+    EXPECT_EQ(Dissolve.nRegister, 1u);
+    EXPECT_EQ(std::count(FrameBuffer.pPixels, FrameBuffer.pPixels + size_t(1024) * 1024, 235), 1024 * 1024);
 }
 
 struct AreaCase {
     int nClientWidth, nClientHeight;
     int nPaintedWidth, nPaintedHeight;
 };
+void PrintTo(const AreaCase& c, std::ostream* os) {
+    *os << "client " << c.nClientWidth << "x" << c.nClientHeight << ", painted " << c.nPaintedWidth << "x"
+        << c.nPaintedHeight;
+}
 
 class DissolveAreaTest : public CoreTest, public ::testing::WithParamInterface<AreaCase> {};
 
@@ -40,8 +45,8 @@ TEST_P(DissolveAreaTest, FiveFramesPaintExactlyTheStageView) {
     for (int f = 1; f <= 5; ++f) {
         DissolveStep(f, 5);
         if (f == 1) {
-            EXPECT_EQ(FramePixel(1, 0), kDissolveColour);  // the register starts at 1: (1, 0)
-            EXPECT_EQ(FramePixel(0, 0), kDissolveColour);  // the one the register never names
+            EXPECT_EQ(FramePixel(1, 0), 235);  // the register starts at 1: (1, 0)
+            EXPECT_EQ(FramePixel(0, 0), 235);  // the one the register never names
         }
     }
     EXPECT_EQ(Dissolve.nRegister, 1u);
@@ -51,7 +56,7 @@ TEST_P(DissolveAreaTest, FiveFramesPaintExactlyTheStageView) {
             const bool bInside = x < c.nPaintedWidth && y < c.nPaintedHeight;
             // Row 0's first 40 bytes are painted on frame 1 whatever the view.
             const bool bPainted = bInside || (y == 0 && x < 40);
-            nWrong += FramePixel(x, y) != (bPainted ? kDissolveColour : 9);
+            nWrong += FramePixel(x, y) != (bPainted ? 235 : 9);
         }
     }
     EXPECT_EQ(nWrong, 0u);
@@ -62,21 +67,43 @@ INSTANTIATE_TEST_SUITE_P(Windows, DissolveAreaTest,
                                            AreaCase{640, 480, 640, 480}, AreaCase{1920, 1080, 800, 600}),
                          ClientSizeName());
 
-TEST_F(DissolveTest, EachFrameTakesItsShareOfThePeriod) {
+// 2^20 / 52428 = 20 steps a frame. The register's first states, worked by
+// hand from 1 with the taps 0x90000: 1, 0x90000, 0x48000, ... 0x12, 0x9,
+// then 0x90004, 0x48002, and the frame ends on 0x24001.
+TEST_F(DissolveTest, AFrameTakesItsShareOfStepsInTheRegistersOrder) {
     SetUpStage(1024, 1024, 1024, 1024);
-    // One step per frame: state 1 is (1, 0), the next 0x90000 is (0, 576).
-    DissolveStep(1, 1 << 20);
-    EXPECT_EQ(FramePixel(1, 0), kDissolveColour);
-    EXPECT_EQ(Dissolve.nRegister, kDissolveMask);
-    EXPECT_NE(FramePixel(0, 576), kDissolveColour);
-    DissolveStep(2, 1 << 20);
-    EXPECT_EQ(FramePixel(0, 576), kDissolveColour);
+    std::fill(FrameBuffer.pPixels, FrameBuffer.pPixels + size_t(1024) * 1024, 9);
+    DissolveStep(1, 52428);
+    EXPECT_EQ(Dissolve.nRegister, 0x24001u);
+    // (x, y) of the twenty states, then the first 40 bytes of row 0.
+    std::set<std::pair<int, int>> expected = {
+        {1, 0},   {0, 576},  {0, 288}, {0, 144}, {0, 72}, {0, 36}, {0, 18}, {0, 9},  {512, 4}, {256, 2},
+        {128, 1}, {576, 0},  {288, 0}, {144, 0}, {72, 0}, {36, 0}, {18, 0}, {9, 0},  {4, 576}, {2, 288},
+    };
+    for (int x = 0; x < 40; ++x) expected.insert({x, 0});
+    std::set<std::pair<int, int>> painted;
+    for (int y = 0; y < 1024; ++y)
+        for (int x = 0; x < 1024; ++x)
+            if (FramePixel(x, y) == 235) painted.insert({x, y});
+    EXPECT_EQ(painted, expected);
+    // The next frame goes on from there: 0x24001 is (1, 144).
+    DissolveStep(2, 52428);
+    EXPECT_EQ(FramePixel(1, 144), 235);
+}
 
-    // A fifth: 209715 steps from 1.
-    uint32_t s = 1;
-    for (int i = 0; i < 209715; ++i) s = (s & 1) ? (s >> 1) ^ kDissolveMask : s >> 1;
-    DissolveStep(1, 5);
-    EXPECT_EQ(Dissolve.nRegister, s);
+// A frame buffer smaller than the 40 bytes of the first row: nothing is
+// painted past its end, and the whole of it ends in the dissolve colour.
+TEST_F(DissolveTest, AFrameBufferSmallerThanTheFirstRowIsPaintedWithinItsBounds) {
+    for (const auto& size : {std::pair{8, 4}, std::pair{20, 10}, std::pair{36, 1}}) {
+        FakeHost = {};
+        SetUpStage(size.first, size.second);
+        const size_t nBytes = size_t(size.first) * size.second;
+        std::fill(FrameBuffer.pPixels, FrameBuffer.pPixels + nBytes, 9);
+        for (int f = 1; f <= 5; ++f) DissolveStep(f, 5);
+        EXPECT_EQ(size_t(std::count(FrameBuffer.pPixels, FrameBuffer.pPixels + nBytes, 235)), nBytes)
+            << size.first << " x " << size.second;
+        ReleaseSpriteStore();
+    }
 }
 
 TEST_F(DissolveTest, SceneZeroRunsFiveFramesThenHandsOver) {
@@ -94,7 +121,7 @@ TEST_F(DissolveTest, SceneZeroRunsFiveFramesThenHandsOver) {
     }
     EXPECT_EQ(results, (std::vector<int>{0, 0, 0, 0, 2}));
     EXPECT_EQ(Sequencer.nSceneFrame, 1);  // set to 0 on the last frame, then stepped
-    EXPECT_EQ(FramePixel(400, 300), kDissolveColour);
+    EXPECT_EQ(FramePixel(400, 300), 235);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "fake_host.h"
 
+#include <algorithm>
 #include <cstring>
 
 FakeHostState FakeHost;
@@ -11,6 +12,14 @@ namespace {
 HostWindowTag* const kFakeWindow = reinterpret_cast<HostWindowTag*>(uintptr_t{0x5A5A0});
 
 void Log(std::string szCall) { FakeHost.calls.push_back(std::move(szCall)); }
+
+// The window that a sequencer command notifies: the saver window, none, or
+// some other one.
+std::string NotifyTarget(HostWindow hNotify) {
+    if (hNotify == kFakeWindow) return "window";
+    if (hNotify == nullptr) return "none";
+    return "other";
+}
 
 uint32_t Distance(uint32_t a, uint32_t b) {
     uint32_t nTotal = 0;
@@ -58,6 +67,9 @@ void HostKillTimer(HostWindow, int nTimerId) { Log("KillTimer(" + std::to_string
 HostResource HostFindResource(HostResourceType nType, int nId) {
     auto it = FakeHost.resources.find({int(nType), nId});
     if (it == FakeHost.resources.end()) return {nullptr, 0};
+    // An allocation of exactly the resource's size, so that the sanitizer
+    // sees any read past its end.
+    it->second.shrink_to_fit();
     return {it->second.data(), it->second.size()};
 }
 
@@ -90,6 +102,8 @@ bool HostCreateShowPalette(const uint32_t (&nColours)[256]) {
 
 void HostAdoptSystemPalette(HostWindow, const uint8_t* pFlags, int nEntries) {
     Log("AdoptSystemPalette(" + std::to_string(nEntries) + ")");
+    // The platform gives no more entries than the system palette has.
+    nEntries = std::clamp(nEntries, 0, int(FakeHost.systemPalette.size()));
     FakeHost.adoptedFlags.assign(pFlags, pFlags + nEntries);
     FakeHost.showPalette.assign(FakeHost.systemPalette.begin(),
                                 FakeHost.systemPalette.begin() + nEntries);
@@ -117,6 +131,7 @@ uint8_t* HostCreateFrameBuffer(HostWindow, const HostDibHeader& header, bool bPa
     FakeHost.frameBufferHeader = header;
     FakeHost.bFrameBufferPaletteIndices = bPaletteIndices;
     FakeHost.frameBuffer.assign(size_t(header.nWidth) * size_t(-header.nHeight), 0);
+    FakeHost.frameBuffer.shrink_to_fit();  // exactly its size, as for resources
     return FakeHost.frameBuffer.data();
 }
 
@@ -164,8 +179,8 @@ uint32_t HostSequencerStatusPort(uint32_t nDevice) {
     return FakeHost.nStatusError;
 }
 
-uint32_t HostSequencerPlay(uint32_t nDevice, HostWindow) {
-    Log("Play(" + std::to_string(nDevice) + ")");
+uint32_t HostSequencerPlay(uint32_t nDevice, HostWindow hNotify) {
+    Log("Play(" + std::to_string(nDevice) + "," + NotifyTarget(hNotify) + ")");
     return FakeHost.nPlayError;
 }
 
@@ -174,8 +189,8 @@ uint32_t HostSequencerSeekToStart(uint32_t nDevice) {
     return 0;
 }
 
-uint32_t HostSequencerStop(uint32_t nDevice, HostWindow) {
-    Log("Stop(" + std::to_string(nDevice) + ")");
+uint32_t HostSequencerStop(uint32_t nDevice, HostWindow hNotify) {
+    Log("Stop(" + std::to_string(nDevice) + "," + NotifyTarget(hNotify) + ")");
     return 0;
 }
 

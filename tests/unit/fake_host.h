@@ -19,7 +19,9 @@ struct FakeMessageBox {
 };
 
 struct FakeHostState {
-    std::vector<std::string> calls;  // "Open(path)", "Play(3)", "Wave(149)", ...
+    // "Open(path)", "Play(3,window)", "Wave(149)", ...; a play or stop names
+    // the window it notifies: "window" (FakeWindow), "none" or "other".
+    std::vector<std::string> calls;
     std::vector<FakeMessageBox> boxes;
     std::function<void()> onMessageBox;  // runs while a box is "open"
     std::function<void()> onPresent;     // runs as each frame is presented

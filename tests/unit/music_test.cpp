@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -19,6 +22,10 @@
 namespace {
 
 using Calls = std::vector<std::string>;
+
+// The tunes' byte counts, constants of the program.
+constexpr size_t kTune1Size = 8921;
+constexpr size_t kTune2Size = 8457;
 
 std::vector<uint8_t> TuneBytes(size_t nSize, uint8_t nSalt) {
     std::vector<uint8_t> bytes(nSize);
@@ -46,8 +53,8 @@ protected:
         ASSERT_NE(mkdtemp(szTemplate), nullptr);
         szDir_ = std::string(szTemplate) + "/";
         FakeHost.szTempPath = szDir_;
-        AddFakeResource(kHostResourceMidi, kTune1ResourceId, TuneBytes(kTune1Bytes, 1));
-        AddFakeResource(kHostResourceMidi, kTune2ResourceId, TuneBytes(kTune2Bytes, 2));
+        AddFakeResource(kHostResourceMidi, 243, TuneBytes(kTune1Size, 1));
+        AddFakeResource(kHostResourceMidi, 244, TuneBytes(kTune2Size, 2));
         RunFlags.bMusicOn = true;
         RunFlags.bSoundOn = true;
     }
@@ -64,13 +71,13 @@ protected:
 
 TEST_F(MusicTest, TuneFilesAreByteExactCopies) {
     // A longer resource gives only the tune's own byte count.
-    FakeHost.resources[{kHostResourceMidi, kTune2ResourceId}].push_back(0x77);
+    FakeHost.resources[{kHostResourceMidi, 244}].push_back(0x77);
     WriteTuneFiles();
     EXPECT_TRUE(RunFlags.bMusicOn);
     EXPECT_EQ(Music.szTune1Path, Tune1());
     EXPECT_EQ(Music.szTune2Path, Tune2());
-    EXPECT_EQ(ReadFile(Tune1()), TuneBytes(kTune1Bytes, 1));
-    EXPECT_EQ(ReadFile(Tune2()), TuneBytes(kTune2Bytes, 2));
+    EXPECT_EQ(ReadFile(Tune1()), TuneBytes(kTune1Size, 1));
+    EXPECT_EQ(ReadFile(Tune2()), TuneBytes(kTune2Size, 2));
 
     FakeHost.calls.clear();
     ReleaseMusic();
@@ -84,6 +91,9 @@ struct TuneFailureCase {
     int nResourceId;
     size_t nSize;  // 0: the resource is missing
 };
+void PrintTo(const TuneFailureCase& c, std::ostream* os) {
+    *os << c.szWhat << ": resource " << c.nResourceId << ", " << c.nSize << " bytes";
+}
 
 class TuneFailureTest : public MusicTest, public ::testing::WithParamInterface<TuneFailureCase> {};
 
@@ -94,7 +104,7 @@ TEST_P(TuneFailureTest, TurnsMusicOffAndTheOtherTuneIsStillWritten) {
     else
         FakeHost.resources[{kHostResourceMidi, c.nResourceId}].resize(c.nSize);
     WriteTuneFiles();
-    const bool bTune1Failed = c.nResourceId == kTune1ResourceId;
+    const bool bTune1Failed = c.nResourceId == 243;
     EXPECT_FALSE(RunFlags.bMusicOn);
     EXPECT_EQ(FileExists(Tune1()), !bTune1Failed);
     EXPECT_EQ(FileExists(Tune2()), bTune1Failed);
@@ -105,10 +115,29 @@ TEST_P(TuneFailureTest, TurnsMusicOffAndTheOtherTuneIsStillWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Resources, TuneFailureTest,
-                         ::testing::Values(TuneFailureCase{"Tune1Missing", kTune1ResourceId, 0},
-                                           TuneFailureCase{"Tune1Short", kTune1ResourceId, kTune1Bytes - 1},
-                                           TuneFailureCase{"Tune2Short", kTune2ResourceId, 100}),
+                         ::testing::Values(TuneFailureCase{"Tune1Missing", 243, 0},
+                                           TuneFailureCase{"Tune1Short", 243, kTune1Size - 1},
+                                           TuneFailureCase{"Tune2Short", 244, 100}),
                          [](const auto& info) { return std::string(info.param.szWhat); });
+
+// A write that fails part of the way (here: past a file-size limit of a
+// few kilobytes) leaves no partial tune behind.
+TEST_F(MusicTest, APartlyWrittenTuneFileIsRemoved) {
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    void (*pfnOld)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    WriteTuneFiles();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, pfnOld);
+    EXPECT_FALSE(RunFlags.bMusicOn);
+    EXPECT_FALSE(FileExists(Tune1()));
+    EXPECT_FALSE(FileExists(Tune2()));
+    EXPECT_EQ(Music.szTune1Path[0], '\0');
+    EXPECT_EQ(Music.szTune2Path[0], '\0');
+}
 
 TEST_F(MusicTest, NoTemporaryDirectoryOrNoRoomForTheNamesMeansNoMusic) {
     struct Case { const char* szWhat; bool bNoTempPath; std::string szTempPath; };
@@ -132,7 +161,7 @@ TEST_F(MusicTest, NoTemporaryDirectoryOrNoRoomForTheNamesMeansNoMusic) {
 
 TEST_F(MusicTest, PlayTuneOpensChecksThePortAndPlaysWithNotification) {
     EXPECT_EQ(PlayTune(FakeWindow(), "a.mid"), 0u);
-    EXPECT_EQ(FakeSequencerCalls(), (Calls{"Open(a.mid)", "Status(1)", "Play(1)"}));
+    EXPECT_EQ(FakeSequencerCalls(), (Calls{"Open(a.mid)", "Status(1)", "Play(1,window)"}));
     EXPECT_EQ(Music.nMusicDevice, 1u);
 }
 
@@ -141,7 +170,7 @@ TEST_F(MusicTest, PlayTuneClosesWhatItOpenedOnAnError) {
     const Case cases[] = {
         {263, 0, 0, {"Open(a.mid)"}, 7},  // the device of the last open stays
         {0, 264, 0, {"Open(a.mid)", "Status(1)", "Close(1)"}, 1},
-        {0, 0, 265, {"Open(a.mid)", "Status(1)", "Play(1)", "Close(1)"}, 1},
+        {0, 0, 265, {"Open(a.mid)", "Status(1)", "Play(1,window)", "Close(1)"}, 1},
     };
     for (const Case& c : cases) {
         FakeHost = {};
@@ -163,7 +192,7 @@ TEST_F(MusicTest, NotificationLoopsOnlyWhileSoundMusicAndWantAreAllOn) {
         RunFlags.bMusicOn = nMask & 2;
         RunFlags.bMusicWanted = nMask & 4;
         HandleMusicNotify(FakeWindow());
-        const Calls expected = nMask == 7 ? Calls{"Seek(4)", "Play(4)"} : Calls{"Close(4)"};
+        const Calls expected = nMask == 7 ? Calls{"Seek(4)", "Play(4,window)"} : Calls{"Close(4)"};
         EXPECT_EQ(FakeSequencerCalls(), expected) << nMask;
     }
 }
@@ -172,6 +201,9 @@ struct DissolveMusicCase {
     int nLastScene, nNextScene;
     Calls frame1, frame3;
 };
+void PrintTo(const DissolveMusicCase& c, std::ostream* os) {
+    *os << "scene " << c.nLastScene << " into " << c.nNextScene;
+}
 
 class DissolveMusicTest : public MusicTest, public ::testing::WithParamInterface<DissolveMusicCase> {};
 
@@ -200,8 +232,10 @@ TEST_P(DissolveMusicTest, TunesChangeOnlyAroundTheKrakensLastScene) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cycle, DissolveMusicTest,
-    ::testing::Values(DissolveMusicCase{7, 8, {"Stop(3)", "Close(3)"}, {"Open(t2)", "Status(9)", "Play(9)"}},
-                      DissolveMusicCase{8, 1, {"Stop(3)", "Close(3)"}, {"Open(t1)", "Status(9)", "Play(9)"}},
+    ::testing::Values(DissolveMusicCase{7, 8, {"Stop(3,window)", "Close(3)"},
+                                        {"Open(t2)", "Status(9)", "Play(9,window)"}},
+                      DissolveMusicCase{8, 1, {"Stop(3,window)", "Close(3)"},
+                                        {"Open(t1)", "Status(9)", "Play(9,window)"}},
                       DissolveMusicCase{6, 1, {}, {}}, DissolveMusicCase{1, 2, {}, {}},
                       DissolveMusicCase{2, 3, {}, {}}, DissolveMusicCase{5, 6, {}, {}}),
     [](const auto& info) {
@@ -237,16 +271,24 @@ TEST_F(MusicTest, FirstTimeOnlyModeFallsSilentAtTheEndOfTheFirstCycle) {
     SwitchOffFirstTimeSound(FakeWindow());
     EXPECT_FALSE(RunFlags.bSoundOn);
     EXPECT_FALSE(RunFlags.bMusicWanted);
-    EXPECT_EQ(FakeSequencerCalls(), Calls{"Stop(2)"});
+    EXPECT_EQ(FakeSequencerCalls(), Calls{"Stop(2,window)"});
     // The stop's notification closes the device; no cue sounds any more.
     HandleMusicNotify(FakeWindow());
     PlayCue(13);
-    EXPECT_EQ(FakeHost.calls, (Calls{"Stop(2)", "Close(2)"}));
+    EXPECT_EQ(FakeHost.calls, (Calls{"Stop(2,window)", "Close(2)"}));
 }
 
-TEST_F(MusicTest, CuesPlayTheirWaveWhileSoundIsOn) {
-    for (int nCue : {0, 1, 2, 13, 16, 17, -1}) PlayCue(nCue);
-    EXPECT_EQ(FakeHost.calls, (Calls{"Wave(149)", "Wave(148)", "Wave(233)", "Wave(232)"}));
+TEST_F(MusicTest, EveryCuePlaysItsWaveWhileSoundIsOn) {
+    // Cue 0 and numbers outside the table play nothing.
+    for (int nCue = -1; nCue <= 17; ++nCue) PlayCue(nCue);
+    EXPECT_EQ(FakeHost.calls, (Calls{"Wave(149)", "Wave(148)", "Wave(190)", "Wave(191)", "Wave(192)",
+                                     "Wave(193)", "Wave(194)", "Wave(195)", "Wave(196)", "Wave(235)",
+                                     "Wave(227)", "Wave(228)", "Wave(233)", "Wave(230)", "Wave(231)",
+                                     "Wave(232)"}));
+    FakeHost.calls.clear();
+    RunFlags.bSoundOn = false;
+    for (int nCue = 1; nCue <= 16; ++nCue) PlayCue(nCue);
+    EXPECT_TRUE(FakeHost.calls.empty());
 }
 
 }  // namespace

@@ -3,15 +3,31 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
 #include "core_support.h"
 #include "engine/actors.h"
+#include "gfx/catalogue.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
 #include "gfx/sprite_store.h"
+#include "stated_colours.h"
 
 namespace {
 
 class PaletteTest : public CoreTest {};
+
+// The table that every picture is drawn against; 235 is the dissolve's black.
+TEST(SharedColours, AreTheStatedTable) {
+    const std::array<uint32_t, 256> stated = StatedColourTable();
+    for (int i = 0; i < 256; ++i) EXPECT_EQ(SharedColourTable[i], stated[size_t(i)]) << "entry " << i;
+    EXPECT_EQ(stated[235], 0x000000u);
+    EXPECT_EQ(stated[194], 0x000033u);
+    EXPECT_EQ(stated[195], 0xEE0000u);
+}
 
 TEST_F(PaletteTest, FlagPatternKeepsHalfTheStaticColoursAtEachEnd) {
     struct Case { int nNumColors, nSizePalette, nLowZeros, nNoCollapse; };
@@ -76,6 +92,28 @@ TEST_F(PaletteTest, PaletteDisplayRemapsEveryPictureThroughTheLastTable) {
     EXPECT_TRUE(FakeHost.bFrameBufferPaletteIndices);
 }
 
+// A palette device whose system palette has 64 entries: the show palette
+// takes those 64, with 10 static colours kept at each end, and every pixel
+// is remapped to one of them.
+TEST_F(PaletteTest, ASystemPaletteOfSixtyFourEntriesIsAdoptedWhole) {
+    FakeHost.caps = {true, 20, 64};
+    for (int i = 0; i < 64; ++i) FakeHost.systemPalette.push_back(uint32_t(4 * i + 3) * 0x010101u);
+    LoadTwoPictures();
+    ASSERT_TRUE(BuildShowPalette(FakeWindow()));
+    EXPECT_EQ(FakeCalls("AdoptSystemPalette"), std::vector<std::string>{"AdoptSystemPalette(64)"});
+    std::vector<uint8_t> flags(64, kPcNoCollapse);
+    std::fill(flags.begin(), flags.begin() + 10, 0);
+    std::fill(flags.end() - 10, flags.end(), 0);
+    EXPECT_EQ(FakeHost.adoptedFlags, flags);
+    // Picture 300's (3, 1) is index 31, grey 224 in the last table: system
+    // entry 55 (grey 223). Picture 301's (0, 1) is index 101, grey 154:
+    // entry 38 (grey 155).
+    EXPECT_EQ(SpriteStore.entries[0].pPixels[4 + 3], 55);
+    EXPECT_EQ(SpriteStore.entries[1].pPixels[4 + 0], 38);
+    for (int n = 0; n < 2; ++n)
+        for (int k = 0; k < 8; ++k) EXPECT_LT(SpriteStore.entries[n].pPixels[k], 64);
+}
+
 TEST_F(PaletteTest, AColourRemappedOntoTheKeyBecomesTransparent) {
     // Grey 201 is missing from the system palette; its nearest is grey 200.
     FakeHost.caps = {true, 20, 256};
@@ -109,6 +147,9 @@ struct PlacementCase {
     int nBufferWidth;
     StageViewState view;  // left, top, view width, view height, origin x, origin y
 };
+void PrintTo(const PlacementCase& c, std::ostream* os) {
+    *os << "client " << c.nClientWidth << "x" << c.nClientHeight;
+}
 
 class PlacementTest : public CoreTest, public ::testing::WithParamInterface<PlacementCase> {};
 

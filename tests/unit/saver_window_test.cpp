@@ -11,6 +11,7 @@
 #include "core_support.h"
 #include "fake_profile.h"
 #include "gfx/show.h"
+#include "gfx/sprite_store.h"
 #include "shell/dismissal.h"
 #include "shell/saver_window.h"
 

@@ -29,13 +29,14 @@ constexpr int kPirates = 4;
 constexpr int kKraken = 7;
 constexpr int kBackdropOfScene[9] = {-1, 0, 0, 1, 1, 1, 0, 1, 0};
 
-// A clock value whose outcome draw gives nOutcome at the given chance.
-uint32_t TickFor(int nOutcome, int nKrakenChance = 50) {
-    for (uint32_t t = 0;; ++t) {
-        SeedRandom(t);
-        if (OutcomeForRandom(NextRandom(), nKrakenChance) == nOutcome) return t;
-    }
-}
+// Clock values whose outcome draws are worked out by hand: clock 1 seeds the
+// generator to give 41 first (r = 0), clock 100000 gives 31684 (r = 96) and
+// clock 5000 gives 16366 (r = 49).
+constexpr uint32_t kClockR0 = 1;
+constexpr uint32_t kClockR96 = 100000;
+constexpr uint32_t kClockR49 = 5000;
+// At an even chance r 0 gives the pirates, r 96 the kraken.
+uint32_t TickFor(int nOutcome) { return nOutcome == kPirates ? kClockR0 : kClockR96; }
 
 const LoadListEntry& EntryOfSlot(int nSlot) {
     for (const LoadListEntry& e : LoadList)
@@ -51,8 +52,7 @@ struct StepRecord {
     int nResult;
 };
 
-// Loads the real generated pictures when the asset folder has them all;
-// otherwise the synthetic pictures of the catalogue's sizes.
+// Loads the real generated pictures; false when one is missing.
 bool AddRealPictures() {
     for (const LoadListEntry& e : LoadList) {
         const std::string szPath =
@@ -74,9 +74,11 @@ bool AddRealPictures() {
 class ScenesTest : public CoreTest {
 protected:
     // Starts the show as the saver does, on a window of the given size.
+    // The synthetic pictures of the catalogue's sizes, or the generated ones.
     void StartStage(int nWidth, int nHeight, bool bBlood = true, bool bRealArt = false) {
-        if (!bRealArt || !AddRealPictures()) {
-            FakeHost.resources.clear();
+        if (bRealArt) {
+            ASSERT_TRUE(AddRealPictures()) << "the generated pictures are missing";
+        } else {
             AddLoadListPictures();
         }
         SetFakeProfileText(kProfileSection, "nShowBlood", bBlood ? "1" : "0");
@@ -121,35 +123,39 @@ protected:
         return true;
     }
 
-    // The picture that the synthetic pictures must give: the backdrop, then
-    // each listed slot as an opaque box of its frame's art (its top-left
-    // pixel is the key), clipped like the drawing code, in the listed order.
+    // The picture that the synthetic pictures must give on the frame being
+    // presented, worked out from the scene's keyframes and the catalogue's
+    // frame sizes alone: the backdrop, then each listed slot as an opaque box
+    // of its frame's art (its top-left pixel is the key), in the listed
+    // order. Windows of 800 x 600 and more only, where stage (0, 0) is the
+    // frame buffer's (0, 0) and drawing stops at stage column 799, row 599.
     void ExpectComposite(int nBackdrop, const std::vector<int>& slots) const {
-        const Backdrop& b = SpriteStore.backdrops[nBackdrop];
-        std::vector<uint8_t> expected(size_t(FrameBuffer.nWidth) * FrameBuffer.nHeight);
-        for (int y = 0; y < StageView.nViewHeight; ++y)
-            for (int x = 0; x < StageView.nViewWidth; ++x)
-                expected[size_t(y) * FrameBuffer.nWidth + x] =
-                    b.pPixels[size_t(b.nSourceY + y) * b.nWidth + b.nSourceX + x];
+        const int nBackdropId = nBackdrop == 0 ? 130 : 141;
+        const int nWidth = FrameBuffer.nWidth;
+        std::vector<uint8_t> expected(size_t(nWidth) * FrameBuffer.nHeight);
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x)
+                expected[size_t(y) * nWidth + x] = x == 0 && y == 0 ? KeyOf(nBackdropId) : ArtOf(nBackdropId, 0);
+        const SceneScript& script = *SceneScripts[nScene_];
         for (int nSlot : slots) {
-            const Actor& a = ActorTable.slots[nSlot];
-            if (a.nFrame < 0) continue;
-            const uint8_t nArt = ArtOf(EntryOfSlot(nSlot).nResourceId, a.nFrame);
-            for (int r = 0; r < a.nFrameHeight; ++r) {
-                for (int c = 0; c < a.nFrameWidth; ++c) {
-                    const int px = a.x + c, py = a.y + r;
-                    if (px <= 0 || py <= 0 || px >= FrameBuffer.nWidth || py >= FrameBuffer.nHeight ||
-                        px >= SpriteStore.nStageWidth || py >= SpriteStore.nStageHeight || (r == 0 && c == 0))
-                        continue;
-                    expected[size_t(py) * FrameBuffer.nWidth + px] = nArt;
+            int nCast = 0;
+            while (script.pCast[nCast].nSlot != nSlot) ++nCast;
+            const Keyframe k = CastTrack(script, nCast)[Sequencer.nSceneFrame];
+            if (k.frame < 0) continue;
+            const LoadListEntry& e = EntryOfSlot(nSlot);
+            for (int r = 0; r < e.nFrameHeight; ++r) {
+                for (int c = 0; c < e.nWidth; ++c) {
+                    const int px = k.x + c, py = k.y + r;
+                    if (px <= 0 || py <= 0 || px >= 800 || py >= 600 || (r == 0 && c == 0)) continue;
+                    expected[size_t(py) * nWidth + px] = ArtOf(e.nResourceId, k.frame);
                 }
             }
         }
         int nWrong = 0;
-        for (int y = 0; y < StageView.nViewHeight; ++y)
-            for (int x = 0; x < StageView.nViewWidth; ++x)
-                if (FramePixel(x, y) != expected[size_t(y) * FrameBuffer.nWidth + x]) ++nWrong;
-        EXPECT_EQ(nWrong, 0) << "scene " << Sequencer.nLastScene << " pixels off the expected picture";
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x)
+                if (FramePixel(x, y) != expected[size_t(y) * nWidth + x]) ++nWrong;
+        EXPECT_EQ(nWrong, 0) << "scene " << nScene_ << " pixels off the expected picture";
     }
 
     int nScene_ = 1;
@@ -258,6 +264,33 @@ TEST_F(ScenesTest, TheBranchIsTheOutcomeCurrentWhenTheFaceOffsLastFrameBegan) {
     EXPECT_EQ(nScene_, kKraken);
 }
 
+// The bias setting through start-up: the kraken's chance is 100 less the
+// setting, held to 1..99, and it wins when r is above 99 less its chance.
+TEST_F(ScenesTest, TheBiasSettingDecidesTheBranch) {
+    struct Case {
+        const char* szKrakenSave;
+        uint32_t nClock;
+        int nBranch;
+    };
+    const Case cases[] = {
+        {"95", kClockR49, kPirates},  // chance 5: 49 is not above 94
+        {"5", kClockR49, kKraken},    // chance 95: 49 is above 4
+        {"95", kClockR96, kKraken},   {"5", kClockR0, kPirates},
+        {"100", kClockR96, kPirates},  // chance held to 1: only r 99 and 100 win
+        {"0", kClockR49, kKraken},     // chance held to 99: any r above 0 wins
+        {"0", kClockR0, kPirates},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("nKrakenSave ") + c.szKrakenSave + ", clock " + std::to_string(c.nClock));
+        Restart();
+        SetFakeProfileText(kProfileSection, "nKrakenSave", c.szKrakenSave);
+        StartStage(640, 480);
+        FakeHost.nTickCount = c.nClock;
+        RunTo(3, 32);
+        EXPECT_EQ(nScene_, c.nBranch);
+    }
+}
+
 // ---- Blood ----------------------------------------------------------------
 
 TEST_F(ScenesTest, BloodRuleShowsCleanBodiesAndNoSpatterWhenBloodIsOff) {
@@ -363,7 +396,7 @@ TEST_F(ScenesTest, WholeShowErasesEveryFrameAtEveryScreenSize) {
     for (const auto& size : sizes) {
         SCOPED_TRACE(std::to_string(size[0]) + "x" + std::to_string(size[1]));
         Restart();
-        StartStage(size[0], size[1], true, true);
+        ASSERT_NO_FATAL_FAILURE(StartStage(size[0], size[1], true, true));
         RunFlags.bSoundOn = true;
         RunFlags.nKrakenChance = 50;
         int nCycles = 0, nUnerased = 0;
@@ -470,68 +503,20 @@ TEST(SceneTracks, ExpandEveryRuleAndLetLaterRunsWin) {
     }
 }
 
-// Keyframes that are given exactly: scene, cast position, frame, x, y, strip frame.
-TEST(SceneTracks, HoldTheStatedKeyframes) {
-    ExpandSceneTracks();
-    const int samples[][6] = {
-        {1, 0, 1, 640, 300, 0},    {1, 0, 30, 611, 299, 0},   {1, 0, 273, 489, 300, 0},
-        {1, 0, 8, 633, 298, 0},    {1, 2, 1, 800, 302, 0},    {1, 2, 273, 649, 302, 0},
-        {1, 1, 149, 0, 0, -2},     {1, 1, 150, -320, 148, 1}, {1, 1, 268, 34, 134, 1},
-        {1, 1, 273, 49, 132, 1},   {1, 3, 150, -295, 205, 0}, {1, 3, 273, 74, 189, 1},
-        {2, 0, 9, 276, 140, 0},    {2, 0, 16, 274, 141, 0},   {2, 3, 1, 28, 229, 0},
-        {2, 3, 197, 416, 225, 0},  {2, 1, 195, 410, 125, 0},  {2, 4, 40, 457, 429, 2},
-        {2, 4, 48, 377, 349, 2},   {2, 4, 180, 468, 329, 2},  {2, 5, 56, 335, 424, 1},
-        {2, 5, 59, 325, 412, 0},   {2, 5, 197, 480, 353, 0},  {3, 7, 5, 264, 280, 4},
-        {3, 13, 18, 561, 315, 9},  {3, 17, 32, 445, 535, 0},  {3, 4, 32, 212, 106, 1},
-        {4, 7, 13, 13, 208, 10},   {4, 7, 14, 0, 0, -1},      {4, 6, 129, 60, 355, 8},
-        {4, 8, 93, -5, 330, 19},   {4, 14, 61, 5, 435, 19},   {4, 10, 129, 160, 338, 2},
-        {4, 15, 19, 6, 315, 0},    {4, 17, 37, 55, 470, 0},   {4, 18, 29, 50, -134, 0},
-        {5, 11, 3, -20, 510, 3},   {5, 11, 11, 390, 390, 3},  {5, 11, 19, 820, 445, 3},
-        {5, 11, 20, 0, 0, -1},     {5, 9, 96, 390, 380, 7},   {5, 9, 46, 240, 355, 7},
-        {6, 1, 40, 235, 460, 0},   {6, 2, 40, 595, 480, 1},   {6, 4, 155, 693, 126, 0},
-        {6, 6, 7, 400, 419, 0},    {6, 6, 16, 310, 329, 0},   {6, 9, 16, 400, 301, 0},
-        {6, 11, 18, 560, 429, 1},  {7, 2, 35, 362, 209, 0},   {7, 15, 15, 458, 412, 0},
-        {7, 15, 63, 450, 381, 1},  {7, 3, 17, 42, -64, 1},    {7, 19, 78, 517, 143, 2},
-        {8, 0, 220, -339, 140, 0}, {8, 3, 39, 318, 320, 0},   {8, 3, 47, 318, 480, 0},
-        {8, 6, 47, 457, 696, 0},   {8, 7, 47, 331, 643, 0},   {8, 8, 47, 360, 557, 1},
-        {8, 9, 47, 586, 571, 2},   {8, 9, 35, 586, 391, 3},   {8, 4, 15, 304, 200, 0},
-    };
-    for (const auto& k : samples) {
-        const Keyframe key = CastTrack(*SceneScripts[k[0]], k[1])[k[2]];
-        EXPECT_EQ(key.x, k[3]) << "scene " << k[0] << " cast " << k[1] << " frame " << k[2];
-        EXPECT_EQ(key.y, k[4]) << "scene " << k[0] << " cast " << k[1] << " frame " << k[2];
-        EXPECT_EQ(key.frame, k[5]) << "scene " << k[0] << " cast " << k[1] << " frame " << k[2];
+// A route holds its first waypoint before it and its last after it, and
+// runs straight (truncating) in between.
+TEST(SceneTracks, RouteHoldsBeforeItsFirstAndAfterItsLastWaypoint) {
+    using namespace tracks;
+    static constexpr int32_t kWay[] = {4, 10, 20, 7, 31, 41, 8, 30, 40};
+    static constexpr TrackRun kRuns[] = {Route(1, 10, kWay), F(1, 10, Hold(0))};
+    Keyframe track[11];
+    ExpandTrack(Track(kRuns), 10, track, track);
+    const int expected[11][2] = {{0, 0},   {10, 20}, {10, 20}, {10, 20}, {10, 20}, {17, 27},
+                                 {24, 34}, {31, 41}, {30, 40}, {30, 40}, {30, 40}};
+    for (int f = 1; f <= 10; ++f) {
+        EXPECT_EQ(track[f].x, expected[f][0]) << "frame " << f;
+        EXPECT_EQ(track[f].y, expected[f][1]) << "frame " << f;
     }
-}
-
-// ---- Cue tables -----------------------------------------------------------
-
-TEST(SceneCueTables, HoldTheCuesOfEveryScene) {
-    const int nCueCounts[9] = {0, 4, 26, 5, 56, 2, 5, 17, 4};
-    int nTotal = 0;
-    for (int n = 1; n <= 8; ++n) {
-        const SceneScript& s = *SceneScripts[n];
-        EXPECT_EQ(s.nCues, s.nLength + ((n == 5 || n == 8) ? 2 : 1)) << "scene " << n;
-        EXPECT_EQ(s.pCues[0], 0);
-        int nCount = 0;
-        for (int f = 0; f < s.nCues; ++f) {
-            EXPECT_GE(s.pCues[f], 0);
-            EXPECT_LT(s.pCues[f], kCueCount);
-            nCount += s.pCues[f] != 0;
-        }
-        EXPECT_EQ(nCount, nCueCounts[n]) << "scene " << n;
-        nTotal += nCount;
-    }
-    EXPECT_EQ(nTotal, 119);
-    // scene, frame, cue
-    const int samples[][3] = {
-        {1, 1, 13},   {1, 200, 13}, {2, 36, 2},  {2, 188, 2},  {2, 189, 0},  {3, 5, 3},
-        {3, 22, 5},   {4, 5, 9},    {4, 14, 12}, {4, 123, 7},  {4, 120, 6},  {4, 119, 0},
-        {5, 17, 8},   {5, 68, 14},  {6, 17, 11}, {6, 25, 15},  {6, 100, 13}, {7, 7, 16},
-        {7, 56, 10},  {7, 57, 0},   {7, 84, 10}, {7, 85, 0},   {8, 10, 16},  {8, 125, 13},
-    };
-    for (const auto& s : samples)
-        EXPECT_EQ(SceneScripts[s[0]]->pCues[s[1]], s[2]) << "scene " << s[0] << " frame " << s[1];
 }
 
 }  // namespace

@@ -19,8 +19,14 @@ TEST_F(SequencerTest, GeneratorIsTheClassicLinearCongruentialOne) {
     std::vector<int> values;
     for (int i = 0; i < 5; ++i) values.push_back(NextRandom());
     EXPECT_EQ(values, (std::vector<int>{41, 18467, 6334, 26500, 19169}));
-    SeedRandom(0xFFFFFFFFu);  // the state wraps at 32 bits
-    EXPECT_EQ(NextRandom(), int(((0xFFFFFFFFu * 214013u + 2531011u) >> 16) & 0x7FFF));
+    // Worked by hand: 5000 x 214013 + 2531011 = 1072596011, bits 16.. give
+    // 16366; from 2^32 - 1 the state wraps to 2316998, giving 35; from
+    // 100000 it wraps to 4223961827, whose bit 31 the result drops: 31684.
+    struct Case { uint32_t nSeed; int v; };
+    for (const Case c : {Case{5000, 16366}, Case{0xFFFFFFFFu, 35}, Case{100000, 31684}}) {
+        SeedRandom(c.nSeed);
+        EXPECT_EQ(NextRandom(), c.v) << "seed " << c.nSeed;
+    }
 }
 
 TEST_F(SequencerTest, OutcomeTruncatesTheScaledValue) {
@@ -73,7 +79,7 @@ TEST_F(FrameStepTest, FirstStepClearsStartsTuneOneDrawsTheOutcomeAndRunsSceneOne
     FakeHost.nTickCount = 1;  // seeds the draw: first value 41, r = 0 -> pirates
     EXPECT_EQ(ShowFrameStep(FakeWindow(), 1), 1);
     EXPECT_EQ(FakeHost.calls, (std::vector<std::string>{"BeginFrame()", "Open(/tmp/t1.mid)", "Status(1)",
-                                                        "Play(1)", "ClearWindow()", "EndFrame()"}));
+                                                        "Play(1,window)", "ClearWindow()", "EndFrame()"}));
     EXPECT_FALSE(Sequencer.bShowStarting);
     EXPECT_TRUE(RunFlags.bMusicWanted);
     EXPECT_TRUE(Sequencer.bOutcomeDrawn);
@@ -99,6 +105,28 @@ TEST_F(FrameStepTest, ScenesAdvanceAndTheNextSceneStartsOnFrameOne) {
     for (int i = 0; i < 6; ++i) nScene = ShowFrameStep(FakeWindow(), nScene);
     EXPECT_EQ(nScene, 3);
     EXPECT_EQ(gFramesSeen, (std::vector<int>{1, 2, 3, 1, 2, 3}));
+}
+
+// The draw at chances other than even, where a slider that works backwards
+// shows: clock 5000 gives v 16366, r 49, which is above 99 - 95 but not
+// above 99 - 5; clock 1 gives r 0 and clock 100000 r 96.
+TEST_F(FrameStepTest, TheDrawComparesWithTheKrakensChance) {
+    struct Case { int nChance; uint32_t nTick; int nOutcome; };
+    for (const Case c : {Case{5, 5000, 4}, Case{95, 5000, 7}, Case{5, 100000, 7}, Case{95, 1, 4},
+                         Case{1, 100000, 4}, Case{99, 1, 4}}) {
+        Sequencer.bOutcomeDrawn = false;
+        RunFlags.nKrakenChance = c.nChance;
+        FakeHost.nTickCount = c.nTick;
+        ShowFrameStep(FakeWindow(), 1);
+        EXPECT_EQ(Sequencer.nOutcomeScene, c.nOutcome) << "chance " << c.nChance << ", clock " << c.nTick;
+    }
+}
+
+TEST_F(FrameStepTest, ASceneNumberOutsideTheTableRunsNothing) {
+    for (int nScene : {-1, 9, 1000}) {
+        EXPECT_EQ(ShowFrameStep(FakeWindow(), nScene), nScene);
+    }
+    EXPECT_TRUE(gFramesSeen.empty());
 }
 
 TEST_F(FrameStepTest, OutcomeIsRedrawnOnlyAfterSceneThreeClearsIt) {

@@ -70,6 +70,24 @@ private:
     bool m_bSet = false;
 };
 
+// Waits for hObject at most nTimeoutMs while dispatching this thread's
+// messages: a preview's host window must answer what its child saver sends
+// it (WM_PARENTNOTIFY, say), as a real host does. True when it was signalled.
+inline bool WaitPumping(HANDLE hObject, DWORD nTimeoutMs) {
+    const DWORD nStart = GetTickCount();
+    for (;;) {
+        const DWORD nElapsed = GetTickCount() - nStart;
+        if (nElapsed >= nTimeoutMs) return WaitForSingleObject(hObject, 0) == WAIT_OBJECT_0;
+        const DWORD nResult = MsgWaitForMultipleObjects(1, &hObject, FALSE, nTimeoutMs - nElapsed, QS_ALLINPUT);
+        if (nResult == WAIT_OBJECT_0) return true;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
 // A saver process started with an exact command line, ended (killed if it
 // must be) when the object goes.
 class SaverProcess {
@@ -104,7 +122,7 @@ public:
         const DWORD nStart = GetTickCount();
         while (GetTickCount() - nStart < nTimeoutMs) {
             if (HWND hWindow = FindOwnWindow(hParent)) return hWindow;
-            if (WaitForSingleObject(m_process.hProcess, 100) == WAIT_OBJECT_0) return nullptr;
+            if (WaitPumping(m_process.hProcess, 100)) return nullptr;
         }
         return nullptr;
     }
@@ -112,7 +130,7 @@ public:
     // The exit code; on a time-out the process is ended and WAIT_TIMEOUT
     // returned.
     DWORD WaitForExit(DWORD nTimeoutMs = 60000) const {
-        if (WaitForSingleObject(m_process.hProcess, nTimeoutMs) != WAIT_OBJECT_0) {
+        if (!WaitPumping(m_process.hProcess, nTimeoutMs)) {
             TerminateProcess(m_process.hProcess, WAIT_TIMEOUT);
             WaitForSingleObject(m_process.hProcess, 10000);
             return WAIT_TIMEOUT;

@@ -69,6 +69,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", szError.c_str());
         return 2;
     }
+    if (options.bHelp) {
+        std::fputs(kRenderUsage, stdout);
+        return 0;
+    }
     std::error_code ec;
     std::filesystem::create_directories(options.szOutDir, ec);
     if (ec) {

@@ -1,3 +1,7 @@
+// The host services for the render tool: the window as an image in memory,
+// resources from the asset files, the profile and clock the tool sets, and
+// sound and music noted down for the trace.
+
 #include "render_host.h"
 
 #include "audio/music.h"

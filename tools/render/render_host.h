@@ -31,7 +31,8 @@ struct RenderHostState {
     bool bQuitRequested = false;
     int nQuitCode = 0;
 
-    // What happened since the last call of TakeEvents, for the trace.
+    // What the current frame step played and sent, for the trace; the tool
+    // clears both after each step.
     std::vector<int> wavesPlayed;
     std::vector<std::string> musicEvents;
     // Notifications that the sequencer owes the window.
