@@ -31,12 +31,22 @@ add_library(harborgast_win32 OBJECT ${HARBORGAST_WIN32_SOURCES})
 target_include_directories(harborgast_win32 PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 target_compile_options(harborgast_win32 PRIVATE -Wall -Wextra)
 
-add_executable(SSHarborgast WIN32 $<TARGET_OBJECTS:harborgast_win32>
-               ${CMAKE_SOURCE_DIR}/res/harborgast.rc)
-set_target_properties(SSHarborgast PROPERTIES SUFFIX ".scr")
-target_include_directories(SSHarborgast PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res
-                           ${HARBORGAST_ASSET_DIR})
-target_link_libraries(SSHarborgast PRIVATE harborgast_core ${HARBORGAST_WIN32_LIBS})
-add_dependencies(SSHarborgast assets)
+# The saver, and a twin linked from the same objects a second or more later:
+# with no link time stamped into the file, the same commit gives the same
+# bytes, and the test saver.reproducible compares the two.
+foreach(saver SSHarborgast SSHarborgast_twin)
+  add_executable(${saver} WIN32 $<TARGET_OBJECTS:harborgast_win32>
+                 ${CMAKE_SOURCE_DIR}/res/harborgast.rc)
+  set_target_properties(${saver} PROPERTIES SUFFIX ".scr")
+  target_include_directories(${saver} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res
+                             ${HARBORGAST_ASSET_DIR})
+  target_link_libraries(${saver} PRIVATE harborgast_core ${HARBORGAST_WIN32_LIBS})
+  target_link_options(${saver} PRIVATE -Wl,--no-insert-timestamp)
+  add_dependencies(${saver} assets)
+endforeach()
+add_dependencies(SSHarborgast_twin SSHarborgast)
+add_custom_command(TARGET SSHarborgast_twin PRE_LINK COMMAND sleep 1)
+add_test(NAME saver.reproducible COMMAND ${CMAKE_COMMAND} -E compare_files
+         $<TARGET_FILE:SSHarborgast> $<TARGET_FILE:SSHarborgast_twin>)
 
 add_subdirectory(tests/wine)

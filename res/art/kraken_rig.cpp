@@ -1,3 +1,6 @@
+// The kraken's rig drawn: tentacles sampled along a Catmull-Rom spine and
+// banded with suckers, the head's dome, brows and eyes in their sockets.
+
 #include "kraken_rig.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// Repainting other pictures inside the kraken's: finding a piece in the
+// catalogue and drawing one of its frames at a place and scale.
+
 #include "kraken_stage.h"
 
 #include "gfx/catalogue.h"

@@ -1,3 +1,6 @@
+// Wave rows: the crest line of rounded humps, the water body below it and
+// the foam on top.
+
 #include "kraken_waves.h"
 
 #include <algorithm>

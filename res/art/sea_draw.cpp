@@ -1,3 +1,7 @@
+// The sea painter's drawing helpers: paths through point lists, fills with
+// the house outline, spars, sails, rigging, dithered bands and the
+// painter's own repeatable random numbers.
+
 #include "sea_draw.h"
 
 #include <algorithm>

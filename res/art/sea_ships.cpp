@@ -1,3 +1,6 @@
+// The brig and the galleon drawn in their own coordinates: hulls, gun ports,
+// masts, sails and rigging, foam and bow waves, and the damage they take.
+
 #include "sea_ships.h"
 
 #include <algorithm>

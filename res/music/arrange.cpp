@@ -1,3 +1,6 @@
+// Arranging the tunes: swing, chords from a chart, bass and chord patterns
+// over them, and each channel's instrument, volume, pan and reverb.
+
 #include "arrange.h"
 
 #include <cstdio>

@@ -1,3 +1,5 @@
+// The list of tunes that the generator writes, in resource order.
+
 #include "tunes.h"
 
 const std::vector<TunePiece>& Tunes() {

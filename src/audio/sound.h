@@ -3,9 +3,10 @@
 #pragma once
 
 #include "host/host.h"
+#include "resource_ids.h"
 
 constexpr int kCueCount = 17;
-constexpr int kOpeningSoundId = 149;
+constexpr int kOpeningSoundId = IDW_OPENING_FLOURISH;
 
 enum SoundMode {
     kSoundOn = 0,

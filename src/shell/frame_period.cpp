@@ -1,3 +1,6 @@
+// The frame period from the speed setting, held between the shortest
+// period and the base.
+
 #include "shell/frame_period.h"
 
 uint32_t FramePeriodFromSpeed(int nSpeed) {

@@ -67,6 +67,10 @@ struct ClipCase {
     int nLastColumn;         // last frame-buffer column drawn
     int nLastRow;            // last frame-buffer row drawn
 };
+void PrintTo(const ClipCase& c, std::ostream* os) {
+    *os << "client " << c.nClientWidth << "x" << c.nClientHeight << ", sprite at " << c.nStageX << ","
+        << c.nStageY;
+}
 
 class ActorClipTest : public CoreTest, public ::testing::WithParamInterface<ClipCase> {};
 

@@ -1,3 +1,6 @@
+// The show-core tests' shared set-up: test backdrops, a stage of a given
+// size, and every module's state put back around each test.
+
 #include "core_support.h"
 
 #include <algorithm>
@@ -11,6 +14,7 @@
 #include "gfx/palette.h"
 #include "gfx/show.h"
 #include "gfx/sprite_store.h"
+#include "shell/saver_window.h"
 
 uint8_t BackdropPixel(int nBackdrop, int x, int y) { return uint8_t(7 * x + 3 * y + 100 * nBackdrop); }
 
@@ -40,6 +44,7 @@ void CoreTest::SetUp() {
     Dissolve = {};
     Music = {};
     Show = {};
+    SaverWindow = {};
     FrameBuffer = {};
     StageView = {};
     ReleaseSpriteStore();

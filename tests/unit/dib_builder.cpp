@@ -1,3 +1,5 @@
+// Packed DIBs built byte by byte for the loader tests and the benchmarks.
+
 #include "dib_builder.h"
 
 #include "fake_host.h"

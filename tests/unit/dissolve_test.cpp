@@ -31,6 +31,10 @@ struct AreaCase {
     int nClientWidth, nClientHeight;
     int nPaintedWidth, nPaintedHeight;
 };
+void PrintTo(const AreaCase& c, std::ostream* os) {
+    *os << "client " << c.nClientWidth << "x" << c.nClientHeight << ", painted " << c.nPaintedWidth << "x"
+        << c.nPaintedHeight;
+}
 
 class DissolveAreaTest : public CoreTest, public ::testing::WithParamInterface<AreaCase> {};
 

@@ -1,3 +1,5 @@
+// The frame period that the speed setting gives.
+
 #include "shell/frame_period.h"
 
 #include <gtest/gtest.h>

@@ -91,6 +91,9 @@ struct TuneFailureCase {
     int nResourceId;
     size_t nSize;  // 0: the resource is missing
 };
+void PrintTo(const TuneFailureCase& c, std::ostream* os) {
+    *os << c.szWhat << ": resource " << c.nResourceId << ", " << c.nSize << " bytes";
+}
 
 class TuneFailureTest : public MusicTest, public ::testing::WithParamInterface<TuneFailureCase> {};
 
@@ -198,6 +201,9 @@ struct DissolveMusicCase {
     int nLastScene, nNextScene;
     Calls frame1, frame3;
 };
+void PrintTo(const DissolveMusicCase& c, std::ostream* os) {
+    *os << "scene " << c.nLastScene << " into " << c.nNextScene;
+}
 
 class DissolveMusicTest : public MusicTest, public ::testing::WithParamInterface<DissolveMusicCase> {};
 

@@ -147,6 +147,9 @@ struct PlacementCase {
     int nBufferWidth;
     StageViewState view;  // left, top, view width, view height, origin x, origin y
 };
+void PrintTo(const PlacementCase& c, std::ostream* os) {
+    *os << "client " << c.nClientWidth << "x" << c.nClientHeight;
+}
 
 class PlacementTest : public CoreTest, public ::testing::WithParamInterface<PlacementCase> {};
 

@@ -1,3 +1,5 @@
+// Writing the generator's files, reporting a failure with the path.
+
 #include "filebytes.h"
 
 #include <cerrno>

@@ -1,3 +1,6 @@
+// The saver's icon and the hand cursor: painted at each size, matched to
+// the colour table and written as .ico and .cur directories.
+
 #include "iconfile.h"
 
 #include <cairo.h>

@@ -1,3 +1,5 @@
+// The Standard MIDI File writer and the parser of the tunes' note text.
+
 #include "midi.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// Nearest-colour matching, remembered per colour so that large pictures
+// match quickly.
+
 #include "palette.h"
 
 ColourMatcher::ColourMatcher(const uint32_t* pTable, int nEntries, uint32_t rgbExcluded)

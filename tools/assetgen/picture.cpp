@@ -1,3 +1,7 @@
+// Painted pieces rendered to palette indices at the catalogue's sizes, the
+// key colour for their background, the BMP encoder and the pictures as
+// cairo surfaces for the contact sheet.
+
 #include "picture.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // Pictures: the catalogue's geometry of each bitmap, rendering a painted
-// piece into palette indices with its key colour, and the BMP/PNG encoders.
+// piece into palette indices with its key colour, the BMP encoder and a
+// surface of a picture for the contact sheet.
 #pragma once
 
 #include <cairo.h>

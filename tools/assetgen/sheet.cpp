@@ -1,3 +1,5 @@
+// The contact sheet: each picture's frames laid out in rows under a label.
+
 #include "sheet.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// Finishing a synthesised sound (soft knee, end ramps, 16-bit samples) and
+// writing it as a RIFF WAVE file.
+
 #include "wave.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// PNG frames and the contact sheet, written with cairo.
+
 #include "image_out.h"
 
 #include <cairo.h>

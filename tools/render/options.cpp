@@ -1,3 +1,6 @@
+// harborgast-render's command line: the options, their ranges and the
+// usage text.
+
 #include "options.h"
 
 #include "config/settings.h"
@@ -30,6 +33,21 @@ constexpr SettingFlag kSettingFlags[] = {
 
 }  // namespace
 
+const char kRenderUsage[] =
+    "usage: harborgast-render --out DIR [options]\n"
+    "Plays the show headless and writes the window as DIR/frame-NNNNNN.png.\n"
+    "  --out DIR           where the frames go (required)\n"
+    "  --frames N          frame steps to run (906, one pirates' cycle)\n"
+    "  --every K           write only frames K, 2K, 3K, ... (1)\n"
+    "  --size WxH          the window's client size (800x600); narrower than 639 is a preview\n"
+    "  --tick-count T      the millisecond clock at the first frame step (0)\n"
+    "  --speed N  --kraken N  --blood 0/1  --sound N  --music 0/1\n"
+    "                      the five settings, as the profile would hold them\n"
+    "  --trace             one line per frame step on standard output\n"
+    "  --sheet FILE        also a contact sheet of the frames written\n"
+    "  --assets DIR        where the generated assets are (the build's own by default)\n"
+    "  --help              this text\n";
+
 bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& szError) {
     for (int i = 1; i < argc; ++i) {
         const char* szArg = argv[i];
@@ -40,6 +58,10 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
             return false;
         };
         long long n = 0;
+        if (!std::strcmp(szArg, "--help") || !std::strcmp(szArg, "-h")) {
+            options.bHelp = true;
+            return true;
+        }
         if (!std::strcmp(szArg, "--trace")) {
             options.bTrace = true;
             continue;

@@ -13,6 +13,7 @@ struct RenderOptions {
     int nHeight = 600;
     long long nTickCount = 0;
     bool bTrace = false;
+    bool bHelp = false;  // --help: print the usage and do nothing else
     // Settings as profile values; unset ones read as absent keys.
     bool bHasSetting[5] = {};
     int nSetting[5] = {};
@@ -21,3 +22,6 @@ struct RenderOptions {
 // Parses argv. On a bad argument returns false with a one-line message
 // naming it in szError.
 bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& szError);
+
+// The usage text that --help prints.
+extern const char kRenderUsage[];

@@ -1,3 +1,7 @@
+// The host services for the render tool: the window as an image in memory,
+// resources from the asset files, the profile and clock the tool sets, and
+// sound and music noted down for the trace.
+
 #include "render_host.h"
 
 #include "audio/music.h"
@@ -49,6 +53,14 @@ bool HostWriteProfileString(const char*, const char* szKey, const char* szValue)
 }
 
 uint32_t HostGetTickCount() { return RenderHost.nTickCount; }
+
+// The tool delivers the ticks itself; it only needs to know the periods.
+bool HostSetTimer(HostWindow, int nTimerId, uint32_t nPeriodMs) {
+    RenderHost.timers[nTimerId] = nPeriodMs;
+    return true;
+}
+
+void HostKillTimer(HostWindow, int nTimerId) { RenderHost.timers.erase(nTimerId); }
 
 // A resource is its generated file; an RT_BITMAP resource is the file less
 // its 14-byte file header, as the resource compiler stores it.

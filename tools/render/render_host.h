@@ -18,6 +18,7 @@ struct RenderHostState {
     std::string szTempDir;  // private, with a trailing separator
     std::map<std::string, int> profile;
     uint32_t nTickCount = 0;
+    std::map<int, uint32_t> timers;  // armed timer id -> period, ms
 
     RgbImage window;
     bool bInFrame = false;
@@ -30,7 +31,8 @@ struct RenderHostState {
     bool bQuitRequested = false;
     int nQuitCode = 0;
 
-    // What happened since the last call of TakeEvents, for the trace.
+    // What the current frame step played and sent, for the trace; the tool
+    // clears both after each step.
     std::vector<int> wavesPlayed;
     std::vector<std::string> musicEvents;
     // Notifications that the sequencer owes the window.

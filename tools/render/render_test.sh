@@ -24,6 +24,11 @@ done <<CASES
 stray|stray
 CASES
 
+# --help: the usage on standard output, exit status 0, nothing rendered.
+usage=$("$RENDER" --help) || fail "--help exited $?"
+printf '%s' "$usage" | grep -q -- '--out DIR' || fail "--help does not show the usage: $usage"
+"$RENDER" --frames 3 --help >/dev/null || fail "--help after other options exited $?"
+
 # Every 5th of 12 frames: frames 5 and 10 only, and 12 trace lines.
 "$RENDER" --out "$OUT/f" --frames 12 --every 5 --trace --sheet "$OUT/sheet.png" >"$OUT/trace" \
     || fail "render of 12 frames failed"
