@@ -3,6 +3,7 @@
 // preview inside a host window of this program, the tune files in the
 // temporary directory, and what the screen shows.
 #include <windows.h>
+#include <wincodec.h>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,57 @@ Picture StretchedTitle(const SaverModule& saver, int nWidth, int nHeight) {
         DeleteDC(hSource);
         DeleteObject(hTitle);
     });
+}
+
+// ---- Reference frames of the render tool ------------------------------------------
+// A picture's pixels folded into one number (FNV-1a), to find it among many.
+uint64_t Fingerprint(const Picture& picture) {
+    uint64_t nHash = 1469598103934665603ull;
+    for (uint32_t nPixel : picture.pixels) {
+        nHash = (nHash ^ nPixel) * 1099511628211ull;
+    }
+    return nHash ^ (uint64_t(picture.nWidth) << 32 | uint32_t(picture.nHeight));
+}
+
+// Reads a PNG file with the system's imaging codecs.
+Picture LoadPng(const std::string& szPath) {
+    Picture picture;
+    IWICImagingFactory* pFactory = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                reinterpret_cast<void**>(&pFactory))))
+        return picture;
+    const std::wstring szWidePath(szPath.begin(), szPath.end());
+    IWICBitmapDecoder* pDecoder = nullptr;
+    IWICBitmapFrameDecode* pFrame = nullptr;
+    IWICFormatConverter* pConverter = nullptr;
+    UINT nWidth = 0, nHeight = 0;
+    if (SUCCEEDED(pFactory->CreateDecoderFromFilename(szWidePath.c_str(), nullptr, GENERIC_READ,
+                                                      WICDecodeMetadataCacheOnDemand, &pDecoder)) &&
+        SUCCEEDED(pDecoder->GetFrame(0, &pFrame)) && SUCCEEDED(pFactory->CreateFormatConverter(&pConverter)) &&
+        SUCCEEDED(pConverter->Initialize(pFrame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                         WICBitmapPaletteTypeCustom)) &&
+        SUCCEEDED(pConverter->GetSize(&nWidth, &nHeight))) {
+        std::vector<uint32_t> pixels(size_t(nWidth) * nHeight);
+        if (SUCCEEDED(pConverter->CopyPixels(nullptr, nWidth * 4, UINT(pixels.size() * 4),
+                                             reinterpret_cast<BYTE*>(pixels.data())))) {
+            for (uint32_t& nPixel : pixels) nPixel &= 0xFFFFFF;
+            picture = {int(nWidth), int(nHeight), std::move(pixels)};
+        }
+    }
+    if (pConverter != nullptr) pConverter->Release();
+    if (pFrame != nullptr) pFrame->Release();
+    if (pDecoder != nullptr) pDecoder->Release();
+    pFactory->Release();
+    return picture;
+}
+
+std::string ReferenceFramePath(int nFrame) {
+    char szName[32];
+    std::snprintf(szName, sizeof szName, "/frame-%06d.png", nFrame);
+    std::string szPath = std::string("Z:") + HARBORGAST_REFERENCE_FRAMES + szName;
+    for (char& c : szPath)
+        if (c == '/') c = '\\';
+    return szPath;
 }
 
 // ---- Input -----------------------------------------------------------------------
@@ -188,12 +241,25 @@ TEST_F(SaverWindowTest, SecondFullScreenStartBringsTheFirstForwardAndEndsWithZer
     EXPECT_TRUE(TunesGone());
 }
 
-TEST_F(SaverWindowTest, TitlePictureFillsTheScreenBeforeTheShow) {
+TEST_F(SaverWindowTest, TitleThenTheShowAsTheRenderToolDrawsIt) {
     const RECT screen = ScreenRect();
     const Picture title = StretchedTitle(saver, screen.right, screen.bottom);
-    // The slowest speed: the title stays at least one long frame period
-    // after the start-up delay, however slowly the machine starts the show.
-    ASSERT_TRUE(WriteProfileStringA("Harborgast", "nSpeedSave", "11"));
+    // The render tool's frames for the same settings and screen size, by
+    // fingerprint.
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    std::map<uint64_t, int> frames;
+    for (int n = 1; n <= HARBORGAST_REFERENCE_FRAME_COUNT; ++n) {
+        const Picture frame = LoadPng(ReferenceFramePath(n));
+        ASSERT_EQ(frame.nWidth, screen.right) << ReferenceFramePath(n) << ": no frame of the screen's size";
+        ASSERT_EQ(frame.nHeight, screen.bottom);
+        frames.emplace(Fingerprint(frame), n);
+    }
+    CoUninitialize();
+
+    // The slowest speed: every frame stays on screen for 550 ms, and the
+    // title at least that long after the start-up delay, however slowly
+    // the machine starts the show.
+    ASSERT_TRUE(WriteProfileStringA("Harborgast", "nSpeedSave", std::to_string(HARBORGAST_SHOW_TEST_SPEED).c_str()));
     SaverProcess process(SaverPath(), SaverLine("/s"));
     ASSERT_NE(process.WaitForWindow(nullptr), nullptr);
     Picture seen;
@@ -201,8 +267,22 @@ TEST_F(SaverWindowTest, TitlePictureFillsTheScreenBeforeTheShow) {
                 seen == title)
         << CountDifferences(seen, title) << " pixels differ from the stretched title; seen "
         << KeepForInspection(seen, "title-seen");
-    // Then the show's first frame clears the screen around the stage.
-    EXPECT_TRUE(WaitUntil([&] { return CaptureScreen({0, 0, 4, 4}).pixels == std::vector<uint32_t>(16, 0); }));
+
+    // Then the show: the screen shows the render tool's frames, pixel for
+    // pixel, later ones later.
+    std::vector<int> matched;
+    EXPECT_TRUE(WaitUntil([&] {
+        seen = CaptureScreen(screen);
+        const auto found = frames.find(Fingerprint(seen));
+        if (found != frames.end() && (matched.empty() || found->second > matched.back()))
+            matched.push_back(found->second);
+        return matched.size() >= 3 || process.HasEnded();
+    }) && matched.size() >= 3)
+        << matched.size() << " frames seen; the last screen, which is no frame, is "
+        << KeepForInspection(seen, "show-seen");
+    std::string szMatched;
+    for (int n : matched) szMatched += " " + std::to_string(n);
+    std::printf("the screen showed the render tool's frames%s\n", szMatched.c_str());
     PostMessageA(process.WaitForWindow(nullptr), WM_CLOSE, 0, 0);
     EXPECT_EQ(process.WaitForExit(), 0u);
 }
