@@ -12,6 +12,7 @@
 
 #include "audio/music.h"
 #include "bed_support.h"
+#include "picture_support.h"
 
 constexpr DWORD kLongWaitMs = 60000;
 
@@ -89,41 +90,6 @@ inline bool TunesGone(const std::string& szDir = TempDir()) {
     for (const std::string& szPath : TunePaths(szDir))
         if (GetFileAttributesA(szPath.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
     return true;
-}
-
-// ---- Pictures ----------------------------------------------------------------
-// Top-down, one 0xRRGGBB value per pixel.
-struct Picture {
-    int nWidth = 0;
-    int nHeight = 0;
-    std::vector<uint32_t> pixels;
-    bool operator==(const Picture& other) const {
-        return nWidth == other.nWidth && nHeight == other.nHeight && pixels == other.pixels;
-    }
-    bool operator!=(const Picture& other) const { return !(*this == other); }
-};
-
-// Lets pfnDraw draw into a 32-bit memory picture of the given size.
-inline Picture DrawPicture(int nWidth, int nHeight, const std::function<void(HDC)>& pfnDraw) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = -nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HDC hMemory = CreateCompatibleDC(nullptr);
-    HGDIOBJ hPrevious = SelectObject(hMemory, hBitmap);
-    pfnDraw(hMemory);
-    GdiFlush();
-    Picture picture{nWidth, nHeight, std::vector<uint32_t>(size_t(nWidth) * nHeight)};
-    const uint32_t* pPixels = static_cast<const uint32_t*>(pBits);
-    for (size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = pPixels[i] & 0xFFFFFF;
-    SelectObject(hMemory, hPrevious);
-    DeleteDC(hMemory);
-    DeleteObject(hBitmap);
-    return picture;
 }
 
 // What the screen shows in a rectangle; Wine reads it back from the X server.

@@ -62,7 +62,7 @@ bool ShowPlays(const SaverProcess& saver) {
     return WaitUntil([&] {
                if (saver.HasEnded()) return true;
                Picture now = CaptureScreen(ScreenRect());
-               nChanges += now != last;
+               nChanges += !(now == last);
                last = std::move(now);
                return nChanges >= 6;
            }) &&

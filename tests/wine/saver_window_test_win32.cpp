@@ -3,7 +3,6 @@
 // preview inside a host window of this program, the tune files in the
 // temporary directory, and what the screen shows.
 #include <windows.h>
-#include <wincodec.h>
 
 #include <gtest/gtest.h>
 
@@ -15,10 +14,14 @@
 #include <string>
 #include <vector>
 
+#include "audio/music.h"
+#include "bed_support.h"
 #include "gfx/catalogue.h"
-#include "saver_checks.h"
+#include "picture_support.h"
 
 namespace {
+
+constexpr DWORD kLongWaitMs = 60000;
 
 std::string SaverLine(const std::string& szArgs) { return "\"" + SaverPath() + "\" " + szArgs; }
 
@@ -26,34 +29,53 @@ std::string Decimal(HWND hWindow) {
     return std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(hWindow)));
 }
 
-// ---- Pictures ----------------------------------------------------------------
-size_t CountDifferences(const Picture& a, const Picture& b) {
-    if (a.pixels.size() != b.pixels.size()) return SIZE_MAX;
-    size_t nCount = 0;
-    for (size_t i = 0; i < a.pixels.size(); ++i) nCount += a.pixels[i] != b.pixels[i];
-    return nCount;
+// Polls bCondition until it holds, at most nTimeoutMs; messages sent or
+// posted to this thread (a preview's host lives here) are handled meanwhile.
+bool WaitUntil(const std::function<bool()>& bCondition, DWORD nTimeoutMs = kLongWaitMs) {
+    const DWORD nStart = GetTickCount();
+    while (!bCondition()) {
+        if (GetTickCount() - nStart > nTimeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    return true;
 }
 
-// Keeps a picture that did not match, as a PPM file in the bed's
-// directory, for a person to look at; returns where, for the message.
-std::string KeepForInspection(const Picture& picture, const char* szName) {
-    const char* szBed = std::getenv("HARBORGAST_BED");
-    if (szBed == nullptr || picture.pixels.empty()) return "(not kept)";
-    const std::string szPath = std::string(szBed) + "/" + szName + ".ppm";
-    std::string szWindowsPath = "Z:" + szPath;
-    for (char& c : szWindowsPath)
-        if (c == '/') c = '\\';
-    FILE* pFile = std::fopen(szWindowsPath.c_str(), "wb");
-    if (pFile == nullptr) return "(not kept)";
-    std::fprintf(pFile, "P6\n%d %d\n255\n", picture.nWidth, picture.nHeight);
-    for (uint32_t nPixel : picture.pixels) {
-        const unsigned char rgb[3] = {static_cast<unsigned char>(nPixel >> 16),
-                                      static_cast<unsigned char>(nPixel >> 8), static_cast<unsigned char>(nPixel)};
-        std::fwrite(rgb, 1, 3, pFile);
+// ---- The saver's own resources, read as data --------------------------------
+class SaverModule {
+public:
+    SaverModule() : m_hModule(LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    ~SaverModule() {
+        if (m_hModule != nullptr) FreeLibrary(m_hModule);
     }
-    std::fclose(pFile);
-    return szPath;
+    SaverModule(const SaverModule&) = delete;
+    SaverModule& operator=(const SaverModule&) = delete;
+
+    HMODULE Handle() const { return m_hModule; }
+    std::string Tune(int nResourceId) const {
+        HRSRC hInfo = FindResourceA(m_hModule, MAKEINTRESOURCEA(nResourceId), "MIDI");
+        if (hInfo == nullptr) return {};
+        const char* pData = static_cast<const char*>(LockResource(LoadResource(m_hModule, hInfo)));
+        return pData != nullptr ? std::string(pData, SizeofResource(m_hModule, hInfo)) : std::string();
+    }
+
+private:
+    HMODULE m_hModule;
+};
+
+// ---- Pictures ---------------------------------------------------------------------
+// What the screen shows in a rectangle; Wine reads it back from the X server.
+Picture CaptureScreen(const RECT& area) {
+    return DrawPicture(area.right - area.left, area.bottom - area.top, [&](HDC hMemory) {
+        HDC hScreen = GetDC(nullptr);
+        BitBlt(hMemory, 0, 0, area.right - area.left, area.bottom - area.top, hScreen, area.left, area.top,
+               SRCCOPY);
+        ReleaseDC(nullptr, hScreen);
+    });
 }
+
+RECT ScreenRect() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 // The title picture stretched over a window of this size, as GDI stretches it.
 Picture StretchedTitle(const SaverModule& saver, int nWidth, int nHeight) {
@@ -68,57 +90,6 @@ Picture StretchedTitle(const SaverModule& saver, int nWidth, int nHeight) {
         DeleteDC(hSource);
         DeleteObject(hTitle);
     });
-}
-
-// ---- Reference frames of the render tool ------------------------------------------
-// A picture's pixels folded into one number (FNV-1a), to find it among many.
-uint64_t Fingerprint(const Picture& picture) {
-    uint64_t nHash = 1469598103934665603ull;
-    for (uint32_t nPixel : picture.pixels) {
-        nHash = (nHash ^ nPixel) * 1099511628211ull;
-    }
-    return nHash ^ (uint64_t(picture.nWidth) << 32 | uint32_t(picture.nHeight));
-}
-
-// Reads a PNG file with the system's imaging codecs.
-Picture LoadPng(const std::string& szPath) {
-    Picture picture;
-    IWICImagingFactory* pFactory = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(&pFactory))))
-        return picture;
-    const std::wstring szWidePath(szPath.begin(), szPath.end());
-    IWICBitmapDecoder* pDecoder = nullptr;
-    IWICBitmapFrameDecode* pFrame = nullptr;
-    IWICFormatConverter* pConverter = nullptr;
-    UINT nWidth = 0, nHeight = 0;
-    if (SUCCEEDED(pFactory->CreateDecoderFromFilename(szWidePath.c_str(), nullptr, GENERIC_READ,
-                                                      WICDecodeMetadataCacheOnDemand, &pDecoder)) &&
-        SUCCEEDED(pDecoder->GetFrame(0, &pFrame)) && SUCCEEDED(pFactory->CreateFormatConverter(&pConverter)) &&
-        SUCCEEDED(pConverter->Initialize(pFrame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
-                                         WICBitmapPaletteTypeCustom)) &&
-        SUCCEEDED(pConverter->GetSize(&nWidth, &nHeight))) {
-        std::vector<uint32_t> pixels(size_t(nWidth) * nHeight);
-        if (SUCCEEDED(pConverter->CopyPixels(nullptr, nWidth * 4, UINT(pixels.size() * 4),
-                                             reinterpret_cast<BYTE*>(pixels.data())))) {
-            for (uint32_t& nPixel : pixels) nPixel &= 0xFFFFFF;
-            picture = {int(nWidth), int(nHeight), std::move(pixels)};
-        }
-    }
-    if (pConverter != nullptr) pConverter->Release();
-    if (pFrame != nullptr) pFrame->Release();
-    if (pDecoder != nullptr) pDecoder->Release();
-    pFactory->Release();
-    return picture;
-}
-
-std::string ReferenceFramePath(int nFrame) {
-    char szName[32];
-    std::snprintf(szName, sizeof szName, "/frame-%06d.png", nFrame);
-    std::string szPath = std::string("Z:") + HARBORGAST_REFERENCE_FRAMES + szName;
-    for (char& c : szPath)
-        if (c == '/') c = '\\';
-    return szPath;
 }
 
 // ---- Input -----------------------------------------------------------------------
@@ -163,9 +134,31 @@ protected:
     void TearDown() override { ClearSettings(); }
     static void ClearSettings() { WriteProfileStringA("Harborgast", nullptr, nullptr); }
 
+    static std::vector<std::string> TunePaths() {
+        char szTemp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, szTemp);
+        return {std::string(szTemp) + "SSQuillmere's Harborgast01.mid",
+                std::string(szTemp) + "SSQuillmere's Harborgast06.mid"};
+    }
+    static std::string FileBytes(const std::string& szPath) {
+        std::string bytes;
+        HANDLE hFile = CreateFileA(szPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, 0, nullptr);
+        if (hFile == INVALID_HANDLE_VALUE) return bytes;
+        char buffer[4096];
+        DWORD nRead = 0;
+        while (ReadFile(hFile, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0) bytes.append(buffer, nRead);
+        CloseHandle(hFile);
+        return bytes;
+    }
     bool TunesWritten() const {
         const std::vector<std::string> paths = TunePaths();
         return FileBytes(paths[0]) == tunes[0] && FileBytes(paths[1]) == tunes[1];
+    }
+    static bool TunesGone() {
+        for (const std::string& szPath : TunePaths())
+            if (GetFileAttributesA(szPath.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+        return true;
     }
 
     // Starts a full-screen saver and waits until its show has started:

@@ -1,7 +1,8 @@
 // The saver window run inside this program (the real procedures, host and
 // show, with the saver's resources linked in) at the shortest frame
-// period, counting the process's live GDI objects between frames: a run
-// must not grow them.
+// period: a known frame of the window equals the render tool's frame of
+// that number, and on each screen the process's live GDI objects, counted
+// between frames, do not grow.
 //
 // Wine answers GetGuiResources with 0, so the count probes the process's
 // GDI handle table instead: every live object (bitmap, DC, palette, brush,
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "gfx/show.h"
+#include "picture_support.h"
 #include "shell/command_line.h"
 #include "shell/saver_window.h"
 #include "shell/saver_window_win32.h"
@@ -72,17 +74,29 @@ TEST(GdiObjectCountTest, SeesEveryObjectMadeAndDeleted) {
 
 // What the watcher saw of one in-process run.
 struct RunRecord {
-    HWND hWindow = nullptr;
     int nFrames = 0;        // frame ticks that ran a frame
     int nCycleEnd = 0;      // frames when the show first came back to scene 1
     int nPreviousScene = 1;
     int nAfterFirstCycle = -1;  // GDI objects at the end of the first cycle
     std::vector<int> samples;   // every kSampleFrames frames after it
+    Picture kept;               // the window after frame kKeptFrame
 };
 RunRecord Record;
 
 constexpr int kFramesToWatch = 2000;
 constexpr int kSampleFrames = 250;
+constexpr int kKeptFrame = 20;  // in the first scene, whatever the outcome
+
+// The window's client area as its own device context holds it.
+Picture CaptureWindow(HWND hWindow) {
+    RECT client = {};
+    GetClientRect(hWindow, &client);
+    return DrawPicture(client.right, client.bottom, [&](HDC hMemory) {
+        HDC hWindowDC = GetDC(hWindow);
+        BitBlt(hMemory, 0, 0, client.right, client.bottom, hWindowDC, 0, 0, SRCCOPY);
+        ReleaseDC(hWindow, hWindowDC);
+    });
+}
 
 // Sees each message that the saver's loop takes, before it is dispatched,
 // that is between two frames.
@@ -90,7 +104,9 @@ LRESULT CALLBACK WatchFrames(int nCode, WPARAM wParam, LPARAM lParam) {
     const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
     if (nCode == HC_ACTION && wParam == PM_REMOVE && pMsg->message == WM_TIMER &&
         pMsg->wParam == UINT_PTR(kFrameTimerId) && ShowReady() && !SaverWindow.bStartupDelay) {
-        Record.hWindow = pMsg->hwnd;
+        if (Record.nFrames == kKeptFrame) {
+            Record.kept = CaptureWindow(pMsg->hwnd);
+        }
         if (Record.nCycleEnd == 0 && Record.nPreviousScene == 0 && SaverWindow.nScene == 1) {
             Record.nCycleEnd = Record.nFrames;
             Record.nAfterFirstCycle = CountGdiObjects();
@@ -106,7 +122,11 @@ LRESULT CALLBACK WatchFrames(int nCode, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
-TEST(SaverGdiTest, FramesAfterTheFirstCycleAddNoGdiObjects) {
+// Runs the saver window full screen in this process at the shortest frame
+// period until kFramesToWatch frames after its first cycle, then checks
+// that they added no GDI objects. One run per process: the show starts
+// once per process.
+void RunAndCountGdiObjects() {
     WriteProfileStringA("Harborgast", nullptr, nullptr);
     ASSERT_TRUE(WriteProfileStringA("Harborgast", "nSpeedSave", "550"));  // the shortest period, 11 ms
     Shell.hInstance = GetModuleHandleA(nullptr);
@@ -132,8 +152,30 @@ TEST(SaverGdiTest, FramesAfterTheFirstCycleAddNoGdiObjects) {
     EXPECT_LE(nMost, Record.nAfterFirstCycle) << "after the first cycle (" << Record.nCycleEnd
                                               << " frames): " << Record.nAfterFirstCycle << "; every "
                                               << kSampleFrames << " frames:" << szSamples;
-    std::printf("GDI objects: %d before the run, %d after the first cycle (%d frames), every %d frames:%s, %d after the run\n",
+    std::printf("GDI objects: %d before the run, %d after the first cycle (%d frames), every %d frames:%s, "
+                "%d after the run\n",
                 nBeforeRun, Record.nAfterFirstCycle, Record.nCycleEnd, kSampleFrames, szSamples.c_str(), nAfterRun);
 }
+
+Picture ReferenceFrame(int nFrame) {
+    EXPECT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    Picture frame = LoadPng(ReferenceFramePath(nFrame));
+    CoUninitialize();
+    return frame;
+}
+
+void ExpectKeptFrame(const Picture& expected) {
+    EXPECT_EQ(Record.kept.nWidth, expected.nWidth);
+    EXPECT_TRUE(Record.kept == expected) << CountDifferences(Record.kept, expected) << " pixels differ; the window "
+                                         << KeepForInspection(Record.kept, "in-process-seen") << ", expected "
+                                         << KeepForInspection(expected, "in-process-expected");
+}
+
+TEST(SaverInProcessTest, DrawsTheRenderToolsFrameAndKeepsItsGdiObjects) {
+    RunAndCountGdiObjects();
+    ExpectKeptFrame(ReferenceFrame(kKeptFrame));
+}
+
+TEST(SaverInProcessOnPaletteDisplay, KeepsItsGdiObjects) { RunAndCountGdiObjects(); }
 
 }  // namespace
