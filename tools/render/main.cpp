@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
         ContactSheet sheet(std::min(options.nWidth, 200));
         RenderHost.wavesPlayed.clear();
         RenderHost.musicEvents.clear();
-        int nScene = 1;
+        int nScene = kSceneShipsAtSea;
         for (int n = 1; n <= options.nFrames; ++n) {
             RenderHost.nTickCount = static_cast<uint32_t>(options.nTickCount + int64_t(n - 1) * nPeriod);
             const int nSceneRun = nScene, nSceneFrame = Sequencer.nSceneFrame;
