@@ -7,6 +7,7 @@
 
 #include "shell/command_line.h"
 #include "shell/saver_running.h"
+#include "shell/shell.h"
 
 namespace {
 
