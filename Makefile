@@ -1,7 +1,7 @@
 # The two commands: `make test` and `make play`. Each installs what is
 # missing, builds what it needs, then acts.
 
-.PHONY: test play bench native windows bootstrap clean
+.PHONY: test play bench fuzz soak soak-native native windows fuzz-targets bootstrap clean
 
 bootstrap:
 	@scripts/bootstrap
@@ -14,9 +14,29 @@ windows: bootstrap
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j2
 
-test: native windows
+# The fuzz targets are built with clang and run briefly here, on their
+# seeds, so that they keep building and running; `make fuzz` runs them long.
+fuzz-targets: bootstrap
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j2
+
+test: native windows fuzz-targets
 	ctest --preset native -j2
 	ctest --preset windows
+	ctest --preset fuzz
+
+# Each fuzz target for FUZZ_SECONDS seconds, one after another.
+FUZZ_SECONDS ?= 60
+fuzz: fuzz-targets
+	HARBORGAST_FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz --timeout $$(( $(FUZZ_SECONDS) + 120 )) -V
+
+# The long runs, outside `make test`: the show for many cycles in every
+# window size of the list. The run under Wine joins soak's list with the
+# Windows saver shell.
+soak: soak-native
+
+soak-native: native
+	tests/soak/soak_native.sh build/native/tests/soak/harborgast-soak
 
 bench: bootstrap
 	cmake --preset bench >/dev/null

@@ -1,5 +1,6 @@
 # Native build: the asset generator and its outputs, the unit tests under the
-# sanitizers, the headless render tool, and (bench preset) the benchmarks.
+# sanitizers, the headless render tool and the soak, and (bench and fuzz
+# presets) the benchmarks or the fuzz targets.
 
 add_subdirectory(tools/assetgen)
 
@@ -14,8 +15,13 @@ add_custom_target(assets ALL DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
 
 if(HARBORGAST_BENCH)
   add_subdirectory(bench)
+elseif(HARBORGAST_FUZZ)
+  add_subdirectory(fuzz)
 else()
   add_subdirectory(tests/unit)
+  if(HARBORGAST_SANITIZE)
+    add_subdirectory(tests/soak)
+  endif()
   if(EXISTS ${CMAKE_SOURCE_DIR}/tools/render/CMakeLists.txt)
     add_subdirectory(tools/render)
   endif()

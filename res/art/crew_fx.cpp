@@ -8,6 +8,7 @@
 
 #include "crew_ink.h"
 #include "crew_rig.h"
+#include "kraken_stage.h"
 #include "style.h"
 
 namespace crew {
@@ -17,6 +18,8 @@ namespace {
 constexpr Tones kFlameEdge = {0xCC3300, style::kFlashEdge, 0xFF9900};
 constexpr Tones kFlameMid = {style::kFlashEdge, style::kFlash, style::kFlashCore};
 constexpr Tones kSmokeTones = {style::kSmokeDark, style::kSmoke, style::kSmokeLight};
+// Fresh powder smoke is nearly white: it stands out against sky and hulls.
+constexpr Tones kPuffTones = {style::kSmoke, style::kSmokeLight, style::kCloud};
 constexpr Tones kIronBall = {0x111111, style::kIron, style::kIronLight};
 constexpr Tones kWater = {style::kSeaLight, 0x99CCFF, style::kFoam};
 constexpr Tones kFoamTones = {0x99CCFF, style::kFoam, style::kFoam};
@@ -64,11 +67,12 @@ void DrawFlame(cairo_t* cr, Vec root, double dHeading, double dLength, double dH
              style::kFlashCore);
 }
 
-void DrawSmoke(cairo_t* cr, const std::vector<Lobe>& lobes, double dShade, double dLight) {
+void DrawSmoke(cairo_t* cr, const std::vector<Lobe>& lobes, double dShade, double dLight,
+               const Tones& tones = kSmokeTones) {
     auto cloud = [&](cairo_t* c) {
         for (const Lobe& l : lobes) AddCircle(c, l.c, l.r);
     };
-    DrawShaded(cr, cloud, kSmokeTones, 2.0, dShade, dLight);
+    DrawShaded(cr, cloud, tones, 2.0, dShade, dLight);
     // Curls where the big puffs overlap, drawn inside the cloud only.
     cairo_save(cr);
     cairo_new_path(cr);
@@ -80,7 +84,7 @@ void DrawSmoke(cairo_t* cr, const std::vector<Lobe>& lobes, double dShade, doubl
         StrokeLine(cr, [&](cairo_t* c) {
             cairo_new_sub_path(c);
             cairo_arc(c, l.c.x, l.c.y, l.r * 0.98, 0.35, 1.9);
-        }, style::kSmokeDark, 1.5);
+        }, tones.shade, 1.5);
     }
     cairo_restore(cr);
 }
@@ -105,21 +109,29 @@ void DrawDrop(cairo_t* cr, Vec c, double r, double dStretch, double dHeading) {
 }  // namespace
 
 // Frames 1 and 3: the muzzle flash, bursting to the left from the gun's
-// mouth at the right end of the frame; frames 0 and 2: the grey puff of the
+// mouth at the right end of the frame; frames 0 and 2: the puff of the
 // shot, trailing a wisp down and to the right as it flies up and left.
+// Both fill their small frame, so a shot reads at a glance at full size:
+// the flash a white-hot heart in a star of flame, the puff nearly white.
 void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     const double cy = nFrameHeight / 2.0;
     if (nFrame % 2 == 1) {
         const bool bSecond = nFrame == 3;
-        DrawFlame(cr, {nWidth - 5.0, cy}, 180.0, bSecond ? 40.0 : 46.0, bSecond ? 12.5 : 11.5, nFrame);
+        const Vec muzzle = {nWidth - 4.0, cy};
+        DrawFlame(cr, muzzle, 180.0, bSecond ? 50.0 : 53.0, 12.5, nFrame);
+        // The white-hot heart of the blast, just out of the mouth.
+        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Vec{-16.0, 0.0}, 10.0, 6.0, 0.0); },
+                 style::kFlashCore);
+        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Vec{-14.0, -0.5}, 5.5, 3.2, 0.0); },
+                 style::kCloud);
         return;
     }
     const bool bSecond = nFrame == 2;
-    std::vector<Lobe> lobes = Billow({22.0, cy - 1.0}, 15.0, 12.5, 5, 6.0, bSecond ? 11 : 5);
-    lobes.push_back({{37.0, cy + 5.0}, 4.5});
-    lobes.push_back({{45.0, cy + 9.0}, 3.0});
-    if (!bSecond) lobes.push_back({{51.0, cy + 11.5}, 2.0});
-    DrawSmoke(cr, lobes, 3.0, 2.0);
+    std::vector<Lobe> lobes = Billow({22.5, cy - 0.5}, 20.0, 13.0, 6, 7.0, bSecond ? 11 : 5);
+    lobes.push_back({{38.0, cy + 6.0}, 5.5});
+    lobes.push_back({{46.0, cy + 10.0}, 3.8});
+    if (!bSecond) lobes.push_back({{52.0, cy + 12.5}, 2.4});
+    DrawSmoke(cr, lobes, 3.0, 2.5, kPuffTones);
 }
 
 // Frame 1 bursts to the right (the left-hand ship fires), frame 0 to the left.
@@ -170,34 +182,109 @@ void PaintSmokeCloud(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     DrawSmoke(cr, Billow(c, nWidth / 2.0 - 4.0, nFrameHeight / 2.0 - 5.0, 8, 13.0, 40 + nFrame * 17), 5.0, 4.0);
 }
 
-// A hole torn by the shot through the navy topsail (it lands high on the
-// left of the decks, on the canvas): sky inside, rips running out from it
-// and a singed rim; outside the rim stays transparent.
-void PaintShotHole(cairo_t* cr, int, int nWidth, int nFrameHeight) {
-    const Vec c = {nWidth / 2.0, nFrameHeight / 2.0};
-    constexpr int kPoints = 30;
-    std::vector<Vec> singe, hole;
-    for (int i = 0; i < kPoints; ++i) {
-        const double a = 6.2831853 * (i + 0.4 * Hash01(i + 60)) / kPoints;
-        const Vec d = {std::cos(a), std::sin(a) * 0.9};
-        // A few rips run out into the canvas; elsewhere the edge is frayed.
-        const bool bRip = i == 4 || i == 15 || i == 23;
-        const double r = bRip ? 31.0 + 6.0 * Hash01(i) : (i % 2 == 0 ? 22.0 : 17.5) + 3.0 * Hash01(i * 11 + 2);
-        hole.push_back(c + d * r);
-        singe.push_back(c + d * (bRip ? r + 2.5 : r + 5.0 + 4.0 * Hash01(i * 5 + 1)));
+// A hole torn by the shot through the navy topsail, where it lies on the
+// canvas of the decks backdrop. The picture repeats that canvas (seams and
+// all) out to a ragged patch round the hole, so the scorch fades into the
+// sail itself and its edge never shows: browned cloth, charred towards the
+// tear; rips run out from it, torn flaps hang into it and threads cross it.
+// Sky shows through the hole; outside the patch stays transparent.
+namespace {
+
+constexpr int kDecksBackdrop = 141;
+constexpr double kHoleStageX = 15, kHoleStageY = 22;
+
+// A closed ring of nPoints round c: radius r0 with up to dRag of noise,
+// stretched by dUp towards the top (heat scorches the cloth above a hole
+// more than below it).
+std::vector<Vec> RaggedRing(Vec c, double r0, double dRag, double dUp, int nPoints, int nSeed) {
+    std::vector<Vec> ring;
+    for (int i = 0; i < nPoints; ++i) {
+        const double a = 6.2831853 * (i + 0.4 * Hash01(nSeed + i)) / nPoints;
+        // Every other point juts out a little: a charred, frayed edge.
+        const double r = r0 + dRag * Hash01(i * 11 + nSeed) + dUp * std::fmax(0.0, -std::sin(a)) +
+                         (i % 2 == 0 ? 1.5 : -1.0);
+        ring.push_back(c + Vec{std::cos(a), std::sin(a) * 0.9} * r);
     }
-    DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, singe.data(), kPoints); },
-               {0x330000, style::kWoodDark, style::kWood}, 1.5, 2.0, 0.0);
-    DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, hole.data(), kPoints); },
-               {style::kSkyHigh, style::kSkyMid, style::kSkyLow}, 2.0, 0.0, 6.0);
-    // Loose threads across the opening.
-    for (int i = 0; i < 2; ++i) {
-        const Vec a = hole[static_cast<size_t>(i * 14 + 8)], b = hole[static_cast<size_t>(i * 14 + 12)];
+    return ring;
+}
+
+}  // namespace
+
+void PaintShotHole(cairo_t* cr, int, int nWidth, int nFrameHeight) {
+    const Vec c = {nWidth / 2.0, nFrameHeight / 2.0 + 3.0};
+    auto blob = [](const std::vector<Vec>& pts) {
+        return [pts](cairo_t* cc) { AddBlob(cc, pts.data(), static_cast<int>(pts.size())); };
+    };
+    // The patch of sail that the picture carries, pixel for pixel.
+    const std::vector<Vec> patch = RaggedRing(c, 38.0, 4.0, 4.0, 16, 7);
+    cairo_save(cr);
+    blob(patch)(cr);
+    kraken::ClipSharp(cr);
+    cairo_new_path(cr);
+    blob(patch)(cr);
+    kraken::FillFromPiece(cr, kDecksBackdrop, -kHoleStageX, -kHoleStageY);
+    // Scorch, browning the canvas ring by ring towards the tear, with no
+    // outline of its own; each ring ragged in its own way.
+    const struct {
+        double r, rag, up;
+        uint32_t rgb;
+    } kScorch[] = {
+        {26.0, 6.0, 6.0, style::kWoodPale}, {23.0, 5.0, 5.0, style::kWoodLight},
+        {20.5, 4.0, 3.5, style::kWood},     {18.5, 3.0, 2.0, style::kWoodDark},
+    };
+    int nSeed = 3;
+    for (const auto& w : kScorch) {
+        const std::vector<Vec> ring = RaggedRing(c, w.r, w.rag, w.up, 28, nSeed += 17);
+        FillFlat(cr, [&](cairo_t* cc) { AddPolygon(cc, ring.data(), static_cast<int>(ring.size())); }, w.rgb);
+    }
+    cairo_restore(cr);
+
+    // The tear: frayed all round, the edge charred black.
+    std::vector<Vec> hole;
+    constexpr int kEdge = 44;
+    for (int i = 0; i < kEdge; ++i) {
+        const double a = 6.2831853 * i / kEdge;
+        const double r = 15.0 + 4.5 * Hash01(i * 5 + 1) + (i % 2 == 0 ? 1.8 : -0.8);
+        hole.push_back(c + Vec{std::cos(a), std::sin(a) * 0.9} * r);
+    }
+    DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, hole.data(), kEdge); },
+               {style::kSkyHigh, style::kSkyHigh, style::kSkyMid}, 2.5, 0.0, 3.0);
+    // Rips running out from the tear into the cloth.
+    for (int i : {5, 19, 33}) {
+        const Vec from = hole[static_cast<size_t>(i)];
+        const Vec out = (from - c) * (1.0 / Length(from - c));
+        const Vec side = {-out.y, out.x};
+        const double l = 10.0 + 5.0 * Hash01(i);
+        const Vec rip[] = {from + side * 2.2, from + out * (l * 0.6) + side * 1.0, from + out * l,
+                           from + out * (l * 0.5) - side * 0.6, from - side * 2.2};
+        FillFlat(cr, [&](cairo_t* cc) { AddPolygon(cc, rip, 5); }, 0x330000);
+    }
+    // Threads left hanging across the opening.
+    for (int i = 0; i < 3; ++i) {
+        const Vec a = hole[static_cast<size_t>(i * 14 + 8)], b = hole[static_cast<size_t>((i * 14 + 15) % kEdge)];
         StrokeLine(cr, [&](cairo_t* cc) {
-            const Vec m = (a + b) * 0.5 + Vec{0.0, 6.0};
+            const Vec m = (a + b) * 0.5 + Vec{0.0, 5.0};
             cairo_move_to(cc, a.x, a.y);
-            cairo_curve_to(cc, m.x, m.y, m.x, m.y, (a.x + m.x) / 2.0 + 4.0, m.y + 3.0);
-        }, style::kCloudShade, 1.2);
+            cairo_curve_to(cc, m.x, m.y, m.x, m.y, (a.x + m.x) / 2.0 + 2.0, m.y + 3.0);
+        }, style::kWoodLight, 1.2);
+    }
+    // Flaps of canvas that the shot tore inwards, hanging into the hole with
+    // their torn edges burnt black: one from the top, one from the side.
+    const struct {
+        int iRoot, nSpan;
+        Vec tip;
+    } kFlaps[] = {{30, 6, {0.0, 2.0}}, {2, 5, {1.0, 10.0}}};
+    for (const auto& f : kFlaps) {
+        const Vec a = hole[static_cast<size_t>(f.iRoot)], b = hole[static_cast<size_t>((f.iRoot + f.nSpan) % kEdge)];
+        const Vec tip = c + f.tip;
+        const Vec flap[] = {a, (a + tip) * 0.5 + Vec{1.0, 0.5}, tip, (b + tip) * 0.5 + Vec{-0.5, 1.0}, b};
+        DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, flap, 5); },
+                   {style::kCloudShade, style::kSailShade, style::kSail}, 1.6, 1.5, 1.0);
+        StrokeLine(cr, [&](cairo_t* cc) {
+            cairo_move_to(cc, flap[1].x, flap[1].y);
+            cairo_line_to(cc, tip.x, tip.y);
+            cairo_line_to(cc, flap[3].x, flap[3].y);
+        }, 0x330000, 2.2);
     }
 }
 

@@ -41,20 +41,86 @@ EyePair Offset(const EyePair& e, double dx, double dy) {
     return o;
 }
 
+// Where the risen kraken stays once it has come up (scene 7 from frame 22).
+constexpr double kRisenX = 362, kRisenY = 209;
+
+// The near water between the hulls: its crest runs across the gap at y 529
+// (stage), the water body below it lies between the two waterlines.
+const kraken::WaveRow kNearWaterRow = {420, 640, 529, 6, 22, 0.15, 0};
+
+void PathGap(cairo_t* cr) {
+    sea::Pts gap = sea::kNavyWaterline;
+    gap.insert(gap.end(), sea::kPirateWaterline.rbegin(), sea::kPirateWaterline.rend());
+    sea::PathPoly(cr, gap);
+}
+
+// The risen kraken's own waterline, further off than the near crest: the
+// water between them lies in front of its arms.
+const kraken::WaveRow kKrakenWaterRow = {430, 600, 506, 5, 20, 0.3, 18};
+
+// The sea closes over the kraken's arms, in a picture laid at (dStageX,
+// dStageY): between the hulls, below its own waterline the decks' water is
+// painted again over them, and below the near crest the picture is cleared,
+// so the near water and the plank drawn before it show there.
+void SinkIntoGap(cairo_t* cr, double dStageX, double dStageY) {
+    cairo_save(cr);
+    cairo_translate(cr, -dStageX, -dStageY);
+    PathGap(cr);
+    kraken::ClipSharp(cr);
+    kraken::WaterBodyPath(cr, kKrakenWaterRow, 640);
+    kraken::FillFromPiece(cr, kDecks, 0, 0);
+    kraken::PaintCrest(cr, kKrakenWaterRow, 640);
+    kraken::WaterBodyPath(cr, kNearWaterRow, 640);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+// A collar of foam round an arm where it leaves the water at x (stage),
+// with a few drops thrown up beside it.
+void FoamCollar(cairo_t* cr, double x, double dHalfWidth, int nSeed) {
+    const double y = kKrakenWaterRow.dCrestY + 2;
+    sea::Rng rng{uint32_t(nSeed)};
+    for (int i = 0; i < 3; ++i) {
+        const double dx = (i - 1) * dHalfWidth * 0.9, r = dHalfWidth * (i == 1 ? 0.75 : 0.55) + 2;
+        cairo_new_path(cr);
+        cairo_save(cr);
+        cairo_translate(cr, x + dx, y + (i == 1 ? 1 : 0));
+        cairo_scale(cr, r, 3.5 + (i == 1 ? 1 : 0));
+        cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+        cairo_restore(cr);
+        style::FillAndOutline(cr, style::kFoam, 1.4);
+    }
+    for (int i = 0; i < 3; ++i) {
+        cairo_new_path(cr);
+        cairo_arc(cr, x + rng.Range(-dHalfWidth - 6, dHalfWidth + 6), y - rng.Range(6, 13), rng.Range(1.5, 2.5), 0,
+                  2 * kPi);
+        style::FillAndOutline(cr, style::kFoam, 1.0);
+    }
+}
+
 void PaintKrakenRising(cairo_t* cr, int, int, int) {
-    // Arms behind the body first; the right one runs down to the stage's
-    // bottom edge, where the large curling tentacle's root rests on it.
-    kraken::PaintTentacle(cr, {{{120, 250}, {78, 272}, {38, 262}, {16, 236}, {24, 210}, {44, 208}, {46, 226}},
+    // One arm raised behind the body towards the navy crew, the others
+    // hanging down into the sea between the hulls.
+    kraken::PaintTentacle(cr, {{{118, 248}, {82, 240}, {52, 216}, {38, 182}, {46, 156}, {64, 156}, {64, 174}},
                                40, 6, -1});
-    kraken::PaintTentacle(cr, {{{176, 250}, {212, 290}, {222, 340}, {218, 395}}, 42, 30, 1});
-    kraken::PaintTentacle(cr, {{{120, 262}, {80, 318}, {56, 356}, {50, 395}}, 44, 30, -1});
-    kraken::PaintTentacle(cr, {{{138, 262}, {128, 320}, {112, 360}, {110, 395}}, 40, 30, 1});
-    kraken::PaintTentacle(cr, {{{166, 262}, {178, 310}, {170, 350}, {162, 395}}, 40, 30, -1});
+    kraken::PaintTentacle(cr, {{{176, 250}, {198, 282}, {200, 318}, {196, 345}}, 38, 26, 1});
+    kraken::PaintTentacle(cr, {{{122, 262}, {116, 296}, {118, 345}}, 36, 24, -1});
+    kraken::PaintTentacle(cr, {{{140, 266}, {138, 300}, {140, 345}}, 36, 26, 1});
+    kraken::PaintTentacle(cr, {{{164, 266}, {170, 300}, {169, 345}}, 36, 26, -1});
     kraken::PaintDome(cr, {151, 3, 78, 272});
     EyePair eyes = Offset(kRisingEyes, kRisingEyesX, kRisingEyesY);
     kraken::PaintBrows(cr, eyes);
     kraken::PaintEyes(cr, eyes, kLookAtPirates);
     kraken::PaintMouth(cr, 151, 238, 30);
+    // Where the arms meet the sea, in stage terms of the risen kraken.
+    SinkIntoGap(cr, kRisenX, kRisenY);
+    cairo_save(cr);
+    cairo_translate(cr, -kRisenX, -kRisenY);
+    int nSeed = 1;
+    for (double x : {478.0, 500.0, 532.0, 562.0}) FoamCollar(cr, x, 12, nSeed++);
+    cairo_restore(cr);
 }
 
 void PaintKrakenEyes(cairo_t* cr, int nFrame, int, int) {
@@ -101,9 +167,6 @@ void PaintTentacleTip(cairo_t* cr, int nFrame, int nWidth, int) {
 
 // ---- Tentacles over the pirates' deck
 
-// Where the risen kraken stays while these tentacles show.
-constexpr double kRisenX = 362, kRisenY = 209;
-
 // Tentacles that grow from the kraken's body repeat the risen kraken over
 // their roots (below dTop in their frame), exactly where it lies under them,
 // so each seems to come out from behind it.
@@ -118,7 +181,7 @@ void PaintKrakenOverRoot(cairo_t* cr, double dStageX, double dStageY, double dTo
 
 // From behind the kraken's right arm, up and over the pirates' deck.
 void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
-    kraken::PaintTentacle(cr, {{{-12, 182}, {16, 168}, {40, 140}, {62, 100}, {92, 62}, {128, 42}, {158, 54}, {168, 86},
+    kraken::PaintTentacle(cr, {{{-8, 174}, {16, 160}, {40, 140}, {62, 100}, {92, 62}, {128, 42}, {158, 54}, {168, 86},
                                 {152, 110}, {132, 104}, {130, 86}, {142, 80}},
                                36, 5, 1});
     PaintKrakenOverRoot(cr, 565, 349, 140);
@@ -300,15 +363,12 @@ void PaintFloatingMast(cairo_t* cr) {
 // below a crest between the two waterlines, the crest, the floating mast.
 // The navy side's frame reaches into the gap too, so it repeats this.
 void PaintNearWater(cairo_t* cr) {
-    sea::Pts gap = sea::kNavyWaterline;
-    gap.insert(gap.end(), sea::kPirateWaterline.rbegin(), sea::kPirateWaterline.rend());
-    const kraken::WaveRow row = {420, 640, 529, 6, 22, 0.15, 0};
     cairo_save(cr);
-    sea::PathPoly(cr, gap);
+    PathGap(cr);
     kraken::ClipSharp(cr);
-    kraken::WaterBodyPath(cr, row, 640);
+    kraken::WaterBodyPath(cr, kNearWaterRow, 640);
     kraken::FillFromPiece(cr, kDecks, 0, 0);
-    kraken::PaintCrest(cr, row, 640);
+    kraken::PaintCrest(cr, kNearWaterRow, 640);
     cairo_translate(cr, 484, 588);
     PaintFloatingMast(cr);
     cairo_restore(cr);

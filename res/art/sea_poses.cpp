@@ -84,12 +84,26 @@ void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     }
 }
 
+// The hull's dark shadow on the water and the wake it leaves astern (to the
+// left): dashes of foam that thin out behind the stern.
+void DrawShadowAndWake(cairo_t* cr, double xStern, double xBow, double y) {
+    Shape(cr, {{xStern - 6, y}, {xBow + 4, y}, {xBow - 10, y + 9}, {xStern + 8, y + 10}}, style::kSeaDeep, 0, true);
+    for (int i = 0; i < 5; ++i) {
+        const double x1 = xStern - 4 - 22 * i, x0 = x1 - 26 + 3 * i, yy = y + 3 + 1.6 * i, h = 3.2 - 0.5 * i;
+        Shape(cr, {{x0, yy}, {x1, yy - h}, {x1 + 4, yy}, {x1, yy + h}}, style::kFoam, 1.0, true);
+    }
+}
+
 void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
     if (nFrame == 0) {
+        // Close up it sails across in front of the brig: a pale rim, its
+        // shadow, wake and bow wave keep its hull apart from the brig's.
+        DrawShadowAndWake(cr, 146, 344, kGalleonWaterline);
         ClipAbove(cr, kGalleonWaterline, nWidth);
-        DrawGalleon(cr, {});
+        DrawGalleon(cr, {1.0, true, false, true});
         cairo_restore(cr);
         DrawWaterlineFoam(cr, 146, 344, kGalleonWaterline, 1.0);
+        DrawBowWave(cr, 338, kGalleonWaterline, +1, 1.0);
         return;
     }
     cairo_matrix_t m = GalleonPitch();

@@ -422,6 +422,15 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     // Drawn as one layer, so the shot holes in its sails open onto whatever
     // lies behind the ship, not through the picture it is painted on.
     cairo_push_group(cr);
+    if (look.bRim) {
+        // Under everything else, so it shows only where the hull meets what
+        // lies behind the ship: along the rail and round the ends.
+        PathPoly(cr, GalleonHullShape());
+        style::SetColour(cr, style::kSkyLow);
+        cairo_set_line_width(cr, lw + 7);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke(cr);
+    }
 
     // Stays behind the sails.
     Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonFore.x, 240}, style::kOutline, rig);

@@ -34,11 +34,12 @@ void SetUpChannel(MidiTrack& track, int nChannel, int nProgram, int nVolume, int
 }
 
 void PlayMelody(MidiTrack& track, const std::vector<NoteEvent>& notes, const Voice& voice,
-                uint32_t nBarTicks) {
+                uint32_t nBarTicks, uint32_t nFirstBarTick) {
     for (const NoteEvent& n : notes) {
         uint32_t nStart = Swung(n.nTick, voice), nEnd = Swung(n.nTick + n.nDuration, voice);
         uint32_t nLength = std::max<uint32_t>(1, (nEnd - nStart) * voice.nLegatoPercent / 100);
-        int nAccent = (n.nTick % nBarTicks == 0) ? 12 : (n.nTick % (nBarTicks / 2) == 0 ? 6 : 0);
+        uint32_t nInBar = (n.nTick + nBarTicks - nFirstBarTick % nBarTicks) % nBarTicks;
+        int nAccent = (nInBar == 0) ? 12 : (nInBar % (nBarTicks / 2) == 0 ? 6 : 0);
         track.Note(nStart, nLength, voice.nChannel, n.nKey + voice.nTranspose, voice.nVelocity + nAccent);
     }
 }
@@ -49,11 +50,13 @@ void PlayBass(MidiTrack& track, const std::vector<ChordEvent>& chords, const Voi
     const ChordEvent* pLast = nullptr;
     int nStruck = 0;
     for (uint32_t t = ChartStart(chords); t < ChartEnd(chords); t += nStepTicks) {
-        uint32_t nStep = (t / nStepTicks) % nSteps;
+        uint32_t nStep = ((t - ChartStart(chords)) / nStepTicks) % nSteps;
         const ChordEvent* c = ChordAt(chords, t);
         if (!c || !(nBeatMask & (1u << nStep))) continue;
-        // A new chord starts on its bass note; a held one swings to its fifth and back.
-        nStruck = (c == pLast) ? nStruck + 1 : 0;
+        // A new chord starts on its bass note; a held one, or one that only
+        // adds a seventh, swings to its fifth and back.
+        bool bHeld = pLast && c->nRoot == pLast->nRoot && c->nBass == pLast->nBass;
+        nStruck = bHeld ? nStruck + 1 : 0;
         pLast = c;
         int nPitch = (nStruck % 2 == 1) ? (c->nRoot + 7) % 12 : c->nBass;
         int nKey = KeyAtOrAbove(nPitch, nLowestKey) + voice.nTranspose;
@@ -67,7 +70,7 @@ void PlayChords(MidiTrack& track, const std::vector<ChordEvent>& chords, const V
                 int nLowestKey, unsigned nStepMask, uint32_t nStepTicks, uint32_t nBarTicks) {
     const uint32_t nSteps = nBarTicks / nStepTicks;
     for (uint32_t t = ChartStart(chords); t < ChartEnd(chords); t += nStepTicks) {
-        uint32_t nStep = (t / nStepTicks) % nSteps;
+        uint32_t nStep = ((t - ChartStart(chords)) / nStepTicks) % nSteps;
         const ChordEvent* c = ChordAt(chords, t);
         if (!c || !(nStepMask & (1u << nStep))) continue;
         uint32_t nStart = Swung(t, voice), nEnd = Swung(t + nStepTicks, voice);

@@ -60,8 +60,8 @@ std::vector<uint8_t> BuildRuleBritannia() {
     tune.Name("Trumpet and horns");
     SetUpChannel(tune, kTrumpet, 56, 108, 64, 50);
     SetUpChannel(tune, kHorns, 60, 96, 50, 60);
-    PlayMelody(tune, melody, {kTrumpet, 94, 92, 0, 50}, kBar44);
-    PlayMelody(tune, lastChorus, {kHorns, 78, 95, -12, 50}, kBar44);
+    PlayMelody(tune, melody, {kTrumpet, 94, 92, 0, 50}, kBar44, 0);
+    PlayMelody(tune, lastChorus, {kHorns, 78, 95, -12, 50}, kBar44, 0);
 
     MidiTrack& band = tracks[2];
     band.Name("Strings, brass, bass and timpani");

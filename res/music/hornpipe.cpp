@@ -1,53 +1,54 @@
-// Tune 1: the traditional "Sailor's Hornpipe", in D, twice through its
-// AABB form over tuba and accordion; the second time with the fiddle's
-// variants, kick and tambourine, and a whistle on top of the B strain. It ends on the bar
-// before the opening pick-up, so the loop runs on in time.
+// Tune 1: the traditional "Sailor's Hornpipe" (also known as the College
+// Hornpipe), in D, twice through its AABB form, the fiddle over tuba and
+// accordion; the second time with kick and tambourine, and a whistle
+// doubling the last B strain. It ends on the bar before the opening pick-up, so
+// the loop runs on in time.
 #include "arrange.h"
 #include "tunes.h"
 
 namespace {
 
-// Bars of the two strains; the last bar of each is written per repeat.
-constexpr const char* kStrainA =
-    "d2D4AG|FAd3fed|e2E4ed|cea4bc'|d'c'babagf|gfeddcBA|Bdcedfeg|";
-constexpr const char* kStrainAVariant =
-    "d2D4AG|FAdcdfed|e2E4ed|cea2a2bc'|d'c'babagf|gfeddcBA|Bdcedfeg|";
-constexpr const char* kStrainB =
-    "FAdAFAdA|B2G2G2BA|^GBeBGBeB|c2A2A2ef|gfgabagf|gfeddcBA|Bdcedfeg|";
-constexpr const char* kStrainBVariant =
-    "FAdAFAdA|B2G2G2BA|^GBeBGBeB|c2A2A2ef|g2b2bagf|gfeddcBA|Bdcedfeg|";
-constexpr const char* kBackToA = "f2d2d2dc|";
-constexpr const char* kOnToB = "f2d2d2AG|";
-constexpr const char* kLastBar = "f2d2d2";  // the loop's pick-up completes it
+// The pick-up triplet that leads into each strain.
+constexpr const char* kIntoA = "A2/3B2/3c2/3";
+constexpr const char* kIntoB = "e2/3f2/3g2/3";
 
-constexpr const char* kChordsA = "D - - - | D - - - | A - - - | A - - - | D - G - | Em - A7 - | G A7 D A7 |";
-constexpr const char* kChordsB = "D - - - | G - - - | E - - - | A - - - | G - D - | Em - A7 - | G A7 D A7 |";
+// Bars 1-7 of the two strains; the eighth bar leads on to what follows.
+constexpr const char* kStrainA =
+    "dAFA DFAd|ceAc egfe|dfed cBAG|FAdA F2A2/3B2/3c2/3|dAFA DFAd|ceAc egfe|dfaf gecA|";
+constexpr const char* kStrainB =
+    "afdf afdf|gece gece|fdBd fdBd|edcB A2A2/3B2/3c2/3|dAFA DFAd|ceAc egfe|dfaf gecA|";
+constexpr const char* kLastBar = "d2f2d2";
+
+constexpr const char* kChordsA = "D - - - | A - A7 - | D - A7 - | D - - - | D - - - | A - A7 - | D - A7 - |";
+constexpr const char* kChordsB = "D - - - | A7 - - - | Bm - - - | A - - - | D - - - | A - A7 - | D - A7 - |";
 constexpr const char* kHomeBar = "D - - - |";
 constexpr const char* kLastChordBar = "D - -";
 
 enum Channel { kFiddle = 0, kWhistle = 1, kAccordion = 2, kTuba = 3, kDrums = 9 };
 
+std::string Ending(const char* szInto) { return std::string(kLastBar) + szInto + "|"; }
+
 std::vector<uint8_t> BuildHornpipe() {
     using std::string;
-    const string szPass1 = string(kStrainA) + kBackToA + kStrainA + kOnToB + kStrainB + kOnToB + kStrainB;
-    const string szPass2 = string(kStrainAVariant) + kBackToA + kStrainAVariant + kOnToB + kStrainBVariant + kOnToB +
-                           kStrainBVariant;
-    const string szMelody = "dc|" + szPass1 + kBackToA + szPass2 + kLastBar;
+    // A A B B, the last bar of each strain leading into the next one.
+    const string szPass = string(kStrainA) + Ending(kIntoA) + kStrainA + Ending(kIntoB) + kStrainB + Ending(kIntoB) +
+                          kStrainB;
+    const string szMelody = string(kIntoA) + "|" + szPass + Ending(kIntoA) + szPass + kLastBar;
     const string szChordPass = string(kChordsA) + kHomeBar + kChordsA + kHomeBar + kChordsB + kHomeBar + kChordsB;
     const string szChords = szChordPass + kHomeBar + szChordPass + kLastChordBar;
-
-    const uint32_t nPickup = 2 * kEighth;
+    const uint32_t nPickup = kTicksPerQuarter;
     std::vector<NoteEvent> melody;
     std::vector<ChordEvent> chords;
     uint32_t nMelodyEnd = 0, nChordsEnd = 0;
     if (!MelodyOrReport("hornpipe", szMelody.c_str(), 2, 0, melody, nMelodyEnd) ||
         !ChordsOrReport("hornpipe", szChords.c_str(), nPickup, chords, nChordsEnd))
         return {};
-    // The second time through, drums join in, and a whistle doubles the B strain.
-    const uint32_t nSecondPass = nPickup + 32 * kBar44, nSecondB = nSecondPass + 16 * kBar44 - nPickup;
+    // The second time through, drums join in, and a whistle doubles the
+    // last B strain.
+    const uint32_t nSecondPass = nPickup + 32 * kBar44, nLastB = nSecondPass + 24 * kBar44 - nPickup;
     std::vector<NoteEvent> whistle;
     for (const NoteEvent& n : melody)
-        if (n.nTick >= nSecondB) whistle.push_back(n);
+        if (n.nTick >= nLastB) whistle.push_back(n);
 
     std::vector<MidiTrack> tracks(4);
     MidiTrack& meta = tracks[0];
@@ -62,8 +63,8 @@ std::vector<uint8_t> BuildHornpipe() {
     tune.Name("Fiddle and whistle");
     SetUpChannel(tune, kFiddle, 110, 110, 64, 40);
     SetUpChannel(tune, kWhistle, 78, 84, 84, 50);
-    PlayMelody(tune, melody, {kFiddle, 92, 88, 0, kLilt}, kBar44);
-    PlayMelody(tune, whistle, {kWhistle, 70, 80, 12, kLilt}, kBar44);
+    PlayMelody(tune, melody, {kFiddle, 92, 88, 0, kLilt}, kBar44, nPickup);
+    PlayMelody(tune, whistle, {kWhistle, 70, 80, 12, kLilt}, kBar44, nPickup);
 
     MidiTrack& bass = tracks[2];
     bass.Name("Tuba");
@@ -75,9 +76,11 @@ std::vector<uint8_t> BuildHornpipe() {
     SetUpChannel(band, kAccordion, 21, 76, 40, 40);
     SetUpChannel(band, kDrums, -1, 90, 64, 30);
     PlayChords(band, chords, {kAccordion, 60, 55, 0, kLilt}, 62, 0x0A, kTicksPerQuarter, kBar44);
+    // Kick on the downbeat, tambourine on the back beats.
     for (uint32_t t = nSecondPass; t < nChordsEnd; t += kTicksPerQuarter) {
-        bool bDown = ((t - nPickup) / kTicksPerQuarter) % 2 == 0;
-        band.Note(t, kEighth / 2, kDrums, bDown ? 36 : 54, bDown ? 78 : 58);  // kick, tambourine
+        uint32_t nBeat = ((t - nPickup) / kTicksPerQuarter) % 4;
+        if (nBeat == 0) band.Note(t, kEighth / 2, kDrums, 36, 80);
+        else if (nBeat % 2 == 1) band.Note(t, kEighth / 2, kDrums, 54, 58);
     }
     return BuildMidiFile(tracks, nMelodyEnd, kTune1Bytes,
                          "Sailor's Hornpipe, traditional; arranged for General MIDI for Harborgast.");

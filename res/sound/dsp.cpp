@@ -80,17 +80,6 @@ void Biquad::SetBandPass(double dHz, double dQ) {
     a2 = (1.0 - s.dAlpha) / a0;
 }
 
-void Biquad::SetHighShelf(double dHz, double dGainDb) {
-    BiquadShape s = Shape(dHz, std::sqrt(0.5));
-    double dA = std::pow(10.0, dGainDb / 40.0), dRootA = 2.0 * std::sqrt(dA) * s.dAlpha;
-    double a0 = (dA + 1.0) - (dA - 1.0) * s.dCos + dRootA;
-    b0 = dA * ((dA + 1.0) + (dA - 1.0) * s.dCos + dRootA) / a0;
-    b1 = -2.0 * dA * ((dA - 1.0) + (dA + 1.0) * s.dCos) / a0;
-    b2 = dA * ((dA + 1.0) + (dA - 1.0) * s.dCos - dRootA) / a0;
-    a1 = 2.0 * ((dA - 1.0) - (dA + 1.0) * s.dCos) / a0;
-    a2 = ((dA + 1.0) - (dA - 1.0) * s.dCos - dRootA) / a0;
-}
-
 double Biquad::Process(double dIn) {
     double dOut = b0 * dIn + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
     x2 = x1;
@@ -176,42 +165,112 @@ void AddRoom(Buffer& buffer, double dWet, double dFeedback, double dDamping) {
 
 double Drive(double dIn, double dAmount) { return std::tanh(dIn * dAmount) / std::tanh(dAmount); }
 
-double LoudestWindowDb(const Buffer& buffer) {
-    // The usual loudness weighting: +4 dB of presence above 1.5 kHz, and
-    // rumble below about 40 Hz ignored.
-    std::vector<double> weighted(buffer.size());
-    Biquad presence, rumbleCut;
-    presence.SetHighShelf(1500.0, 4.0);
-    rumbleCut.SetHighPass(40.0, 0.5);
-    for (size_t i = 0; i < buffer.size(); ++i) weighted[i] = rumbleCut.Process(presence.Process(buffer[i]));
-    const size_t nWindow = static_cast<size_t>(SampleAt(0.2)), nHop = static_cast<size_t>(SampleAt(0.01));
-    double dLoudest = 0.0;
-    for (size_t nStart = 0; nStart == 0 || nStart + nWindow <= buffer.size(); nStart += nHop) {
-        double dSum = 0.0;
-        for (size_t i = nStart; i < std::min(buffer.size(), nStart + nWindow); ++i) dSum += weighted[i] * weighted[i];
-        // Short sounds count as part of a full window: they sound quieter.
-        dLoudest = std::max(dLoudest, dSum / static_cast<double>(nWindow));
+namespace {
+
+// A first-order section, the bilinear image of s / (s + w) or w / (s + w).
+struct FirstOrder {
+    double b0, b1, a1, x1 = 0.0, y1 = 0.0;
+    FirstOrder(double dPoleHz, bool bHighPass) {
+        const double dK = 2.0 * kRate, dW = kTwoPi * dPoleHz;
+        b0 = (bHighPass ? dK : dW) / (dK + dW);
+        b1 = (bHighPass ? -dK : dW) / (dK + dW);
+        a1 = (dW - dK) / (dK + dW);
     }
-    return 10.0 * std::log10(std::max(dLoudest, 1e-20));
+    double Process(double dIn) {
+        double dOut = b0 * dIn + b1 * x1 - a1 * y1;
+        x1 = dIn;
+        y1 = dOut;
+        return dOut;
+    }
+};
+
+// The A-weighting curve of sound level meters: the ear's dullness to bass
+// (-19 dB at 100 Hz, -30 dB at 50 Hz) and its slight lift at 2-4 kHz. Its
+// top pole lies above this rate's Nyquist frequency and is left out.
+std::vector<double> AWeighted(const Buffer& buffer) {
+    FirstOrder aSections[] = {{20.6, true}, {20.6, true}, {107.7, true}, {737.9, true}};
+    // Unity gain at 1 kHz, as the curve is defined.
+    double dGainAt1k = 1.0;
+    for (const FirstOrder& f : aSections) {
+        const double dW = kTwoPi * 1000.0 / kRate;
+        const double dNumRe = f.b0 + f.b1 * std::cos(dW), dNumIm = -f.b1 * std::sin(dW);
+        const double dDenRe = 1.0 + f.a1 * std::cos(dW), dDenIm = -f.a1 * std::sin(dW);
+        dGainAt1k *= std::sqrt((dNumRe * dNumRe + dNumIm * dNumIm) / (dDenRe * dDenRe + dDenIm * dDenIm));
+    }
+    std::vector<double> weighted(buffer.size());
+    for (size_t i = 0; i < buffer.size(); ++i) {
+        double d = buffer[i] / dGainAt1k;
+        for (FirstOrder& f : aSections) d = f.Process(d);
+        weighted[i] = d;
+    }
+    return weighted;
+}
+
+// Gain that keeps every sample under the ceiling: it looks ahead over the
+// attack so that it is already down when a peak arrives, and recovers
+// smoothly, so that transients are tamed without crackle.
+std::vector<double> LimiterGain(const std::vector<double>& samples) {
+    const int nCount = static_cast<int>(samples.size());
+    const int nAhead = SampleAt(0.0015);
+    const double dRelease = std::exp(-1.0 / (0.06 * kRate));
+    std::vector<double> need(nCount), gain(nCount);
+    for (int i = 0; i < nCount; ++i) need[i] = std::min(1.0, kCeiling / std::max(1e-9, std::fabs(samples[i])));
+    // Walking backwards: each dip is approached along a straight ramp that
+    // starts nAhead samples before it.
+    double dLevel = 1.0, dSlope = 0.0;
+    for (int i = nCount - 1; i >= 0; --i) {
+        dLevel = std::min(1.0, dLevel + dSlope);
+        if (need[i] < dLevel) {
+            dLevel = need[i];
+            dSlope = (1.0 - need[i]) / nAhead;
+        }
+        gain[i] = dLevel;
+    }
+    double dHeld = 1.0;
+    for (int i = 0; i < nCount; ++i) {
+        dHeld = std::min(gain[i], 1.0 - (1.0 - dHeld) * dRelease);
+        gain[i] = dHeld;
+    }
+    return gain;
+}
+
+}  // namespace
+
+double LoudestWindowDb(const Buffer& buffer) {
+    std::vector<double> weighted = AWeighted(buffer);
+    const size_t nWindow = static_cast<size_t>(SampleAt(0.2)), nHop = static_cast<size_t>(SampleAt(0.005));
+    std::vector<double> energy(weighted.size() + 1, 0.0);
+    for (size_t i = 0; i < weighted.size(); ++i) energy[i + 1] = energy[i] + weighted[i] * weighted[i];
+    double dLoudest = 0.0;
+    for (size_t nStart = 0; nStart == 0 || nStart + nWindow <= weighted.size(); nStart += nHop)
+        dLoudest = std::max(dLoudest, energy[std::min(weighted.size(), nStart + nWindow)] - energy[nStart]);
+    // Short sounds count as part of a full window: they sound quieter.
+    return 10.0 * std::log10(std::max(dLoudest / static_cast<double>(nWindow), 1e-20));
 }
 
 void Finish(Buffer& buffer, double dTrimDb, double dFadeInSeconds, double dFadeOutSeconds) {
-    double dPeak = 0.0;
-    for (float f : buffer) dPeak = std::max(dPeak, double(std::fabs(f)));
-    if (dPeak <= 0.0) return;
-    // Never ask the limiter for more than 6 dB: beyond that a transient
-    // would turn into audible distortion, so such a sound stays quieter.
-    double dGain = std::min(DbToGain(kLoudnessDb + dTrimDb - LoudestWindowDb(buffer)), 2.0 * kCeiling / dPeak);
-    const double dKnee = 0.6 * kCeiling, dRoom = kCeiling - dKnee;
+    const double dTarget = kLoudnessDb + dTrimDb;
+    if (LoudestWindowDb(buffer) < -150.0) return;
     const int nCount = static_cast<int>(buffer.size());
     const int nFadeIn = std::max(1, SampleAt(dFadeInSeconds)), nFadeOut = std::max(1, SampleAt(dFadeOutSeconds));
-    for (int i = 0; i < nCount; ++i) {
-        double d = buffer[i] * dGain, dAbs = std::fabs(d);
-        if (dAbs > dKnee) d = std::copysign(dKnee + dRoom * std::tanh((dAbs - dKnee) / dRoom), d);
-        // Fades reach exact silence on the first and last sample.
-        if (i < nFadeIn) d *= Rise(i, 0, nFadeIn);
-        if (nCount - 1 - i < nFadeOut) d *= Rise(nCount - 1 - i, 0, nFadeOut);
-        buffer[i] = static_cast<float>(d);
+    std::vector<double> source(buffer.begin(), buffer.end());
+    // Limiting takes loudness away with the peaks: level, limit, measure
+    // again and correct until the result sits at the target.
+    double dGain = DbToGain(dTarget - LoudestWindowDb(buffer));
+    for (int nPass = 0; nPass < 6; ++nPass) {
+        std::vector<double> scaled(nCount);
+        for (int i = 0; i < nCount; ++i) scaled[i] = source[i] * dGain;
+        std::vector<double> limit = LimiterGain(scaled);
+        for (int i = 0; i < nCount; ++i) {
+            double d = scaled[i] * limit[i];
+            // Fades reach exact silence on the first and last sample.
+            if (i < nFadeIn) d *= Rise(i, 0, nFadeIn);
+            if (nCount - 1 - i < nFadeOut) d *= Rise(nCount - 1 - i, 0, nFadeOut);
+            buffer[i] = static_cast<float>(std::clamp(d, -kCeiling, kCeiling));
+        }
+        const double dMissing = dTarget - LoudestWindowDb(buffer);
+        if (std::fabs(dMissing) < 0.1) break;
+        dGain *= DbToGain(dMissing);
     }
 }
 

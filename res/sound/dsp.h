@@ -82,7 +82,6 @@ struct Biquad {
     void SetLowPass(double dHz, double dQ);
     void SetHighPass(double dHz, double dQ);
     void SetBandPass(double dHz, double dQ);  // 0 dB at the centre
-    void SetHighShelf(double dHz, double dGainDb);
     double Process(double dIn);
 };
 
@@ -131,12 +130,12 @@ void AddRoom(Buffer& buffer, double dWet, double dFeedback, double dDamping);
 double Drive(double dIn, double dAmount);
 
 // Levels the effect and makes it safe: scales its loudest 200 ms to the
-// common loudness (plus dTrimDb), rounds off the few peaks above the
-// ceiling, and fades both ends to exact silence.
+// common loudness (plus dTrimDb), limits the peaks to the ceiling, and
+// fades both ends to exact silence.
 void Finish(Buffer& buffer, double dTrimDb, double dFadeInSeconds, double dFadeOutSeconds);
 
-// Loudness as Finish measures it: RMS of the loudest 200 ms window after the
-// broadcast loudness weighting (bass rolled off, presence lifted), in dB.
+// Loudness as Finish measures it: RMS of the loudest 200 ms window after
+// A-weighting, in dB.
 double LoudestWindowDb(const Buffer& buffer);
 
 constexpr double kLoudnessDb = -16.0;  // common loudness of every effect

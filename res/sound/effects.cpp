@@ -11,8 +11,12 @@ namespace {
 
 using namespace snd;
 
+// The battle's key sounds, the guns and their hits, stand a little forward
+// of the voices.
+constexpr double kGunfireLeadDb = 1.5;
+
 // Fanfare for the title: a snare roll under a bosun's call, then a brass
-// flourish that lands on a full chord with kettle drum and cymbal.
+// flourish in D that lands on a full chord with kettle drum and cymbal.
 void SynthOpeningFlourish(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
     Noise timing(149);
@@ -30,13 +34,14 @@ void SynthOpeningFlourish(Buffer& out, int nSamples) {
         double dLevel = Rise(t, 0.0, 0.04) * (1.0 - Rise(t, 0.9, 0.14));
         return (Sine(ph) + 0.12 * Sine(2.0 * ph)) * dLevel * 0.22;
     });
-    // Ta-ta-ta-taaa on G, C, E and the chord of C.
-    const double adLead[] = {392.00, 523.25, 659.26};
+    // Ta-ta-ta-taaa on A, D, F sharp and the chord of D: the key of the
+    // hornpipe that follows it.
+    const double adLead[] = {440.00, 587.33, 739.99};
     for (int n = 0; n < 3; ++n) AddBrassNote(out, 1.14 + 0.18 * n, 0.15, adLead[n], 0.22);
-    const double adChord[] = {261.63, 329.63, 392.00, 523.25, 783.99};
+    const double adChord[] = {293.66, 369.99, 440.00, 587.33, 880.00};
     for (double dHz : adChord) AddBrassNote(out, 1.68, 1.45, dHz, 0.14);
-    AddTimpaniStroke(out, 1.14, 98.0, 0.45, 1491u);
-    AddTimpaniStroke(out, 1.68, 130.81, 0.6, 1492u);
+    AddTimpaniStroke(out, 1.14, 110.0, 0.45, 1491u);
+    AddTimpaniStroke(out, 1.68, 146.83, 0.6, 1492u);
     AddCymbal(out, 1.68, 0.45, 0.35, 1493u);
     AddRoom(out, 0.3, 0.78, 0.35);
     Finish(out, 0.0, 0.002, 0.35);
@@ -46,7 +51,7 @@ void SynthCannonShot(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
     AddCannonShot(out, 0.0, 1.0, 1.0, 148u);
     AddRoom(out, 0.25, 0.72, 0.4);
-    Finish(out, 0.0, 0.0005, 0.1);
+    Finish(out, kGunfireLeadDb, 0.0005, 0.1);
 }
 
 // An officer's shouted order: "Fire!".
@@ -78,15 +83,23 @@ void AddWhistle(Buffer& out, double dAt, double dLength, double dFromHz, double 
     });
 }
 
-// A solid blow into timber: a dull low knock.
+// A solid blow into timber: a low thump under a knock that rings the
+// wood's modes, so that the blow is heard on small speakers too.
 void AddThud(Buffer& out, double dAt, double dHz, double dGain, uint32_t nSeed) {
     Noise noise(nSeed);
     Biquad dull;
-    dull.SetLowPass(700.0, 0.7);
+    dull.SetLowPass(1800.0, 0.7);
+    const double adModeRatio[] = {2.6, 4.7, 7.9};
+    const double adModeGain[] = {1.0, 0.7, 0.4};
+    Biquad aModes[3];
+    for (int m = 0; m < 3; ++m) aModes[m].SetBandPass(dHz * adModeRatio[m], 7.0);
     Phase knock;
     Render(out, dAt, 0.4, [&](double t) {
+        double dHit = noise.White() * Strike(t, 0.0, 0.0005, 0.02);
+        double dWood = 0.0;
+        for (int m = 0; m < 3; ++m) dWood += aModes[m].Process(dHit) * adModeGain[m];
         double dBody = Sine(knock.Step(dHz * (1.0 + 0.6 * std::exp(-t / 0.015)))) * Strike(t, 0.0, 0.001, 0.07);
-        return (Drive(dBody * 1.4, 2.0) + dull.Process(noise.White()) * Strike(t, 0.0, 0.001, 0.04) * 2.0) * dGain;
+        return (Drive(dBody * 1.4, 3.0) * 0.3 + dull.Process(dHit) * 2.5 + dWood * 12.0) * dGain;
     });
 }
 
@@ -99,7 +112,7 @@ void SynthBallInRigging(Buffer& out, int nSamples) {
     AddSplinters(out, 0.06, 0.3, 0.9, 1913u);
     AddSplinters(out, 0.24, 0.4, 0.3, 1914u);
     AddRoom(out, 0.2, 0.7, 0.4);
-    Finish(out, 0.0, 0.002, 0.12);
+    Finish(out, kGunfireLeadDb, 0.002, 0.12);
 }
 
 // The galleon's answer strikes home: a short whistle, then a hull breached
@@ -112,7 +125,7 @@ void SynthHullBreach(Buffer& out, int nSamples) {
     AddSplinters(out, 0.1, 0.45, 1.2, 1924u);
     AddCreak(out, 0.4, 0.3, 31.0, 0.35, 1925u);
     AddRoom(out, 0.2, 0.7, 0.4);
-    Finish(out, 0.0, 0.002, 0.12);
+    Finish(out, kGunfireLeadDb, 0.002, 0.12);
 }
 
 // Two blades meet: a ring of inharmonic partials that dies fast, over a
@@ -261,22 +274,32 @@ void SynthShantyCheer(Buffer& out, int nSamples) {
     Finish(out, 0.0, 0.005, 0.3);
 }
 
-// A tentacle smacks wet timber.
+// A tentacle smacks wet timber: a fleshy slap, the wood's knock under it
+// and a spatter of water thrown off, all inside 50 ms.
 void SynthTentacleSlap(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
     Noise noise(235);
-    Biquad smack;
-    smack.SetLowPass(2500.0, 0.8);
+    Biquad flesh, smack, spray;
+    flesh.SetBandPass(1100.0, 0.8);
+    smack.SetLowPass(3500.0, 0.7);
+    spray.SetBandPass(3800.0, 1.2);
+    Drift droplets(2351, 400.0);
     Phase body;
     Render(out, 0.0, 0.05, [&](double t) {
-        double dSmack = smack.Process(noise.White()) * Strike(t, 0.0, 0.0005, 0.006) * 1.5;
-        double dBody = Sine(body.Step(90.0 + 60.0 * std::exp(-t / 0.005))) * Strike(t, 0.0, 0.001, 0.012);
-        return dSmack + dBody;
+        double n = noise.White();
+        double dSlap = (flesh.Process(n) * 2.2 + smack.Process(n) * 0.8) * Strike(t, 0.0, 0.0008, 0.024);
+        double dKnock = Sine(body.Step(150.0 + 90.0 * std::exp(-t / 0.006))) * Strike(t, 0.0, 0.001, 0.016) * 0.5;
+        // Droplets: spray that comes and goes in grains after the slap.
+        double dGrain = std::max(0.0, droplets.Next());
+        double dSpray = spray.Process(n) * Strike(t, 0.004, 0.006, 0.02) * dGrain * 2.5;
+        return dSlap + dKnock + dSpray;
     });
-    AddBubble(out, 0.008, 480.0, 0.006, 0.4);
-    AddBubble(out, 0.019, 720.0, 0.005, 0.3);
-    // It comes in quick bursts: a full-level click each time would nag.
-    Finish(out, -4.0, 0.0005, 0.012);
+    AddBubble(out, 0.006, 380.0, 0.008, 0.35);
+    AddBubble(out, 0.014, 640.0, 0.006, 0.3);
+    AddBubble(out, 0.022, 900.0, 0.005, 0.2);
+    // Its 50 ms cannot hold the others' loudness under the ceiling; it
+    // comes as near as the limiter lets it.
+    Finish(out, 0.0, 0.0005, 0.012);
 }
 
 // The galleon fires a broadside: a ragged row of guns down the hull, close
@@ -288,17 +311,19 @@ void SynthBroadside(Buffer& out, int nSamples) {
     const double adPitch[] = {1.0, 1.08, 0.94, 1.12, 0.97, 1.03};
     for (int g = 0; g < 6; ++g) AddCannonShot(out, adAt[g], adGain[g], adPitch[g], 2270u + g);
     AddRoom(out, 0.3, 0.76, 0.4);
-    Finish(out, 0.0, 0.0005, 0.2);
+    Finish(out, kGunfireLeadDb, 0.0005, 0.2);
 }
 
 // A ship goes down: hull timbers groan, water rushes in, air boils up.
 void SynthShipSinking(Buffer& out, int nSamples) {
     out.assign(nSamples, 0.0f);
-    // Everything starts early: the next cue may come after 1.3 s.
-    AddCreak(out, 0.0, 0.8, 38.0, 0.8, 2311u);
-    AddCreak(out, 0.7, 0.9, 22.0, 1.1, 2312u);
+    // Everything starts early: the next cue may come after 1.3 s. The
+    // timbers groan as loud as the water that pours in.
+    AddCreak(out, 0.0, 0.8, 38.0, 4.0, 2311u);
+    AddCreak(out, 0.7, 0.9, 22.0, 5.0, 2312u);
+    AddCreak(out, 1.55, 0.7, 30.0, 3.0, 2316u);
     AddSplinters(out, 0.6, 0.25, 0.12, 2313u);
-    AddSurge(out, 0.1, 2.42, 700.0, 2.0, 0.5, 0.6, 0.5, 2314u);
+    AddSurge(out, 0.1, 2.42, 700.0, 2.0, 0.5, 0.6, 0.4, 2314u);
     Noise bubbles(2315);
     for (int b = 0; b < 70; ++b) {
         // Bubbles come thicker as the hull fills.
@@ -306,7 +331,7 @@ void SynthShipSinking(Buffer& out, int nSamples) {
         bool bLarge = b % 3 == 0;
         AddBubble(out, dWhen, bLarge ? bubbles.Uniform(110.0, 260.0) : bubbles.Uniform(300.0, 800.0),
                   bLarge ? bubbles.Uniform(0.03, 0.07) : bubbles.Uniform(0.01, 0.03),
-                  bubbles.Uniform(0.2, 0.5) * (bLarge ? 1.0 : 0.6));
+                  bubbles.Uniform(0.16, 0.4) * (bLarge ? 1.0 : 0.6));
     }
     AddRoom(out, 0.2, 0.74, 0.5);
     Finish(out, 0.0, 0.01, 0.35);

@@ -8,21 +8,26 @@ namespace snd {
 
 void AddCannonShot(Buffer& out, double dAt, double dGain, double dPitch, uint32_t nSeed) {
     Noise noise(nSeed);
-    Biquad crackBand, blastBand, rumbleBand;
-    crackBand.SetHighPass(1500.0, 0.7);
-    rumbleBand.SetLowPass(180.0 * dPitch, 0.9);
+    Biquad crackBand, blastBand, roarBand, rumbleBand;
+    crackBand.SetHighPass(1200.0, 0.7);
+    roarBand.SetBandPass(520.0 * dPitch, 0.9);
+    rumbleBand.SetLowPass(240.0 * dPitch, 0.8);
     Phase boom;
     Render(out, dAt, 1.5, [&](double t) {
         double n = noise.White();
-        double dCrack = crackBand.Process(n) * Strike(t, 0.0, 0.0004, 0.007) * 1.3;
-        // The blast's noise darkens fast as the pressure wave passes.
-        blastBand.SetLowPass(160.0 + 4500.0 * std::exp(-t / 0.04), 0.8);
-        double dBlast = blastBand.Process(n) * Strike(t, 0.0, 0.0015, 0.09) * 1.4;
-        double dRumble = rumbleBand.Process(n) * Strike(t, 0.0, 0.02, 0.32) * 5.0;
-        double dBoomHz = dPitch * (36.0 + 70.0 * std::exp(-t / 0.06));
-        // Driven so that its overtones carry the boom on small speakers.
-        double dBoom = Drive(Sine(boom.Step(dBoomHz)) * Strike(t, 0.0, 0.002, 0.17) * 1.6, 2.5) * 0.9;
-        return (dCrack + dBlast + dRumble + dBoom) * dGain;
+        // The crack: the muzzle's shock wave, a sharp snap across the band.
+        double dCrack = crackBand.Process(n) * Strike(t, 0.0, 0.0003, 0.01) * 1.6;
+        // The blast: the body of the report, bright at first and darkening
+        // fast, held up by a midrange roar that carries it on small speakers.
+        blastBand.SetBandPass(500.0 + 2600.0 * std::exp(-t / 0.035), 0.6);
+        double dBlast = blastBand.Process(n) * Strike(t, 0.0, 0.001, 0.06) * 2.6;
+        double dRoar = roarBand.Process(n) * Strike(t, 0.002, 0.006, 0.16) * 2.6;
+        // The boom, driven hard: its overtones give it weight in the mids.
+        double dBoomHz = dPitch * (60.0 + 110.0 * std::exp(-t / 0.05));
+        double dBoom = Drive(Sine(boom.Step(dBoomHz)) * Strike(t, 0.0, 0.002, 0.14) * 3.0, 3.5) * 0.3;
+        // The rumble rolling back off the water.
+        double dRumble = rumbleBand.Process(n) * Strike(t, 0.01, 0.04, 0.35) * 1.4;
+        return (dCrack + dBlast + dRoar + dBoom + dRumble) * dGain;
     });
 }
 
@@ -67,7 +72,7 @@ void AddCreak(Buffer& out, double dAt, double dLength, double dRate, double dGai
     const double adModeHz[] = {210.0, 455.0, 820.0, 1340.0, 2100.0};
     const double adModeGain[] = {1.0, 0.9, 0.7, 0.45, 0.25};
     Biquad aModes[5];
-    for (int m = 0; m < 5; ++m) aModes[m].SetBandPass(adModeHz[m] * (1.0 + 0.03 * noise.White()), 18.0);
+    for (int m = 0; m < 5; ++m) aModes[m].SetBandPass(adModeHz[m] * (1.0 + 0.03 * noise.White()), 9.0);
     double dToNext = 0.0;
     Render(out, dAt, dLength + 0.15, [&](double t) {
         double dImpulse = 0.0;

@@ -100,10 +100,11 @@ constexpr TrackRun kSailorDRuns[] = {
 };
 
 // The red coat urges his men on from his quarterdeck, comes down and
-// across, and takes on the fencer.
+// across, and takes on the fencer: from frame 74 he keeps to the waist
+// where they fight, so he leaps straight up into it from the deck below.
 constexpr int32_t kRedCoatWay[] = {
     50, 580, 260,  53, 575, 323,  56, 555, 385,  59, 525, 355,  63, 450, 386,  67, 380, 386,
-    73, 254, 400,  76, 235, 352,  78, 225, 348,  84, 195, 345,  90, 210, 350,  96, 180, 345,
+    73, 254, 400,  74, 240, 355,  76, 235, 352,  78, 225, 348,  84, 195, 345,  90, 210, 350,  96, 180, 345,
     102, 190, 350,  108, 160, 342,  114, 170, 345,  120, 140, 340,  123, 110, 340,  128, 130, 338,
 };
 constexpr TrackRun kRedCoatRuns[] = {

@@ -1,14 +1,20 @@
-// Structural checks of the generated asset files, as the resource loaders
-// and the platform will read them: bitmap headers, colour tables and key
-// colours; WAVE chunks and lengths; MIDI chunk and event structure.
+// Checks of the generated asset files, as the resource loaders and the
+// platform will read them: bitmap headers, colour tables and key colours;
+// WAVE chunks and lengths, and the sounds' loudness and spectra; MIDI chunk
+// and event structure, and the tunes' melodies and bass.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
+#include <complex>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -183,6 +189,132 @@ TEST(GeneratedSounds, RiffPcmMonoOfTheListedLength) {
     }
 }
 
+// ---- Sound levels and spectra -------------------------------------------
+
+// The sounds play on whatever the user has: often a laptop's or a monitor's
+// small speakers. Their loudness is judged as the ear hears it (A-weighted,
+// loudest 200 ms), and once more through a small speaker's response.
+
+using Spectrum = std::vector<std::complex<double>>;
+
+// Radix-2 FFT in place; the size must be a power of two.
+void Fft(Spectrum& a, bool bInverse) {
+    const size_t n = a.size();
+    for (size_t i = 1, j = 0; i < n; ++i) {
+        size_t nBit = n >> 1;
+        for (; j & nBit; nBit >>= 1) j ^= nBit;
+        j ^= nBit;
+        if (i < j) std::swap(a[i], a[j]);
+    }
+    for (size_t nLen = 2; nLen <= n; nLen <<= 1) {
+        const double dAngle = 2.0 * M_PI / double(nLen) * (bInverse ? 1.0 : -1.0);
+        const std::complex<double> wStep(std::cos(dAngle), std::sin(dAngle));
+        for (size_t i = 0; i < n; i += nLen) {
+            std::complex<double> w(1.0, 0.0);
+            for (size_t k = 0; k < nLen / 2; ++k, w *= wStep) {
+                std::complex<double> u = a[i + k], v = a[i + k + nLen / 2] * w;
+                a[i + k] = u + v;
+                a[i + k + nLen / 2] = u - v;
+            }
+        }
+    }
+    if (bInverse)
+        for (auto& c : a) c /= double(n);
+}
+
+// The standard A-weighting curve as a gain, 1 at 1 kHz.
+double AWeighting(double f) {
+    const double f2 = f * f;
+    const double dRa = (12194.0 * 12194.0 * f2 * f2) /
+                       ((f2 + 20.6 * 20.6) * std::sqrt((f2 + 107.7 * 107.7) * (f2 + 737.9 * 737.9)) *
+                        (f2 + 12194.0 * 12194.0));
+    return dRa * 1.2589;  // +2.0 dB
+}
+
+// A small speaker: hardly anything below about 250 Hz (fourth-order roll-off).
+double SmallSpeaker(double f) {
+    const double r = std::pow(f / 250.0, 4.0);
+    return std::sqrt(r / (1.0 + r));
+}
+
+struct SoundLevels {
+    double dLoudnessDb;      // A-weighted RMS of the loudest 200 ms, dBFS
+    double dSmallSpeakerDb;  // the same through a small speaker
+    double dShareBelow100;   // share of the energy below 100 Hz
+};
+
+SoundLevels MeasureSound(const Bytes& b, uint32_t nSamples) {
+    constexpr double kRate = 22050.0;
+    const size_t nWindow = 4410, nHop = 110;  // 200 ms, 5 ms
+    size_t nSize = 1;
+    while (nSize < nSamples + nWindow) nSize <<= 1;  // room for the filters' ringing
+    Spectrum x(nSize);
+    for (uint32_t i = 0; i < nSamples; ++i) x[i] = int16_t(U16(b, 44 + 2 * i)) / 32768.0;
+    Fft(x, false);
+    double dLow = 0.0, dAll = 0.0;
+    for (size_t k = 1; k <= nSize / 2; ++k) {
+        double dPower = std::norm(x[k]);
+        dAll += dPower;
+        if (k * kRate / nSize < 100.0) dLow += dPower;
+    }
+    // Zero-phase weighting in the frequency domain, then the loudest window.
+    auto loudestDb = [&](double (*pfnResponse)(double)) {
+        Spectrum y(nSize);
+        for (size_t k = 1; k < nSize; ++k) {
+            double f = double(std::min(k, nSize - k)) * kRate / double(nSize);
+            y[k] = x[k] * pfnResponse(f) * AWeighting(f);
+        }
+        Fft(y, true);
+        std::vector<double> energy(nSize + 1, 0.0);
+        for (size_t i = 0; i < nSize; ++i) energy[i + 1] = energy[i] + y[i].real() * y[i].real();
+        double dLoudest = 0.0;
+        for (size_t i = 0; i + nWindow <= nSize; i += nHop)
+            dLoudest = std::max(dLoudest, energy[i + nWindow] - energy[i]);
+        // A sound shorter than the window counts as part of a full one: the
+        // ear hears a click as quieter than a held sound of the same level.
+        return 10.0 * std::log10(std::max(dLoudest / double(nWindow), 1e-20));
+    };
+    return {loudestDb([](double) { return 1.0; }), loudestDb(SmallSpeaker), dAll > 0.0 ? dLow / dAll : 0.0};
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : (v[(v.size() - 1) / 2] + v[v.size() / 2]) / 2.0;
+}
+
+// The gunfire, and the crews' voices it has to stand up to.
+constexpr int kGunSounds[] = {148, 191, 192, 227};
+constexpr int kVoiceSounds[] = {190, 194, 195, 196, 230};
+
+TEST(GeneratedSounds, EvenLoudnessAndGunfireThatCarriesOnSmallSpeakers) {
+    std::map<int, SoundLevels> levels;
+    for (const ExpectedSound& s : kExpectedSounds)
+        if (std::optional<Bytes> file = ReadAsset(WaveName(s.nId)); file && file->size() >= 44)
+            levels[s.nId] = MeasureSound(*file, std::min<uint32_t>(U32(*file, 40), uint32_t(file->size() - 44)) / 2);
+    if (levels.size() < std::size(kExpectedSounds)) return;  // a partial build; completeness is checked below
+
+    std::string szTable;
+    std::vector<double> loudness, voicesSmall;
+    for (const auto& [nId, l] : levels) {
+        loudness.push_back(l.dLoudnessDb);
+        char szRow[96];
+        std::snprintf(szRow, sizeof szRow, "%d: %.1f dB(A), small speaker %.1f, %.0f%% below 100 Hz\n", nId,
+                      l.dLoudnessDb, l.dSmallSpeakerDb, 100.0 * l.dShareBelow100);
+        szTable += szRow;
+    }
+    RecordProperty("SoundLevels", szTable);
+    for (int nId : kVoiceSounds) voicesSmall.push_back(levels[nId].dSmallSpeakerDb);
+    const double dMedian = Median(loudness), dVoicesSmall = Median(voicesSmall);
+
+    for (const auto& [nId, l] : levels)
+        EXPECT_NEAR(l.dLoudnessDb, dMedian, 3.0) << "wave " << nId << " against the median loudness\n" << szTable;
+    for (int nId : kGunSounds) {
+        EXPECT_LE(levels[nId].dShareBelow100, 0.5) << "wave " << nId << ": a dull thud\n" << szTable;
+        EXPECT_GE(levels[nId].dSmallSpeakerDb, dVoicesSmall)
+            << "wave " << nId << ": quieter than the voices on a small speaker\n" << szTable;
+    }
+}
+
 // ---- Tunes -------------------------------------------------------------
 
 size_t ReadVlq(const Bytes& b, size_t& n, size_t nEnd) {
@@ -196,9 +328,14 @@ size_t ReadVlq(const Bytes& b, size_t& n, size_t nEnd) {
     return 0;
 }
 
+struct TuneNote {
+    uint32_t nTick;
+    int nChannel, nKey;
+};
+
 struct TrackSummary {
-    int nNotesOn = 0;
-    int nHanging = 0;  // notes started and never ended
+    std::vector<TuneNote> notes;  // note-ons, in time order
+    int nHanging = 0;             // notes started and never ended
     bool bTempo = false;
     bool bEndsCleanly = false;
 };
@@ -208,8 +345,9 @@ TrackSummary WalkTrack(const Bytes& b, size_t n, size_t nEnd) {
     TrackSummary t;
     int nSounding[16][128] = {};
     uint8_t nRunning = 0;
+    uint32_t nTick = 0;
     while (n < nEnd) {
-        ReadVlq(b, n, nEnd);
+        nTick += uint32_t(ReadVlq(b, n, nEnd));
         if (n >= nEnd) break;
         uint8_t c = b[n];
         if (c == 0xFF) {
@@ -250,7 +388,7 @@ TrackSummary WalkTrack(const Bytes& b, size_t n, size_t nEnd) {
             }
         int nChannel = nRunning & 0x0F, nKey = b[n], nVelocity = nData == 2 ? b[n + 1] : 0;
         if ((nRunning & 0xF0) == 0x90 && nVelocity > 0) {
-            ++t.nNotesOn;
+            t.notes.push_back({nTick, nChannel, nKey});
             ++nSounding[nChannel][nKey];
         } else if ((nRunning & 0xF0) == 0x80 || (nRunning & 0xF0) == 0x90) {
             if (nSounding[nChannel][nKey] > 0) --nSounding[nChannel][nKey];
@@ -260,6 +398,20 @@ TrackSummary WalkTrack(const Bytes& b, size_t n, size_t nEnd) {
     for (auto& channel : nSounding)
         for (int nCount : channel) t.nHanging += nCount;
     return t;  // no end-of-track event
+}
+
+// The track chunks that follow the header, walked; stops at anything that
+// is not a complete track chunk. nAfter is where the last one ended.
+std::vector<TrackSummary> WalkTracks(const Bytes& b, size_t& nAfter) {
+    std::vector<TrackSummary> tracks;
+    size_t n = 14;
+    while (n + 8 <= b.size() && Tag(b, n) == "MTrk" && BigU32(b, n + 4) <= b.size() - n - 8) {
+        size_t nEnd = n + 8 + BigU32(b, n + 4);
+        tracks.push_back(WalkTrack(b, n + 8, nEnd));
+        n = nEnd;
+    }
+    nAfter = n;
+    return tracks;
 }
 
 TEST(GeneratedTunes, FormatOneFilesOfTheExactSizeAndTracks) {
@@ -274,24 +426,172 @@ TEST(GeneratedTunes, FormatOneFilesOfTheExactSizeAndTracks) {
         EXPECT_EQ(BigU16(b, 8), 1u);
         ASSERT_EQ(BigU16(b, 10), tune.nTracks);
         EXPECT_EQ(BigU16(b, 12), 480u);
-        size_t n = 14;
-        int nNotes = 0;
-        for (uint32_t i = 0; i < tune.nTracks; ++i) {
+        size_t nAfter = 0;
+        std::vector<TrackSummary> tracks = WalkTracks(b, nAfter);
+        ASSERT_EQ(tracks.size(), tune.nTracks);
+        EXPECT_EQ(nAfter, b.size()) << "bytes after the last track";
+        size_t nNotes = 0;
+        for (size_t i = 0; i < tracks.size(); ++i) {
             SCOPED_TRACE("track " + std::to_string(i));
-            ASSERT_LE(n + 8, b.size());
-            ASSERT_EQ(Tag(b, n), "MTrk");
-            size_t nEnd = n + 8 + BigU32(b, n + 4);
-            ASSERT_LE(nEnd, b.size());
-            TrackSummary t = WalkTrack(b, n + 8, nEnd);
+            const TrackSummary& t = tracks[i];
             EXPECT_TRUE(t.bEndsCleanly) << "must end with its end-of-track event";
             EXPECT_EQ(t.nHanging, 0) << "notes left sounding";
             if (i == 0) EXPECT_TRUE(t.bTempo);
-            else EXPECT_GT(t.nNotesOn, 0) << "a silent track";
-            nNotes += t.nNotesOn;
-            n = nEnd;
+            else EXPECT_FALSE(t.notes.empty()) << "a silent track";
+            nNotes += t.notes.size();
         }
-        EXPECT_EQ(n, b.size()) << "bytes after the last track";
-        EXPECT_GT(nNotes, 200);
+        EXPECT_GT(nNotes, 200u);
+    }
+}
+
+// What each tune must stay: its melody as published, and a bass that fits
+// the chords played over it.
+struct TuneScore {
+    int nId;
+    const char* szAbc;      // the opening strain, in ABC notation
+    int nSharps;            // the ABC's key signature
+    uint32_t nFirstBarTick; // after the pick-up
+    int nMelodyChannel;     // in the first track after the tempo track
+    int nChordChannel;
+    std::set<int> bassChannels;
+};
+
+// The traditional Sailor's Hornpipe (the College Hornpipe; public domain),
+// its A strain as commonly written in D: the run down the tonic arpeggio
+// and back up, then the same on the dominant.
+constexpr const char* kSailorsHornpipe =
+    "X:1\n"
+    "T:Sailor's Hornpipe\n"
+    "R:hornpipe\n"
+    "M:4/4\n"
+    "L:1/8\n"
+    "K:D\n"
+    "(3ABc|dAFA DFAd|ceAc egfe|dfed cBAG|FAdA F2 (3ABc|\n"
+    "dAFA DFAd|ceAc egfe|dfaf gecA|d2 f2 d2:|\n";
+
+// Rule, Britannia! (Thomas Arne, 1740; public domain): the opening of its
+// chorus in D.
+constexpr const char* kRuleBritannia =
+    "X:2\n"
+    "T:Rule, Britannia!\n"
+    "M:4/4\n"
+    "L:1/8\n"
+    "K:D\n"
+    "f4 z2 f2|g2 g2 z2 f2|g3 f e3 d|c8|a4 g4|fdge a2 g2|f4 e4|\n";
+
+const TuneScore kTuneScores[] = {
+    {243, kSailorsHornpipe, 2, 480, 0, 2, {3}},
+    {244, kRuleBritannia, 2, 0, 0, 2, {4, 5}},
+};
+
+// The key numbers of the notes of an ABC tune: header lines are skipped,
+// lengths, bar lines and tuplet marks ignored; accidentals last to the bar's
+// end, and the key signature's sharps fall on F, C, G, D... in that order.
+std::vector<int> AbcKeys(const char* szAbc, int nSharps) {
+    static const int kPitch[] = {9, 11, 0, 2, 4, 5, 7};  // A..G
+    static const char kSharpOrder[] = "FCGDAEB";
+    std::vector<int> keys;
+    std::map<int, int> barAccidentals;  // by letter and octave
+    bool bHeader = true;
+    int nPending = 99;
+    for (const char* p = szAbc; *p; ++p) {
+        if (p == szAbc || p[-1] == '\n') bHeader = std::isalpha(static_cast<unsigned char>(p[0])) && p[1] == ':';
+        if (bHeader) continue;
+        char c = *p;
+        if (c == '|') {
+            barAccidentals.clear();
+        } else if (c == '(' && std::isdigit(static_cast<unsigned char>(p[1]))) {
+            ++p;  // a tuplet: the lengths change, the notes do not
+        } else if (c == '^' || c == '_' || c == '=') {
+            nPending = (nPending == 99 ? 0 : nPending) + (c == '^' ? 1 : c == '_' ? -1 : 0);
+        } else if ((c >= 'A' && c <= 'G') || (c >= 'a' && c <= 'g')) {
+            int nLetter = std::toupper(static_cast<unsigned char>(c)) - 'A';
+            int nOctave = c >= 'a' ? 5 : 4;
+            for (; p[1] == '\'' || p[1] == ','; ++p) nOctave += p[1] == '\'' ? 1 : -1;
+            int nSlot = nLetter * 16 + nOctave;
+            if (nPending != 99) barAccidentals[nSlot] = nPending;
+            nPending = 99;
+            int nShift = 0;
+            if (barAccidentals.count(nSlot)) nShift = barAccidentals[nSlot];
+            else if (std::strchr(kSharpOrder, 'A' + nLetter) - kSharpOrder < nSharps) nShift = 1;
+            keys.push_back(12 * (nOctave + 1) + kPitch[nLetter] + nShift);
+        }
+    }
+    return keys;
+}
+
+std::vector<int> Intervals(const std::vector<int>& keys) {
+    std::vector<int> steps;
+    for (size_t i = 1; i < keys.size(); ++i) steps.push_back(keys[i] - keys[i - 1]);
+    return steps;
+}
+
+std::string Joined(const std::vector<int>& v) {
+    std::string sz;
+    for (int n : v) sz += (sz.empty() ? "" : " ") + std::to_string(n);
+    return sz;
+}
+
+TEST(GeneratedTunes, MelodyOpensNoteForNoteAsTheTuneIsWritten) {
+    // The reading of the notation itself: the hornpipe's first bar in D.
+    EXPECT_EQ(AbcKeys("K:D\n(3ABc|dAFA DFAd|^G=c_B,|", 2),
+              (std::vector<int>{69, 71, 73, 74, 69, 66, 69, 62, 66, 69, 74, 68, 72, 58}));
+    for (const TuneScore& score : kTuneScores) {
+        std::optional<Bytes> file = ReadAsset(MidiName(score.nId));
+        if (!file) continue;
+        SCOPED_TRACE("midi " + std::to_string(score.nId));
+        size_t nAfter = 0;
+        std::vector<TrackSummary> tracks = WalkTracks(*file, nAfter);
+        ASSERT_GE(tracks.size(), 2u);
+        std::vector<int> melody;
+        for (const TuneNote& n : tracks[1].notes)
+            if (n.nChannel == score.nMelodyChannel) melody.push_back(n.nKey);
+        // Intervals, so that the arrangement may move the tune by octaves.
+        const std::vector<int> expected = Intervals(AbcKeys(score.szAbc, score.nSharps));
+        std::vector<int> played = Intervals(melody);
+        played.resize(std::min(played.size(), expected.size()));
+        EXPECT_EQ(Joined(played), Joined(expected));
+    }
+}
+
+TEST(GeneratedTunes, BassOnEveryStrongBeatIsInItsChord) {
+    constexpr uint32_t kBeat = 480, kBar = 4 * kBeat;
+    for (const TuneScore& score : kTuneScores) {
+        std::optional<Bytes> file = ReadAsset(MidiName(score.nId));
+        if (!file) continue;
+        SCOPED_TRACE("midi " + std::to_string(score.nId));
+        size_t nAfter = 0;
+        std::vector<TuneNote> bass, chords;
+        for (const TrackSummary& t : WalkTracks(*file, nAfter))
+            for (const TuneNote& n : t.notes) {
+                if (score.bassChannels.count(n.nChannel)) bass.push_back(n);
+                if (n.nChannel == score.nChordChannel) chords.push_back(n);
+            }
+        ASSERT_FALSE(bass.empty());
+        int nStrong = 0;
+        std::string szWrong;
+        for (const TuneNote& n : bass) {
+            // Beats 1 and 3. Its chord is the first one struck in that half
+            // bar (an accompaniment may play off the beat), else the last before.
+            if (n.nTick < score.nFirstBarTick || (n.nTick - score.nFirstBarTick) % (kBar / 2) != 0) continue;
+            ++nStrong;
+            std::optional<uint32_t> nAfterBass, nBeforeBass;
+            for (const TuneNote& c : chords) {
+                if (c.nTick >= n.nTick && c.nTick < n.nTick + kBar / 2) nAfterBass = std::min(c.nTick, nAfterBass.value_or(c.nTick));
+                if (c.nTick < n.nTick) nBeforeBass = std::max(c.nTick, nBeforeBass.value_or(c.nTick));
+            }
+            std::optional<uint32_t> nStruck = nAfterBass ? nAfterBass : nBeforeBass;
+            std::set<int> tones;
+            for (const TuneNote& c : chords)
+                if (nStruck && c.nTick == *nStruck) tones.insert(c.nKey % 12);
+            if (!tones.count(n.nKey % 12)) {
+                uint32_t nIn = n.nTick - score.nFirstBarTick;
+                szWrong += " bar " + std::to_string(nIn / kBar + 1) + " beat " + std::to_string(nIn % kBar / kBeat + 1) +
+                           " key " + std::to_string(n.nKey) + ";";
+            }
+        }
+        EXPECT_GT(nStrong, 32);
+        EXPECT_EQ(szWrong, "") << "bass outside its chord";
     }
 }
 

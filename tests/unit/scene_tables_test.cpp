@@ -330,14 +330,12 @@ TEST(SceneTables, SceneFourTheSwordFight) {
                     {21, 40, 40, Is(5), Is(425), Within(3, 9)},
                     {21, 41, 60, Is(5), Within(425, 435), Is(18)},
                     {21, 61, 129, Is(5), Within(425, 435), Is(19)},
-                    // The red coat; frames 74 and 75 lie between his way down
-                    // and the fencing ground.
+                    // The red coat.
                     {22, 1, 49, Is(585), Is(240), OneOf({6, 5, 4})},
                     {22, 50, 73, Free(), Free(), Shown()},
                     {22, 50, 50, Is(580), Is(260), Shown()},
                     {22, 73, 73, Is(254), Is(400), Shown()},
-                    {22, 74, 75, Free(), Free(), Within(0, 3)},
-                    {22, 76, 129, Within(100, 240), Within(338, 355), Within(0, 3)},
+                    {22, 74, 129, Within(100, 240), Within(338, 355), Within(0, 3)},
                     Pose(22, 129, 129, 160, 338, 2),
                     // Pirate A.
                     Pose(23, 1, 10, 562, 315, 11),
