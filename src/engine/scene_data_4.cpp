@@ -30,15 +30,15 @@ constexpr auto kPlankRuns = PlankStays(kLength);
 // parried, a low cut, the pirate's cut on a parry, a thrust parried, the
 // pirate's thrust parried low, the navy man driven back. Pirates face left.
 //                                  guard cut slash guard parry thrust parry back
-constexpr int32_t kNavyFence[] =   {9,    5,  7,    9,    4,    3,     8,    6};   // strip 172
-constexpr int32_t kNavyFenceC[] =  {9,    5,  7,    9,    8,    1,     8,    6};   // strip 172
-constexpr int32_t kPirateFence[] = {4,    8,  4,    6,    7,    8,     5,    4};   // strip 163
-// The fencer (strip 160) against the red coat (strip 162).
+constexpr int32_t kNavyFence[] =   {9,    5,  7,    9,    4,    3,     8,    6};   // sailors
+constexpr int32_t kNavyFenceC[] =  {9,    5,  7,    9,    8,    1,     8,    6};   // sailors
+constexpr int32_t kPirateFence[] = {4,    8,  4,    6,    7,    8,     5,    4};   // pirates
+// The fencer against the red coat, each in his own strip.
 constexpr int32_t kFencerFence[] =  {7, 1, 4, 6, 5, 2, 3, 6};
 constexpr int32_t kRedCoatFence[] = {0, 0, 3, 1, 2, 3, 0, 2};
-constexpr int32_t kPirateWalk[] = {9, 10, 11, 10};  // strip 163, walking left
+constexpr int32_t kPirateWalk[] = {9, 10, 11, 10};  // the pirates' strip, walking left
 constexpr int32_t kRunOff[] = {9, 10};
-constexpr int32_t kStrideLeft[] = {6, 0};           // strip 162, sword up
+constexpr int32_t kStrideLeft[] = {6, 0};           // the red coat's strip, sword up
 constexpr int32_t kCheer[] = {5, 6};
 // Dealt and taken: a thrust (pirate 5, red coat 2) as the spatter flies,
 // then the navy man reels back (6) until he falls.

@@ -331,15 +331,19 @@ TEST_F(ScenesTest, BloodRuleShowsCleanBodiesAndNoSpatterWhenBloodIsOff) {
 
 // Scene 4's drawing orders by slot; the spatter only with blood.
 std::vector<int> FightOrder(int f, bool bBlood) {
-    std::vector<int> order = {10, 11, 16, 14, 15, 12, 13};
+    std::vector<int> order = {kSlotUnionJackLarge, kSlotJollyRogerLarge, kSlotShotHole, kSlotSmokeA,
+                              kSlotSmokeB, kSlotCannonBlast, kSlotCannonball};
     if (f <= 31 || (f >= 59 && f <= 71))
-        order.insert(order.end(), {17, 18, 19, 20, 21, 27, 22, 23});
+        order.insert(order.end(), {kSlotFencer, kSlotSailorA, kSlotSailorB, kSlotSailorC, kSlotSailorD,
+                                   kSlotPlank, kSlotRedCoat, kSlotPirateA});
     else if (f <= 58)
-        order.insert(order.end(), {17, 18, 19, 21, 27, 22, 23, 20});
+        order.insert(order.end(), {kSlotFencer, kSlotSailorA, kSlotSailorB, kSlotSailorD, kSlotPlank,
+                                   kSlotRedCoat, kSlotPirateA, kSlotSailorC});
     else
-        order.insert(order.end(), {18, 19, 21, 27, 22, 23, 17, 20});
-    order.insert(order.end(), {24, 25, 26});
-    if (bBlood) order.push_back(28);
+        order.insert(order.end(), {kSlotSailorA, kSlotSailorB, kSlotSailorD, kSlotPlank, kSlotRedCoat,
+                                   kSlotPirateA, kSlotFencer, kSlotSailorC});
+    order.insert(order.end(), {kSlotPirateB, kSlotPirateC, kSlotSplash});
+    if (bBlood) order.push_back(kSlotSpatter);
     return order;
 }
 
@@ -354,7 +358,8 @@ TEST_F(ScenesTest, SwordFightDrawsInTheOrderOfEachFrame) {
         const std::vector<int> frames = {1, 31, 32, 35, 53, 58, 59, 67, 71, 72, 123, 129};
         FakeHost.onPresent = [&] {
             const int f = Sequencer.nSceneFrame;
-            if (nScene_ != kSceneSwordFight || std::find(frames.begin(), frames.end(), f) == frames.end()) return;
+            const bool bListed = std::find(frames.begin(), frames.end(), f) != frames.end();
+            if (nScene_ != kSceneSwordFight || !bListed) return;
             SCOPED_TRACE(f);
             ExpectComposite(1, FightOrder(f, bBlood));
             ++nChecked;
@@ -374,9 +379,15 @@ TEST_F(ScenesTest, KrakenHeadIsBehindTheShipsSidesOnFrame35AndInFrontOnFrame36) 
     FakeHost.onPresent = [&] {
         const int f = Sequencer.nSceneFrame;
         if (nScene_ != kSceneKrakenRises || (f != 35 && f != 36)) return;
-        std::vector<int> order = f == 35 ? std::vector<int>{10, 11, 40, 14, 15, 16, 35, 36, 37, 27}
-                                         : std::vector<int>{10, 11, 14, 15, 16, 35, 36, 37, 27, 40};
-        order.insert(order.end(), {17, 18, 19, 20, 21, 38, 46, 42, 43, 45, 44, 22, 23, 24, 25});
+        std::vector<int> order = {kSlotUnionJackLarge, kSlotJollyRogerLarge, kSlotSmokeA, kSlotSmokeB,
+                                  kSlotShotHole, kSlotGunPorts, kSlotGunPortsNarrow, kSlotWaterBetweenHulls,
+                                  kSlotPlank};
+        // The head rises behind the smoke and the ships' sides, then in front.
+        order.insert(f == 35 ? order.begin() + 2 : order.end(), kSlotKrakenRising);
+        order.insert(order.end(), {kSlotFencer, kSlotSailorA, kSlotSailorB, kSlotSailorC, kSlotSailorD,
+                                   kSlotKrakenEyes, kSlotTentacleTipA, kSlotTentacle, kSlotTentacleTwoPoses,
+                                   kSlotTentacleRoundMast, kSlotTentacleThreePoses, kSlotRedCoat,
+                                   kSlotPirateA, kSlotPirateB, kSlotPirateC});
         EXPECT_EQ(FramePixel(x, y), f == 35 ? ArtOf(202, 0) : ArtOf(198, 0)) << "frame " << f;
         ExpectComposite(1, order);
         ++nChecked;
