@@ -1,7 +1,10 @@
 # The two commands: `make test` and `make play`. Each installs what is
 # missing, builds what it needs, then acts.
 
-.PHONY: test play bench fuzz soak soak-native native windows fuzz-targets bootstrap clean
+.PHONY: test play bench fuzz soak soak-native native windows saver fuzz-targets bootstrap clean
+
+# `make play ARGS=/c` opens the settings instead of the show.
+ARGS ?= /s
 
 bootstrap:
 	@scripts/bootstrap
@@ -13,6 +16,16 @@ native: bootstrap
 windows: bootstrap
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j2
+
+saver: bootstrap
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j2 --target SSHarborgast
+
+# Checks for a display first, so that without one it ends at once.
+play:
+	@scripts/play --check
+	@$(MAKE) -s saver
+	@scripts/play $(ARGS)
 
 # The fuzz targets are built with clang and run briefly here, on their
 # seeds, so that they keep building and running; `make fuzz` runs them long.

@@ -26,3 +26,9 @@ else()
     add_subdirectory(tools/render)
   endif()
 endif()
+
+# `make play` without a display ends at once and says how to render instead.
+add_test(NAME play.without_display COMMAND env -u DISPLAY make -s -C ${CMAKE_SOURCE_DIR} play)
+set_tests_properties(play.without_display PROPERTIES
+  PASS_REGULAR_EXPRESSION "play: no X display[^\n]*harborgast-render --out"
+  FAIL_REGULAR_EXPRESSION "Building|cmake")

@@ -180,7 +180,9 @@ Pose WalkBarrel(int nPhase) {
     static const Vec kNear[4] = {{18, -5}, {4, -5}, {-18, -5}, {-2, -14}};
     static const Vec kFar[4] = {{-18, -5}, {-2, -14}, {18, -5}, {4, -5}};
     const double dBob = (nPhase % 2 == 1) ? -3.0 : 0.0;
-    Pose p = Make({1, -52 + dBob}, 5, kNear[nPhase], kFar[nPhase], {-2, -22}, 0, {-27, -12}, Face::kGrit);
+    // Bowed forward under the weight, knees bent, head up to see the way.
+    Pose p = Make({3, -49 + dBob}, 12, kNear[nPhase], kFar[nPhase], {-2, -35}, 0, {-40, -6}, Face::kGrit);
+    p.dHead = -10;
     p.bFlatNear = nPhase != 2 && nPhase != 3;
     p.bFlatFar = nPhase != 0 && nPhase != 1;
     p.nElbowFree = -1;

@@ -503,33 +503,54 @@ void DrawPlank(cairo_t* cr, Vec from, double dLength, double dWidth, double dEdg
 
 void DrawBarrel(cairo_t* cr, Vec c, double dLength, double dHeight) {
     const double l = dLength / 2.0, h = dHeight / 2.0;
-    const Vec body[] = {{c.x - l, c.y - h * 0.72}, {c.x - l * 0.55, c.y - h}, {c.x + l * 0.55, c.y - h},
-                        {c.x + l, c.y - h * 0.72}, {c.x + l, c.y + h * 0.72}, {c.x + l * 0.55, c.y + h},
-                        {c.x - l * 0.55, c.y + h}, {c.x - l, c.y + h * 0.72}};
-    auto path = [&](cairo_t* cc) { AddBlob(cc, body, 8); };
+    // Bellied staves between narrower ends.
+    const Vec body[] = {{c.x - l, c.y - h * 0.64},        {c.x - l * 0.6, c.y - h * 0.94}, {c.x, c.y - h},
+                        {c.x + l * 0.6, c.y - h * 0.94},  {c.x + l, c.y - h * 0.64},       {c.x + l, c.y + h * 0.64},
+                        {c.x + l * 0.6, c.y + h * 0.94},  {c.x, c.y + h},                  {c.x - l * 0.6, c.y + h * 0.94},
+                        {c.x - l, c.y + h * 0.64}};
+    auto path = [&](cairo_t* cc) { AddBlob(cc, body, 10); };
     const Tones wood = {style::kWoodDark, style::kWood, style::kWoodLight};
     const Tones hoop = {style::kIron, style::kIronLight, 0x999999};
     DrawPatterned(cr, path, [&](cairo_t* cc, int nLevel) {
         style::SetColour(cc, nLevel == 0 ? wood.shade : nLevel == 1 ? wood.base : wood.light);
         cairo_paint(cc);
         cairo_new_path(cc);
-        // Staves run along the barrel, hoops around it.
-        for (int i = -2; i <= 2; ++i) {
-            cairo_move_to(cc, c.x - l, c.y + i * h * 0.36);
-            cairo_curve_to(cc, c.x - l * 0.3, c.y + i * h * 0.42, c.x + l * 0.3, c.y + i * h * 0.42, c.x + l,
-                           c.y + i * h * 0.36);
+        // Staves run along the barrel, bowed with its belly; hoops round it.
+        for (int i = -3; i <= 3; ++i) {
+            const double f = i / 3.5;
+            cairo_move_to(cc, c.x - l, c.y + f * h * 0.62);
+            cairo_curve_to(cc, c.x - l * 0.35, c.y + f * h * 1.02, c.x + l * 0.35, c.y + f * h * 1.02, c.x + l,
+                           c.y + f * h * 0.62);
         }
-        cairo_set_line_width(cc, 0.9);
+        cairo_set_line_width(cc, 1.0);
         style::SetColour(cc, wood.shade);
         cairo_stroke(cc);
-        for (double f : {-0.78, -0.55, 0.55, 0.78}) {
-            const Vec b[] = {{c.x + l * f - 1.6, c.y - h - 2.0}, {c.x + l * f + 1.6, c.y - h - 2.0},
-                             {c.x + l * f + 1.6, c.y + h + 2.0}, {c.x + l * f - 1.6, c.y + h + 2.0}};
+        for (double f : {-0.8, -0.5, 0.5, 0.8}) {
+            const double hh = h * (1.0 - 0.36 * std::fabs(f) * std::fabs(f)) + 1.0;
+            const Vec b[] = {{c.x + l * f - 2.0, c.y - hh}, {c.x + l * f + 2.0, c.y - hh},
+                             {c.x + l * f + 2.0, c.y + hh}, {c.x + l * f - 2.0, c.y + hh}};
             AddPolygon(cc, b, 4);
         }
         style::SetColour(cc, nLevel == 0 ? hoop.shade : nLevel == 1 ? hoop.base : hoop.light);
         cairo_fill(cc);
     });
+    // The near end turned a little towards us: the round head, its rim and
+    // the boards across it.
+    const Vec end = {c.x - l + 1.5, c.y};
+    DrawPatterned(cr, [&](cairo_t* cc) { AddEllipse(cc, end, h * 0.3, h * 0.66, 0.0); },
+                  [&](cairo_t* cc, int nLevel) {
+                      style::SetColour(cc, nLevel == 0 ? wood.shade : wood.light);
+                      cairo_paint(cc);
+                      cairo_new_path(cc);
+                      for (double f : {-0.3, 0.3}) {
+                          cairo_move_to(cc, end.x - h * 0.3, end.y + f * h);
+                          cairo_line_to(cc, end.x + h * 0.3, end.y + f * h);
+                      }
+                      cairo_set_line_width(cc, 1.0);
+                      style::SetColour(cc, wood.base);
+                      cairo_stroke(cc);
+                  },
+                  1.6, 1.5, 1.0);
 }
 
 void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p, const Placement& at) {
@@ -569,8 +590,9 @@ void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p, const Placement& at
     if (p.eCarry == Carry::kBarrel) {
         // The barrel rides on the far shoulder, held by both hands.
         DrawArm(cr, o, j.shoulder, j.elbowFree, j.wristFree, true);
+        DrawBarrel(cr, j.shoulder + Vec{-22.0, -23.0}, 56.0, 38.0);
+        // The far hand grips the barrel's lower rim from behind.
         DrawHand(cr, o, j.wristFree, j.elbowFree, true);
-        DrawBarrel(cr, j.shoulder + Vec{-12.0, -23.0}, 46.0, 31.0);
     }
     if (p.eCarry != Carry::kSword) {
         // The cutlass rides in the sash while the hands are busy.

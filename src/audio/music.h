@@ -5,9 +5,10 @@
 #include <cstdint>
 
 #include "host/host.h"
+#include "resource_ids.h"
 
-constexpr int kTune1ResourceId = 243;
-constexpr int kTune2ResourceId = 244;
+constexpr int kTune1ResourceId = IDM_TUNE_HORNPIPE;
+constexpr int kTune2ResourceId = IDM_TUNE_BRITANNIA;
 constexpr uint32_t kTune1Bytes = 8921;
 constexpr uint32_t kTune2Bytes = 8457;
 constexpr int kTempPathLength = 261;

@@ -4,11 +4,26 @@
 
 #include "audio/music.h"
 #include "gfx/show.h"
+#include "resource_ids.h"
 
 const int SoundIdTable[kCueCount] = {
-    0,    // no sound
-    149,  // opening fanfare (also played by id)
-    148, 190, 191, 192, 193, 194, 195, 196, 235, 227, 228, 233, 230, 231, 232,
+    0,                     // cue 0: no sound
+    IDW_OPENING_FLOURISH,  // also played by id at start-up
+    IDW_CANNON_SHOT,
+    IDW_ORDER_TO_FIRE,
+    IDW_BALL_IN_RIGGING,
+    IDW_HULL_BREACH,
+    IDW_SWORD_CLASH,
+    IDW_CRY_OF_PAIN,
+    IDW_PIRATE_LAUGHTER,
+    IDW_BATTLE_CRY,
+    IDW_TENTACLE_SLAP,
+    IDW_BROADSIDE,
+    IDW_SCREAM_AND_SPLASH,
+    IDW_SEA_AMBIENCE,
+    IDW_SHANTY_CHEER,
+    IDW_SHIP_SINKING,
+    IDW_KRAKEN_ROAR,
 };
 
 void PlayCue(int nCue) {

@@ -4,8 +4,9 @@
 
 #include "audio/cues.h"
 #include "host/host.h"
+#include "resource_ids.h"
 
-constexpr int kOpeningSoundId = 149;
+constexpr int kOpeningSoundId = IDW_OPENING_FLOURISH;
 
 enum SoundMode {
     kSoundOn = 0,

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "resource_ids.h"
+
 // One row of the load list. A backdrop row has nActorSlot = -1, an actor row
 // nBackdrop = -1. Sizes are what the picture resource is authored to; the
 // loaders trust only what the resource itself says.
@@ -31,7 +33,7 @@ constexpr int kLoadListCount = 51;
 constexpr int kBackdropCount = 2;
 constexpr int kLoadedActorSlots = 49;
 constexpr int kOtherPictureCount = 3;
-constexpr int kPaletteSourceResource = 204;  // loaded last: its table becomes the palette
+constexpr int kPaletteSourceResource = IDB_TENTACLE_TIP;  // loaded last: its table becomes the palette
 
 extern const LoadListEntry LoadList[kLoadListCount];
 extern const PictureEntry OtherPictures[kOtherPictureCount];
@@ -40,6 +42,6 @@ extern const PictureEntry OtherPictures[kOtherPictureCount];
 extern const uint32_t SharedColourTable[256];
 
 // Resource ids of the pictures outside the load list.
-constexpr int kTitlePictureId = 142;
-constexpr int kAboutPictureId = 183;
-constexpr int kCreditsPictureId = 184;
+constexpr int kTitlePictureId = IDB_TITLE;
+constexpr int kAboutPictureId = IDB_ABOUT_ART;
+constexpr int kCreditsPictureId = IDB_ABOUT_CREDITS;

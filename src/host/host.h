@@ -21,6 +21,13 @@ bool HostWriteProfileString(const char* szSection, const char* szKey, const char
 // Milliseconds since the system started, wrapping at 32 bits.
 uint32_t HostGetTickCount();
 
+// ---- Timers of the saver window ------------------------------------------
+// Arms the window's timer nTimerId (re-arming it if it runs) to tick every
+// nPeriodMs milliseconds; each tick reaches OnSaverTick with that id. False
+// when the timer cannot be armed.
+bool HostSetTimer(HostWindow hWindow, int nTimerId, uint32_t nPeriodMs);
+void HostKillTimer(HostWindow hWindow, int nTimerId);
+
 // ---- Resources of the saver's own module --------------------------------
 enum HostResourceType {
     kHostResourceBitmap,  // RT_BITMAP: a packed DIB without file header

@@ -39,6 +39,13 @@ void SelectShowPalette(HDC hDC) {
 
 }  // namespace
 
+bool HostSetTimer(HostWindow hWindow, int nTimerId, uint32_t nPeriodMs) {
+    // Timer 0 is a valid window timer; only a null result is a failure.
+    return SetTimer(WindowOf(hWindow), UINT_PTR(nTimerId), nPeriodMs, nullptr) != 0;
+}
+
+void HostKillTimer(HostWindow hWindow, int nTimerId) { KillTimer(WindowOf(hWindow), UINT_PTR(nTimerId)); }
+
 HostResource HostFindResource(HostResourceType nType, int nId) {
     LPCSTR szType = nType == kHostResourceBitmap ? MAKEINTRESOURCEA(2)  // RT_BITMAP
                     : nType == kHostResourceWave ? "WAVE"

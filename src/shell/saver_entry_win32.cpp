@@ -7,6 +7,7 @@
 
 #include "shell/command_line.h"
 #include "shell/saver_running.h"
+#include "shell/saver_window_win32.h"
 #include "shell/shell.h"
 
 namespace {
@@ -26,15 +27,6 @@ bool IsWindows95Family() {
     return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
 }
 
-HWND WindowFromHandle(uint32_t nWindow) {
-    return reinterpret_cast<HWND>(static_cast<uintptr_t>(nWindow));
-}
-
-int StartPreview(uint32_t nWindow) {
-    if (!IsWindow(WindowFromHandle(nWindow))) return kExitRejected;
-    return kExitModeNotBuilt;
-}
-
 int DispatchSaverMode(HINSTANCE hInstance, const char* szArgs) {
     Shell.hInstance = hInstance;
     Shell.bWindows95Family = IsWindows95Family();
@@ -42,11 +34,12 @@ int DispatchSaverMode(HINSTANCE hInstance, const char* szArgs) {
     switch (choice.nMode) {
         case kSaverModeRejected:
             return kExitRejected;
+        case kSaverModeFullScreen:
+            return RunSaverWindow(nullptr);
         case kSaverModePreview:
             return StartPreview(choice.nWindow);
         case kSaverModeConfigure:
         case kSaverModeConfigureForeground:
-        case kSaverModeFullScreen:
         case kSaverModePassword:
             return kExitModeNotBuilt;
     }

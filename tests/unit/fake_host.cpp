@@ -57,6 +57,13 @@ void AddFakeResource(HostResourceType nType, int nId, std::vector<uint8_t> bytes
 
 uint32_t HostGetTickCount() { return FakeHost.nTickCount; }
 
+bool HostSetTimer(HostWindow, int nTimerId, uint32_t nPeriodMs) {
+    Log("SetTimer(" + std::to_string(nTimerId) + "," + std::to_string(nPeriodMs) + ")");
+    return !FakeHost.bTimersFail;
+}
+
+void HostKillTimer(HostWindow, int nTimerId) { Log("KillTimer(" + std::to_string(nTimerId) + ")"); }
+
 HostResource HostFindResource(HostResourceType nType, int nId) {
     auto it = FakeHost.resources.find({int(nType), nId});
     if (it == FakeHost.resources.end()) return {nullptr, 0};

@@ -27,6 +27,7 @@ struct FakeHostState {
     std::function<void()> onPresent;     // runs as each frame is presented
 
     uint32_t nTickCount = 0;
+    bool bTimersFail = false;  // HostSetTimer's result is the opposite
     std::map<std::pair<int, int>, std::vector<uint8_t>> resources;  // (type, id)
     bool bTitlePicture = true;
     bool bCanDraw = true;  // HostBeginFrame's result

@@ -229,7 +229,7 @@ TEST_F(ScenesTest, EndsSetTheRegistersThatTheDissolveReads) {
     for (const std::vector<End>& ends : branches) {
         Restart();
         StartStage(640, 480);
-        FakeHost.nTickCount = TickFor(ends.back().nScene == 8 ? kSceneKrakenWins : kScenePiratesWin);
+        FakeHost.nTickCount = TickFor(ends.back().nScene == kSceneGalleonGoesDown ? kSceneKrakenWins : kScenePiratesWin);
         for (const End& e : ends) {
             SCOPED_TRACE(e.nScene);
             StepRecord r{};

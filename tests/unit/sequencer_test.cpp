@@ -101,7 +101,7 @@ TEST_F(FrameStepTest, WithoutSoundTheFirstStepStillWantsMusicButPlaysNone) {
 }
 
 TEST_F(FrameStepTest, ScenesAdvanceAndTheNextSceneStartsOnFrameOne) {
-    int nScene = 1;
+    int nScene = kSceneShipsAtSea;
     for (int i = 0; i < 6; ++i) nScene = ShowFrameStep(FakeWindow(), nScene);
     EXPECT_EQ(nScene, 3);
     EXPECT_EQ(gFramesSeen, (std::vector<int>{1, 2, 3, 1, 2, 3}));

@@ -69,3 +69,105 @@ private:
     std::string m_szKey;
     bool m_bSet = false;
 };
+
+// Waits for hObject at most nTimeoutMs while dispatching this thread's
+// messages: a preview's host window must answer what its child saver sends
+// it (WM_PARENTNOTIFY, say), as a real host does. True when it was signalled.
+inline bool WaitPumping(HANDLE hObject, DWORD nTimeoutMs) {
+    const DWORD nStart = GetTickCount();
+    for (;;) {
+        const DWORD nElapsed = GetTickCount() - nStart;
+        if (nElapsed >= nTimeoutMs) return WaitForSingleObject(hObject, 0) == WAIT_OBJECT_0;
+        const DWORD nResult = MsgWaitForMultipleObjects(1, &hObject, FALSE, nTimeoutMs - nElapsed, QS_ALLINPUT);
+        if (nResult == WAIT_OBJECT_0) return true;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+// A saver process started with an exact command line, ended (killed if it
+// must be) when the object goes.
+class SaverProcess {
+public:
+    SaverProcess(const std::string& szProgram, const std::string& szCommandLine) {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        std::string szLine = szCommandLine;
+        m_bStarted = CreateProcessA(szProgram.c_str(), &szLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                    nullptr, &startup, &m_process) != FALSE;
+    }
+    ~SaverProcess() {
+        if (!m_bStarted) return;
+        if (WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0) {
+            TerminateProcess(m_process.hProcess, WAIT_TIMEOUT);
+            WaitForSingleObject(m_process.hProcess, 10000);
+        }
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+    }
+    SaverProcess(const SaverProcess&) = delete;
+    SaverProcess& operator=(const SaverProcess&) = delete;
+
+    bool IsStarted() const { return m_bStarted; }
+    DWORD Id() const { return m_process.dwProcessId; }
+    HANDLE Handle() const { return m_process.hProcess; }
+
+    // The saver window of this process: a child of hParent, or a top-level
+    // window when hParent is null. Waits up to nTimeoutMs for it; null if
+    // it did not appear or the process ended first.
+    HWND WaitForWindow(HWND hParent, DWORD nTimeoutMs = 60000) const {
+        const DWORD nStart = GetTickCount();
+        while (GetTickCount() - nStart < nTimeoutMs) {
+            if (HWND hWindow = FindOwnWindow(hParent)) return hWindow;
+            if (WaitPumping(m_process.hProcess, 100)) return nullptr;
+        }
+        return nullptr;
+    }
+
+    // The exit code; on a time-out the process is ended and WAIT_TIMEOUT
+    // returned.
+    DWORD WaitForExit(DWORD nTimeoutMs = 60000) const {
+        if (!WaitPumping(m_process.hProcess, nTimeoutMs)) {
+            TerminateProcess(m_process.hProcess, WAIT_TIMEOUT);
+            WaitForSingleObject(m_process.hProcess, 10000);
+            return WAIT_TIMEOUT;
+        }
+        DWORD nExitCode = 0;
+        GetExitCodeProcess(m_process.hProcess, &nExitCode);
+        return nExitCode;
+    }
+
+    bool HasEnded() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; }
+
+private:
+    struct Search {
+        DWORD nProcessId;
+        HWND hFound;
+    };
+    static BOOL CALLBACK Match(HWND hWindow, LPARAM lParam) {
+        Search* pSearch = reinterpret_cast<Search*>(lParam);
+        DWORD nProcessId = 0;
+        GetWindowThreadProcessId(hWindow, &nProcessId);
+        char szClass[64] = {};
+        GetClassNameA(hWindow, szClass, sizeof szClass);
+        if (nProcessId == pSearch->nProcessId && std::string(szClass) == "WindowsScreenSaverClass") {
+            pSearch->hFound = hWindow;
+            return FALSE;
+        }
+        return TRUE;
+    }
+    HWND FindOwnWindow(HWND hParent) const {
+        Search search = {m_process.dwProcessId, nullptr};
+        if (hParent != nullptr)
+            EnumChildWindows(hParent, Match, reinterpret_cast<LPARAM>(&search));
+        else
+            EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+        return search.hFound;
+    }
+
+    PROCESS_INFORMATION m_process = {};
+    bool m_bStarted = false;
+};

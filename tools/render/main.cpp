@@ -12,7 +12,7 @@
 #include "config/settings.h"
 #include "engine/sequencer.h"
 #include "gfx/show.h"
-#include "shell/frame_period.h"
+#include "shell/saver_window.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,8 +25,6 @@
 #endif
 
 namespace {
-
-constexpr int kPreviewWidthLimit = 639;
 
 int CueOfWave(int nResourceId) {
     for (int c = 1; c < kCueCount; ++c)
@@ -93,16 +91,17 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // As the saver window does: the period from the speed at creation, then
-    // the show's start-up on the first tick.
+    // The saver window's own logic, with the tool as its clock: the window
+    // is made, its first tick starts the show, the start-up timer ends the
+    // delay at once, and then every frame tick is one frame step, the clock
+    // advancing by the frame period.
     const HostWindow hWindow = RenderWindow();
-    const uint32_t nPeriod = FramePeriodFromSpeed(ReadSetting(kSettingSpeed));
     RenderHost.nTickCount = static_cast<uint32_t>(options.nTickCount);
-    SeedRandom(RenderHost.nTickCount);
-    Show.bPreviewShow = options.nWidth < kPreviewWidthLimit;
-    Show.nClientWidth = options.nWidth;
-    Show.nClientHeight = options.nHeight;
-    StartShow(hWindow);
+    OnSaverClientSize(options.nWidth, options.nHeight);
+    OnSaverCreate(hWindow);
+    const uint32_t nPeriod = RenderHost.timers[kFrameTimerId];
+    OnSaverTick(hWindow, kFrameTimerId);
+    OnSaverTick(hWindow, kStartupTimerId);
     int nExit = 0;
     if (RenderHost.bQuitRequested) {
         nExit = 1;  // the start-up's own messages are on standard error
@@ -110,12 +109,11 @@ int main(int argc, char** argv) {
         ContactSheet sheet(std::min(options.nWidth, 200));
         RenderHost.wavesPlayed.clear();
         RenderHost.musicEvents.clear();
-        int nScene = kSceneShipsAtSea;
         for (int n = 1; n <= options.nFrames; ++n) {
             RenderHost.nTickCount = static_cast<uint32_t>(options.nTickCount + int64_t(n - 1) * nPeriod);
-            const int nSceneRun = nScene, nSceneFrame = Sequencer.nSceneFrame;
-            // A preview shows only its title picture; no frame step runs.
-            if (!Show.bPreviewShow) nScene = ShowFrameStep(hWindow, nScene);
+            const int nSceneRun = SaverWindow.nScene, nSceneFrame = Sequencer.nSceneFrame;
+            // A preview shows only its title picture; its ticks draw nothing.
+            OnSaverTick(hWindow, kFrameTimerId);
             DeliverMusicNotifications();
             if (options.bTrace && !Show.bPreviewShow) PrintTrace(n, nSceneRun, nSceneFrame);
             RenderHost.wavesPlayed.clear();
@@ -135,7 +133,7 @@ int main(int argc, char** argv) {
             nExit = 1;
         }
     }
-    StopShow(hWindow);
+    OnSaverDestroy(hWindow);
     std::filesystem::remove_all(RenderHost.szTempDir, ec);
     ReleaseImageLibraries();
     return nExit;

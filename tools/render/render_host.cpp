@@ -54,6 +54,14 @@ bool HostWriteProfileString(const char*, const char* szKey, const char* szValue)
 
 uint32_t HostGetTickCount() { return RenderHost.nTickCount; }
 
+// The tool delivers the ticks itself; it only needs to know the periods.
+bool HostSetTimer(HostWindow, int nTimerId, uint32_t nPeriodMs) {
+    RenderHost.timers[nTimerId] = nPeriodMs;
+    return true;
+}
+
+void HostKillTimer(HostWindow, int nTimerId) { RenderHost.timers.erase(nTimerId); }
+
 // A resource is its generated file; an RT_BITMAP resource is the file less
 // its 14-byte file header, as the resource compiler stores it.
 HostResource HostFindResource(HostResourceType nType, int nId) {

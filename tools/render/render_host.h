@@ -18,6 +18,7 @@ struct RenderHostState {
     std::string szTempDir;  // private, with a trailing separator
     std::map<std::string, int> profile;
     uint32_t nTickCount = 0;
+    std::map<int, uint32_t> timers;  // armed timer id -> period, ms
 
     RgbImage window;
     bool bInFrame = false;

@@ -1,0 +1,291 @@
+// The saver window on Win32: its class, the full-screen and preview windows,
+// the message loop, and the chain of three window procedures.
+// SaverWindowProc (the class's) filters, ScreenSaverProc runs the show,
+// SaverDefaultProc turns input into close requests and asks for the
+// password. The show itself is the portable saver-window logic; these
+// procedures only translate messages into its calls.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "gfx/show.h"
+#include "shell/command_line.h"
+#include "shell/dismissal.h"
+#include "shell/password.h"
+#include "shell/saver_window.h"
+#include "shell/saver_window_win32.h"
+#include "shell/shell.h"
+
+namespace {
+
+constexpr char kSaverClassName[] = "WindowsScreenSaverClass";
+constexpr char kFullScreenTitle[] = "Screen Saver";
+constexpr char kPreviewTitle[] = "Preview";
+// Sent by the saver to itself to run the password check.
+constexpr UINT kVerifyPasswordMessage = WM_APP;
+
+using ImmAssociateContextFn = HIMC(WINAPI*)(HWND, HIMC);
+
+struct SaverShellState {
+    bool bPreview;
+    ScreenPoint mouseReference;
+    bool bClosing;          // a close was granted
+    bool bPasswordDialog;   // the password dialog is open
+    uint32_t nLastPasswordCheck = kNoPasswordCheck;
+    // The input method is only touched when the process already has it.
+    HMODULE hImm;
+    ImmAssociateContextFn pfnImmAssociateContext;
+    HIMC hSavedInputContext;
+};
+SaverShellState SaverShell;
+
+HostWindow HostWindowOf(HWND hWnd) { return reinterpret_cast<HostWindow>(hWnd); }
+
+void HideCursor() { SetCursor(nullptr); }
+
+ScreenPoint CursorPosition() {
+    POINT point = {};
+    GetCursorPos(&point);
+    return {point.x, point.y};
+}
+
+void RefreshClientSize(HWND hWnd) {
+    RECT client = {};
+    GetClientRect(hWnd, &client);
+    OnSaverClientSize(client.right, client.bottom);
+}
+
+void DetachInputMethod(HWND hWnd) {
+    SaverShell.hImm = GetModuleHandleA("IMM32.DLL");
+    if (SaverShell.hImm == nullptr) return;
+    SaverShell.pfnImmAssociateContext = reinterpret_cast<ImmAssociateContextFn>(
+        reinterpret_cast<void*>(GetProcAddress(SaverShell.hImm, "ImmAssociateContext")));
+    if (SaverShell.pfnImmAssociateContext != nullptr)
+        SaverShell.hSavedInputContext = SaverShell.pfnImmAssociateContext(hWnd, nullptr);
+}
+
+void RestoreInputMethod(HWND hWnd) {
+    if (SaverShell.hImm != nullptr && SaverShell.pfnImmAssociateContext != nullptr &&
+        SaverShell.hSavedInputContext != nullptr)
+        SaverShell.pfnImmAssociateContext(hWnd, SaverShell.hSavedInputContext);
+}
+
+bool IsInputMessage(UINT nMessage) {
+    switch (nMessage) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ConfirmClose(HWND hWnd) {
+    if (SaverShell.bPasswordDialog || SaverShell.bClosing) return false;
+    if (!PasswordRequired()) {
+        SaverShell.bClosing = true;
+        return true;
+    }
+    if (PasswordAskedRecently(SaverShell.nLastPasswordCheck, GetTickCount())) return false;
+    SaverShell.bPasswordDialog = true;
+    // Ticks queued behind the close request would run frames under the
+    // dialog; the dialog's own loop lets new ones through.
+    MSG msg;
+    PeekMessageA(&msg, hWnd, WM_TIMER, WM_TIMER, PM_REMOVE | PM_NOYIELD);
+    PeekMessageA(&msg, hWnd, WM_TIMER, WM_TIMER, PM_REMOVE | PM_NOYIELD);
+    SaverShell.bClosing = SendMessageA(hWnd, kVerifyPasswordMessage, 0, 0) != 0;
+    SaverShell.bPasswordDialog = false;
+    if (!SaverShell.bClosing) HideCursor();
+    SaverShell.nLastPasswordCheck = GetTickCount();
+    return SaverShell.bClosing;
+}
+
+LRESULT WINAPI SaverDefaultProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) {
+    if (SaverShell.bPreview || SaverShell.bClosing) return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+    switch (nMessage) {
+        case WM_CLOSE:
+            if (Shell.bWindows95Family && !ConfirmClose(hWnd)) {
+                SaverShell.mouseReference = CursorPosition();
+                return 0;
+            }
+            return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+        case kVerifyPasswordMessage:
+            if (Shell.bWindows95Family) return VerifySaverPassword(HostWindowOf(hWnd)) ? 1 : 0;
+            return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+    }
+    if (SaverShell.bPasswordDialog) return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+    switch (nMessage) {
+        case WM_SHOWWINDOW:
+            if (wParam != 0) HideCursor();
+            break;
+        case WM_ACTIVATEAPP:
+            if (wParam == 0) PostMessageA(hWnd, WM_CLOSE, 0, 0);
+            break;
+        case WM_SETCURSOR:
+            HideCursor();
+            return 1;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            PostMessageA(hWnd, WM_CLOSE, 0, 0);
+            break;
+        case WM_MOUSEMOVE: {
+            // The message's own coordinates are client-relative and may be
+            // synthesised; the cursor's screen position is what moved.
+            const ScreenPoint now = CursorPosition();
+            if (MovedBeyondThreshold(SaverShell.mouseReference, now)) {
+                PostMessageA(hWnd, WM_CLOSE, 0, 0);
+                SaverShell.mouseReference = now;
+            }
+            break;
+        }
+    }
+    return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+}
+
+extern "C" __declspec(dllexport) LRESULT WINAPI ScreenSaverProc(HWND hWnd, UINT nMessage, WPARAM wParam,
+                                                                 LPARAM lParam) {
+    switch (nMessage) {
+        case WM_CREATE:
+            OnSaverCreate(HostWindowOf(hWnd));
+            break;
+        case WM_DESTROY:
+            OnSaverDestroy(HostWindowOf(hWnd));
+            break;
+        case WM_PAINT:
+            RefreshClientSize(hWnd);
+            if (IsPreviewWidth(Show.nClientWidth)) {
+                PAINTSTRUCT paint;
+                BeginPaint(hWnd, &paint);
+                OnSaverPaint(HostWindowOf(hWnd));
+                EndPaint(hWnd, &paint);
+                return 0;
+            }
+            break;
+        case WM_ERASEBKGND:
+            RefreshClientSize(hWnd);
+            break;
+        case WM_TIMER:
+            OnSaverTick(HostWindowOf(hWnd), int(wParam));
+            return 0;
+        case MM_MCINOTIFY:
+            OnSaverMusicNotify(HostWindowOf(hWnd));
+            break;
+    }
+    return SaverDefaultProc(hWnd, nMessage, wParam, lParam);
+}
+
+LRESULT CALLBACK SaverWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) {
+    switch (nMessage) {
+        case WM_CREATE:
+            DetachInputMethod(hWnd);
+            SaverShell.mouseReference = CursorPosition();
+            if (!SaverShell.bPreview) HideCursor();
+            break;
+        case WM_DESTROY:
+            RestoreInputMethod(hWnd);
+            PostQuitMessage(0);
+            break;
+        case WM_SETTEXT:
+            return 0;
+        case WM_PAINT:
+            if (SaverShell.bClosing) return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+            if (!SaverShell.bPreview) HideCursor();
+            break;
+        case WM_HELP:
+        case WM_CONTEXTMENU:
+            if (SaverShell.bPreview) {
+                HWND hParent = GetParent(hWnd);
+                if (hParent != nullptr && IsWindow(hParent))
+                    PostMessageA(hParent, nMessage, reinterpret_cast<WPARAM>(hParent), lParam);
+                return 1;
+            }
+            break;
+        case WM_SYSCOMMAND:
+            if (!SaverShell.bPreview &&
+                (wParam == SC_NEXTWINDOW || wParam == SC_PREVWINDOW || wParam == SC_SCREENSAVE))
+                return 0;
+            break;
+        case WM_TIMER:
+            if (SaverShell.bClosing) return 0;
+            Sleep(0);
+            break;
+        default:
+            if (IsInputMessage(nMessage) && SaverShell.bClosing)
+                return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+            break;
+    }
+    return ScreenSaverProc(hWnd, nMessage, wParam, lParam);
+}
+
+int RunSaverWindow(HWND hParent) {
+    const HINSTANCE hInstance = static_cast<HINSTANCE>(Shell.hInstance);
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_OWNDC | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = SaverWindowProc;
+    windowClass.hInstance = hInstance;
+    windowClass.hIcon = LoadIconA(hInstance, "SSAVERICON");
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = kSaverClassName;
+
+    int nWidth, nHeight;
+    const char* szTitle;
+    DWORD nStyle, nExStyle;
+    if (hParent != nullptr) {
+        RECT parent = {};
+        GetClientRect(hParent, &parent);
+        nWidth = parent.right;
+        nHeight = parent.bottom;
+        szTitle = kPreviewTitle;
+        nStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+        nExStyle = 0;
+        SaverShell.bPreview = true;
+    } else {
+        nWidth = GetSystemMetrics(SM_CXSCREEN);
+        nHeight = GetSystemMetrics(SM_CYSCREEN);
+        szTitle = kFullScreenTitle;
+        nStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+        nExStyle = WS_EX_TOPMOST;
+        // One full-screen saver at a time: a second start brings the first
+        // to the front and ends.
+        HWND hRunning = FindWindowA(kSaverClassName, kFullScreenTitle);
+        if (hRunning != nullptr && IsWindow(hRunning)) {
+            SetForegroundWindow(hRunning);
+            return 0;
+        }
+        LoadPasswordModule();
+    }
+
+    int nExitCode = kExitRejected;  // no window could be made
+    HWND hWnd = nullptr;
+    if (RegisterClassA(&windowClass) != 0)
+        hWnd = CreateWindowExA(nExStyle, kSaverClassName, szTitle, nStyle, 0, 0, nWidth, nHeight, hParent,
+                               nullptr, hInstance, nullptr);
+    if (hWnd != nullptr) {
+        if (hParent == nullptr) SetForegroundWindow(hWnd);
+        MSG msg = {};
+        BOOL nGot;
+        while ((nGot = GetMessageA(&msg, nullptr, 0, 0)) != 0 && nGot != -1) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        nExitCode = int(msg.wParam);
+        // A start-up failure ends the loop with the window still there: its
+        // destruction is what releases the show and deletes the tune files.
+        if (IsWindow(hWnd)) DestroyWindow(hWnd);
+    }
+    UnloadPasswordModule();
+    return nExitCode;
+}
+
+int StartPreview(uint32_t nWindow) {
+    HWND hParent = reinterpret_cast<HWND>(static_cast<uintptr_t>(nWindow));
+    if (nWindow == 0 || !IsWindow(hParent)) return kExitRejected;
+    return RunSaverWindow(hParent);
+}
