@@ -1,10 +1,13 @@
 // Helpers for the Win32 tests that run in the bed: paths of the build's
-// programs, starting a program with an exact command line, and the
-// per-program Windows version that Wine reports.
+// programs, starting a program with an exact command line, the per-program
+// Windows version that Wine reports, and running a command of the Linux
+// host (xdotool on the bed's display).
 #pragma once
 
 #include <windows.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 // The saver as the build made it, as a Windows path (the bed's Z: drive is
@@ -171,3 +174,41 @@ private:
     PROCESS_INFORMATION m_process = {};
     bool m_bStarted = false;
 };
+
+// Runs a shell command of the Linux host inside the bed (its DISPLAY is the
+// bed's screen) and waits for it, at most nTimeoutMs. Wine starts a Linux
+// program but hands back no handle to wait on, so the command writes its
+// exit status into a file that this polls. True when it ended with 0.
+inline bool RunHostCommand(const std::string& szCommand, DWORD nTimeoutMs = 60000) {
+    static int nRun = 0;
+    const char* szBed = std::getenv("HARBORGAST_BED");
+    if (szBed == nullptr) return false;
+    const std::string szMarker = std::string(szBed) + "/host-command-" + std::to_string(GetCurrentProcessId()) +
+                                 "-" + std::to_string(++nRun);
+    std::string szWindowsMarker = "Z:" + szMarker;
+    for (char& c : szWindowsMarker)
+        if (c == '/') c = '\\';
+    DeleteFileA(szWindowsMarker.c_str());
+    std::string szLine = "sh -c \"" + szCommand + "; echo $? >" + szMarker + ".tmp; mv " + szMarker + ".tmp " +
+                         szMarker + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA("Z:\\bin\\sh", &szLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return false;
+    if (process.hThread != nullptr) CloseHandle(process.hThread);
+    if (process.hProcess != nullptr) CloseHandle(process.hProcess);
+    const DWORD nStart = GetTickCount();
+    while (GetFileAttributesA(szWindowsMarker.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (GetTickCount() - nStart > nTimeoutMs) return false;
+        Sleep(20);
+    }
+    int nStatus = -1;
+    if (FILE* pFile = std::fopen(szWindowsMarker.c_str(), "r")) {
+        if (std::fscanf(pFile, "%d", &nStatus) != 1) nStatus = -1;
+        std::fclose(pFile);
+    }
+    DeleteFileA(szWindowsMarker.c_str());
+    return nStatus == 0;
+}

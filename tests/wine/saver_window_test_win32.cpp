@@ -1,0 +1,404 @@
+// The real saver as a user and the display settings meet it: started with
+// its command line, ended by real X input (xdotool on the bed's screen), a
+// preview inside a host window of this program, the tune files in the
+// temporary directory, and what the screen shows.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "audio/music.h"
+#include "bed_support.h"
+#include "gfx/catalogue.h"
+
+namespace {
+
+constexpr DWORD kLongWaitMs = 60000;
+
+std::string SaverLine(const std::string& szArgs) { return "\"" + SaverPath() + "\" " + szArgs; }
+
+std::string Decimal(HWND hWindow) {
+    return std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(hWindow)));
+}
+
+// Polls bCondition until it holds, at most nTimeoutMs; messages sent or
+// posted to this thread (a preview's host lives here) are handled meanwhile.
+bool WaitUntil(const std::function<bool()>& bCondition, DWORD nTimeoutMs = kLongWaitMs) {
+    const DWORD nStart = GetTickCount();
+    while (!bCondition()) {
+        if (GetTickCount() - nStart > nTimeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    return true;
+}
+
+// ---- The saver's own resources, read as data --------------------------------
+class SaverModule {
+public:
+    SaverModule() : m_hModule(LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    ~SaverModule() {
+        if (m_hModule != nullptr) FreeLibrary(m_hModule);
+    }
+    SaverModule(const SaverModule&) = delete;
+    SaverModule& operator=(const SaverModule&) = delete;
+
+    HMODULE Handle() const { return m_hModule; }
+    std::string Tune(int nResourceId) const {
+        HRSRC hInfo = FindResourceA(m_hModule, MAKEINTRESOURCEA(nResourceId), "MIDI");
+        if (hInfo == nullptr) return {};
+        const char* pData = static_cast<const char*>(LockResource(LoadResource(m_hModule, hInfo)));
+        return pData != nullptr ? std::string(pData, SizeofResource(m_hModule, hInfo)) : std::string();
+    }
+
+private:
+    HMODULE m_hModule;
+};
+
+// ---- Pictures ----------------------------------------------------------------
+// Top-down, one 0xRRGGBB value per pixel.
+struct Picture {
+    int nWidth = 0;
+    int nHeight = 0;
+    std::vector<uint32_t> pixels;
+    bool operator==(const Picture& other) const {
+        return nWidth == other.nWidth && nHeight == other.nHeight && pixels == other.pixels;
+    }
+};
+
+size_t CountDifferences(const Picture& a, const Picture& b) {
+    if (a.pixels.size() != b.pixels.size()) return SIZE_MAX;
+    size_t nCount = 0;
+    for (size_t i = 0; i < a.pixels.size(); ++i) nCount += a.pixels[i] != b.pixels[i];
+    return nCount;
+}
+
+// Keeps a picture that did not match, as a PPM file in the bed's
+// directory, for a person to look at; returns where, for the message.
+std::string KeepForInspection(const Picture& picture, const char* szName) {
+    const char* szBed = std::getenv("HARBORGAST_BED");
+    if (szBed == nullptr || picture.pixels.empty()) return "(not kept)";
+    const std::string szPath = std::string(szBed) + "/" + szName + ".ppm";
+    std::string szWindowsPath = "Z:" + szPath;
+    for (char& c : szWindowsPath)
+        if (c == '/') c = '\\';
+    FILE* pFile = std::fopen(szWindowsPath.c_str(), "wb");
+    if (pFile == nullptr) return "(not kept)";
+    std::fprintf(pFile, "P6\n%d %d\n255\n", picture.nWidth, picture.nHeight);
+    for (uint32_t nPixel : picture.pixels) {
+        const unsigned char rgb[3] = {static_cast<unsigned char>(nPixel >> 16),
+                                      static_cast<unsigned char>(nPixel >> 8), static_cast<unsigned char>(nPixel)};
+        std::fwrite(rgb, 1, 3, pFile);
+    }
+    std::fclose(pFile);
+    return szPath;
+}
+
+// Lets pfnDraw draw into a 32-bit memory picture of the given size.
+Picture DrawPicture(int nWidth, int nHeight, const std::function<void(HDC)>& pfnDraw) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = nWidth;
+    info.bmiHeader.biHeight = -nHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HDC hMemory = CreateCompatibleDC(nullptr);
+    HGDIOBJ hPrevious = SelectObject(hMemory, hBitmap);
+    pfnDraw(hMemory);
+    GdiFlush();
+    Picture picture{nWidth, nHeight, std::vector<uint32_t>(size_t(nWidth) * nHeight)};
+    const uint32_t* pPixels = static_cast<const uint32_t*>(pBits);
+    for (size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = pPixels[i] & 0xFFFFFF;
+    SelectObject(hMemory, hPrevious);
+    DeleteDC(hMemory);
+    DeleteObject(hBitmap);
+    return picture;
+}
+
+// What the screen shows in a rectangle; Wine reads it back from the X server.
+Picture CaptureScreen(const RECT& area) {
+    return DrawPicture(area.right - area.left, area.bottom - area.top, [&](HDC hMemory) {
+        HDC hScreen = GetDC(nullptr);
+        BitBlt(hMemory, 0, 0, area.right - area.left, area.bottom - area.top, hScreen, area.left, area.top,
+               SRCCOPY);
+        ReleaseDC(nullptr, hScreen);
+    });
+}
+
+RECT ScreenRect() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+// The title picture stretched over a window of this size, as GDI stretches it.
+Picture StretchedTitle(const SaverModule& saver, int nWidth, int nHeight) {
+    return DrawPicture(nWidth, nHeight, [&](HDC hMemory) {
+        HBITMAP hTitle = LoadBitmapA(saver.Handle(), MAKEINTRESOURCEA(kTitlePictureId));
+        BITMAP title = {};
+        GetObjectA(hTitle, sizeof title, &title);
+        HDC hSource = CreateCompatibleDC(hMemory);
+        HGDIOBJ hPrevious = SelectObject(hSource, hTitle);
+        StretchBlt(hMemory, 0, 0, nWidth, nHeight, hSource, 0, 0, title.bmWidth, title.bmHeight, SRCCOPY);
+        SelectObject(hSource, hPrevious);
+        DeleteDC(hSource);
+        DeleteObject(hTitle);
+    });
+}
+
+// ---- Input -----------------------------------------------------------------------
+DWORD LastInputTime() {
+    LASTINPUTINFO info = {sizeof info, 0};
+    GetLastInputInfo(&info);
+    return info.dwTime;
+}
+
+// Gives real X input and waits until it has been handled by the thread of
+// hWindow: first until Wine has queued it (the last input time moves), then
+// through round trips of a sent message, each of which the window's thread
+// takes only when it next asks for a message, so the input queued before
+// them has been dispatched, and a close that it posted dispatched too.
+// False when the window went away meanwhile.
+bool GiveInputAndSettle(const std::string& szXdotoolArgs, HWND hWindow) {
+    const DWORD nBefore = LastInputTime();
+    if (!RunHostCommand("xdotool " + szXdotoolArgs)) {
+        ADD_FAILURE() << "xdotool " << szXdotoolArgs << " failed";
+        return false;
+    }
+    EXPECT_TRUE(WaitUntil([&] { return LastInputTime() != nBefore; }))
+        << "xdotool " << szXdotoolArgs << " reached no window";
+    for (int i = 0; i < 3; ++i) {
+        DWORD_PTR nResult = 0;
+        if (SendMessageTimeoutA(hWindow, WM_NULL, 0, 0, SMTO_NORMAL, kLongWaitMs, &nResult) == 0) return false;
+    }
+    return IsWindow(hWindow) != FALSE;
+}
+
+// ---- The fixture: settings and tune files -------------------------------------
+class SaverWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearSettings();
+        for (const std::string& szPath : TunePaths()) DeleteFileA(szPath.c_str());
+        ASSERT_NE(saver.Handle(), nullptr);
+        tunes = {saver.Tune(kTune1ResourceId), saver.Tune(kTune2ResourceId)};
+        ASSERT_EQ(tunes[0].size(), kTune1Bytes);
+        ASSERT_EQ(tunes[1].size(), kTune2Bytes);
+    }
+    void TearDown() override { ClearSettings(); }
+    static void ClearSettings() { WriteProfileStringA("Harborgast", nullptr, nullptr); }
+
+    static std::vector<std::string> TunePaths() {
+        char szTemp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, szTemp);
+        return {std::string(szTemp) + "SSQuillmere's Harborgast01.mid",
+                std::string(szTemp) + "SSQuillmere's Harborgast06.mid"};
+    }
+    static std::string FileBytes(const std::string& szPath) {
+        std::string bytes;
+        HANDLE hFile = CreateFileA(szPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, 0, nullptr);
+        if (hFile == INVALID_HANDLE_VALUE) return bytes;
+        char buffer[4096];
+        DWORD nRead = 0;
+        while (ReadFile(hFile, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0) bytes.append(buffer, nRead);
+        CloseHandle(hFile);
+        return bytes;
+    }
+    bool TunesWritten() const {
+        const std::vector<std::string> paths = TunePaths();
+        return FileBytes(paths[0]) == tunes[0] && FileBytes(paths[1]) == tunes[1];
+    }
+    static bool TunesGone() {
+        for (const std::string& szPath : TunePaths())
+            if (GetFileAttributesA(szPath.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+        return true;
+    }
+
+    // Starts a full-screen saver and waits until its show has started:
+    // the window is there and both tunes are written, byte for byte.
+    HWND StartShow(SaverProcess& process) const {
+        EXPECT_TRUE(process.IsStarted());
+        HWND hWindow = process.WaitForWindow(nullptr);
+        EXPECT_NE(hWindow, nullptr) << "no saver window";
+        EXPECT_TRUE(WaitUntil([&] { return TunesWritten() || process.HasEnded(); }) && TunesWritten())
+            << "the tune files are not the tune resources";
+        return hWindow;
+    }
+
+    SaverModule saver;
+    std::vector<std::string> tunes;
+};
+
+int CountSaverWindows() {
+    int nCount = 0;
+    EnumWindows(
+        [](HWND hWindow, LPARAM lParam) -> BOOL {
+            char szClass[64] = {};
+            GetClassNameA(hWindow, szClass, sizeof szClass);
+            if (std::string(szClass) == "WindowsScreenSaverClass") ++*reinterpret_cast<int*>(lParam);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&nCount));
+    return nCount;
+}
+
+TEST_F(SaverWindowTest, KeyButtonsAndMoveEndTheShowWithZeroAndDeleteTheTunes) {
+    const char* szInputs[] = {"key space", "click 1", "click 3", "click 2", "mousemove_relative 10 0"};
+    for (const char* szInput : szInputs) {
+        SCOPED_TRACE(szInput);
+        SaverProcess process(SaverPath(), SaverLine("/s"));
+        ASSERT_NE(StartShow(process), nullptr);
+        ASSERT_TRUE(RunHostCommand(std::string("xdotool ") + szInput));
+        EXPECT_EQ(process.WaitForExit(), 0u);
+        EXPECT_TRUE(TunesGone());
+    }
+}
+
+TEST_F(SaverWindowTest, SmallMovesEndTheShowOnlyOnceTheyAddUpToMoreThanFourPixels) {
+    SaverProcess process(SaverPath(), SaverLine("/s"));
+    HWND hWindow = StartShow(process);
+    ASSERT_NE(hWindow, nullptr);
+    EXPECT_TRUE(GiveInputAndSettle("mousemove_relative 3 0", hWindow)) << "a move of 3 pixels ended the saver";
+    EXPECT_FALSE(process.HasEnded());
+    EXPECT_TRUE(TunesWritten());
+    // The reference point stays where the show started: 3 more make 6.
+    ASSERT_TRUE(RunHostCommand("xdotool mousemove_relative 3 0"));
+    EXPECT_EQ(process.WaitForExit(), 0u);
+    EXPECT_TRUE(TunesGone());
+}
+
+TEST_F(SaverWindowTest, SecondFullScreenStartBringsTheFirstForwardAndEndsWithZero) {
+    SaverProcess first(SaverPath(), SaverLine("/s"));
+    HWND hFirst = StartShow(first);
+    ASSERT_NE(hFirst, nullptr);
+
+    const RunResult second = RunProgram(SaverPath(), SaverLine("/s"));
+    ASSERT_TRUE(second.bStarted);
+    EXPECT_FALSE(second.bTimedOut);
+    EXPECT_EQ(second.nExitCode, 0u);
+    EXPECT_FALSE(first.HasEnded());
+    EXPECT_EQ(CountSaverWindows(), 1);
+    EXPECT_EQ(GetForegroundWindow(), hFirst);
+    EXPECT_TRUE(TunesWritten()) << "the second saver touched the first one's tunes";
+
+    // A close from outside ends the show like input does.
+    PostMessageA(hFirst, WM_CLOSE, 0, 0);
+    EXPECT_EQ(first.WaitForExit(), 0u);
+    EXPECT_TRUE(TunesGone());
+}
+
+TEST_F(SaverWindowTest, TitlePictureFillsTheScreenBeforeTheShow) {
+    const RECT screen = ScreenRect();
+    const Picture title = StretchedTitle(saver, screen.right, screen.bottom);
+    // The slowest speed: the title stays at least one long frame period
+    // after the start-up delay, however slowly the machine starts the show.
+    ASSERT_TRUE(WriteProfileStringA("Harborgast", "nSpeedSave", "11"));
+    SaverProcess process(SaverPath(), SaverLine("/s"));
+    ASSERT_NE(process.WaitForWindow(nullptr), nullptr);
+    Picture seen;
+    EXPECT_TRUE(WaitUntil([&] { return (seen = CaptureScreen(screen)) == title || process.HasEnded(); }) &&
+                seen == title)
+        << CountDifferences(seen, title) << " pixels differ from the stretched title; seen "
+        << KeepForInspection(seen, "title-seen");
+    // Then the show's first frame clears the screen around the stage.
+    EXPECT_TRUE(WaitUntil([&] { return CaptureScreen({0, 0, 4, 4}).pixels == std::vector<uint32_t>(16, 0); }));
+    PostMessageA(process.WaitForWindow(nullptr), WM_CLOSE, 0, 0);
+    EXPECT_EQ(process.WaitForExit(), 0u);
+}
+
+// ---- The preview -------------------------------------------------------------------
+// A stand-in for the display settings: a captioned window whose client
+// area is the size of the settings' preview.
+class PreviewHost {
+public:
+    PreviewHost() {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+        windowClass.lpszClassName = "HarborgastPreviewHost";
+        RegisterClassA(&windowClass);
+        RECT frame = {0, 0, kClientWidth, kClientHeight};
+        AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
+        m_hWindow = CreateWindowExA(0, windowClass.lpszClassName, "Display settings",
+                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
+                                    200, 200, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                                    windowClass.hInstance, nullptr);
+        SetForegroundWindow(m_hWindow);
+        UpdateWindow(m_hWindow);
+    }
+    ~PreviewHost() { Destroy(); }
+    PreviewHost(const PreviewHost&) = delete;
+    PreviewHost& operator=(const PreviewHost&) = delete;
+
+    HWND Handle() const { return m_hWindow; }
+    RECT ClientOnScreen() const {
+        POINT corner = {0, 0};
+        ClientToScreen(m_hWindow, &corner);
+        RECT client = {};
+        GetClientRect(m_hWindow, &client);
+        return {corner.x, corner.y, corner.x + client.right, corner.y + client.bottom};
+    }
+    void Destroy() {
+        if (m_hWindow != nullptr) DestroyWindow(m_hWindow);
+        m_hWindow = nullptr;
+    }
+
+    static constexpr int kClientWidth = 152;
+    static constexpr int kClientHeight = 112;
+
+private:
+    HWND m_hWindow = nullptr;
+};
+
+TEST_F(SaverWindowTest, PreviewFillsItsHostIgnoresInputAndEndsWithIt) {
+    PreviewHost host;
+    ASSERT_NE(host.Handle(), nullptr);
+    const RECT client = host.ClientOnScreen();
+    ASSERT_EQ(client.right - client.left, PreviewHost::kClientWidth);
+    ASSERT_EQ(client.bottom - client.top, PreviewHost::kClientHeight);
+
+    SaverProcess process(SaverPath(), SaverLine("/p " + Decimal(host.Handle())));
+    ASSERT_TRUE(process.IsStarted());
+    HWND hPreview = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        hPreview = FindWindowExA(host.Handle(), nullptr, "WindowsScreenSaverClass", "Preview");
+        return hPreview != nullptr || process.HasEnded();
+    }) && hPreview != nullptr);
+    // The preview covers the host's client area. (Under Wine its title
+    // picture does not reach the screen: the host's own drawing covers
+    // the child of the other process.)
+    RECT preview = {};
+    GetClientRect(hPreview, &preview);
+    EXPECT_EQ(preview.right, PreviewHost::kClientWidth);
+    EXPECT_EQ(preview.bottom, PreviewHost::kClientHeight);
+
+    // The pointer onto the preview, then a move, a click and a key there;
+    // the preview takes the keyboard focus for the key.
+    const std::string szCentre = std::to_string((client.left + client.right) / 2) + " " +
+                                 std::to_string((client.top + client.bottom) / 2);
+    const DWORD nPreviewThread = GetWindowThreadProcessId(hPreview, nullptr);
+    const bool bAttached = AttachThreadInput(GetCurrentThreadId(), nPreviewThread, TRUE) != FALSE;
+    SetFocus(hPreview);
+    EXPECT_EQ(GetFocus(), hPreview);
+    for (const std::string& szInput :
+         {"mousemove " + szCentre, std::string("mousemove_relative 10 0"), std::string("click 1"),
+          std::string("key space")}) {
+        EXPECT_TRUE(GiveInputAndSettle(szInput, hPreview)) << szInput << " ended the preview";
+        EXPECT_FALSE(process.HasEnded());
+    }
+    if (bAttached) AttachThreadInput(GetCurrentThreadId(), nPreviewThread, FALSE);
+    EXPECT_TRUE(TunesGone()) << "a preview wrote tune files";
+
+    host.Destroy();
+    EXPECT_EQ(process.WaitForExit(), 0u);
+    EXPECT_TRUE(TunesGone());
+}
+
+}  // namespace
