@@ -1,7 +1,7 @@
 # The two commands: `make test` and `make play`. Each installs what is
 # missing, builds what it needs, then acts.
 
-.PHONY: test play bench fuzz soak soak-native native windows saver fuzz-targets bootstrap clean
+.PHONY: test play bench bench-wine fuzz soak soak-native native windows saver fuzz-targets bootstrap clean
 
 # `make play ARGS=/c` opens the settings instead of the show.
 ARGS ?= /s
@@ -55,6 +55,13 @@ bench: bootstrap
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j2
 	build/bench/bench/harborgast_bench
+
+# The saver's CPU cost under Wine beside its floor, on a private screen.
+bench-wine: bootstrap
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j2 --target SSHarborgast present_floor
+	bench/wine/cost build/windows/SSHarborgast.scr build/windows/bench/wine/present_floor.exe \
+		build/windows/wine-bench
 
 clean:
 	rm -rf build

@@ -50,3 +50,4 @@ add_test(NAME saver.reproducible COMMAND ${CMAKE_COMMAND} -E compare_files
          $<TARGET_FILE:SSHarborgast> $<TARGET_FILE:SSHarborgast_twin>)
 
 add_subdirectory(tests/wine)
+add_subdirectory(bench/wine)

@@ -16,4 +16,4 @@ if [ "$status" -ne 0 ]; then
   echo "$(basename "$target") failed; its input is kept in $run/ and its log in $run/log"
   exit "$status"
 fi
-grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)' "$run/log"
+grep -E '^#[0-9]+[[:space:]]+DONE|^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)' "$run/log"

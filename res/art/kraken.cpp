@@ -180,7 +180,7 @@ void PaintKrakenOverRoot(cairo_t* cr, double dStageX, double dStageY, double dTo
     cairo_restore(cr);
 }
 
-// From behind the kraken's right arm, up and over the pirates' deck.
+// Out of the water beside the kraken's right arm, up and over the pirates' deck.
 void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
     kraken::PaintTentacle(cr, {{{-8, 174}, {16, 160}, {40, 140}, {62, 100}, {92, 62}, {128, 42}, {158, 54}, {168, 86},
                                 {152, 110}, {132, 104}, {130, 86}, {142, 80}},

@@ -13,11 +13,14 @@ struct Win32HostState {
     HBITMAP hFrameBuffer;
     HPALETTE hShowPalette;
     HWND hPaletteWindow;  // where the show palette is selected
+    // Holds the frame buffer from the first frame until the frame buffer is
+    // deleted: under Wine, making and deleting it on every frame cost more
+    // than all of the frame's drawing.
+    HDC hMemoryDC;
+    HGDIOBJ hSavedObject;
     // Held for one frame step only.
     HWND hFrameWindow;
     HDC hWindowDC;
-    HDC hMemoryDC;
-    HGDIOBJ hSavedObject;
 };
 Win32HostState Host;
 
@@ -166,6 +169,12 @@ uint8_t* HostCreateFrameBuffer(HostWindow hWindow, const HostDibHeader& header, 
 
 void HostDeleteFrameBuffer() {
     if (Host.hFrameBuffer == nullptr) return;
+    if (Host.hMemoryDC != nullptr) {
+        SelectObject(Host.hMemoryDC, Host.hSavedObject);
+        DeleteDC(Host.hMemoryDC);
+        Host.hMemoryDC = nullptr;
+        Host.hSavedObject = nullptr;
+    }
     DeleteObject(Host.hFrameBuffer);
     Host.hFrameBuffer = nullptr;
 }
@@ -194,29 +203,27 @@ bool HostBeginFrame(HostWindow hWindow) {
     HWND hWnd = WindowOf(hWindow);
     HDC hDC = GetDC(hWnd);
     if (hDC == nullptr) return false;
-    HDC hMemoryDC = CreateCompatibleDC(hDC);
-    if (hMemoryDC == nullptr) {
-        ReleaseDC(hWnd, hDC);
-        return false;
+    if (Host.hMemoryDC == nullptr) {
+        // Made at the first frame, so a failure skips frames as before.
+        Host.hMemoryDC = CreateCompatibleDC(hDC);
+        if (Host.hMemoryDC == nullptr) {
+            ReleaseDC(hWnd, hDC);
+            return false;
+        }
+        Host.hSavedObject = SelectObject(Host.hMemoryDC, Host.hFrameBuffer);
     }
     // Already selected in the saver's own device context; this keeps any
     // other window class right too.
     SelectShowPalette(hDC);
     Host.hFrameWindow = hWnd;
     Host.hWindowDC = hDC;
-    Host.hMemoryDC = hMemoryDC;
-    Host.hSavedObject = SelectObject(hMemoryDC, Host.hFrameBuffer);
     return true;
 }
 
 void HostEndFrame(HostWindow /*hWindow*/) {
-    SelectObject(Host.hMemoryDC, Host.hSavedObject);
-    DeleteDC(Host.hMemoryDC);
     ReleaseDC(Host.hFrameWindow, Host.hWindowDC);
     Host.hFrameWindow = nullptr;
     Host.hWindowDC = nullptr;
-    Host.hMemoryDC = nullptr;
-    Host.hSavedObject = nullptr;
 }
 
 void HostClearWindow(HostWindow hWindow) {

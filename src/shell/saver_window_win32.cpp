@@ -216,6 +216,16 @@ LRESULT CALLBACK SaverWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM
             if (SaverShell.bClosing) return 0;
             Sleep(0);
             break;
+        case WM_ENDSESSION:
+            // The session ends as soon as this returns, without WM_DESTROY:
+            // go now, so that the show is released, the tune files deleted
+            // and the screen-saver-running state turned off.
+            if (wParam != 0) {
+                DestroyWindow(hWnd);
+                UnloadPasswordModule();
+                return 0;
+            }
+            break;
         default:
             if (IsInputMessage(nMessage) && SaverShell.bClosing)
                 return DefWindowProcA(hWnd, nMessage, wParam, lParam);
@@ -236,6 +246,7 @@ int RunSaverWindow(HWND hParent) {
 
     int nWidth, nHeight;
     const char* szTitle;
+    HANDLE hOnlySaver = nullptr;  // full screen: held for the whole run
     DWORD nStyle, nExStyle;
     if (hParent != nullptr) {
         RECT parent = {};
@@ -253,10 +264,17 @@ int RunSaverWindow(HWND hParent) {
         nStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
         nExStyle = WS_EX_TOPMOST;
         // One full-screen saver at a time: a second start brings the first
-        // to the front and ends.
+        // to the front and ends. A running saver is found by its window; one
+        // still starting, by the mutex that every full-screen saver makes
+        // first. So of two started in the same instant exactly one plays,
+        // and it brings its own window forward once it has one.
+        hOnlySaver = CreateMutexA(nullptr, FALSE, kFullScreenMutexName);
+        const bool bOtherStarting = hOnlySaver != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
         HWND hRunning = FindWindowA(kSaverClassName, kFullScreenTitle);
-        if (hRunning != nullptr && IsWindow(hRunning)) {
-            SetForegroundWindow(hRunning);
+        const bool bOtherRunning = hRunning != nullptr && IsWindow(hRunning);
+        if (bOtherRunning) SetForegroundWindow(hRunning);
+        if (bOtherRunning || bOtherStarting) {
+            if (hOnlySaver != nullptr) CloseHandle(hOnlySaver);
             return 0;
         }
         LoadPasswordModule();
@@ -281,6 +299,7 @@ int RunSaverWindow(HWND hParent) {
         if (IsWindow(hWnd)) DestroyWindow(hWnd);
     }
     UnloadPasswordModule();
+    if (hOnlySaver != nullptr) CloseHandle(hOnlySaver);
     return nExitCode;
 }
 

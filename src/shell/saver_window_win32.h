@@ -6,6 +6,10 @@
 
 #include <cstdint>
 
+// Held by the full-screen saver from its start to its end; a full-screen
+// start that finds it ends at once.
+constexpr char kFullScreenMutexName[] = "Harborgast full-screen saver";
+
 // Makes the saver window (a preview child of hParent, or full screen when
 // it is null) and runs the message loop until the window is gone. Returns
 // the exit code: 0 after a normal run, -1 when no window could be made.

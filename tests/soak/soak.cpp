@@ -22,12 +22,9 @@
 #include <system_error>
 #include <vector>
 
-#include "audio/music.h"
 #include "config/settings.h"
-#include "engine/sequencer.h"
-#include "gfx/show.h"
 #include "render_host.h"
-#include "shell/frame_period.h"
+#include "shell/saver_window.h"
 
 #ifndef HARBORGAST_ASSET_DIR
 #define HARBORGAST_ASSET_DIR "assets"
@@ -96,15 +93,17 @@ int main(int argc, char** argv) {
     RenderHost.musicEvents.reserve(64);
     const size_t nHeapBefore = __sanitizer_get_current_allocated_bytes();
 
-    // As the saver window does: the period from the speed at creation, the
-    // start-up on the first tick, then one frame step per tick, with the
-    // sequencer's notifications delivered between ticks.
+    // The saver window's own logic, with the soak as its clock: the window
+    // is made, its first tick starts the show, the start-up timer ends the
+    // delay at once, and every frame tick is then one frame, the clock
+    // advancing by the frame period; the sequencer's notifications reach the
+    // window between ticks.
     const HostWindow hWindow = RenderWindow();
-    const uint32_t nPeriod = FramePeriodFromSpeed(ReadSetting(kSettingSpeed));
-    SeedRandom(RenderHost.nTickCount);
-    Show.nClientWidth = nWidth;
-    Show.nClientHeight = nHeight;
-    StartShow(hWindow);
+    OnSaverClientSize(nWidth, nHeight);
+    OnSaverCreate(hWindow);
+    const uint32_t nPeriod = RenderHost.timers[kFrameTimerId];
+    OnSaverTick(hWindow, kFrameTimerId);
+    OnSaverTick(hWindow, kStartupTimerId);
     Check(!RenderHost.bQuitRequested, "start-up failed");
     const bool bSoundOn = nSound != 1037, bFirstTimeOnly = nSound == 1036;
     Check(RenderHost.wavesPlayed.size() == (bSoundOn ? 1u : 0u), "opening sound against the sound mode");
@@ -114,15 +113,15 @@ int main(int argc, char** argv) {
     CycleFigures current = {};
     int nOutcomes[2] = {};  // pirates, kraken
     long nFrames = 0;
-    int nScene = kSceneShipsAtSea;
     while (!RenderHost.bQuitRequested && int(cycles.size()) < 4 * nCycles &&
            (int(cycles.size()) < nCycles || nOutcomes[0] == 0 || nOutcomes[1] == 0)) {
         RenderHost.nTickCount += nPeriod;
-        const int nRan = nScene;
-        nScene = ShowFrameStep(hWindow, nScene);
+        const int nRan = SaverWindow.nScene;
+        OnSaverTick(hWindow, kFrameTimerId);
+        const int nScene = SaverWindow.nScene;
         while (RenderHost.nPendingNotifies > 0) {
             --RenderHost.nPendingNotifies;
-            HandleMusicNotify(hWindow);
+            OnSaverMusicNotify(hWindow);
         }
         ++nFrames;
         current.nWaves += int(RenderHost.wavesPlayed.size());
@@ -156,7 +155,8 @@ int main(int argc, char** argv) {
     }
     Check(bSoundOn == (cycles.empty() || cycles[0].nTunesOpened > 0), "music in the first cycle against the sound mode");
 
-    StopShow(hWindow);
+    OnSaverDestroy(hWindow);
+    Check(RenderHost.timers.empty(), "a timer still armed after the window went");
     // What the host keeps for itself: the resources it read, its records.
     RenderHost.resources.clear();
     RenderHost.wavesPlayed.clear();

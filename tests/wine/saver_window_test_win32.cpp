@@ -10,12 +10,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "audio/music.h"
 #include "bed_support.h"
 #include "gfx/catalogue.h"
+#include "picture_support.h"
 
 namespace {
 
@@ -62,68 +64,7 @@ private:
     HMODULE m_hModule;
 };
 
-// ---- Pictures ----------------------------------------------------------------
-// Top-down, one 0xRRGGBB value per pixel.
-struct Picture {
-    int nWidth = 0;
-    int nHeight = 0;
-    std::vector<uint32_t> pixels;
-    bool operator==(const Picture& other) const {
-        return nWidth == other.nWidth && nHeight == other.nHeight && pixels == other.pixels;
-    }
-};
-
-size_t CountDifferences(const Picture& a, const Picture& b) {
-    if (a.pixels.size() != b.pixels.size()) return SIZE_MAX;
-    size_t nCount = 0;
-    for (size_t i = 0; i < a.pixels.size(); ++i) nCount += a.pixels[i] != b.pixels[i];
-    return nCount;
-}
-
-// Keeps a picture that did not match, as a PPM file in the bed's
-// directory, for a person to look at; returns where, for the message.
-std::string KeepForInspection(const Picture& picture, const char* szName) {
-    const char* szBed = std::getenv("HARBORGAST_BED");
-    if (szBed == nullptr || picture.pixels.empty()) return "(not kept)";
-    const std::string szPath = std::string(szBed) + "/" + szName + ".ppm";
-    std::string szWindowsPath = "Z:" + szPath;
-    for (char& c : szWindowsPath)
-        if (c == '/') c = '\\';
-    FILE* pFile = std::fopen(szWindowsPath.c_str(), "wb");
-    if (pFile == nullptr) return "(not kept)";
-    std::fprintf(pFile, "P6\n%d %d\n255\n", picture.nWidth, picture.nHeight);
-    for (uint32_t nPixel : picture.pixels) {
-        const unsigned char rgb[3] = {static_cast<unsigned char>(nPixel >> 16),
-                                      static_cast<unsigned char>(nPixel >> 8), static_cast<unsigned char>(nPixel)};
-        std::fwrite(rgb, 1, 3, pFile);
-    }
-    std::fclose(pFile);
-    return szPath;
-}
-
-// Lets pfnDraw draw into a 32-bit memory picture of the given size.
-Picture DrawPicture(int nWidth, int nHeight, const std::function<void(HDC)>& pfnDraw) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = -nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HDC hMemory = CreateCompatibleDC(nullptr);
-    HGDIOBJ hPrevious = SelectObject(hMemory, hBitmap);
-    pfnDraw(hMemory);
-    GdiFlush();
-    Picture picture{nWidth, nHeight, std::vector<uint32_t>(size_t(nWidth) * nHeight)};
-    const uint32_t* pPixels = static_cast<const uint32_t*>(pBits);
-    for (size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = pPixels[i] & 0xFFFFFF;
-    SelectObject(hMemory, hPrevious);
-    DeleteDC(hMemory);
-    DeleteObject(hBitmap);
-    return picture;
-}
-
+// ---- Pictures ---------------------------------------------------------------------
 // What the screen shows in a rectangle; Wine reads it back from the X server.
 Picture CaptureScreen(const RECT& area) {
     return DrawPicture(area.right - area.left, area.bottom - area.top, [&](HDC hMemory) {
@@ -293,12 +234,25 @@ TEST_F(SaverWindowTest, SecondFullScreenStartBringsTheFirstForwardAndEndsWithZer
     EXPECT_TRUE(TunesGone());
 }
 
-TEST_F(SaverWindowTest, TitlePictureFillsTheScreenBeforeTheShow) {
+TEST_F(SaverWindowTest, TitleThenTheShowAsTheRenderToolDrawsIt) {
     const RECT screen = ScreenRect();
     const Picture title = StretchedTitle(saver, screen.right, screen.bottom);
-    // The slowest speed: the title stays at least one long frame period
-    // after the start-up delay, however slowly the machine starts the show.
-    ASSERT_TRUE(WriteProfileStringA("Harborgast", "nSpeedSave", "11"));
+    // The render tool's frames for the same settings and screen size, by
+    // fingerprint.
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    std::map<uint64_t, int> frames;
+    for (int n = 1; n <= HARBORGAST_REFERENCE_FRAME_COUNT; ++n) {
+        const Picture frame = LoadPng(ReferenceFramePath(n));
+        ASSERT_EQ(frame.nWidth, screen.right) << ReferenceFramePath(n) << ": no frame of the screen's size";
+        ASSERT_EQ(frame.nHeight, screen.bottom);
+        frames.emplace(Fingerprint(frame), n);
+    }
+    CoUninitialize();
+
+    // The slowest speed: every frame stays on screen for 550 ms, and the
+    // title at least that long after the start-up delay, however slowly
+    // the machine starts the show.
+    ASSERT_TRUE(WriteProfileStringA("Harborgast", "nSpeedSave", std::to_string(HARBORGAST_SHOW_TEST_SPEED).c_str()));
     SaverProcess process(SaverPath(), SaverLine("/s"));
     ASSERT_NE(process.WaitForWindow(nullptr), nullptr);
     Picture seen;
@@ -306,8 +260,22 @@ TEST_F(SaverWindowTest, TitlePictureFillsTheScreenBeforeTheShow) {
                 seen == title)
         << CountDifferences(seen, title) << " pixels differ from the stretched title; seen "
         << KeepForInspection(seen, "title-seen");
-    // Then the show's first frame clears the screen around the stage.
-    EXPECT_TRUE(WaitUntil([&] { return CaptureScreen({0, 0, 4, 4}).pixels == std::vector<uint32_t>(16, 0); }));
+
+    // Then the show: the screen shows the render tool's frames, pixel for
+    // pixel, later ones later.
+    std::vector<int> matched;
+    EXPECT_TRUE(WaitUntil([&] {
+        seen = CaptureScreen(screen);
+        const auto found = frames.find(Fingerprint(seen));
+        if (found != frames.end() && (matched.empty() || found->second > matched.back()))
+            matched.push_back(found->second);
+        return matched.size() >= 3 || process.HasEnded();
+    }) && matched.size() >= 3)
+        << matched.size() << " frames seen; the last screen, which is no frame, is "
+        << KeepForInspection(seen, "show-seen");
+    std::string szMatched;
+    for (int n : matched) szMatched += " " + std::to_string(n);
+    std::printf("the screen showed the render tool's frames%s\n", szMatched.c_str());
     PostMessageA(process.WaitForWindow(nullptr), WM_CLOSE, 0, 0);
     EXPECT_EQ(process.WaitForExit(), 0u);
 }

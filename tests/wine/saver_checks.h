@@ -1,0 +1,105 @@
+// What the tests of the running saver look at: waits that handle this
+// thread's messages, files byte for byte, the saver's own resources, the
+// tune files in a temporary directory, and what the screen shows.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "audio/music.h"
+#include "bed_support.h"
+#include "picture_support.h"
+
+constexpr DWORD kLongWaitMs = 60000;
+
+// Polls bCondition until it holds, at most nTimeoutMs; messages sent or
+// posted to this thread (a preview's host lives here) are handled meanwhile.
+inline bool WaitUntil(const std::function<bool()>& bCondition, DWORD nTimeoutMs = kLongWaitMs) {
+    const DWORD nStart = GetTickCount();
+    while (!bCondition()) {
+        if (GetTickCount() - nStart > nTimeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    return true;
+}
+
+// The whole file, read while others may write or delete it; empty when it
+// cannot be opened.
+inline std::string FileBytes(const std::string& szPath) {
+    std::string bytes;
+    HANDLE hFile = CreateFileA(szPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, 0, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) return bytes;
+    char buffer[4096];
+    DWORD nRead = 0;
+    while (ReadFile(hFile, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0) bytes.append(buffer, nRead);
+    CloseHandle(hFile);
+    return bytes;
+}
+
+// ---- The saver's own resources, read as data --------------------------------
+class SaverModule {
+public:
+    SaverModule() : m_hModule(LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    ~SaverModule() {
+        if (m_hModule != nullptr) FreeLibrary(m_hModule);
+    }
+    SaverModule(const SaverModule&) = delete;
+    SaverModule& operator=(const SaverModule&) = delete;
+
+    HMODULE Handle() const { return m_hModule; }
+    std::string Tune(int nResourceId) const {
+        HRSRC hInfo = FindResourceA(m_hModule, MAKEINTRESOURCEA(nResourceId), "MIDI");
+        if (hInfo == nullptr) return {};
+        const char* pData = static_cast<const char*>(LockResource(LoadResource(m_hModule, hInfo)));
+        return pData != nullptr ? std::string(pData, SizeofResource(m_hModule, hInfo)) : std::string();
+    }
+
+private:
+    HMODULE m_hModule;
+};
+
+// ---- The tune files ----------------------------------------------------------
+// The temporary directory of this process (and of the savers it starts),
+// with its trailing separator.
+inline std::string TempDir() {
+    char szDir[MAX_PATH + 1] = {};
+    GetTempPathA(sizeof szDir, szDir);
+    return szDir;
+}
+
+// Where the saver writes tune 1 and tune 2.
+inline std::vector<std::string> TunePaths(const std::string& szDir = TempDir()) {
+    return {szDir + "SSQuillmere's Harborgast01.mid", szDir + "SSQuillmere's Harborgast06.mid"};
+}
+
+// Both files hold their tunes byte for byte.
+inline bool TunesWhole(const std::string& szDir = TempDir()) {
+    const SaverModule saver;
+    const std::vector<std::string> paths = TunePaths(szDir);
+    return FileBytes(paths[0]) == saver.Tune(kTune1ResourceId) && FileBytes(paths[1]) == saver.Tune(kTune2ResourceId);
+}
+
+inline bool TunesGone(const std::string& szDir = TempDir()) {
+    for (const std::string& szPath : TunePaths(szDir))
+        if (GetFileAttributesA(szPath.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    return true;
+}
+
+// What the screen shows in a rectangle; Wine reads it back from the X server.
+inline Picture CaptureScreen(const RECT& area) {
+    return DrawPicture(area.right - area.left, area.bottom - area.top, [&](HDC hMemory) {
+        HDC hScreen = GetDC(nullptr);
+        BitBlt(hMemory, 0, 0, area.right - area.left, area.bottom - area.top, hScreen, area.left, area.top,
+               SRCCOPY);
+        ReleaseDC(nullptr, hScreen);
+    });
+}
+
+inline RECT ScreenRect() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }

@@ -1,0 +1,182 @@
+// The saver window run inside this program (the real procedures, host and
+// show, with the saver's resources linked in) at the shortest frame
+// period: a known frame of the window equals the render tool's frame of
+// that number, and on each screen the process's live GDI objects, counted
+// between frames, do not grow.
+//
+// Wine answers GetGuiResources with 0, so the count probes the process's
+// GDI handle table instead: every live object (bitmap, DC, palette, brush,
+// region...) holds one entry, and Wine takes a handle whose upper word is 0
+// as "any generation" of that entry, so GetObjectType on each of the 65536
+// indices finds each live object once. A frame step that kept a DC, a
+// bitmap or a palette would add one entry per frame.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "gfx/show.h"
+#include "picture_support.h"
+#include "shell/command_line.h"
+#include "shell/saver_window.h"
+#include "shell/saver_window_win32.h"
+#include "shell/shell.h"
+
+namespace {
+
+// The live objects by kind, as "kind:count" pairs, for the report.
+std::string DescribeGdiObjects() {
+    int nByType[16] = {};
+    for (uintptr_t nIndex = 0; nIndex < 0x10000; ++nIndex) {
+        const DWORD nType = GetObjectType(reinterpret_cast<HGDIOBJ>(nIndex));
+        if (nType != 0 && nType < 16) ++nByType[nType];
+    }
+    static const char* const szNames[16] = {"", "pen", "brush", "dc", "metadc", "palette", "font", "bitmap",
+                                            "region", "metafile", "memdc", "extpen", "enhmetadc", "enhmetafile",
+                                            "colorspace", "?"};
+    std::string szText;
+    for (int i = 1; i < 16; ++i)
+        if (nByType[i] != 0) szText += std::string(" ") + szNames[i] + ":" + std::to_string(nByType[i]);
+    return szText;
+}
+
+int CountGdiObjects() {
+    int nCount = 0;
+    for (uintptr_t nIndex = 0; nIndex < 0x10000; ++nIndex)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(nIndex)) != 0) ++nCount;
+    return nCount;
+}
+
+// Makes ten bitmaps, a DC and a pen; returns the count while they live.
+// The process's first GDI calls also make objects of Wine's own that stay.
+int CountWithTwelveMore() {
+    std::vector<HBITMAP> bitmaps;
+    for (int i = 0; i < 10; ++i) bitmaps.push_back(CreateBitmap(8, 8, 1, 32, nullptr));
+    HDC hMemory = CreateCompatibleDC(nullptr);
+    HPEN hPen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    const int nCount = CountGdiObjects();
+    for (HBITMAP hBitmap : bitmaps) DeleteObject(hBitmap);
+    DeleteDC(hMemory);
+    DeleteObject(hPen);
+    return nCount;
+}
+
+TEST(GdiObjectCountTest, SeesEveryObjectMadeAndDeleted) {
+    CountWithTwelveMore();
+    const int nBefore = CountGdiObjects();
+    EXPECT_EQ(CountWithTwelveMore(), nBefore + 12);
+    EXPECT_EQ(CountGdiObjects(), nBefore);
+}
+
+// What the watcher saw of one in-process run.
+struct RunRecord {
+    int nFrames = 0;        // frame ticks that ran a frame
+    int nCycleEnd = 0;      // frames when the show first came back to scene 1
+    int nPreviousScene = 1;
+    int nAfterFirstCycle = -1;  // GDI objects at the end of the first cycle
+    std::vector<int> samples;   // every kSampleFrames frames after it
+    Picture kept;               // the window after frame kKeptFrame
+};
+RunRecord Record;
+
+constexpr int kFramesToWatch = 2000;
+constexpr int kSampleFrames = 250;
+constexpr int kKeptFrame = 20;  // in the first scene, whatever the outcome
+
+// The window's client area as its own device context holds it.
+Picture CaptureWindow(HWND hWindow) {
+    RECT client = {};
+    GetClientRect(hWindow, &client);
+    return DrawPicture(client.right, client.bottom, [&](HDC hMemory) {
+        HDC hWindowDC = GetDC(hWindow);
+        BitBlt(hMemory, 0, 0, client.right, client.bottom, hWindowDC, 0, 0, SRCCOPY);
+        ReleaseDC(hWindow, hWindowDC);
+    });
+}
+
+// Sees each message that the saver's loop takes, before it is dispatched,
+// that is between two frames.
+LRESULT CALLBACK WatchFrames(int nCode, WPARAM wParam, LPARAM lParam) {
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+    if (nCode == HC_ACTION && wParam == PM_REMOVE && pMsg->message == WM_TIMER &&
+        pMsg->wParam == UINT_PTR(kFrameTimerId) && ShowReady() && !SaverWindow.bStartupDelay) {
+        if (Record.nFrames == kKeptFrame) {
+            Record.kept = CaptureWindow(pMsg->hwnd);
+        }
+        if (Record.nCycleEnd == 0 && Record.nPreviousScene == 0 && SaverWindow.nScene == 1) {
+            Record.nCycleEnd = Record.nFrames;
+            Record.nAfterFirstCycle = CountGdiObjects();
+        }
+        Record.nPreviousScene = SaverWindow.nScene;
+        if (Record.nCycleEnd > 0) {
+            const int nSince = Record.nFrames - Record.nCycleEnd;
+            if (nSince > 0 && nSince % kSampleFrames == 0) Record.samples.push_back(CountGdiObjects());
+            if (nSince >= kFramesToWatch) PostMessageA(pMsg->hwnd, WM_CLOSE, 0, 0);
+        }
+        ++Record.nFrames;
+    }
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+// Runs the saver window full screen in this process at the shortest frame
+// period until kFramesToWatch frames after its first cycle, then checks
+// that they added no GDI objects. One run per process: the show starts
+// once per process.
+void RunAndCountGdiObjects() {
+    WriteProfileStringA("Harborgast", nullptr, nullptr);
+    ASSERT_TRUE(WriteProfileStringA("Harborgast", "nSpeedSave", "550"));  // the shortest period, 11 ms
+    Shell.hInstance = GetModuleHandleA(nullptr);
+    HHOOK hHook = SetWindowsHookExA(WH_GETMESSAGE, WatchFrames, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hHook, nullptr);
+
+    const int nBeforeRun = CountGdiObjects();
+    const std::string szBeforeRun = DescribeGdiObjects();
+    EXPECT_EQ(RunSaverWindow(nullptr), 0);
+    const int nAfterRun = CountGdiObjects();
+    std::printf("GDI objects before the run:%s; after it:%s\n", szBeforeRun.c_str(), DescribeGdiObjects().c_str());
+    UnhookWindowsHookEx(hHook);
+    WriteProfileStringA("Harborgast", nullptr, nullptr);
+
+    ASSERT_GT(Record.nCycleEnd, 0) << "the show never finished its first cycle";
+    ASSERT_EQ(Record.samples.size(), size_t(kFramesToWatch / kSampleFrames));
+    std::string szSamples;
+    int nMost = 0;
+    for (int n : Record.samples) {
+        szSamples += " " + std::to_string(n);
+        nMost = std::max(nMost, n);
+    }
+    EXPECT_LE(nMost, Record.nAfterFirstCycle) << "after the first cycle (" << Record.nCycleEnd
+                                              << " frames): " << Record.nAfterFirstCycle << "; every "
+                                              << kSampleFrames << " frames:" << szSamples;
+    std::printf("GDI objects: %d before the run, %d after the first cycle (%d frames), every %d frames:%s, "
+                "%d after the run\n",
+                nBeforeRun, Record.nAfterFirstCycle, Record.nCycleEnd, kSampleFrames, szSamples.c_str(), nAfterRun);
+}
+
+Picture ReferenceFrame(int nFrame) {
+    EXPECT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    Picture frame = LoadPng(ReferenceFramePath(nFrame));
+    CoUninitialize();
+    return frame;
+}
+
+void ExpectKeptFrame(const Picture& expected) {
+    EXPECT_EQ(Record.kept.nWidth, expected.nWidth);
+    EXPECT_TRUE(Record.kept == expected) << CountDifferences(Record.kept, expected) << " pixels differ; the window "
+                                         << KeepForInspection(Record.kept, "in-process-seen") << ", expected "
+                                         << KeepForInspection(expected, "in-process-expected");
+}
+
+TEST(SaverInProcessTest, DrawsTheRenderToolsFrameAndKeepsItsGdiObjects) {
+    RunAndCountGdiObjects();
+    ExpectKeptFrame(ReferenceFrame(kKeptFrame));
+}
+
+TEST(SaverInProcessOnPaletteDisplay, KeepsItsGdiObjects) { RunAndCountGdiObjects(); }
+
+}  // namespace
