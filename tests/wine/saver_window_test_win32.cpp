@@ -14,14 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "audio/music.h"
-#include "bed_support.h"
 #include "gfx/catalogue.h"
-#include "picture_support.h"
+#include "saver_checks.h"
 
 namespace {
-
-constexpr DWORD kLongWaitMs = 60000;
 
 std::string SaverLine(const std::string& szArgs) { return "\"" + SaverPath() + "\" " + szArgs; }
 
@@ -29,54 +25,7 @@ std::string Decimal(HWND hWindow) {
     return std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(hWindow)));
 }
 
-// Polls bCondition until it holds, at most nTimeoutMs; messages sent or
-// posted to this thread (a preview's host lives here) are handled meanwhile.
-bool WaitUntil(const std::function<bool()>& bCondition, DWORD nTimeoutMs = kLongWaitMs) {
-    const DWORD nStart = GetTickCount();
-    while (!bCondition()) {
-        if (GetTickCount() - nStart > nTimeoutMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    }
-    return true;
-}
-
-// ---- The saver's own resources, read as data --------------------------------
-class SaverModule {
-public:
-    SaverModule() : m_hModule(LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
-    ~SaverModule() {
-        if (m_hModule != nullptr) FreeLibrary(m_hModule);
-    }
-    SaverModule(const SaverModule&) = delete;
-    SaverModule& operator=(const SaverModule&) = delete;
-
-    HMODULE Handle() const { return m_hModule; }
-    std::string Tune(int nResourceId) const {
-        HRSRC hInfo = FindResourceA(m_hModule, MAKEINTRESOURCEA(nResourceId), "MIDI");
-        if (hInfo == nullptr) return {};
-        const char* pData = static_cast<const char*>(LockResource(LoadResource(m_hModule, hInfo)));
-        return pData != nullptr ? std::string(pData, SizeofResource(m_hModule, hInfo)) : std::string();
-    }
-
-private:
-    HMODULE m_hModule;
-};
-
 // ---- Pictures ---------------------------------------------------------------------
-// What the screen shows in a rectangle; Wine reads it back from the X server.
-Picture CaptureScreen(const RECT& area) {
-    return DrawPicture(area.right - area.left, area.bottom - area.top, [&](HDC hMemory) {
-        HDC hScreen = GetDC(nullptr);
-        BitBlt(hMemory, 0, 0, area.right - area.left, area.bottom - area.top, hScreen, area.left, area.top,
-               SRCCOPY);
-        ReleaseDC(nullptr, hScreen);
-    });
-}
-
-RECT ScreenRect() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
-
 // The title picture stretched over a window of this size, as GDI stretches it.
 Picture StretchedTitle(const SaverModule& saver, int nWidth, int nHeight) {
     return DrawPicture(nWidth, nHeight, [&](HDC hMemory) {
@@ -134,33 +83,10 @@ protected:
     void TearDown() override { ClearSettings(); }
     static void ClearSettings() { WriteProfileStringA("Harborgast", nullptr, nullptr); }
 
-    static std::vector<std::string> TunePaths() {
-        char szTemp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, szTemp);
-        return {std::string(szTemp) + "SSQuillmere's Harborgast01.mid",
-                std::string(szTemp) + "SSQuillmere's Harborgast06.mid"};
-    }
-    static std::string FileBytes(const std::string& szPath) {
-        std::string bytes;
-        HANDLE hFile = CreateFileA(szPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, 0, nullptr);
-        if (hFile == INVALID_HANDLE_VALUE) return bytes;
-        char buffer[4096];
-        DWORD nRead = 0;
-        while (ReadFile(hFile, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0) bytes.append(buffer, nRead);
-        CloseHandle(hFile);
-        return bytes;
-    }
     bool TunesWritten() const {
         const std::vector<std::string> paths = TunePaths();
         return FileBytes(paths[0]) == tunes[0] && FileBytes(paths[1]) == tunes[1];
     }
-    static bool TunesGone() {
-        for (const std::string& szPath : TunePaths())
-            if (GetFileAttributesA(szPath.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
-        return true;
-    }
-
     // Starts a full-screen saver and waits until its show has started:
     // the window is there and both tunes are written, byte for byte.
     HWND StartShow(SaverProcess& process) const {
