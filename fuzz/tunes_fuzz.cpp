@@ -19,6 +19,7 @@
 #include "engine/sequencer.h"
 #include "fake_host.h"
 #include "fuzz_support.h"
+#include "gfx/show.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "crew_poses.h"
 #include "crew_rig.h"
 #include "style.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -220,12 +221,18 @@ void PaintPirate(cairo_t* cr, int nFrame, int, int nFrameHeight) {
 
 const std::vector<ArtPiece>& CrewArt() {
     static const std::vector<ArtPiece> pieces = {
-        {137, crew::PaintCannonFire, false},  {178, crew::PaintBlast, false},
-        {177, crew::PaintCannonball, false},  {179, crew::PaintSmokeCloud, false},
-        {158, crew::PaintShotHole, false},    {160, PaintOfficer, false},
-        {172, PaintSailor, false},            {162, PaintCaptain, false},
-        {163, PaintPirate, false},            {165, crew::PaintSplash, false},
-        {166, crew::PaintPlank, false},       {176, crew::PaintSpatter, false},
+        {IDB_CANNON_FIRE, crew::PaintCannonFire, false},
+        {IDB_CANNON_BLAST, crew::PaintBlast, false},
+        {IDB_CANNONBALL, crew::PaintCannonball, false},
+        {IDB_SMOKE_CLOUD, crew::PaintSmokeCloud, false},
+        {IDB_SHOT_HOLE, crew::PaintShotHole, false},
+        {IDB_NAVY_SAILOR, PaintOfficer, false},
+        {IDB_NAVY_FENCER, PaintSailor, false},
+        {IDB_RED_COAT_PIRATE, PaintCaptain, false},
+        {IDB_PIRATE, PaintPirate, false},
+        {IDB_SPLASH, crew::PaintSplash, false},
+        {IDB_PLANK, crew::PaintPlank, false},
+        {IDB_BLOOD, crew::PaintSpatter, false},
     };
     return pieces;
 }

@@ -10,6 +10,7 @@
 #include "crew_rig.h"
 #include "kraken_stage.h"
 #include "style.h"
+#include "resource_ids.h"
 
 namespace crew {
 
@@ -190,7 +191,7 @@ void PaintSmokeCloud(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
 // Sky shows through the hole; outside the patch stays transparent.
 namespace {
 
-constexpr int kDecksBackdrop = 141;
+constexpr int kDecksBackdrop = IDB_SHIP_DECKS;
 constexpr double kHoleStageX = 15, kHoleStageY = 22;
 
 // A closed ring of nPoints round c: radius r0 with up to dRag of noise,

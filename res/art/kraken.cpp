@@ -12,18 +12,19 @@
 #include "kraken_waves.h"
 #include "sea_scenery.h"
 #include "style.h"
+#include "resource_ids.h"
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kOpenSea = 130, kDecks = 141;
+constexpr int kOpenSea = IDB_OPEN_SEA, kDecks = IDB_SHIP_DECKS;
 
 using kraken::Dome;
 using kraken::EyeLook;
 using kraken::EyePair;
 using kraken::Tentacle;
 
-// ---- The kraken rising between the decks (198) and its eye overlay (209)
+// ---- The kraken rising between the decks and its eye overlay
 
 // The overlay's frame lies 88 right of and 172 below the head's corner.
 constexpr double kRisingEyesX = 88, kRisingEyesY = 172;
@@ -127,7 +128,7 @@ void PaintKrakenEyes(cairo_t* cr, int nFrame, int, int) {
     kraken::PaintEyes(cr, kRisingEyes, nFrame == 0 ? kGlare : kShut);
 }
 
-// ---- The kraken gripping the galleon (199), its eyes (210), its tips (204)
+// ---- The kraken gripping the galleon, its eyes and its tips
 
 constexpr double kGripEyesX = 87, kGripEyesY = 146;
 constexpr EyePair kGripEyes = {36, 20, 36, 14, 12};
@@ -200,7 +201,7 @@ void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
     PaintKrakenOverRoot(cr, placed[nFrame].x, placed[nFrame].y, 0);
 }
 
-// ---- The tentacle round the pirates' mast (208 at its foot, 206 above)
+// ---- The tentacle round the pirates' mast (the curl at its foot, the arm above)
 
 // Stretches of tentacle behind the mast are hidden by painting the decks'
 // mast over them again: the mast's own outline (it tapers and leans a
@@ -266,7 +267,7 @@ void PaintMastTentacle(cairo_t* cr, int nFrame, int, int) {
     HideBehindMast(cr, behind, 10, kX, kY);
 }
 
-// ---- Bands of waves drawn in front of sinking ships (188, 201)
+// ---- Bands of waves drawn in front of sinking ships
 
 // Under its crest a band repeats the open-sea backdrop exactly where its
 // scene lays it, so only the crest line shows. The troughs between the
@@ -287,7 +288,7 @@ void PaintBandGalleon(cairo_t* cr, int, int nWidth, int nHeight) {
     PaintSeaBand(cr, nWidth, nHeight, 287, 475, 14);
 }
 
-// ---- The hulls either side of the gap on the decks (202, 203, 164)
+// ---- The hulls either side of the gap on the decks and the water between
 
 // The kraken rises behind these while they are drawn over it, so each one
 // repeats the decks backdrop exactly: the navy ship left of its waterline,
@@ -391,15 +392,22 @@ void PaintWaterBetweenHulls(cairo_t* cr, int, int, int) {
 
 const std::vector<ArtPiece>& KrakenArt() {
     static const std::vector<ArtPiece> pieces = {
-        {198, PaintKrakenRising, false},   {199, PaintKrakenGrip, false},
-        {209, PaintKrakenEyes, false},     {210, PaintKrakenSmallEyes, false},
-        {204, PaintTentacleTip, false},    {205, PaintCurlingTentacle, false},
-        {206, PaintMastTentacle, false},   {207, PaintWrithingTentacle, false},
-        {208, PaintMastCurl, false},
-        {202, PaintNavySide, false},       {203, PaintPirateSide, false},
-        {164, PaintWaterBetweenHulls, false},
-        {188, PaintBandBrig, false},       {201, PaintBandGalleon, false},
-        {183, PaintAboutArtwork, false},   {184, PaintCredits, false},
+        {IDB_KRAKEN_RISING, PaintKrakenRising, false},
+        {IDB_KRAKEN_HEAD, PaintKrakenGrip, false},
+        {IDB_KRAKEN_EYES, PaintKrakenEyes, false},
+        {IDB_KRAKEN_EYES_SMALL, PaintKrakenSmallEyes, false},
+        {IDB_TENTACLE_TIP, PaintTentacleTip, false},
+        {IDB_TENTACLE, PaintCurlingTentacle, false},
+        {IDB_TENTACLE_TWO_POSES, PaintMastTentacle, false},
+        {IDB_TENTACLE_THREE_POSES, PaintWrithingTentacle, false},
+        {IDB_TENTACLE_ROUND_MAST, PaintMastCurl, false},
+        {IDB_GUN_PORTS, PaintNavySide, false},
+        {IDB_GUN_PORTS_NARROW, PaintPirateSide, false},
+        {IDB_WATER_BETWEEN_HULLS, PaintWaterBetweenHulls, false},
+        {IDB_WAVES_WIDE, PaintBandBrig, false},
+        {IDB_WAVES_NARROW, PaintBandGalleon, false},
+        {IDB_ABOUT_ART, PaintAboutArtwork, false},
+        {IDB_ABOUT_CREDITS, PaintCredits, false},
     };
     return pieces;
 }

@@ -6,6 +6,7 @@
 #include "kraken_stage.h"
 #include "kraken_waves.h"
 #include "style.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -113,13 +114,13 @@ void PaintAboutArtwork(cairo_t* cr, int, int nWidth, int nHeight) {
     constexpr double kHorizon = 128;
     PaintSky(cr, nWidth, kHorizon);
     kraken::PaintWaveRow(cr, {0, double(nWidth), kHorizon - 2, 3, 22, 0.3}, nHeight, style::kSea);
-    kraken::PaintPieceAt(cr, 185, 0, -4, 80, 0.52);
-    kraken::PaintPieceAt(cr, 134, 1, 228, 40, 0.33);
+    kraken::PaintPieceAt(cr, IDB_BRIG_DISTANT, 0, -4, 80, 0.52);
+    kraken::PaintPieceAt(cr, IDB_GALLEON, 1, 228, 40, 0.33);
     kraken::PaintWaveRow(cr, {0, double(nWidth), 168, 5, 30, 0.1}, nHeight, style::kSea);
     constexpr double kHeadX = 120, kHeadY = 86, kScale = 0.5;
-    kraken::PaintPieceAt(cr, 199, 0, kHeadX, kHeadY, kScale);
+    kraken::PaintPieceAt(cr, IDB_KRAKEN_HEAD, 0, kHeadX, kHeadY, kScale);
     static const int tips[][3] = {{0, -40, 92}, {1, -10, 8}, {2, 216, 22}};
-    for (const auto& t : tips) kraken::PaintPieceAt(cr, 204, t[0], kHeadX + t[1] * kScale, kHeadY + t[2] * kScale, kScale);
+    for (const auto& t : tips) kraken::PaintPieceAt(cr, IDB_TENTACLE_TIP, t[0], kHeadX + t[1] * kScale, kHeadY + t[2] * kScale, kScale);
     kraken::PaintWaveRow(cr, {0, double(nWidth), 190, 7, 40, 0.6}, nHeight, style::kSeaDeep);
     PaintTitle(cr, "Harborgast", nWidth / 2.0, 50, 46);
 }

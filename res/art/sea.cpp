@@ -1,22 +1,23 @@
 // The sea painter's table: backdrops, ships, flags and the title card.
 #include "assetgen.h"
 #include "sea_art.h"
+#include "resource_ids.h"
 
 const std::vector<ArtPiece>& SeaArt() {
     static const std::vector<ArtPiece> pieces = {
-        {130, sea::PaintOpenSea, false},
-        {141, sea::PaintShipDecks, false},
-        {142, sea::PaintTitle, false},
-        {132, sea::PaintBrigClose, false},
-        {134, sea::PaintGalleon, false},
-        {185, sea::PaintBrigDistant, false},
-        {186, sea::PaintTinyUnionJack, false},
-        {133, sea::PaintSmallUnionJack, false},
-        {135, sea::PaintSmallJollyRoger, false},
-        {152, sea::PaintLargeUnionJack, false},
-        {153, sea::PaintLargeJollyRoger, false},
-        {187, sea::PaintBrigRig, false},
-        {200, sea::PaintGalleonHeeling, false},
+        {IDB_OPEN_SEA, sea::PaintOpenSea, false},
+        {IDB_SHIP_DECKS, sea::PaintShipDecks, false},
+        {IDB_TITLE, sea::PaintTitle, false},
+        {IDB_BRIG, sea::PaintBrigClose, false},
+        {IDB_GALLEON, sea::PaintGalleon, false},
+        {IDB_BRIG_DISTANT, sea::PaintBrigDistant, false},
+        {IDB_ENSIGN_TINY, sea::PaintTinyUnionJack, false},
+        {IDB_ENSIGN_SMALL, sea::PaintSmallUnionJack, false},
+        {IDB_JOLLY_ROGER_SMALL, sea::PaintSmallJollyRoger, false},
+        {IDB_ENSIGN_LARGE, sea::PaintLargeUnionJack, false},
+        {IDB_JOLLY_ROGER_LARGE, sea::PaintLargeJollyRoger, false},
+        {IDB_BRIG_RIGGING, sea::PaintBrigRig, false},
+        {IDB_GALLEON_HEELING, sea::PaintGalleonHeeling, false},
     };
     return pieces;
 }

@@ -4,6 +4,7 @@
 #include "dsp.h"
 #include "parts.h"
 #include "voice.h"
+#include "resource_ids.h"
 
 #include <cmath>
 
@@ -380,12 +381,22 @@ void SynthSeaAmbience(Buffer& out, int nSamples) {
 
 const std::vector<SoundPiece>& SoundEffects() {
     static const std::vector<SoundPiece> pieces = {
-        {149, 3.50, SynthOpeningFlourish},  {148, 0.64, SynthCannonShot},     {190, 0.49, SynthOrderToFire},
-        {191, 0.73, SynthBallInRigging},    {192, 0.77, SynthHullBreach},     {193, 0.24, SynthSwordClash},
-        {194, 0.64, SynthCryOfPain},        {195, 1.56, SynthPirateLaughter}, {196, 0.89, SynthBattleCry},
-        {235, 0.05, SynthTentacleSlap},     {227, 1.23, SynthBroadside, "Broadside"},      {228, 1.63, SynthScreamAndSplash},
-        {230, 2.80, SynthShantyCheer},      {231, 2.52, SynthShipSinking},    {232, 4.60, SynthKrakenRoar},
-        {233, 5.30, SynthSeaAmbience},
+        {IDW_OPENING_FLOURISH, 3.50, SynthOpeningFlourish},
+        {IDW_CANNON_SHOT, 0.64, SynthCannonShot},
+        {IDW_ORDER_TO_FIRE, 0.49, SynthOrderToFire},
+        {IDW_BALL_IN_RIGGING, 0.73, SynthBallInRigging},
+        {IDW_HULL_BREACH, 0.77, SynthHullBreach},
+        {IDW_SWORD_CLASH, 0.24, SynthSwordClash},
+        {IDW_CRY_OF_PAIN, 0.64, SynthCryOfPain},
+        {IDW_PIRATE_LAUGHTER, 1.56, SynthPirateLaughter},
+        {IDW_BATTLE_CRY, 0.89, SynthBattleCry},
+        {IDW_TENTACLE_SLAP, 0.05, SynthTentacleSlap},
+        {IDW_BROADSIDE, 1.23, SynthBroadside, "Broadside"},
+        {IDW_SCREAM_AND_SPLASH, 1.63, SynthScreamAndSplash},
+        {IDW_SHANTY_CHEER, 2.80, SynthShantyCheer},
+        {IDW_SHIP_SINKING, 2.52, SynthShipSinking},
+        {IDW_KRAKEN_ROAR, 4.60, SynthKrakenRoar},
+        {IDW_SEA_AMBIENCE, 5.30, SynthSeaAmbience},
     };
     return pieces;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "engine/sequencer.h"
+#include "gfx/show.h"
 
 MusicState Music;
 
@@ -95,9 +96,9 @@ void StopMusic(HostWindow hWindow) { HostSequencerStop(Music.nMusicDevice, hWind
 void SwitchTuneInDissolve(HostWindow hWindow, int nDissolveFrame) {
     if (!RunFlags.bSoundOn || !RunFlags.bMusicOn) return;
     // Only the dissolves into and out of the kraken's last scene change the
-    // tune; after scene 6 tune 1 plays on into the next cycle.
-    const bool bIntoKraken = Sequencer.nNextScene == 8;
-    const bool bBackToStart = Sequencer.nNextScene == 1 && Sequencer.nLastScene != 6;
+    // tune; after the brig sinks tune 1 plays on into the next cycle.
+    const bool bIntoKraken = Sequencer.nNextScene == kSceneGalleonGoesDown;
+    const bool bBackToStart = Sequencer.nNextScene == kSceneShipsAtSea && Sequencer.nLastScene != kSceneBrigSinks;
     if (nDissolveFrame == 1 && (bIntoKraken || bBackToStart)) {
         RunFlags.bMusicWanted = false;
         StopMusic(hWindow);

@@ -3,7 +3,7 @@
 #include "audio/sound.h"
 
 #include "audio/music.h"
-#include "engine/sequencer.h"
+#include "gfx/show.h"
 #include "resource_ids.h"
 
 const int SoundIdTable[kCueCount] = {

@@ -2,10 +2,10 @@
 // Sound failures are silent; the picture goes on.
 #pragma once
 
+#include "audio/cues.h"
 #include "host/host.h"
 #include "resource_ids.h"
 
-constexpr int kCueCount = 17;
 constexpr int kOpeningSoundId = IDW_OPENING_FLOURISH;
 
 enum SoundMode {
@@ -14,10 +14,10 @@ enum SoundMode {
     kSoundOff = 2,
 };
 
-// Cue number -> WAVE resource id; cue 0 is no sound.
+// Cue -> WAVE resource id; kCueNone is no sound.
 extern const int SoundIdTable[kCueCount];
 
-// Plays one cue while sound is on; cue 0 and unknown cues do nothing.
+// Plays one cue while sound is on; kCueNone and unknown cues do nothing.
 void PlayCue(int nCue);
 // At the end of the first cycle (last frame of scenes 6 and 8): in the
 // first-time-only mode, silences effects and music for the rest of the run.

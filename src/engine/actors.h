@@ -7,6 +7,12 @@
 
 constexpr int kActorSlotCount = 56;
 
+// The two backdrops that scenes are drawn on.
+enum BackdropId : int {
+    kBackdropOpenSea,  // the open sea under a cloudy sky
+    kBackdropDecks,    // the two ships' decks seen from on board
+};
+
 struct Actor {
     int32_t x;            // frame-buffer column of the current frame's left edge
     int32_t y;            // frame-buffer row of its top edge

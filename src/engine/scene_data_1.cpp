@@ -1,11 +1,13 @@
 // Scene 1: the brig, far off, drifts left under its ensign; from frame 150
 // the galleon sails in from the left under the Jolly Roger.
 
+#include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
 
+using namespace scenes;
 using namespace tracks;
 
 constexpr int kLength = 273;
@@ -37,26 +39,23 @@ constexpr TrackRun kJollyRogerRuns[] = {
 };
 
 constexpr CastMember kCast[kCastCount] = {
-    {31, Track(kBrigRuns), false},
-    {1, Track(kGalleonRuns), false},
-    {32, Track(kEnsignRuns), false},
-    {3, Track(kJollyRogerRuns), false},
+    {kSlotBrigDistant, Track(kBrigRuns), false},
+    {kSlotGalleon, Track(kGalleonRuns), false},
+    {kSlotEnsignTiny, Track(kEnsignRuns), false},
+    {kSlotJollyRoger, Track(kJollyRogerRuns), false},
 };
 
 // The galleon over the brig, each flag over its ship.
 constexpr int8_t kOrder[] = {kBrig, kGalleon, kEnsign, kJollyRoger};
-constexpr DrawOrder kOrders[] = {{1, kOrder, 4}};
+constexpr DrawOrder kOrders[] = {Order(1, kOrder)};
 
 constexpr int32_t kCueMarks[] = {
-    13, 1, 80, 140, 200, 0,
+    kCueSeaAmbience, 1, 80, 140, 200, 0,
 };
 constexpr auto kCues = CueTable<kLength + 1>(kCueMarks);
 
-Keyframe Tracks[kCastCount][kLength + 1];
-
 }  // namespace
 
-const SceneScript Scene1Script = {
-    1, 0, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 1, nullptr, 0,
-    kCues.data(), int(kCues.size()), kEndDissolve, 2, false,
-};
+const SceneScript Scene1Script = Script(
+    kSceneShipsAtSea, kBackdropOpenSea, kLength, kCast, kOrders, kCues,
+    DissolveTo(kSceneBrigFires));

@@ -2,11 +2,13 @@
 // sails in from the left; from frame 37 two shot actors fire volley after
 // volley, a two-frame muzzle flash and a puff flying up and to the left.
 
+#include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
 
+using namespace scenes;
 using namespace tracks;
 
 constexpr int kLength = 197;
@@ -81,30 +83,27 @@ constexpr TrackRun kShotBRuns[] = {
 };
 
 constexpr CastMember kCast[kCastCount] = {
-    {0, Track(kBrigRuns), false},
-    {1, Track(kGalleonRuns), false},
-    {2, Track(kEnsignRuns), false},
-    {3, Track(kJollyRogerRuns), false},
-    {4, Track(kShotARuns), false},
-    {5, Track(kShotBRuns), false},
+    {kSlotBrig, Track(kBrigRuns), false},
+    {kSlotGalleon, Track(kGalleonRuns), false},
+    {kSlotEnsign, Track(kEnsignRuns), false},
+    {kSlotJollyRoger, Track(kJollyRogerRuns), false},
+    {kSlotCannonFireA, Track(kShotARuns), false},
+    {kSlotCannonFireB, Track(kShotBRuns), false},
 };
 
 // The shots pass behind the galleon.
 constexpr int8_t kOrder[] = {kBrig, kEnsign, kShotA, kShotB, kGalleon, kJollyRoger};
-constexpr DrawOrder kOrders[] = {{1, kOrder, 6}};
+constexpr DrawOrder kOrders[] = {Order(1, kOrder)};
 
 constexpr int32_t kCueMarks[] = {
-    13, 1, 0,
-    2, 36, 42, 48, 54, 60, 68, 72, 80, 84, 92, 96, 104, 108, 116, 120, 128, 132, 140, 144,
+    kCueSeaAmbience, 1, 0,
+    kCueCannonShot, 36, 42, 48, 54, 60, 68, 72, 80, 84, 92, 96, 104, 108, 116, 120, 128, 132, 140, 144,
        152, 156, 164, 168, 176, 188, 0,
 };
 constexpr auto kCues = CueTable<kLength + 1>(kCueMarks);
 
-Keyframe Tracks[kCastCount][kLength + 1];
-
 }  // namespace
 
-const SceneScript Scene2Script = {
-    2, 0, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 1, nullptr, 0,
-    kCues.data(), int(kCues.size()), kEndDissolve, 3, false,
-};
+const SceneScript Scene2Script = Script(
+    kSceneBrigFires, kBackdropOpenSea, kLength, kCast, kOrders, kCues,
+    DissolveTo(kSceneFaceOff));

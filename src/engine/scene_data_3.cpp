@@ -2,11 +2,13 @@
 // shots are exchanged (blast, ball, drifting smoke, a hole torn high on the
 // left) and a plank drops between the decks; then the outcome decides.
 
+#include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
 
+using namespace scenes;
 using namespace tracks;
 
 constexpr int kLength = 32;
@@ -58,24 +60,24 @@ constexpr TrackRun kPlankRuns[] = {
 };
 
 constexpr CastMember kCast[kCastCount] = {
-    {10, Track(kUnionJackRuns), false},
-    {11, Track(kJollyRogerRuns), false},
-    {12, Track(kBlastRuns), false},
-    {13, Track(kBallRuns), false},
-    {14, Track(kSmokeARuns), false},
-    {15, Track(kSmokeBRuns), false},
-    {16, Track(kHoleRuns), false},
-    {17, Track(kFencerRuns), false},
-    {18, Track(kSailorARuns), false},
-    {19, Track(kSailorBRuns), false},
-    {20, Track(kSailorCRuns), false},
-    {21, Track(kSailorDRuns), false},
-    {22, Track(kRedCoatRuns), false},
-    {23, Track(kPirateARuns), false},
-    {24, Track(kPirateBRuns), false},
-    {25, Track(kPirateCRuns), false},
-    {26, {nullptr, 0}, false},  // the splash waits for the next scene
-    {27, Track(kPlankRuns), false},
+    {kSlotUnionJackLarge, Track(kUnionJackRuns), false},
+    {kSlotJollyRogerLarge, Track(kJollyRogerRuns), false},
+    {kSlotCannonBlast, Track(kBlastRuns), false},
+    {kSlotCannonball, Track(kBallRuns), false},
+    {kSlotSmokeA, Track(kSmokeARuns), false},
+    {kSlotSmokeB, Track(kSmokeBRuns), false},
+    {kSlotShotHole, Track(kHoleRuns), false},
+    {kSlotFencer, Track(kFencerRuns), false},
+    {kSlotSailorA, Track(kSailorARuns), false},
+    {kSlotSailorB, Track(kSailorBRuns), false},
+    {kSlotSailorC, Track(kSailorCRuns), false},
+    {kSlotSailorD, Track(kSailorDRuns), false},
+    {kSlotRedCoat, Track(kRedCoatRuns), false},
+    {kSlotPirateA, Track(kPirateARuns), false},
+    {kSlotPirateB, Track(kPirateBRuns), false},
+    {kSlotPirateC, Track(kPirateCRuns), false},
+    {kSlotSplash, {nullptr, 0}, false},  // the splash waits for the next scene
+    {kSlotPlank, Track(kPlankRuns), false},
 };
 
 // Flags and smoke at the back, then blast, ball and hole, the navy crew,
@@ -84,21 +86,18 @@ constexpr int8_t kOrder[] = {
     kUnionJack, kJollyRoger, kSmokeA, kSmokeB, kBlast, kBall, kHole, kFencer, kSailorA,
     kSailorB, kSailorC, kSailorD, kPlank, kRedCoat, kPirateA, kPirateB, kPirateC, kSplash,
 };
-constexpr DrawOrder kOrders[] = {{1, kOrder, kCastCount}};
+constexpr DrawOrder kOrders[] = {Order(1, kOrder)};
 
 constexpr int32_t kCueMarks[] = {
-    3, 5, 0,
-    2, 11, 19, 0,
-    4, 14, 0,
-    5, 22, 0,
+    kCueOrderToFire, 5, 0,
+    kCueCannonShot, 11, 19, 0,
+    kCueBallInRigging, 14, 0,
+    kCueHullBreach, 22, 0,
 };
 constexpr auto kCues = CueTable<kLength + 1>(kCueMarks);
 
-Keyframe Tracks[kCastCount][kLength + 1];
-
 }  // namespace
 
-const SceneScript Scene3Script = {
-    3, 1, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 1, nullptr, 0,
-    kCues.data(), int(kCues.size()), kEndOutcome, 0, false,
-};
+const SceneScript Scene3Script = Script(
+    kSceneFaceOff, kBackdropDecks, kLength, kCast, kOrders, kCues,
+    ToTheOutcome());

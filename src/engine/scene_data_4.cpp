@@ -2,11 +2,13 @@
 // goes overboard with a splash, the others fall one after another (the last
 // on the final frame) while three pirates run off to the left.
 
+#include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
 
+using namespace scenes;
 using namespace tracks;
 
 constexpr int kLength = 129;
@@ -20,25 +22,23 @@ enum Cast : int8_t {
 
 constexpr auto kUnionJackRuns = UnionJackOverDeck(kLength);
 constexpr auto kJollyRogerRuns = JollyRogerOverDeck(kLength);
-constexpr TrackRun kSmokeARuns[] = {X(1, 17, Line(202, -10)), Y(1, 17, Line(96, -10)), F(1, 17, Hold(1))};
-constexpr TrackRun kSmokeBRuns[] = {X(1, 29, Line(330, -10)), Y(1, 29, Line(146, -10)), F(1, 29, Hold(0))};
-constexpr TrackRun kHoleRuns[] = {Pose(1, kLength, 15, 22, 0)};
-constexpr TrackRun kPlankRuns[] = {Pose(1, kLength, 445, 535, 0)};
+constexpr auto kHoleRuns = ShotHoleStays(kLength);
+constexpr auto kPlankRuns = PlankStays(kLength);
 
 // Sword play: each pair of fighters runs the same exchange of eight beats,
 // a beat every two frames, started on the same frame: guard, a high cut
 // parried, a low cut, the pirate's cut on a parry, a thrust parried, the
 // pirate's thrust parried low, the navy man driven back. Pirates face left.
 //                                  guard cut slash guard parry thrust parry back
-constexpr int32_t kNavyFence[] =   {9,    5,  7,    9,    4,    3,     8,    6};   // strip 172
-constexpr int32_t kNavyFenceC[] =  {9,    5,  7,    9,    8,    1,     8,    6};   // strip 172
-constexpr int32_t kPirateFence[] = {4,    8,  4,    6,    7,    8,     5,    4};   // strip 163
-// The fencer (strip 160) against the red coat (strip 162).
+constexpr int32_t kNavyFence[] =   {9,    5,  7,    9,    4,    3,     8,    6};   // sailors
+constexpr int32_t kNavyFenceC[] =  {9,    5,  7,    9,    8,    1,     8,    6};   // sailors
+constexpr int32_t kPirateFence[] = {4,    8,  4,    6,    7,    8,     5,    4};   // pirates
+// The fencer against the red coat, each in his own strip.
 constexpr int32_t kFencerFence[] =  {7, 1, 4, 6, 5, 2, 3, 6};
 constexpr int32_t kRedCoatFence[] = {0, 0, 3, 1, 2, 3, 0, 2};
-constexpr int32_t kPirateWalk[] = {9, 10, 11, 10};  // strip 163, walking left
+constexpr int32_t kPirateWalk[] = {9, 10, 11, 10};  // the pirates' strip, walking left
 constexpr int32_t kRunOff[] = {9, 10};
-constexpr int32_t kStrideLeft[] = {6, 0};           // strip 162, sword up
+constexpr int32_t kStrideLeft[] = {6, 0};           // the red coat's strip, sword up
 constexpr int32_t kCheer[] = {5, 6};
 // Dealt and taken: a thrust (pirate 5, red coat 2) as the spatter flies,
 // then the navy man reels back (6) until he falls.
@@ -165,25 +165,25 @@ constexpr TrackRun kSpatterRuns[] = {
 };
 
 constexpr CastMember kCast[kCastCount] = {
-    {10, Track(kUnionJackRuns), false},
-    {11, Track(kJollyRogerRuns), false},
-    {12, {nullptr, 0}, false},
-    {14, Track(kSmokeARuns), false},
-    {13, {nullptr, 0}, false},
-    {16, Track(kHoleRuns), false},
-    {17, Track(kFencerRuns), false},
-    {18, Track(kSailorARuns), false},
-    {19, Track(kSailorBRuns), false},
-    {20, Track(kSailorCRuns), false},
-    {22, Track(kRedCoatRuns), false},
-    {23, Track(kPirateARuns), false},
-    {24, Track(kPirateBRuns), false},
-    {25, Track(kPirateCRuns), false},
-    {21, Track(kSailorDRuns), false},
-    {26, Track(kSplashRuns), false},
-    {27, Track(kPlankRuns), false},
-    {28, Track(kSpatterRuns), true},
-    {15, Track(kSmokeBRuns), false},
+    {kSlotUnionJackLarge, Track(kUnionJackRuns), false},
+    {kSlotJollyRogerLarge, Track(kJollyRogerRuns), false},
+    {kSlotCannonBlast, {nullptr, 0}, false},
+    {kSlotSmokeA, Track(kSmokeADriftsOff), false},
+    {kSlotCannonball, {nullptr, 0}, false},
+    {kSlotShotHole, Track(kHoleRuns), false},
+    {kSlotFencer, Track(kFencerRuns), false},
+    {kSlotSailorA, Track(kSailorARuns), false},
+    {kSlotSailorB, Track(kSailorBRuns), false},
+    {kSlotSailorC, Track(kSailorCRuns), false},
+    {kSlotRedCoat, Track(kRedCoatRuns), false},
+    {kSlotPirateA, Track(kPirateARuns), false},
+    {kSlotPirateB, Track(kPirateBRuns), false},
+    {kSlotPirateC, Track(kPirateCRuns), false},
+    {kSlotSailorD, Track(kSailorDRuns), false},
+    {kSlotSplash, Track(kSplashRuns), false},
+    {kSlotPlank, Track(kPlankRuns), false},
+    {kSlotSpatter, Track(kSpatterRuns), true},
+    {kSlotSmokeB, Track(kSmokeBDriftsOff), false},
 };
 
 // A navy sailor is drawn in front of the pirates while he fights them:
@@ -204,31 +204,22 @@ constexpr int8_t kFencerInFront[] = {
     kPirateB, kPirateC, kSplash, kSpatter,
 };
 constexpr DrawOrder kOrders[] = {
-    {1, kOpening, 19}, {32, kSailorCInFront, 19}, {59, kOpening, 19}, {72, kFencerInFront, 19},
-};
-
-constexpr BloodSwap kBlood[] = {
-    {kFencer, 8, 9, 0},
-    {kSailorB, 18, 19, 2},
-    {kSailorC, 16, 17, 0},
-    {kSailorD, 18, 19, 2},
+    Order(1, kOpening), Order(32, kSailorCInFront), Order(59, kOpening), Order(72, kFencerInFront),
 };
 
 constexpr int32_t kCueMarks[] = {
-    9, 5, 0,
-    12, 14, 0,
-    7, 35, 53, 67, 123, 0,
-    6, 17, 18, 20, 21, 22, 24, 28, 29, 31, 32, 34, 36, 37, 38, 39, 40, 42, 43, 44, 46, 48,
+    kCueBattleCry, 5, 0,
+    kCueScreamAndSplash, 14, 0,
+    kCueCryOfPain, 35, 53, 67, 123, 0,
+    kCueSwordClash,
+       17, 18, 20, 21, 22, 24, 28, 29, 31, 32, 34, 36, 37, 38, 39, 40, 42, 43, 44, 46, 48,
        49, 50, 51, 57, 58, 60, 61, 64, 65, 70, 76, 79, 83, 84, 86, 87, 88, 94, 97, 99, 101,
        102, 103, 105, 107, 109, 110, 118, 120, 0,
 };
 constexpr auto kCues = CueTable<kLength + 1>(kCueMarks);
 
-Keyframe Tracks[kCastCount][kLength + 1];
-
 }  // namespace
 
-const SceneScript Scene4Script = {
-    4, 1, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 4, kBlood, 4,
-    kCues.data(), int(kCues.size()), kEndDirect, 5, false,
-};
+const SceneScript Scene4Script = Script(
+    kSceneSwordFight, kBackdropDecks, kLength, kCast, kOrders, kCleanFallen, kCues,
+    StraightTo(kScenePlunder));

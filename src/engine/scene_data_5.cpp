@@ -2,11 +2,13 @@
 // red coat stands among them, and three pirates carry barrels over to their
 // own ship and walk back for more; at the end the red coat follows them.
 
+#include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
 
+using namespace scenes;
 using namespace tracks;
 
 constexpr int kLength = 100;
@@ -18,8 +20,8 @@ enum Cast : int8_t {
 
 constexpr auto kUnionJackRuns = UnionJackOverDeck(kLength);
 constexpr auto kJollyRogerRuns = JollyRogerOverDeck(kLength);
-constexpr TrackRun kHoleRuns[] = {Pose(1, kLength, 15, 22, 0)};
-constexpr TrackRun kPlankRuns[] = {Pose(1, kLength, 445, 535, 0)};
+constexpr auto kHoleRuns = ShotHoleStays(kLength);
+constexpr auto kPlankRuns = PlankStays(kLength);
 // The bodies; the fencer's pool of blood spreads at frame 15.
 constexpr TrackRun kFencerRuns[] = {Pose(1, kLength, 60, 355, 9), F(1, 14, Hold(8))};
 constexpr TrackRun kSailorBRuns[] = {Pose(1, kLength, -5, 330, 19)};
@@ -97,19 +99,19 @@ constexpr TrackRun kPirateCRuns[] = {
 };
 
 constexpr CastMember kCast[kCastCount] = {
-    {10, Track(kUnionJackRuns), false},
-    {11, Track(kJollyRogerRuns), false},
-    {16, Track(kHoleRuns), false},
-    {27, Track(kPlankRuns), false},
-    {17, Track(kFencerRuns), false},
-    {18, {nullptr, 0}, false},  // went overboard in the fight
-    {19, Track(kSailorBRuns), false},
-    {20, Track(kSailorCRuns), false},
-    {21, Track(kSailorDRuns), false},
-    {22, Track(kRedCoatRuns), false},
-    {23, Track(kPirateARuns), false},
-    {24, Track(kPirateBRuns), false},
-    {25, Track(kPirateCRuns), false},
+    {kSlotUnionJackLarge, Track(kUnionJackRuns), false},
+    {kSlotJollyRogerLarge, Track(kJollyRogerRuns), false},
+    {kSlotShotHole, Track(kHoleRuns), false},
+    {kSlotPlank, Track(kPlankRuns), false},
+    {kSlotFencer, Track(kFencerRuns), false},
+    {kSlotSailorA, {nullptr, 0}, false},  // went overboard in the fight
+    {kSlotSailorB, Track(kSailorBRuns), false},
+    {kSlotSailorC, Track(kSailorCRuns), false},
+    {kSlotSailorD, Track(kSailorDRuns), false},
+    {kSlotRedCoat, Track(kRedCoatRuns), false},
+    {kSlotPirateA, Track(kPirateARuns), false},
+    {kSlotPirateB, Track(kPirateBRuns), false},
+    {kSlotPirateC, Track(kPirateCRuns), false},
 };
 
 // The fencer lies over two of the other bodies; the pirates walk over all.
@@ -117,27 +119,17 @@ constexpr int8_t kOrder[] = {
     kUnionJack, kJollyRoger, kHole, kPlank, kSailorA, kSailorB, kFencer, kSailorC, kSailorD,
     kRedCoat, kPirateA, kPirateB, kPirateC,
 };
-constexpr DrawOrder kOrders[] = {{1, kOrder, kCastCount}};
-
-constexpr BloodSwap kBlood[] = {
-    {kFencer, 8, 9, 0},
-    {kSailorB, 18, 19, 2},
-    {kSailorC, 16, 17, 0},
-    {kSailorD, 18, 19, 2},
-};
+constexpr DrawOrder kOrders[] = {Order(1, kOrder)};
 
 constexpr int32_t kCueMarks[] = {
-    8, 17, 0,
-    14, 68, 0,
+    kCuePirateLaughter, 17, 0,
+    kCueShantyCheer, 68, 0,
 };
 // One spare entry after the last frame.
 constexpr auto kCues = CueTable<kLength + 2>(kCueMarks);
 
-Keyframe Tracks[kCastCount][kLength + 1];
-
 }  // namespace
 
-const SceneScript Scene5Script = {
-    5, 1, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 1, kBlood, 4,
-    kCues.data(), int(kCues.size()), kEndDissolve, 6, false,
-};
+const SceneScript Scene5Script = Script(
+    kScenePlunder, kBackdropDecks, kLength, kCast, kOrders, kCleanFallen, kCues,
+    DissolveTo(kSceneBrigSinks));

@@ -2,11 +2,13 @@
 // down (its hull vanishes, its rig and ensign sink behind a band of waves)
 // and the galleon sails off to the right.
 
+#include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
 
+using namespace scenes;
 using namespace tracks;
 
 constexpr int kLength = 155;
@@ -59,38 +61,35 @@ constexpr auto kGun5Runs = Broadsides(530, 6, 9);
 constexpr auto kGun6Runs = Broadsides(560, 9, 12);
 
 constexpr CastMember kCast[kCastCount] = {
-    {0, Track(kBrigRuns), false},
-    {29, Track(kRigRuns), false},
-    {2, Track(kEnsignRuns), false},
-    {30, Track(kWavesRuns), false},
-    {1, Track(kGalleonRuns), false},
-    {3, Track(kJollyRogerRuns), false},
-    {4, Track(kGun1Runs), false},
-    {5, Track(kGun2Runs), false},
-    {6, Track(kGun3Runs), false},
-    {7, Track(kGun4Runs), false},
-    {8, Track(kGun5Runs), false},
-    {9, Track(kGun6Runs), false},
+    {kSlotBrig, Track(kBrigRuns), false},
+    {kSlotBrigRigging, Track(kRigRuns), false},
+    {kSlotEnsign, Track(kEnsignRuns), false},
+    {kSlotWavesWide, Track(kWavesRuns), false},
+    {kSlotGalleon, Track(kGalleonRuns), false},
+    {kSlotJollyRoger, Track(kJollyRogerRuns), false},
+    {kSlotCannonFireA, Track(kGun1Runs), false},
+    {kSlotCannonFireB, Track(kGun2Runs), false},
+    {kSlotCannonFireC, Track(kGun3Runs), false},
+    {kSlotCannonFireD, Track(kGun4Runs), false},
+    {kSlotCannonFireE, Track(kGun5Runs), false},
+    {kSlotCannonFireF, Track(kGun6Runs), false},
 };
 
 // The waves cover what has sunk; the galleon covers its own gunfire.
 constexpr int8_t kOrder[] = {
     kBrig, kRig, kEnsign, kWaves, kGun1, kGun2, kGun3, kGun4, kGun5, kGun6, kGalleon, kJollyRoger,
 };
-constexpr DrawOrder kOrders[] = {{1, kOrder, kCastCount}};
+constexpr DrawOrder kOrders[] = {Order(1, kOrder)};
 
 constexpr int32_t kCueMarks[] = {
-    11, 5, 17, 0,
-    15, 25, 0,
-    13, 50, 100, 0,
+    kCueBroadside, 5, 17, 0,
+    kCueShipSinking, 25, 0,
+    kCueSeaAmbience, 50, 100, 0,
 };
 constexpr auto kCues = CueTable<kLength + 1>(kCueMarks);
 
-Keyframe Tracks[kCastCount][kLength + 1];
-
 }  // namespace
 
-const SceneScript Scene6Script = {
-    6, 0, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 1, nullptr, 0,
-    kCues.data(), int(kCues.size()), kEndDissolve, 1, true,
-};
+const SceneScript Scene6Script = Script(
+    kSceneBrigSinks, kBackdropOpenSea, kLength, kCast, kOrders, kCues,
+    DissolveToNextCycle(kSceneShipsAtSea));

@@ -3,11 +3,13 @@
 // blink, tentacles come over the pirate ship's rail and around its mast,
 // and both crews fall back.
 
+#include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
 
+using namespace scenes;
 using namespace tracks;
 
 constexpr int kLength = 85;
@@ -24,12 +26,10 @@ constexpr TrackRun kHeadRuns[] = {
     Pose(1, 1, 380, 480, 0), Pose(2, 2, 380, 420, 0), Pose(3, 3, 380, 360, 0),
     Pose(4, 13, 380, 300, 0), Pose(14, 21, 370, 240, 0), Pose(22, kLength, 362, 209, 0),
 };
-constexpr TrackRun kSmokeARuns[] = {X(1, 17, Line(202, -10)), Y(1, 17, Line(96, -10)), F(1, 17, Hold(1))};
-constexpr TrackRun kSmokeBRuns[] = {X(1, 29, Line(330, -10)), Y(1, 29, Line(146, -10)), F(1, 29, Hold(0))};
-constexpr TrackRun kHoleRuns[] = {Pose(1, kLength, 15, 22, 0)};
+constexpr auto kHoleRuns = ShotHoleStays(kLength);
 constexpr TrackRun kNavySideRuns[] = {Pose(1, kLength, 352, 274, 0)};
 constexpr TrackRun kPirateSideRuns[] = {Pose(1, 41, 560, 300, 0)};
-constexpr TrackRun kPlankRuns[] = {Pose(1, kLength, 445, 535, 0)};
+constexpr auto kPlankRuns = PlankStays(kLength);
 constexpr TrackRun kWaterRuns[] = {Pose(1, kLength, 472, 526, 0)};
 
 // The navy crew falls back to the left.
@@ -117,31 +117,31 @@ constexpr TrackRun kPirateCRuns[] = {
 };
 
 constexpr CastMember kCast[kCastCount] = {
-    {10, Track(kUnionJackRuns), false},
-    {11, Track(kJollyRogerRuns), false},
-    {40, Track(kHeadRuns), false},
-    {14, Track(kSmokeARuns), false},
-    {15, Track(kSmokeBRuns), false},
-    {16, Track(kHoleRuns), false},
-    {35, Track(kNavySideRuns), false},
-    {36, Track(kPirateSideRuns), false},
-    {27, Track(kPlankRuns), false},
-    {37, Track(kWaterRuns), false},
-    {17, Track(kFencerRuns), false},
-    {18, Track(kSailorARuns), false},
-    {19, Track(kSailorBRuns), false},
-    {20, Track(kSailorCRuns), false},
-    {21, Track(kSailorDRuns), false},
-    {38, Track(kEyesRuns), false},
-    {46, {nullptr, 0}, false},  // this tip stays below for the whole scene
-    {42, Track(kCurlRuns), false},
-    {43, Track(kWoundRuns), false},
-    {44, Track(kWritheRuns), false},
-    {45, Track(kMastCurlRuns), false},
-    {22, Track(kRedCoatRuns), false},
-    {23, Track(kPirateARuns), false},
-    {24, Track(kPirateBRuns), false},
-    {25, Track(kPirateCRuns), false},
+    {kSlotUnionJackLarge, Track(kUnionJackRuns), false},
+    {kSlotJollyRogerLarge, Track(kJollyRogerRuns), false},
+    {kSlotKrakenRising, Track(kHeadRuns), false},
+    {kSlotSmokeA, Track(kSmokeADriftsOff), false},
+    {kSlotSmokeB, Track(kSmokeBDriftsOff), false},
+    {kSlotShotHole, Track(kHoleRuns), false},
+    {kSlotGunPorts, Track(kNavySideRuns), false},
+    {kSlotGunPortsNarrow, Track(kPirateSideRuns), false},
+    {kSlotPlank, Track(kPlankRuns), false},
+    {kSlotWaterBetweenHulls, Track(kWaterRuns), false},
+    {kSlotFencer, Track(kFencerRuns), false},
+    {kSlotSailorA, Track(kSailorARuns), false},
+    {kSlotSailorB, Track(kSailorBRuns), false},
+    {kSlotSailorC, Track(kSailorCRuns), false},
+    {kSlotSailorD, Track(kSailorDRuns), false},
+    {kSlotKrakenEyes, Track(kEyesRuns), false},
+    {kSlotTentacleTipA, {nullptr, 0}, false},  // this tip stays below for the whole scene
+    {kSlotTentacle, Track(kCurlRuns), false},
+    {kSlotTentacleTwoPoses, Track(kWoundRuns), false},
+    {kSlotTentacleThreePoses, Track(kWritheRuns), false},
+    {kSlotTentacleRoundMast, Track(kMastCurlRuns), false},
+    {kSlotRedCoat, Track(kRedCoatRuns), false},
+    {kSlotPirateA, Track(kPirateARuns), false},
+    {kSlotPirateB, Track(kPirateBRuns), false},
+    {kSlotPirateC, Track(kPirateCRuns), false},
 };
 
 // Up to frame 35 the head rises behind the smoke, the ships' sides, the
@@ -156,19 +156,16 @@ constexpr int8_t kInFront[] = {
     kHead, kFencer, kSailorA, kSailorB, kSailorC, kSailorD, kEyes, kTip, kCurl, kWound,
     kMastCurl, kWrithe, kRedCoat, kPirateA, kPirateB, kPirateC,
 };
-constexpr DrawOrder kOrders[] = {{1, kBehind, kCastCount}, {36, kInFront, kCastCount}};
+constexpr DrawOrder kOrders[] = {Order(1, kBehind), Order(36, kInFront)};
 
 constexpr int32_t kCueMarks[] = {
-    16, 7, 0,
-    10, 44, 45, 47, 48, 50, 51, 54, 55, 56, 78, 79, 80, 81, 82, 83, 84, 0,
+    kCueKrakenRoar, 7, 0,
+    kCueTentacleSlap, 44, 45, 47, 48, 50, 51, 54, 55, 56, 78, 79, 80, 81, 82, 83, 84, 0,
 };
 constexpr auto kCues = CueTable<kLength + 1>(kCueMarks);
 
-Keyframe Tracks[kCastCount][kLength + 1];
-
 }  // namespace
 
-const SceneScript Scene7Script = {
-    7, 1, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 2, nullptr, 0,
-    kCues.data(), int(kCues.size()), kEndDissolve, 8, false,
-};
+const SceneScript Scene7Script = Script(
+    kSceneKrakenRises, kBackdropDecks, kLength, kCast, kOrders, kCues,
+    DissolveTo(kSceneGalleonGoesDown));

@@ -2,11 +2,13 @@
 // sinks with the kraken, its flag and the tentacles behind a band of waves,
 // slowly at first and then fast; then the brig sails off to the left.
 
+#include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
 
 namespace {
 
+using namespace scenes;
 using namespace tracks;
 
 constexpr int kLength = 220;
@@ -73,38 +75,35 @@ constexpr TrackRun kTipCRuns[] = {
 constexpr TrackRun kWavesRuns[] = {Pose(1, 47, 287, 475, 0)};
 
 constexpr CastMember kCast[kCastCount] = {
-    {0, Track(kBrigRuns), false},
-    {2, Track(kEnsignRuns), false},
-    {1, Track(kGalleonRuns), false},
-    {33, Track(kHeelingRuns), false},
-    {3, Track(kJollyRogerRuns), false},
-    {41, Track(kKrakenRuns), false},
-    {39, Track(kEyesRuns), false},
-    {46, Track(kTipARuns), false},
-    {47, Track(kTipBRuns), false},
-    {48, Track(kTipCRuns), false},
-    {34, Track(kWavesRuns), false},
+    {kSlotBrig, Track(kBrigRuns), false},
+    {kSlotEnsign, Track(kEnsignRuns), false},
+    {kSlotGalleon, Track(kGalleonRuns), false},
+    {kSlotGalleonHeeling, Track(kHeelingRuns), false},
+    {kSlotJollyRoger, Track(kJollyRogerRuns), false},
+    {kSlotKrakenHead, Track(kKrakenRuns), false},
+    {kSlotKrakenEyesSmall, Track(kEyesRuns), false},
+    {kSlotTentacleTipA, Track(kTipARuns), false},
+    {kSlotTentacleTipB, Track(kTipBRuns), false},
+    {kSlotTentacleTipC, Track(kTipCRuns), false},
+    {kSlotWavesNarrow, Track(kWavesRuns), false},
 };
 
 // In cast order; the band of waves last, over whatever has sunk.
 constexpr int8_t kOrder[] = {
     kBrig, kEnsign, kGalleon, kHeeling, kJollyRoger, kKraken, kEyes, kTipA, kTipB, kTipC, kWaves,
 };
-constexpr DrawOrder kOrders[] = {{1, kOrder, kCastCount}};
+constexpr DrawOrder kOrders[] = {Order(1, kOrder)};
 
 constexpr int32_t kCueMarks[] = {
-    16, 10, 0,
-    15, 25, 0,
-    13, 60, 125, 0,
+    kCueKrakenRoar, 10, 0,
+    kCueShipSinking, 25, 0,
+    kCueSeaAmbience, 60, 125, 0,
 };
 // One spare entry after the last frame.
 constexpr auto kCues = CueTable<kLength + 2>(kCueMarks);
 
-Keyframe Tracks[kCastCount][kLength + 1];
-
 }  // namespace
 
-const SceneScript Scene8Script = {
-    8, 0, kLength, kCast, kCastCount, &Tracks[0][0], kOrders, 1, nullptr, 0,
-    kCues.data(), int(kCues.size()), kEndDissolve, 1, true,
-};
+const SceneScript Scene8Script = Script(
+    kSceneGalleonGoesDown, kBackdropOpenSea, kLength, kCast, kOrders, kCues,
+    DissolveToNextCycle(kSceneShipsAtSea));

@@ -1,10 +1,13 @@
-// Motions that several scenes share: the flags' waving, the close brig's
-// rocking on the open sea and the large flags over the two decks.
+// What several scenes share: the flags' waving, the close brig's rocking on
+// the open sea, the large flags over the two decks, the smoke, hole and
+// plank that the face-off leaves behind, and the clean poses of the fallen.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "engine/actor_slots.h"
+#include "engine/scene_script.h"
 #include "engine/track.h"
 
 namespace tracks {
@@ -23,4 +26,27 @@ constexpr std::array<TrackRun, 2> DeckFlag(int nLength, int32_t x, int32_t y) {
 constexpr std::array<TrackRun, 2> UnionJackOverDeck(int nLength) { return DeckFlag(nLength, 114, 172); }
 constexpr std::array<TrackRun, 2> JollyRogerOverDeck(int nLength) { return DeckFlag(nLength, 598, 146); }
 
+// After the face-off its two smoke clouds drift on up and to the left until
+// they are gone, whichever way the fight goes.
+inline constexpr TrackRun kSmokeADriftsOff[] = {
+    X(1, 17, Line(202, -10)), Y(1, 17, Line(96, -10)), F(1, 17, Hold(1)),
+};
+inline constexpr TrackRun kSmokeBDriftsOff[] = {
+    X(1, 29, Line(330, -10)), Y(1, 29, Line(146, -10)), F(1, 29, Hold(0)),
+};
+
+// The shot hole in the navy sail and the plank between the decks stay where
+// the face-off left them, for a whole scene.
+constexpr std::array<TrackRun, 1> ShotHoleStays(int nLength) { return {{Pose(1, nLength, 15, 22, 0)}}; }
+constexpr std::array<TrackRun, 1> PlankStays(int nLength) { return {{Pose(1, nLength, 445, 535, 0)}}; }
+
 }  // namespace tracks
+
+// With blood off, the fallen navy men lie in their clean poses: the
+// fencer and sailors B, C and D.
+inline constexpr BloodSwap kCleanFallen[] = {
+    {kSlotFencer, 8, 9, 0},
+    {kSlotSailorB, 18, 19, 2},
+    {kSlotSailorC, 16, 17, 0},
+    {kSlotSailorD, 18, 19, 2},
+};

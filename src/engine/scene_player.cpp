@@ -1,25 +1,17 @@
 // The frame order shared by every scripted scene: backdrop on the first
-// frame, blood rule, step, draw in the order of the frame, cue, present,
-// then either the end actions or erasing the cast.
+// frame, step, draw in the order of the frame, cue, present, then either
+// the end actions or erasing the cast; and the expansion of the scenes'
+// tracks at start-up.
 
 #include "engine/scene_script.h"
 
 #include "audio/sound.h"
 #include "engine/sequencer.h"
+#include "gfx/show.h"
 
 namespace {
 
 bool TakesPart(const CastMember& member) { return !member.bBloodOnly || RunFlags.bShowBlood; }
-
-// Rewrites the bloody frame indices of this frame's keyframes for good; the
-// blood setting never changes during a run.
-void ApplyBloodRule(const SceneScript& script, int f) {
-    for (int i = 0; i < script.nBlood; ++i) {
-        const BloodSwap& swap = script.pBlood[i];
-        Keyframe& k = script.pTracks[swap.nCast * (script.nLength + 1) + f];
-        if (k.frame == swap.nBloody1 || k.frame == swap.nBloody2) k.frame = swap.nClean;
-    }
-}
 
 const DrawOrder& OrderAt(const SceneScript& script, int f) {
     int n = 0;
@@ -29,10 +21,26 @@ const DrawOrder& OrderAt(const SceneScript& script, int f) {
 
 }  // namespace
 
-void ExpandSceneScript(const SceneScript& script) {
-    for (int i = 0; i < script.nCast; ++i) {
-        ExpandTrack(script.pCast[i].track, script.nLength,
-                    script.pTracks + i * (script.nLength + 1), script.pTracks);
+SceneTrackState SceneTracks;
+
+void ExpandSceneScript(const SceneScript& script, bool bShowBlood) {
+    const int nRow = script.nLength + 1;
+    std::vector<Keyframe>& keyframes = SceneTracks.keyframes[script.nScene];
+    keyframes.assign(size_t(script.nCast) * nRow, Keyframe{});
+    for (int i = 0; i < script.nCast; ++i)
+        ExpandTrack(script.pCast[i].track, script.nLength, &keyframes[size_t(i) * nRow], keyframes.data());
+    if (bShowBlood) return;
+    // The blood setting holds for the whole run, so the clean frames are
+    // written into the tracks once, here.
+    for (int b = 0; b < script.nBlood; ++b) {
+        const BloodSwap& swap = script.pBlood[b];
+        for (int i = 0; i < script.nCast; ++i) {
+            if (script.pCast[i].nSlot != swap.nSlot) continue;
+            for (int f = 1; f <= script.nLength; ++f) {
+                Keyframe& k = keyframes[size_t(i) * nRow + f];
+                if (k.frame == swap.nBloody1 || k.frame == swap.nBloody2) k.frame = swap.nClean;
+            }
+        }
     }
 }
 
@@ -45,7 +53,6 @@ int PlayScene(HostWindow hWindow, const SceneScript& script) {
         HostInvalidateWindow(hWindow);
         HostFlush();
     }
-    if (!RunFlags.bShowBlood) ApplyBloodRule(script, f);
     for (int i = 0; i < script.nCast; ++i) {
         if (TakesPart(script.pCast[i])) StepActor(script.pCast[i].nSlot, CastTrack(script, i));
     }

@@ -1,19 +1,21 @@
 // A scripted scene as data: its backdrop and length, its cast with compact
 // tracks, its drawing orders and the frames at which they switch, its blood
 // rule, its cue table and what it does at its last frame. PlayScene plays
-// one frame of any such scene; the scene modules only name their script.
+// one frame of any such scene; the scene modules hold only data.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "engine/actors.h"
+#include "engine/scene_ids.h"
 #include "engine/track.h"
 #include "host/host.h"
 
 struct CastMember {
-    int nSlot;
+    int nSlot;  // an ActorSlot
     TrackRules track;
     bool bBloodOnly;  // stepped, drawn and erased only when blood is shown
 };
@@ -26,10 +28,10 @@ struct DrawOrder {
     int nCount;
 };
 
-// With blood off, the frame index nBloody1 or nBloody2 of a cast member's
-// track becomes nClean, entry by entry as the scene reaches it.
+// With blood off, the frame indices nBloody1 and nBloody2 in the track of
+// the cast member in slot nSlot become nClean.
 struct BloodSwap {
-    int nCast;
+    int nSlot;
     int nBloody1;
     int nBloody2;
     int nClean;
@@ -47,7 +49,6 @@ struct SceneScript {
     int nLength;
     const CastMember* pCast;
     int nCast;
-    Keyframe* pTracks;  // nCast rows of nLength + 1 keyframes, filled by ExpandSceneScript
     const DrawOrder* pOrders;
     int nOrders;
     const BloodSwap* pBlood;
@@ -59,17 +60,63 @@ struct SceneScript {
     bool bEndsCycle;    // the first-time-only sound switch-off runs at its end
 };
 
+// The expanded tracks of every scripted scene, filled once at start-up and
+// only read after it: per scene, nCast rows of nLength + 1 keyframes.
+struct SceneTrackState {
+    std::vector<Keyframe> keyframes[kSceneCount];
+};
+extern SceneTrackState SceneTracks;
+
 // The track of cast member nCast, indexed by scene frame.
 inline const Keyframe* CastTrack(const SceneScript& script, int nCast) {
-    return script.pTracks + nCast * (script.nLength + 1);
+    return SceneTracks.keyframes[script.nScene].data() + nCast * (script.nLength + 1);
 }
 
-// Fills the script's per-frame tracks from its compact tracks.
-void ExpandSceneScript(const SceneScript& script);
+// Fills the script's per-frame tracks from its compact tracks; with blood
+// off, its blood swaps are applied to them.
+void ExpandSceneScript(const SceneScript& script, bool bShowBlood);
 
 // Plays the frame Sequencer.nSceneFrame of the scene; returns the scene for
 // the next tick.
 int PlayScene(HostWindow hWindow, const SceneScript& script);
+
+// Authoring helpers for the scene data modules, which count the entries of
+// the tables they are given.
+namespace scenes {
+
+template <size_t N>
+constexpr DrawOrder Order(int nFromFrame, const int8_t (&cast)[N]) {
+    return {nFromFrame, cast, int(N)};
+}
+
+// How a scene ends: its SceneEnd, the scene that follows and whether the
+// cycle ends with it.
+struct Ending {
+    SceneEnd nEnd;
+    int nFollower;
+    bool bEndsCycle;
+};
+constexpr Ending DissolveTo(int nScene) { return {kEndDissolve, nScene, false}; }
+constexpr Ending DissolveToNextCycle(int nScene) { return {kEndDissolve, nScene, true}; }
+constexpr Ending StraightTo(int nScene) { return {kEndDirect, nScene, false}; }
+constexpr Ending ToTheOutcome() { return {kEndOutcome, 0, false}; }
+
+template <size_t C, size_t O, size_t B, size_t N>
+constexpr SceneScript Script(int nScene, int nBackdrop, int nLength, const CastMember (&cast)[C],
+                             const DrawOrder (&orders)[O], const BloodSwap (&blood)[B],
+                             const std::array<int32_t, N>& cues, Ending end) {
+    return {nScene, nBackdrop, nLength, cast, int(C), orders, int(O), blood, int(B),
+            cues.data(), int(N), end.nEnd, end.nFollower, end.bEndsCycle};
+}
+// A scene without blood swaps.
+template <size_t C, size_t O, size_t N>
+constexpr SceneScript Script(int nScene, int nBackdrop, int nLength, const CastMember (&cast)[C],
+                             const DrawOrder (&orders)[O], const std::array<int32_t, N>& cues, Ending end) {
+    return {nScene, nBackdrop, nLength, cast, int(C), orders, int(O), nullptr, 0,
+            cues.data(), int(N), end.nEnd, end.nFollower, end.bEndsCycle};
+}
+
+}  // namespace scenes
 
 // A cue table of N entries (one per scene frame, entry 0 unused) built at
 // compile time from marks written as: cue, its frames..., 0, next cue, ...

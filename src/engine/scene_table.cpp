@@ -1,7 +1,27 @@
-// The scene functions by number: 0 the dissolve, 1..8 the scripted scenes.
+// The scene table: every scene by number, the dissolve and the eight
+// scripted scenes, with the function that plays a frame of each.
 
 #include "engine/dissolve.h"
 #include "engine/scenes.h"
 #include "engine/sequencer.h"
 
-SceneFn SceneTable[kSceneCount] = {Scene0, Scene1, Scene2, Scene3, Scene4, Scene5, Scene6, Scene7, Scene8};
+SceneEntry SceneTable[kSceneCount] = {
+    {Scene0, nullptr},
+    {PlayScriptedScene, &Scene1Script},
+    {PlayScriptedScene, &Scene2Script},
+    {PlayScriptedScene, &Scene3Script},
+    {PlayScriptedScene, &Scene4Script},
+    {PlayScriptedScene, &Scene5Script},
+    {PlayScriptedScene, &Scene6Script},
+    {PlayScriptedScene, &Scene7Script},
+    {PlayScriptedScene, &Scene8Script},
+};
+
+int PlayScriptedScene(HostWindow hWindow, int nScene) {
+    return PlayScene(hWindow, *SceneTable[nScene].pScript);
+}
+
+void ExpandSceneTracks(bool bShowBlood) {
+    for (const SceneEntry& scene : SceneTable)
+        if (scene.pScript != nullptr) ExpandSceneScript(*scene.pScript, bShowBlood);
+}

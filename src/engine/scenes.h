@@ -1,5 +1,5 @@
-// The eight scripted scenes: their scripts (data modules scene_data_N.cpp)
-// and the scene functions that the frame step calls.
+// The eight scripted scenes: their scripts (data modules scene_data_N.cpp),
+// the one player that runs any of them, and the expansion of their tracks.
 #pragma once
 
 #include "engine/scene_script.h"
@@ -14,19 +14,11 @@ extern const SceneScript Scene6Script;
 extern const SceneScript Scene7Script;
 extern const SceneScript Scene8Script;
 
-// Scripts of scenes 1..8 by scene number; entry 0 (the dissolve) is null.
-extern const SceneScript* const SceneScripts[9];
-
-int Scene1(HostWindow hWindow, int nScene);
-int Scene2(HostWindow hWindow, int nScene);
-int Scene3(HostWindow hWindow, int nScene);
-int Scene4(HostWindow hWindow, int nScene);
-int Scene5(HostWindow hWindow, int nScene);
-int Scene6(HostWindow hWindow, int nScene);
-int Scene7(HostWindow hWindow, int nScene);
-int Scene8(HostWindow hWindow, int nScene);
+// Plays one frame of scripted scene nScene, the script that the scene table
+// holds for it.
+int PlayScriptedScene(HostWindow hWindow, int nScene);
 
 // Expands every scene's compact tracks into the arrays the frame step
-// reads. Run once at start-up; running it again restores the authored
-// tracks (the blood rule's rewrites included).
-void ExpandSceneTracks();
+// reads, with or without blood. Run once at start-up, after which the
+// tracks are only read.
+void ExpandSceneTracks(bool bShowBlood);

@@ -7,7 +7,6 @@
 #include "gfx/show.h"
 
 SequencerState Sequencer;
-RunFlagState RunFlags;
 
 void SeedRandom(uint32_t nSeed) { Sequencer.nRandomState = nSeed; }
 
@@ -19,7 +18,7 @@ int NextRandom() {
 int OutcomeForRandom(int v, int nKrakenChance) {
     // Double precision and truncation, so r reaches 100 only for v = 32767.
     const int r = int(v * (1.0 / 32767) * 100);
-    return r > 99 - nKrakenChance ? 7 : 4;
+    return r > 99 - nKrakenChance ? kSceneKrakenWins : kScenePiratesWin;
 }
 
 int ShowFrameStep(HostWindow hWindow, int nScene) {
@@ -36,7 +35,7 @@ int ShowFrameStep(HostWindow hWindow, int nScene) {
         SeedRandom(HostGetTickCount());
         Sequencer.nOutcomeScene = OutcomeForRandom(NextRandom(), RunFlags.nKrakenChance);
     }
-    const SceneFn pfnScene = nScene >= 0 && nScene < kSceneCount ? SceneTable[nScene] : nullptr;
+    const SceneFn pfnScene = nScene >= 0 && nScene < kSceneCount ? SceneTable[nScene].pfnPlay : nullptr;
     const int nNext = pfnScene != nullptr ? pfnScene(hWindow, nScene) : nScene;
     ++Sequencer.nSceneFrame;
     HostEndFrame(hWindow);

@@ -16,6 +16,7 @@
 #include "gfx/sprite_store.h"
 
 ShowState Show;
+RunFlagState RunFlags;
 
 namespace {
 
@@ -55,7 +56,7 @@ void StartShow(HostWindow hWindow) {
         DeleteFrameBuffer();
         if (!LoadBitmaps(hWindow))
             ShowStartupError(hWindow, "Unable to Load Bitmap Resources.\r\nMay be insufficient memory.");
-        ExpandSceneTracks();
+        ExpandSceneTracks(RunFlags.bShowBlood);
         if (!CreateFrameBuffer(hWindow, Show.nClientWidth, Show.nClientHeight))
             ShowStartupError(hWindow, "Unable to Create DIBSection.\r\nMay be insufficient memory.");
     }

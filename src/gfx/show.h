@@ -16,6 +16,19 @@ struct ShowState {
 };
 extern ShowState Show;
 
+// The show's run flags: set by start-up from the settings, read by the
+// engine and the audio code, which also turn sound and music off when they
+// fail or when the first-time-only mode ends.
+struct RunFlagState {
+    bool bSoundOn = false;
+    bool bMusicOn = false;
+    bool bMusicWanted = false;
+    bool bShowBlood = false;
+    int32_t nSoundMode = 0;      // 0 on, 1 first time only, 2 off
+    int32_t nKrakenChance = 50;  // percent, 1..99
+};
+extern RunFlagState RunFlags;
+
 constexpr char kStartupCaption[] = "Screen Saver Startup Error!";
 
 // Runs its body once per process; every later call returns at once.

@@ -3,8 +3,6 @@
 // never a separator, never a mode letter.
 #include "shell/command_line.h"
 
-ShellState Shell;
-
 namespace {
 
 int SignedByte(const char* sz) {

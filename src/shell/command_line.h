@@ -5,13 +5,6 @@
 
 #include <cstdint>
 
-// Shell state shared by the modes, set once when the process starts.
-struct ShellState {
-    void* hInstance = nullptr;       // the saver module (an HINSTANCE)
-    bool bWindows95Family = false;   // GetVersionExA says VER_PLATFORM_WIN32_WINDOWS
-};
-extern ShellState Shell;
-
 // Steps over one character of the system code page, as CharNextA does; at
 // the terminating zero it returns its argument.
 using CharStepFn = const char* (*)(const char* sz);

@@ -2,9 +2,9 @@
 // linked, since they exist only on the Windows 95 family.
 #include <windows.h>
 
-#include "shell/command_line.h"
 #include "shell/password.h"
 #include "shell/saver_running.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "shell/password.h"
 #include "shell/saver_running.h"
 #include "shell/saver_window_win32.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The screen-saver-running state and the process's fault guard.
 #include <windows.h>
 
-#include "shell/command_line.h"
 #include "shell/saver_running.h"
+#include "shell/shell.h"
 
 namespace {
 

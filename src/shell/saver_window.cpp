@@ -18,7 +18,7 @@ bool IsPreviewWidth(int nClientWidth) { return nClientWidth < kPreviewWidthLimit
 
 void OnSaverCreate(HostWindow hWindow) {
     SeedRandom(HostGetTickCount());
-    SaverWindow.nScene = 1;
+    SaverWindow.nScene = kSceneShipsAtSea;
     SaverWindow.nFramePeriod = FramePeriodFromSpeed(ReadSetting(kSettingSpeed));
     SaverWindow.bFrameTimerArmed = HostSetTimer(hWindow, kFrameTimerId, SaverWindow.nFramePeriod);
     SaverWindow.bStartupTimerArmed = HostSetTimer(hWindow, kStartupTimerId, kStartupDelayMs);

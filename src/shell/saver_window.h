@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "engine/scene_ids.h"
 #include "host/host.h"
 
 constexpr int kFrameTimerId = 0;
@@ -21,7 +22,7 @@ struct SaverWindowState {
     uint32_t nFramePeriod = 0;
     bool bFirstTick = true;     // cleared by the first tick, which starts the show
     bool bStartupDelay = true;  // frame ticks idle until the start-up timer fires
-    int nScene = 1;             // the scene that the next frame tick runs
+    int nScene = kSceneShipsAtSea;  // the scene that the next frame tick runs
 };
 extern SaverWindowState SaverWindow;
 

@@ -7,12 +7,13 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "shell/command_line.h"
 #include "gfx/show.h"
+#include "shell/command_line.h"
 #include "shell/dismissal.h"
 #include "shell/password.h"
 #include "shell/saver_window.h"
 #include "shell/saver_window_win32.h"
+#include "shell/shell.h"
 
 namespace {
 

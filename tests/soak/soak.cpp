@@ -128,8 +128,8 @@ int main(int argc, char** argv) {
         for (const std::string& szEvent : RenderHost.musicEvents) current.nTunesOpened += szEvent.rfind("open", 0) == 0;
         RenderHost.wavesPlayed.clear();
         RenderHost.musicEvents.clear();
-        if (nRan == 3 && nScene != 3) ++nOutcomes[nScene == 7 ? 1 : 0];
-        if (nRan == 0 && nScene == 1) {
+        if (nRan == kSceneFaceOff && nScene != kSceneFaceOff) ++nOutcomes[nScene == kSceneKrakenWins ? 1 : 0];
+        if (nRan == kSceneDissolve && nScene == kSceneShipsAtSea) {
             current.nHeapBytes = __sanitizer_get_current_allocated_bytes();
             current.nResidentKiB = ResidentKiB();
             cycles.push_back(current);

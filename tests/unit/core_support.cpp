@@ -9,6 +9,7 @@
 #include "audio/music.h"
 #include "engine/actors.h"
 #include "engine/dissolve.h"
+#include "engine/scene_script.h"
 #include "fake_profile.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
@@ -42,6 +43,7 @@ void CoreTest::SetUp() {
     Sequencer = {};
     RunFlags = {};
     Dissolve = {};
+    SceneTracks = {};
     Music = {};
     Show = {};
     SaverWindow = {};

@@ -36,5 +36,5 @@ protected:
     void TearDown() override;
 
 private:
-    SceneFn savedScenes_[kSceneCount];
+    SceneEntry savedScenes_[kSceneCount];
 };

@@ -12,7 +12,9 @@
 #include <utility>
 #include <vector>
 
+#include "engine/actor_slots.h"
 #include "engine/scenes.h"
+#include "engine/sequencer.h"
 
 namespace {
 
@@ -88,8 +90,8 @@ bool Holds(const Said& said, int nFrom, int f, int v, int nPrevious) {
 
 void CheckScene(const SceneStatement& st) {
     SCOPED_TRACE("scene " + std::to_string(st.nScene));
-    ExpandSceneTracks();
-    const SceneScript& s = *SceneScripts[st.nScene];
+    ExpandSceneTracks(true);
+    const SceneScript& s = *SceneTable[st.nScene].pScript;
     ASSERT_EQ(s.nLength, st.nLength);
     EXPECT_EQ(s.nBackdrop, st.nBackdrop);
 
@@ -385,8 +387,8 @@ TEST(SceneTables, SceneFourTheSwordFight) {
                       58, 60, 61, 64, 65, 70, 76, 79, 83, 84, 86, 87, 88, 94, 97, 99, 101, 102, 103, 105, 107, 109, 110,
                       118, 120}}}});
     // The fencer shows strip frame 4 on exactly one of frames 1-56.
-    const SceneScript& s = *SceneScripts[4];
-    const Keyframe* fencer = TrackOfSlot(s, 17);
+    const SceneScript& s = *SceneTable[kSceneSwordFight].pScript;
+    const Keyframe* fencer = TrackOfSlot(s, kSlotFencer);
     EXPECT_EQ(std::count_if(fencer + 1, fencer + 57, [](const Keyframe& k) { return k.frame == 4; }), 1);
 }
 
@@ -499,7 +501,7 @@ TEST(SceneTables, SceneSixTheBrigSinks) {
                 156,
                 {{11, {5, 17}}, {15, {25}}, {13, {50, 100}}}});
     // Each puff climbs 5 to 13 a frame, and the second volley repeats the first.
-    const SceneScript& s = *SceneScripts[6];
+    const SceneScript& s = *SceneTable[kSceneBrigSinks].pScript;
     for (int nSlot = 4; nSlot <= 9; ++nSlot) {
         const Keyframe* gun = TrackOfSlot(s, nSlot);
         for (int f = 8; f <= 16; ++f) {
@@ -574,7 +576,7 @@ TEST(SceneTables, SceneSevenTheKrakenRises) {
                 {{16, {7}}, {10, {44, 45, 47, 48, 50, 51, 54, 55, 56, 78, 79, 80, 81, 82, 83, 84}}}});
     // The writhing tentacle's two poses go with their rows: pose 0 at y 140,
     // pose 1 at y 141.
-    const Keyframe* writhe = TrackOfSlot(*SceneScripts[7], 44);
+    const Keyframe* writhe = TrackOfSlot(*SceneTable[kSceneKrakenRises].pScript, kSlotTentacleThreePoses);
     for (int f = 42; f <= 85; ++f)
         if (writhe[f].frame < 2) EXPECT_EQ(writhe[f].y, 140 + writhe[f].frame) << "frame " << f;
 }
@@ -643,7 +645,7 @@ TEST(SceneTables, SceneEightTheGalleonGoesDown) {
 TEST(SceneTables, HoldTheStatedNumberOfCues) {
     int nTotal = 0;
     for (int n = 1; n <= 8; ++n) {
-        const SceneScript& s = *SceneScripts[n];
+        const SceneScript& s = *SceneTable[n].pScript;
         for (int f = 0; f < s.nCues; ++f) nTotal += s.pCues[f] != 0;
     }
     EXPECT_EQ(nTotal, 119);

@@ -14,6 +14,7 @@
 #include "audio/sound.h"
 #include "config/settings.h"
 #include "core_support.h"
+#include "engine/actor_slots.h"
 #include "engine/actors.h"
 #include "engine/scenes.h"
 #include "engine/sequencer.h"
@@ -25,9 +26,7 @@
 
 namespace {
 
-constexpr int kPirates = 4;
-constexpr int kKraken = 7;
-constexpr int kBackdropOfScene[9] = {-1, 0, 0, 1, 1, 1, 0, 1, 0};
+constexpr int kBackdropOfScene[kSceneCount] = {-1, 0, 0, 1, 1, 1, 0, 1, 0};
 
 // Clock values whose outcome draws are worked out by hand: clock 1 seeds the
 // generator to give 41 first (r = 0), clock 100000 gives 31684 (r = 96) and
@@ -36,7 +35,7 @@ constexpr uint32_t kClockR0 = 1;
 constexpr uint32_t kClockR96 = 100000;
 constexpr uint32_t kClockR49 = 5000;
 // At an even chance r 0 gives the pirates, r 96 the kraken.
-uint32_t TickFor(int nOutcome) { return nOutcome == kPirates ? kClockR0 : kClockR96; }
+uint32_t TickFor(int nOutcome) { return nOutcome == kScenePiratesWin ? kClockR0 : kClockR96; }
 
 const LoadListEntry& EntryOfSlot(int nSlot) {
     for (const LoadListEntry& e : LoadList)
@@ -93,7 +92,7 @@ protected:
     void Restart() {
         CoreTest::TearDown();
         CoreTest::SetUp();
-        nScene_ = 1;
+        nScene_ = kSceneShipsAtSea;
     }
 
     StepRecord Step() {
@@ -136,7 +135,7 @@ protected:
         for (int y = 0; y < 600; ++y)
             for (int x = 0; x < 800; ++x)
                 expected[size_t(y) * nWidth + x] = x == 0 && y == 0 ? KeyOf(nBackdropId) : ArtOf(nBackdropId, 0);
-        const SceneScript& script = *SceneScripts[nScene_];
+        const SceneScript& script = *SceneTable[nScene_].pScript;
         for (int nSlot : slots) {
             int nCast = 0;
             while (script.pCast[nCast].nSlot != nSlot) ++nCast;
@@ -158,7 +157,7 @@ protected:
         EXPECT_EQ(nWrong, 0) << "scene " << nScene_ << " pixels off the expected picture";
     }
 
-    int nScene_ = 1;
+    int nScene_ = kSceneShipsAtSea;
 };
 
 // ---- The sequence ---------------------------------------------------------
@@ -188,10 +187,10 @@ TEST_F(ScenesTest, EachBranchRunsItsScenesForTheirLengthsAndLoops) {
         int nCues;
     };
     const Case cases[] = {
-        {kPirates, 906,
+        {kScenePiratesWin, 906,
          {{1, 273}, {0, 5}, {2, 197}, {0, 5}, {3, 32}, {4, 129}, {5, 100}, {0, 5}, {6, 155}, {0, 5}},
          4 + 26 + 5 + 56 + 2 + 5},
-        {kKraken, 827,
+        {kSceneKrakenWins, 827,
          {{1, 273}, {0, 5}, {2, 197}, {0, 5}, {3, 32}, {7, 85}, {0, 5}, {8, 220}, {0, 5}},
          4 + 26 + 5 + 17 + 4},
     };
@@ -205,7 +204,7 @@ TEST_F(ScenesTest, EachBranchRunsItsScenesForTheirLengthsAndLoops) {
         const size_t nOpeningSound = FakeCalls("Wave(").size();
         std::vector<StepRecord> steps;
         for (int i = 0; i < 2 * c.nCycleFrames; ++i) steps.push_back(Step());
-        EXPECT_EQ(nScene_, 1) << "a new cycle starts after the two";
+        EXPECT_EQ(nScene_, kSceneShipsAtSea) << "a new cycle starts after the two";
         EXPECT_EQ(FakeCalls("Wave(").size() - nOpeningSound, size_t(2 * c.nCues));
 
         const std::vector<SceneRun> runs = RunsOf(steps);
@@ -223,14 +222,14 @@ TEST_F(ScenesTest, EndsSetTheRegistersThatTheDissolveReads) {
         int nScene, nLast, nLastScene, nNextScene, nResult;
     };
     const std::vector<End> branches[] = {
-        {{1, 273, 1, 2, 0}, {2, 197, 2, 3, 0}, {3, 32, 3, 3, kPirates}, {4, 129, 4, 3, 5},
+        {{1, 273, 1, 2, 0}, {2, 197, 2, 3, 0}, {3, 32, 3, 3, kScenePiratesWin}, {4, 129, 4, 3, 5},
          {5, 100, 5, 6, 0}, {6, 155, 6, 1, 0}},
-        {{3, 32, 3, 3, kKraken}, {7, 85, 7, 8, 0}, {8, 220, 8, 1, 0}},
+        {{3, 32, 3, 3, kSceneKrakenWins}, {7, 85, 7, 8, 0}, {8, 220, 8, 1, 0}},
     };
     for (const std::vector<End>& ends : branches) {
         Restart();
         StartStage(640, 480);
-        FakeHost.nTickCount = TickFor(ends.back().nScene == 8 ? kKraken : kPirates);
+        FakeHost.nTickCount = TickFor(ends.back().nScene == kSceneGalleonGoesDown ? kSceneKrakenWins : kScenePiratesWin);
         for (const End& e : ends) {
             SCOPED_TRACE(e.nScene);
             StepRecord r{};
@@ -247,21 +246,21 @@ TEST_F(ScenesTest, EndsSetTheRegistersThatTheDissolveReads) {
 
 TEST_F(ScenesTest, TheBranchIsTheOutcomeCurrentWhenTheFaceOffsLastFrameBegan) {
     StartStage(800, 600);
-    FakeHost.nTickCount = TickFor(kPirates);
-    RunTo(3, 31);
+    FakeHost.nTickCount = TickFor(kScenePiratesWin);
+    RunTo(kSceneFaceOff, 31);
     // Frame 32 runs under the pirates' outcome; the draw of the next step
     // (kraken) must not change the branch already taken.
-    EXPECT_EQ(Sequencer.nOutcomeScene, kPirates);
+    EXPECT_EQ(Sequencer.nOutcomeScene, kScenePiratesWin);
     const StepRecord last = Step();
-    EXPECT_EQ(last.nResult, kPirates);
+    EXPECT_EQ(last.nResult, kScenePiratesWin);
     EXPECT_FALSE(Sequencer.bOutcomeDrawn);
-    FakeHost.nTickCount = TickFor(kKraken);
+    FakeHost.nTickCount = TickFor(kSceneKrakenWins);
     const StepRecord next = Step();
-    EXPECT_EQ(next.nScene, kPirates);
+    EXPECT_EQ(next.nScene, kScenePiratesWin);
     EXPECT_EQ(next.nFrame, 1);
-    EXPECT_EQ(Sequencer.nOutcomeScene, kKraken) << "the new draw decides the next cycle";
-    RunTo(3, 32);
-    EXPECT_EQ(nScene_, kKraken);
+    EXPECT_EQ(Sequencer.nOutcomeScene, kSceneKrakenWins) << "the new draw decides the next cycle";
+    RunTo(kSceneFaceOff, 32);
+    EXPECT_EQ(nScene_, kSceneKrakenWins);
 }
 
 // The bias setting through start-up: the kraken's chance is 100 less the
@@ -273,12 +272,12 @@ TEST_F(ScenesTest, TheBiasSettingDecidesTheBranch) {
         int nBranch;
     };
     const Case cases[] = {
-        {"95", kClockR49, kPirates},  // chance 5: 49 is not above 94
-        {"5", kClockR49, kKraken},    // chance 95: 49 is above 4
-        {"95", kClockR96, kKraken},   {"5", kClockR0, kPirates},
-        {"100", kClockR96, kPirates},  // chance held to 1: only r 99 and 100 win
-        {"0", kClockR49, kKraken},     // chance held to 99: any r above 0 wins
-        {"0", kClockR0, kPirates},
+        {"95", kClockR49, kScenePiratesWin},  // chance 5: 49 is not above 94
+        {"5", kClockR49, kSceneKrakenWins},    // chance 95: 49 is above 4
+        {"95", kClockR96, kSceneKrakenWins},   {"5", kClockR0, kScenePiratesWin},
+        {"100", kClockR96, kScenePiratesWin},  // chance held to 1: only r 99 and 100 win
+        {"0", kClockR49, kSceneKrakenWins},     // chance held to 99: any r above 0 wins
+        {"0", kClockR0, kScenePiratesWin},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("nKrakenSave ") + c.szKrakenSave + ", clock " + std::to_string(c.nClock));
@@ -286,7 +285,7 @@ TEST_F(ScenesTest, TheBiasSettingDecidesTheBranch) {
         SetFakeProfileText(kProfileSection, "nKrakenSave", c.szKrakenSave);
         StartStage(640, 480);
         FakeHost.nTickCount = c.nClock;
-        RunTo(3, 32);
+        RunTo(kSceneFaceOff, 32);
         EXPECT_EQ(nScene_, c.nBranch);
     }
 }
@@ -298,30 +297,30 @@ TEST_F(ScenesTest, BloodRuleShowsCleanBodiesAndNoSpatterWhenBloodIsOff) {
         SCOPED_TRACE(bBlood);
         Restart();
         StartStage(800, 600, bBlood);
-        FakeHost.nTickCount = TickFor(kPirates);
-        const Actor& fencer = ActorTable.slots[17];
-        const Actor& spatter = ActorTable.slots[28];
+        FakeHost.nTickCount = TickFor(kScenePiratesWin);
+        const Actor& fencer = ActorTable.slots[kSlotFencer];
+        const Actor& spatter = ActorTable.slots[kSlotSpatter];
         bool bSpatterShown = false, bBloodyPose = false;
         // Two passes: the rewrite made in the first must hold in the second.
         for (int nPass = 0; nPass < 2; ++nPass) {
-            RunTo(4, 35);
+            RunTo(kSceneSwordFight, 35);
             bSpatterShown |= spatter.nFrame >= 0 && spatter.x != 0;
-            RunTo(4, 129);
+            RunTo(kSceneSwordFight, 129);
             EXPECT_EQ(fencer.nFrame, bBlood ? 8 : 0) << "the fencer falls on the last frame";
             for (int i = 0; i < 100; ++i) {
                 const StepRecord r = Step();
-                ASSERT_EQ(r.nScene, 5);
-                for (int nSlot : {17, 19, 20, 21}) {
+                ASSERT_EQ(r.nScene, kScenePlunder);
+                for (int nSlot : {kSlotFencer, kSlotSailorB, kSlotSailorC, kSlotSailorD}) {
                     const int nFrame = ActorTable.slots[nSlot].nFrame;
-                    bBloodyPose |= nSlot == 17 ? nFrame >= 8 : nFrame >= 16;
+                    bBloodyPose |= nSlot == kSlotFencer ? nFrame >= 8 : nFrame >= 16;
                 }
                 if (r.nFrame == 14 || r.nFrame == 15) {
                     EXPECT_EQ(fencer.nFrame, !bBlood ? 0 : r.nFrame == 14 ? 8 : 9);
                 }
             }
-            EXPECT_EQ(ActorTable.slots[19].nFrame, bBlood ? 19 : 2);
-            EXPECT_EQ(ActorTable.slots[20].nFrame, bBlood ? 17 : 0);
-            EXPECT_EQ(ActorTable.slots[21].nFrame, bBlood ? 19 : 2);
+            EXPECT_EQ(ActorTable.slots[kSlotSailorB].nFrame, bBlood ? 19 : 2);
+            EXPECT_EQ(ActorTable.slots[kSlotSailorC].nFrame, bBlood ? 17 : 0);
+            EXPECT_EQ(ActorTable.slots[kSlotSailorD].nFrame, bBlood ? 19 : 2);
         }
         EXPECT_EQ(bSpatterShown, bBlood);
         EXPECT_EQ(bBloodyPose, bBlood);
@@ -332,15 +331,19 @@ TEST_F(ScenesTest, BloodRuleShowsCleanBodiesAndNoSpatterWhenBloodIsOff) {
 
 // Scene 4's drawing orders by slot; the spatter only with blood.
 std::vector<int> FightOrder(int f, bool bBlood) {
-    std::vector<int> order = {10, 11, 16, 14, 15, 12, 13};
+    std::vector<int> order = {kSlotUnionJackLarge, kSlotJollyRogerLarge, kSlotShotHole, kSlotSmokeA,
+                              kSlotSmokeB, kSlotCannonBlast, kSlotCannonball};
     if (f <= 31 || (f >= 59 && f <= 71))
-        order.insert(order.end(), {17, 18, 19, 20, 21, 27, 22, 23});
+        order.insert(order.end(), {kSlotFencer, kSlotSailorA, kSlotSailorB, kSlotSailorC, kSlotSailorD,
+                                   kSlotPlank, kSlotRedCoat, kSlotPirateA});
     else if (f <= 58)
-        order.insert(order.end(), {17, 18, 19, 21, 27, 22, 23, 20});
+        order.insert(order.end(), {kSlotFencer, kSlotSailorA, kSlotSailorB, kSlotSailorD, kSlotPlank,
+                                   kSlotRedCoat, kSlotPirateA, kSlotSailorC});
     else
-        order.insert(order.end(), {18, 19, 21, 27, 22, 23, 17, 20});
-    order.insert(order.end(), {24, 25, 26});
-    if (bBlood) order.push_back(28);
+        order.insert(order.end(), {kSlotSailorA, kSlotSailorB, kSlotSailorD, kSlotPlank, kSlotRedCoat,
+                                   kSlotPirateA, kSlotFencer, kSlotSailorC});
+    order.insert(order.end(), {kSlotPirateB, kSlotPirateC, kSlotSplash});
+    if (bBlood) order.push_back(kSlotSpatter);
     return order;
 }
 
@@ -349,40 +352,47 @@ TEST_F(ScenesTest, SwordFightDrawsInTheOrderOfEachFrame) {
         SCOPED_TRACE(bBlood);
         Restart();
         StartStage(1024, 768, bBlood);
-        FakeHost.nTickCount = TickFor(kPirates);
+        FakeHost.nTickCount = TickFor(kScenePiratesWin);
         int nChecked = 0;
         // Around every switch, and on the frames of the spatter.
         const std::vector<int> frames = {1, 31, 32, 35, 53, 58, 59, 67, 71, 72, 123, 129};
         FakeHost.onPresent = [&] {
             const int f = Sequencer.nSceneFrame;
-            if (nScene_ != 4 || std::find(frames.begin(), frames.end(), f) == frames.end()) return;
+            const bool bListed = std::find(frames.begin(), frames.end(), f) != frames.end();
+            if (nScene_ != kSceneSwordFight || !bListed) return;
             SCOPED_TRACE(f);
             ExpectComposite(1, FightOrder(f, bBlood));
             ++nChecked;
         };
-        RunTo(4, 129);
+        RunTo(kSceneSwordFight, 129);
         EXPECT_EQ(nChecked, int(frames.size()));
     }
 }
 
 TEST_F(ScenesTest, KrakenHeadIsBehindTheShipsSidesOnFrame35AndInFrontOnFrame36) {
     StartStage(800, 600);
-    FakeHost.nTickCount = TickFor(kKraken);
+    FakeHost.nTickCount = TickFor(kSceneKrakenWins);
     // A point covered by the head and the navy ship's side and by nothing
     // drawn after them on these frames.
     const int x = 460, y = 300;  // the stage fills the frame buffer at 800 x 600
     int nChecked = 0;
     FakeHost.onPresent = [&] {
         const int f = Sequencer.nSceneFrame;
-        if (nScene_ != 7 || (f != 35 && f != 36)) return;
-        std::vector<int> order = f == 35 ? std::vector<int>{10, 11, 40, 14, 15, 16, 35, 36, 37, 27}
-                                         : std::vector<int>{10, 11, 14, 15, 16, 35, 36, 37, 27, 40};
-        order.insert(order.end(), {17, 18, 19, 20, 21, 38, 46, 42, 43, 45, 44, 22, 23, 24, 25});
+        if (nScene_ != kSceneKrakenRises || (f != 35 && f != 36)) return;
+        std::vector<int> order = {kSlotUnionJackLarge, kSlotJollyRogerLarge, kSlotSmokeA, kSlotSmokeB,
+                                  kSlotShotHole, kSlotGunPorts, kSlotGunPortsNarrow, kSlotWaterBetweenHulls,
+                                  kSlotPlank};
+        // The head rises behind the smoke and the ships' sides, then in front.
+        order.insert(f == 35 ? order.begin() + 2 : order.end(), kSlotKrakenRising);
+        order.insert(order.end(), {kSlotFencer, kSlotSailorA, kSlotSailorB, kSlotSailorC, kSlotSailorD,
+                                   kSlotKrakenEyes, kSlotTentacleTipA, kSlotTentacle, kSlotTentacleTwoPoses,
+                                   kSlotTentacleRoundMast, kSlotTentacleThreePoses, kSlotRedCoat,
+                                   kSlotPirateA, kSlotPirateB, kSlotPirateC});
         EXPECT_EQ(FramePixel(x, y), f == 35 ? ArtOf(202, 0) : ArtOf(198, 0)) << "frame " << f;
         ExpectComposite(1, order);
         ++nChecked;
     };
-    RunTo(7, 36);
+    RunTo(kSceneKrakenRises, 36);
     EXPECT_EQ(nChecked, 2);
 }
 
@@ -421,8 +431,8 @@ TEST_F(ScenesTest, FirstTimeOnlySoundEndsWithTheFirstCycleOfEitherBranch) {
         int nOutcome, nMode, nEndScene, nEndFrame;
     };
     const Case cases[] = {
-        {kPirates, kSoundFirstTimeOnly, 6, 155}, {kKraken, kSoundFirstTimeOnly, 8, 220},
-        {kPirates, kSoundOn, 6, 155},            {kKraken, kSoundOn, 8, 220},
+        {kScenePiratesWin, kSoundFirstTimeOnly, 6, 155}, {kSceneKrakenWins, kSoundFirstTimeOnly, 8, 220},
+        {kScenePiratesWin, kSoundOn, 6, 155},            {kSceneKrakenWins, kSoundOn, 8, 220},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.nOutcome) + " mode " + std::to_string(c.nMode));
@@ -450,10 +460,10 @@ TEST_F(ScenesTest, FirstTimeOnlySoundEndsWithTheFirstCycleOfEitherBranch) {
 // ---- Tracks ---------------------------------------------------------------
 
 TEST(SceneTracks, ShowOnlyFramesOfTheirStripsAndDrawEveryMemberOnce) {
-    ExpandSceneTracks();
+    ExpandSceneTracks(true);
     for (int n = 1; n <= 8; ++n) {
         SCOPED_TRACE(n);
-        const SceneScript& s = *SceneScripts[n];
+        const SceneScript& s = *SceneTable[n].pScript;
         for (int i = 0; i < s.nCast; ++i) {
             const Keyframe* track = CastTrack(s, i);
             EXPECT_EQ(track[0].x | track[0].y | track[0].frame, 0);

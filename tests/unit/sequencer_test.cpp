@@ -46,7 +46,7 @@ TEST_F(SequencerTest, OutcomeTruncatesTheScaledValue) {
 TEST_F(SequencerTest, KrakenWinsAboutItsChance) {
     for (int nChance : {1, 5, 50, 95, 99}) {
         int nKraken = 0;
-        for (int v = 0; v <= 32767; ++v) nKraken += OutcomeForRandom(v, nChance) == 7;
+        for (int v = 0; v <= 32767; ++v) nKraken += OutcomeForRandom(v, nChance) == kSceneKrakenWins;
         EXPECT_NEAR(nKraken * 100.0 / 32768, nChance, 0.6) << "chance " << nChance;
     }
 }
@@ -66,7 +66,7 @@ protected:
         CoreTest::SetUp();
         gFramesSeen.clear();
         SetUpStage(800, 600);
-        for (SceneFn& pfn : SceneTable) pfn = ThreeFrameScene;
+        for (SceneEntry& scene : SceneTable) scene.pfnPlay = ThreeFrameScene;
         RunFlags.bSoundOn = true;
         RunFlags.bMusicOn = true;
         RunFlags.nKrakenChance = 50;
@@ -83,7 +83,7 @@ TEST_F(FrameStepTest, FirstStepClearsStartsTuneOneDrawsTheOutcomeAndRunsSceneOne
     EXPECT_FALSE(Sequencer.bShowStarting);
     EXPECT_TRUE(RunFlags.bMusicWanted);
     EXPECT_TRUE(Sequencer.bOutcomeDrawn);
-    EXPECT_EQ(Sequencer.nOutcomeScene, 4);
+    EXPECT_EQ(Sequencer.nOutcomeScene, kScenePiratesWin);
     EXPECT_EQ(gFramesSeen, std::vector<int>{1});
     EXPECT_EQ(Sequencer.nSceneFrame, 2);
 
@@ -101,7 +101,7 @@ TEST_F(FrameStepTest, WithoutSoundTheFirstStepStillWantsMusicButPlaysNone) {
 }
 
 TEST_F(FrameStepTest, ScenesAdvanceAndTheNextSceneStartsOnFrameOne) {
-    int nScene = 1;
+    int nScene = kSceneShipsAtSea;
     for (int i = 0; i < 6; ++i) nScene = ShowFrameStep(FakeWindow(), nScene);
     EXPECT_EQ(nScene, 3);
     EXPECT_EQ(gFramesSeen, (std::vector<int>{1, 2, 3, 1, 2, 3}));
@@ -112,8 +112,9 @@ TEST_F(FrameStepTest, ScenesAdvanceAndTheNextSceneStartsOnFrameOne) {
 // above 99 - 5; clock 1 gives r 0 and clock 100000 r 96.
 TEST_F(FrameStepTest, TheDrawComparesWithTheKrakensChance) {
     struct Case { int nChance; uint32_t nTick; int nOutcome; };
-    for (const Case c : {Case{5, 5000, 4}, Case{95, 5000, 7}, Case{5, 100000, 7}, Case{95, 1, 4},
-                         Case{1, 100000, 4}, Case{99, 1, 4}}) {
+    for (const Case c : {Case{5, 5000, kScenePiratesWin}, Case{95, 5000, kSceneKrakenWins},
+                         Case{5, 100000, kSceneKrakenWins}, Case{95, 1, kScenePiratesWin},
+                         Case{1, 100000, kScenePiratesWin}, Case{99, 1, kScenePiratesWin}}) {
         Sequencer.bOutcomeDrawn = false;
         RunFlags.nKrakenChance = c.nChance;
         FakeHost.nTickCount = c.nTick;
@@ -123,7 +124,7 @@ TEST_F(FrameStepTest, TheDrawComparesWithTheKrakensChance) {
 }
 
 TEST_F(FrameStepTest, ASceneNumberOutsideTheTableRunsNothing) {
-    for (int nScene : {-1, 9, 1000}) {
+    for (int nScene : {-1, int(kSceneCount), 1000}) {
         EXPECT_EQ(ShowFrameStep(FakeWindow(), nScene), nScene);
     }
     EXPECT_TRUE(gFramesSeen.empty());
@@ -132,13 +133,13 @@ TEST_F(FrameStepTest, ASceneNumberOutsideTheTableRunsNothing) {
 TEST_F(FrameStepTest, OutcomeIsRedrawnOnlyAfterSceneThreeClearsIt) {
     FakeHost.nTickCount = 1;  // first value 41: r = 0, the pirates win
     ShowFrameStep(FakeWindow(), 1);
-    EXPECT_EQ(Sequencer.nOutcomeScene, 4);
+    EXPECT_EQ(Sequencer.nOutcomeScene, kScenePiratesWin);
     FakeHost.nTickCount = 100000;  // first value 31684: r = 96, the kraken's
     ShowFrameStep(FakeWindow(), 1);
-    EXPECT_EQ(Sequencer.nOutcomeScene, 4);
+    EXPECT_EQ(Sequencer.nOutcomeScene, kScenePiratesWin);
     Sequencer.bOutcomeDrawn = false;  // as scene 3 does at its end
     ShowFrameStep(FakeWindow(), 1);
-    EXPECT_EQ(Sequencer.nOutcomeScene, 7);
+    EXPECT_EQ(Sequencer.nOutcomeScene, kSceneKrakenWins);
     EXPECT_TRUE(Sequencer.bOutcomeDrawn);
 }
 

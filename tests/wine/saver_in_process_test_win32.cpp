@@ -25,6 +25,7 @@
 #include "shell/command_line.h"
 #include "shell/saver_window.h"
 #include "shell/saver_window_win32.h"
+#include "shell/shell.h"
 
 namespace {
 

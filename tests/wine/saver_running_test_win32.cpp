@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/command_line.h"
 #include "shell/saver_running.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "picture.h"
 #include "sheet.h"
 #include "wave.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -206,7 +207,7 @@ int main(int argc, char** argv) {
     bOk = GenerateTunes(opt) && bOk;
     if (opt.only.empty()) {
         bOk = WriteFileBytes(opt.szOut + "/ssavericon.ico", EncodeSaverIcon()) && bOk;
-        bOk = WriteFileBytes(opt.szOut + "/cursor117.cur", EncodeHandCursor()) && bOk;
+        bOk = WriteFileBytes(opt.szOut + "/" FILE_OF(cursor, IDCUR_LINK_HAND, cur), EncodeHandCursor()) && bOk;
     }
     bOk = WriteContactSheet(opt.szOut + "/contact-sheet.png", pictures) && bOk;
     double dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
