@@ -7,7 +7,7 @@
 #include "config/configure_form.h"
 #include "config/web_link_win32.h"
 #include "resource_ids.h"
-#include "shell/command_line.h"
+#include "shell/shell.h"
 
 namespace {
 
