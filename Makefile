@@ -1,7 +1,7 @@
 # The two commands: `make test` and `make play`. Each installs what is
 # missing, builds what it needs, then acts.
 
-.PHONY: test play bench bench-wine fuzz soak soak-native native windows saver fuzz-targets bootstrap clean
+.PHONY: test play bench bench-wine fuzz soak soak-native soak-wine native windows saver fuzz-targets bootstrap clean
 
 # `make play ARGS=/c` opens the settings instead of the show.
 ARGS ?= /s
@@ -44,12 +44,17 @@ fuzz: fuzz-targets
 	HARBORGAST_FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz --timeout $$(( $(FUZZ_SECONDS) + 120 )) -V
 
 # The long runs, outside `make test`: the show for many cycles in every
-# window size of the list. The run under Wine joins soak's list with the
-# Windows saver shell.
-soak: soak-native
+# window size of the list, and the real saver under Wine for SOAK_MINUTES
+# minutes on the 8-bit and the 24-bit screen at once (`make soak-wine
+# SOAK_MINUTES=3` for a short run).
+SOAK_MINUTES ?= 60
+soak: soak-native soak-wine
 
 soak-native: native
 	tests/soak/soak_native.sh build/native/tests/soak/harborgast-soak
+
+soak-wine: windows
+	tests/soak/soak_wine.sh build/windows build/windows/soak-wine $(SOAK_MINUTES)
 
 bench: bootstrap
 	cmake --preset bench >/dev/null

@@ -54,3 +54,4 @@ add_test(NAME saver.reproducible COMMAND ${CMAKE_COMMAND} -E compare_files
 
 add_subdirectory(tests/wine)
 add_subdirectory(bench/wine)
+add_subdirectory(tests/soak/wine)

@@ -14,7 +14,9 @@ using HostWindow = HostWindowTag*;
 // Reads an integer the way the Windows profile does: the default when the
 // key is absent, otherwise the number that the text starts with.
 int HostGetProfileInt(const char* szSection, const char* szKey, int nDefault);
-// Writes text into a key; the result is the host's and may be ignored.
+// Writes text into a key, which then holds it alone (should a hand edit
+// have given the key more than once, the other lines go); the result is the
+// host's and may be ignored.
 bool HostWriteProfileString(const char* szSection, const char* szKey, const char* szValue);
 
 // ---- Time ---------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include "audio/music.h"
 #include "bed_support.h"
 #include "picture_support.h"
+#include "tune_files.h"
 
 constexpr DWORD kLongWaitMs = 60000;
 
@@ -66,30 +67,11 @@ private:
 };
 
 // ---- The tune files ----------------------------------------------------------
-// The temporary directory of this process (and of the savers it starts),
-// with its trailing separator.
-inline std::string TempDir() {
-    char szDir[MAX_PATH + 1] = {};
-    GetTempPathA(sizeof szDir, szDir);
-    return szDir;
-}
-
-// Where the saver writes tune 1 and tune 2.
-inline std::vector<std::string> TunePaths(const std::string& szDir = TempDir()) {
-    return {szDir + "SSQuillmere's Harborgast01.mid", szDir + "SSQuillmere's Harborgast06.mid"};
-}
-
 // Both files hold their tunes byte for byte.
 inline bool TunesWhole(const std::string& szDir = TempDir()) {
     const SaverModule saver;
     const std::vector<std::string> paths = TunePaths(szDir);
     return FileBytes(paths[0]) == saver.Tune(kTune1ResourceId) && FileBytes(paths[1]) == saver.Tune(kTune2ResourceId);
-}
-
-inline bool TunesGone(const std::string& szDir = TempDir()) {
-    for (const std::string& szPath : TunePaths(szDir))
-        if (GetFileAttributesA(szPath.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
-    return true;
 }
 
 // What the screen shows in a rectangle; Wine reads it back from the X server.

@@ -9,11 +9,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "dialog_support.h"
+#include "profile_support.h"
+#include "resource_ids.h"
 #include "saver_checks.h"
 #include "shell/saver_window_win32.h"
 
@@ -260,25 +266,26 @@ TEST_F(SaverFaultTest, AfterTheSaverIsKilledTheNextStartReplacesItsLeftovers) {
 }
 
 // Hand-edited sections: text that is no number, empty values, numbers far
-// outside every range, keys given twice. The saver reads them, limits them
-// where it uses them and plays; it never writes the profile.
+// outside every range, keys given twice.
 struct GarbledProfileCase {
     const char* szName;
     std::vector<std::string> lines;
 };
 
+const GarbledProfileCase kGarbledProfiles[] = {
+    {"no numbers, empty values",
+     {"nSpeedSave=fast", "nKrakenSave=", "nShowBlood=yes please", "nPlayMIDI=", "nPlaySound=loud"}},
+    {"huge numbers, keys twice",
+     {"nSpeedSave=99999999999", "nKrakenSave=-99999999999", "nShowBlood=4294967296", "nPlayMIDI=7",
+      "nPlaySound=2147483648", "nSpeedSave=-1", "nKrakenSave=50000", "nPlaySound=1037", "nShowBlood=maybe"}},
+    {"signs and spaces",
+     {"nSpeedSave=-2147483648", "nKrakenSave= 2147483647", "nShowBlood=-0", "nPlayMIDI=-1", "nPlaySound=+1036"}},
+};
+
+// The saver reads them, limits them where it uses them and plays; it never
+// writes the profile.
 TEST_F(SaverFaultTest, GarbledProfileStillPlaysAndIsLeftAsItWas) {
-    const GarbledProfileCase cases[] = {
-        {"no numbers, empty values",
-         {"nSpeedSave=fast", "nKrakenSave=", "nShowBlood=yes please", "nPlayMIDI=", "nPlaySound=loud"}},
-        {"huge numbers, keys twice",
-         {"nSpeedSave=99999999999", "nKrakenSave=-99999999999", "nShowBlood=4294967296", "nPlayMIDI=7",
-          "nPlaySound=2147483648", "nSpeedSave=-1", "nKrakenSave=50000", "nPlaySound=1037"}},
-        {"signs and spaces",
-         {"nSpeedSave=-2147483648", "nKrakenSave= 2147483647", "nShowBlood=-0", "nPlayMIDI=-1",
-          "nPlaySound=+1036"}},
-    };
-    for (const GarbledProfileCase& c : cases) {
+    for (const GarbledProfileCase& c : kGarbledProfiles) {
         SCOPED_TRACE(c.szName);
         SetHarborgastSection(c.lines);
         ProfileIsNow();
@@ -290,6 +297,62 @@ TEST_F(SaverFaultTest, GarbledProfileStillPlaysAndIsLeftAsItWas) {
         EXPECT_EQ(CloseFromOutside(saver, hWindow), 0u);
         EXPECT_TRUE(TunesGone());
         EXPECT_EQ(HarborgastSection(), m_szSection) << "the saver changed the profile";
+    }
+}
+
+// Text that reads back as the same 32-bit number: digits, a minus sign
+// only before a number other than 0, no leading zero, no space.
+bool IsDecimal(const std::string& szValue) {
+    const char* p = szValue.c_str();
+    if (*p == '-') ++p;
+    if (*p < '1' || *p > '9') return szValue == "0";
+    for (const char* q = p; *q; ++q)
+        if (*q < '0' || *q > '9') return false;
+    if (std::strlen(p) > 10) return false;
+    const long long nValue = std::atoll(szValue.c_str());
+    return nValue >= INT32_MIN && nValue <= INT32_MAX;
+}
+
+// The configure dialog shows each garbled value as the platform reads it
+// (the first line of a key given twice), limited to its control's range,
+// and OK leaves one line with a valid decimal for each key: what the dialog
+// showed, and the sound mode as it was read (no radio button is picked for
+// one outside the three).
+TEST_F(SaverFaultTest, GarbledProfileShowsLimitedInTheDialogAndOkWritesDecimals) {
+    for (const GarbledProfileCase& c : kGarbledProfiles) {
+        SCOPED_TRACE(c.szName);
+        SetHarborgastSection(c.lines);
+        const auto read = [](const char* szKey, int nDefault) {
+            return static_cast<int>(GetProfileIntA("Harborgast", szKey, nDefault));
+        };
+        const int nSpeed = std::clamp(read("nSpeedSave", 510), 11, 561);
+        const int nKraken = std::clamp(read("nKrakenSave", 50), 5, 95);
+        const bool bBlood = read("nShowBlood", 1) != 0;
+        const bool bMusic = read("nPlayMIDI", 1) != 0;
+        const int nSound = read("nPlaySound", 1035);
+
+        SaverProcess saver(SaverPath(), SaverLine("/c"));
+        HWND hDialog = saver.WaitForCaption("Configure Screen Saver");
+        ASSERT_NE(hDialog, nullptr);
+        EXPECT_EQ(SliderPosition(hDialog, IDC_SPEED_SLIDER), nSpeed);
+        EXPECT_EQ(SliderPosition(hDialog, IDC_OUTCOME_SLIDER), nKraken);
+        EXPECT_EQ(IsChecked(hDialog, IDC_SHOW_BLOOD), bBlood);
+        EXPECT_EQ(IsChecked(hDialog, IDC_MUSIC_ON), bMusic);
+        for (int nId : {IDC_SOUND_ON, IDC_SOUND_FIRST_TIME, IDC_SOUND_OFF}) EXPECT_EQ(IsChecked(hDialog, nId), nId == nSound);
+        ClickLater(hDialog, IDOK);
+        EXPECT_EQ(saver.WaitForExit(), 42u);
+
+        // Each key once, where its last line was.
+        std::vector<std::string> expected = {
+            "nSpeedSave=" + std::to_string(nSpeed), "nKrakenSave=" + std::to_string(nKraken),
+            std::string("nShowBlood=") + (bBlood ? "1" : "0"), std::string("nPlayMIDI=") + (bMusic ? "1" : "0"),
+            "nPlaySound=" + std::to_string(nSound)};
+        std::vector<std::string> lines = SaverSectionLines();
+        std::sort(lines.begin(), lines.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(lines, expected);
+        for (const std::string& szLine : lines) EXPECT_TRUE(IsDecimal(szLine.substr(szLine.find('=') + 1))) << szLine;
+        ProfileIsNow();
     }
 }
 

@@ -3,13 +3,6 @@
 // period: a known frame of the window equals the render tool's frame of
 // that number, and on each screen the process's live GDI objects, counted
 // between frames, do not grow.
-//
-// Wine answers GetGuiResources with 0, so the count probes the process's
-// GDI handle table instead: every live object (bitmap, DC, palette, brush,
-// region...) holds one entry, and Wine takes a handle whose upper word is 0
-// as "any generation" of that entry, so GetObjectType on each of the 65536
-// indices finds each live object once. A frame step that kept a DC, a
-// bitmap or a palette would add one entry per frame.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -20,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "gdi_objects.h"
 #include "gfx/show.h"
 #include "picture_support.h"
 #include "shell/command_line.h"
@@ -43,13 +37,6 @@ std::string DescribeGdiObjects() {
     for (int i = 1; i < 16; ++i)
         if (nByType[i] != 0) szText += std::string(" ") + szNames[i] + ":" + std::to_string(nByType[i]);
     return szText;
-}
-
-int CountGdiObjects() {
-    int nCount = 0;
-    for (uintptr_t nIndex = 0; nIndex < 0x10000; ++nIndex)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(nIndex)) != 0) ++nCount;
-    return nCount;
 }
 
 // Makes ten bitmaps, a DC and a pen; returns the count while they live.
