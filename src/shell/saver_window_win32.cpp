@@ -11,6 +11,7 @@
 #include "shell/command_line.h"
 #include "shell/dismissal.h"
 #include "shell/password.h"
+#include "shell/saver_running.h"
 #include "shell/saver_window.h"
 #include "shell/saver_window_win32.h"
 #include "shell/shell.h"
@@ -219,10 +220,15 @@ LRESULT CALLBACK SaverWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM
         case WM_ENDSESSION:
             // The session ends as soon as this returns, without WM_DESTROY:
             // go now, so that the show is released, the tune files deleted
-            // and the screen-saver-running state turned off.
+            // and the screen-saver-running state turned off. An open
+            // password dialog runs this from inside its module, which may
+            // only go once the dialog has returned (after the loop).
             if (wParam != 0) {
                 DestroyWindow(hWnd);
-                UnloadPasswordModule();
+                if (SaverShell.bPasswordDialog)
+                    SetSaverRunning(false);
+                else
+                    UnloadPasswordModule();
                 return 0;
             }
             break;

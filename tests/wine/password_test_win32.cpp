@@ -12,6 +12,7 @@
 
 #include "bed_support.h"
 #include "dialog_support.h"
+#include "saver_checks.h"
 
 namespace {
 
@@ -91,6 +92,13 @@ protected:
         });
     }
 
+    // The saver's window once its show has written both tune files whole.
+    static HWND WaitForShow(const SaverProcess& saver) {
+        HWND hSaver = saver.WaitForWindow(nullptr);
+        if (hSaver == nullptr || !WaitFor([] { return TunesWhole(); }, 60000)) return nullptr;
+        return hSaver;
+    }
+
     ScopedRegistryValue UsePassword(DWORD nValue) const {
         return ScopedRegistryValue::Number(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword",
                                            nValue);
@@ -124,6 +132,80 @@ TEST_F(PasswordTest, RefusedKeepsTheSaverRunningAcceptedEndsIt) {
     ASSERT_GE(calls.size(), 5u);
     EXPECT_EQ(calls[0], "loaded");
     for (size_t i = 1; i < calls.size(); ++i) EXPECT_EQ(calls[i], szVerify) << "call " << i;
+    EXPECT_FALSE(PlatformSaysRunning());
+}
+
+// Ending the session ends a saver that wants a password without asking for
+// it: the user's desktop goes with the session, so nothing is left to
+// guard, and a question would hold the session's end up. The show is
+// released, the tune files go and the running state is off before the
+// platform ends the process, also when the session ends while the password
+// dialog is open (which then closes with its owner, and its module stays
+// until it has returned). A cancelled session end changes nothing.
+TEST_F(PasswordTest, SessionEndAsksNoPasswordAndEndsCleanly) {
+    const ScopedRegistryValue win98 = SetAppVersion("SSHarborgast.scr", "win98");
+    const ScopedRegistryValue password = UsePassword(1);
+    for (const bool bDialogOpen : {false, true}) {
+        SCOPED_TRACE(bDialogOpen ? "password dialog open" : "no dialog");
+        DeleteFileA(File("calls.txt").c_str());
+        Answer(bDialogOpen ? "dialog" : "0");
+        SaverProcess saver = Start("/s");
+        HWND hSaver = WaitForShow(saver);
+        ASSERT_NE(hSaver, nullptr);
+        if (bDialogOpen) {
+            ASSERT_TRUE(PressKeysUntilCalls(hSaver, 2)) << "no password dialog";
+        }
+        const size_t nCallsBefore = Calls().size();
+        DWORD_PTR nResult = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(hSaver, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 60000, &nResult));
+        EXPECT_NE(nResult, 0u) << "the saver held up the end of the session";
+        ASSERT_TRUE(SendMessageTimeoutA(hSaver, WM_ENDSESSION, FALSE, 0, SMTO_NORMAL, 60000, &nResult));
+        EXPECT_EQ(Calls().size(), nCallsBefore) << "the session's end asked for the password";
+        EXPECT_FALSE(saver.HasEnded());
+        EXPECT_TRUE(PlatformSaysRunning());
+
+        ASSERT_TRUE(SendMessageTimeoutA(hSaver, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 60000, &nResult));
+        ASSERT_TRUE(SendMessageTimeoutA(hSaver, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 60000, &nResult));
+        EXPECT_TRUE(TunesGone()) << "the tune files outlive the session";
+        EXPECT_FALSE(PlatformSaysRunning());
+        // Had the platform not ended it, it ends by itself, without a fault.
+        EXPECT_EQ(saver.WaitForExit(), 0u);
+        std::vector<std::string> expected = {"loaded"};
+        if (bDialogOpen) {
+            expected.push_back("verify window=" + Decimal(hSaver) + " running=1");
+            expected.push_back("dialog ended");
+        }
+        EXPECT_EQ(Calls(), expected);
+    }
+}
+
+// Nothing runs in a killed saver: its tune files and the running state stay.
+// The next start is not put off by them: it asks for the password as usual
+// and, once it is given, leaves neither behind.
+TEST_F(PasswordTest, AfterAKillTheNextStartAsksAndEndsAsUsual) {
+    const ScopedRegistryValue win98 = SetAppVersion("SSHarborgast.scr", "win98");
+    const ScopedRegistryValue password = UsePassword(1);
+    Answer("1");
+    {
+        SaverProcess saver = Start("/s");
+        ASSERT_NE(WaitForShow(saver), nullptr);
+        ASSERT_TRUE(TerminateProcess(saver.Handle(), 1));
+        ASSERT_EQ(saver.WaitForExit(), 1u);
+    }
+    EXPECT_TRUE(TunesWhole());
+    EXPECT_TRUE(PlatformSaysRunning());
+    // Emptied, so that the next start is seen to write its own.
+    for (const std::string& szTune : TunePaths())
+        CloseHandle(CreateFileA(szTune.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, 0, nullptr));
+
+    SaverProcess saver = Start("/s");
+    HWND hSaver = WaitForShow(saver);
+    ASSERT_NE(hSaver, nullptr);
+    ASSERT_TRUE(PressKeysUntilCalls(hSaver, 3)) << "no password asked";
+    EXPECT_EQ(saver.WaitForExit(), 0u);
+    const std::vector<std::string> expected = {"loaded", "loaded", "verify window=" + Decimal(hSaver) + " running=1"};
+    EXPECT_EQ(Calls(), expected);
+    EXPECT_TRUE(TunesGone());
     EXPECT_FALSE(PlatformSaysRunning());
 }
 
