@@ -6,8 +6,12 @@
 // bytes and live GDI objects to the report file that the variable
 // HARBORGAST_SOAK_REPORT names:
 //
-//   cycle FRAMES SECONDS PRIVATE_BYTES GDI_OBJECTS   once, after the first cycle
-//   minute N FRAMES PRIVATE_BYTES GDI_OBJECTS        every minute from the hook's start
+//   cycle FRAMES SECONDS PRIVATE_BYTES GDI_OBJECTS HEAP_BYTES   once, after the first cycle
+//   minute N FRAMES PRIVATE_BYTES GDI_OBJECTS HEAP_BYTES        every minute from the hook's start
+//
+// HEAP_BYTES is what the process's heaps hold in blocks in use: all that
+// the saver and the system's Windows-side modules allocate, and nothing of
+// what Wine's Linux-side libraries do, which private bytes also count.
 //
 // Frames are the frame ticks after the start-up timer's tick, that is the
 // frames the show ran. Every cycle takes at most 906 frames, so the first
@@ -48,6 +52,20 @@ unsigned long long PrivateBytes() {
     return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters) ? counters.PagefileUsage : 0;
 }
 
+unsigned long long HeapBytesInUse() {
+    HANDLE heaps[256];
+    const DWORD nHeaps = GetProcessHeaps(256, heaps);
+    unsigned long long nBytes = 0;
+    for (DWORD i = 0; i < nHeaps && i < 256; ++i) {
+        if (!HeapLock(heaps[i])) continue;
+        PROCESS_HEAP_ENTRY entry = {};
+        while (HeapWalk(heaps[i], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) nBytes += entry.cbData;
+        HeapUnlock(heaps[i]);
+    }
+    return nBytes;
+}
+
 void Report(const char* szFormat, ...) {
     char szPath[MAX_PATH] = {};
     if (GetEnvironmentVariableA("HARBORGAST_SOAK_REPORT", szPath, MAX_PATH) == 0) return;
@@ -79,13 +97,14 @@ void OnTimerMessage(const MSG& msg) {
         ++Probe.nFrames;
         if (!Probe.bCycleReported && Probe.nFrames > kLongestCycleFrames) {
             Probe.bCycleReported = true;
-            Report("cycle %ld %lu %llu %d\n", Probe.nFrames, (nNow - Probe.nShowStartTicks) / 1000,
-                   PrivateBytes(), CountGdiObjects());
+            Report("cycle %ld %lu %llu %d %llu\n", Probe.nFrames, (nNow - Probe.nShowStartTicks) / 1000,
+                   PrivateBytes(), CountGdiObjects(), HeapBytesInUse());
         }
     }
     if (nNow - Probe.nStartTicks >= DWORD(Probe.nMinute + 1) * kSampleMs) {
         ++Probe.nMinute;
-        Report("minute %d %ld %llu %d\n", Probe.nMinute, Probe.nFrames, PrivateBytes(), CountGdiObjects());
+        Report("minute %d %ld %llu %d %llu\n", Probe.nMinute, Probe.nFrames, PrivateBytes(), CountGdiObjects(),
+               HeapBytesInUse());
     }
 }
 
