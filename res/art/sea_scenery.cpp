@@ -32,7 +32,7 @@ void CloudPath(cairo_t* cr, const Pts& puffs, const std::vector<double>& radii, 
     cairo_new_path(cr);
     for (size_t i = 0; i < puffs.size(); ++i) {
         cairo_new_sub_path(cr);
-        cairo_arc(cr, puffs[i].x, puffs[i].y, radii[i] + dGrow, 0, 2 * M_PI);
+        cairo_arc(cr, puffs[i].x, puffs[i].y, radii[i] + dGrow, 0, 2 * geo::kPi);
     }
     // Flat base between the outermost puffs.
     double x0 = puffs.front().x, x1 = puffs.back().x;
@@ -44,13 +44,13 @@ void CloudPath(cairo_t* cr, const Pts& puffs, const std::vector<double>& radii, 
 // A cumulus: overlapping puffs under a domed outline on a flat base; lit
 // from the upper left, shadowed underneath, with a soft rim.
 void Cloud(cairo_t* cr, double cx, double yBase, double w, double h, uint32_t nSeed) {
-    Rng rng{nSeed};
+    geo::Rng rng{nSeed};
     const int n = std::max(4, int(w / (h * 0.3)));
     Pts puffs;
     std::vector<double> radii;
     for (int i = 0; i < n; ++i) {
         double t = double(i) / (n - 1);
-        double dome = std::pow(std::sin(t * M_PI), 0.6);
+        double dome = std::pow(std::sin(t * geo::kPi), 0.6);
         double r = h * (0.2 + 0.32 * dome) * rng.Range(0.8, 1.2);
         double x = cx - w / 2 + r + (w - 2 * r) * t + rng.Range(-0.1, 0.1) * r;
         double top = yBase - h * (0.35 + 0.65 * dome) * rng.Range(0.85, 1.05);
@@ -90,7 +90,7 @@ struct SwellTones {
 // above ySplit take the far tones, the others the near ones.
 void Waves(cairo_t* cr, double x0, double x1, double y0, double y1, uint32_t nSeed, double ySplit,
            const SwellTones& far, const SwellTones& near) {
-    Rng rng{nSeed};
+    geo::Rng rng{nSeed};
     auto lens = [&](double x, double y, double w, double h, double dLean) {
         cairo_new_path(cr);
         cairo_move_to(cr, x - w / 2, y);
@@ -193,7 +193,7 @@ Pt Along(const Pts& pts, double t) {
 // to the deck outline, with staggered butt joints.
 void Planks(cairo_t* cr, const Pts& deck, Pt vp, double xFrom, double xTo, double dStep, uint32_t rgbPlank,
             uint32_t rgbShade, uint32_t nSeed) {
-    Rng rng{nSeed};
+    geo::Rng rng{nSeed};
     cairo_save(cr);
     PathPoly(cr, deck);
     cairo_clip(cr);
@@ -243,7 +243,7 @@ void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, 
                {breech.x - 16, breech.y + 12}},
           style::kWoodDark, 2);
     for (double dx : {-10.0, 10.0}) {
-        cairo_arc(cr, breech.x + dx, breech.y + 13, 4.5, 0, 2 * M_PI);
+        cairo_arc(cr, breech.x + dx, breech.y + 13, 4.5, 0, 2 * geo::kPi);
         FillKeep(cr, style::kWood);
         Outline(cr, 1.5);
     }
@@ -321,7 +321,7 @@ void Barrel(cairo_t* cr, double cx, double yFoot, double w, double h) {
     }
     cairo_save(cr);
     cairo_scale(cr, 1, 0.35);
-    cairo_arc(cr, cx, (yFoot - h) / 0.35, w * 0.42, 0, 2 * M_PI);
+    cairo_arc(cr, cx, (yFoot - h) / 0.35, w * 0.42, 0, 2 * geo::kPi);
     cairo_restore(cr);
     FillKeep(cr, style::kWoodLight);
     Outline(cr, 1.5);
@@ -368,7 +368,7 @@ void NavyShip(cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 300, 560);
         cairo_scale(cr, 1.6, 0.8);
-        cairo_arc(cr, 0, 0, r, 0, 2 * M_PI);
+        cairo_arc(cr, 0, 0, r, 0, 2 * geo::kPi);
         cairo_restore(cr);
         FillKeep(cr, r > 12 ? style::kRope : style::kWoodLight);
         Outline(cr, 1.5);
@@ -426,11 +426,11 @@ namespace {
 
 // A puff of gun smoke: grey balls, lit from the upper left.
 void SmokePuff(cairo_t* cr, double cx, double cy, double r, uint32_t nSeed) {
-    Rng rng{nSeed};
+    geo::Rng rng{nSeed};
     Pts balls;
     std::vector<double> radii;
     for (int i = 0; i < 6; ++i) {
-        double a = rng.Range(0, 2 * M_PI), d = rng.Range(0, r * 0.6);
+        double a = rng.Range(0, 2 * geo::kPi), d = rng.Range(0, r * 0.6);
         balls.push_back({cx + std::cos(a) * d * 1.4, cy + std::sin(a) * d * 0.8});
         radii.push_back(r * rng.Range(0.45, 0.7));
     }
@@ -438,7 +438,7 @@ void SmokePuff(cairo_t* cr, double cx, double cy, double r, uint32_t nSeed) {
         for (size_t i = 0; i < balls.size(); ++i) {
             double k = pass == 2 ? 0.7 : 1.0, off = pass == 2 ? -radii[i] * 0.2 : 0;
             cairo_new_path(cr);
-            cairo_arc(cr, balls[i].x + off, balls[i].y + off, radii[i] * k + (pass == 0 ? 2 : 0), 0, 2 * M_PI);
+            cairo_arc(cr, balls[i].x + off, balls[i].y + off, radii[i] * k + (pass == 0 ? 2 : 0), 0, 2 * geo::kPi);
             style::SetColour(cr, pass == 0 ? style::kSmokeDark : pass == 1 ? style::kSmoke : style::kSmokeLight);
             cairo_fill(cr);
         }
@@ -466,7 +466,7 @@ void MuzzleFlash(cairo_t* cr, double x, double y, double r, int nDir) {
         double k = 1.0 - 0.3 * pass;
         Pts star;
         for (int i = 0; i < 16; ++i) {
-            double a = M_PI * i / 8, rr = r * k * (i % 2 ? 0.45 : 1.0);
+            double a = geo::kPi * i / 8, rr = r * k * (i % 2 ? 0.45 : 1.0);
             double stretch = 1 + 0.6 * std::max(0.0, std::cos(a) * nDir);
             star.push_back({x + std::cos(a) * rr * stretch, y + std::sin(a) * rr * 0.7});
         }

@@ -102,10 +102,10 @@ void OpenGunPort(cairo_t* cr, double cx, double cy, double lw) {
 
 // A ragged shot hole through a sail: cleared, with a frayed rim.
 void TearHole(cairo_t* cr, Pt c, double r, uint32_t nSeed, double lw, uint32_t rgbRim) {
-    Rng rng{nSeed};
+    geo::Rng rng{nSeed};
     Pts hole;
     for (int i = 0; i < 11; ++i) {
-        double a = 2 * M_PI * i / 11, rr = r * (i % 2 ? rng.Range(0.45, 0.7) : rng.Range(0.9, 1.2));
+        double a = 2 * geo::kPi * i / 11, rr = r * (i % 2 ? rng.Range(0.45, 0.7) : rng.Range(0.9, 1.2));
         hole.push_back({c.x + std::cos(a) * rr * 1.2, c.y + std::sin(a) * rr});
     }
     PathPoly(cr, hole);
@@ -149,7 +149,7 @@ void DrawBowWave(cairo_t* cr, double xBow, double y, int nDir, double dScale) {
     Shape(cr, wave, style::kFoam, 1.2 * dScale, true);
     for (int i = 0; i < 3; ++i) {
         double x = xBow + (6 + 8 * i) * d, yy = y - (4 + 5 * (i % 2)) * dScale;
-        cairo_arc(cr, x, yy, (2.5 - i * 0.5) * dScale, 0, 2 * M_PI);
+        cairo_arc(cr, x, yy, (2.5 - i * 0.5) * dScale, 0, 2 * geo::kPi);
         FillKeep(cr, style::kFoam);
         Outline(cr, 0.8 * dScale);
     }
@@ -182,7 +182,7 @@ void BrigMast(cairo_t* cr, const MastPlan& m, double lw) {
     Spar(cr, {m.x, m.yDeck}, {m.x, m.yTops[0] - 4}, 10, 8, style::kWood, style::kWoodLight, lw);
     Spar(cr, {m.x, m.yTops[0] + 4}, {m.x, m.yTops[1] - 3}, 7, 5.5, style::kWood, style::kWoodLight, lw);
     Spar(cr, {m.x, m.yTops[1] + 3}, {m.x, m.yTop + 1}, 4.5, 3.5, style::kWood, style::kWoodLight, lw);
-    cairo_arc(cr, m.x, m.yTop + 1.5, 2.5, 0, 2 * M_PI);
+    cairo_arc(cr, m.x, m.yTop + 1.5, 2.5, 0, 2 * geo::kPi);
     FillKeep(cr, style::kWoodLight);
     Outline(cr, lw * 0.7);
     // The top (a platform) and the crosstrees.
@@ -399,7 +399,7 @@ const GalleonMast kGalleonFore = {
 
 void GalleonMastAndSails(cairo_t* cr, const GalleonMast& m, double lw) {
     Spar(cr, {m.x, m.yFoot}, {m.x, m.yTop + 2}, 11, 4, style::kWoodDark, style::kWood, lw);
-    cairo_arc(cr, m.x, m.yTop + 1, 3, 0, 2 * M_PI);
+    cairo_arc(cr, m.x, m.yTop + 1, 3, 0, 2 * geo::kPi);
     FillKeep(cr, style::kWood);
     Outline(cr, lw * 0.7);
     // A round fighting top below the topsail.
