@@ -16,15 +16,15 @@ namespace crew {
 
 namespace {
 
-constexpr Tones kFlameEdge = {0xCC3300, style::kFlashEdge, 0xFF9900};
+constexpr Tones kFlameEdge = {style::kFlameShade, style::kFlashEdge, style::kFlameLight};
 constexpr Tones kFlameMid = {style::kFlashEdge, style::kFlash, style::kFlashCore};
 constexpr Tones kSmokeTones = {style::kSmokeDark, style::kSmoke, style::kSmokeLight};
 // Fresh powder smoke is nearly white: it stands out against sky and hulls.
 constexpr Tones kPuffTones = {style::kSmoke, style::kSmokeLight, style::kCloud};
-constexpr Tones kIronBall = {0x111111, style::kIron, style::kIronLight};
-constexpr Tones kWater = {style::kSeaLight, 0x99CCFF, style::kFoam};
-constexpr Tones kFoamTones = {0x99CCFF, style::kFoam, style::kFoam};
-constexpr Tones kBloodTones = {style::kBloodDark, style::kBlood, 0xFF3333};
+constexpr Tones kIronBall = {style::kIronShade, style::kIron, style::kIronLight};
+constexpr Tones kWater = {style::kSeaLight, style::kSpray, style::kFoam};
+constexpr Tones kFoamTones = {style::kSpray, style::kFoam, style::kFoam};
+constexpr Tones kBloodTones = {style::kBloodDark, style::kBlood, style::kBloodLight};
 
 struct Lobe {
     Pt c;
@@ -258,7 +258,7 @@ void PaintShotHole(cairo_t* cr, int, int nWidth, int nFrameHeight) {
         const double l = 10.0 + 5.0 * geo::Hash01(i);
         const Pt rip[] = {from + side * 2.2, from + out * (l * 0.6) + side * 1.0, from + out * l,
                            from + out * (l * 0.5) - side * 0.6, from - side * 2.2};
-        FillFlat(cr, [&](cairo_t* cc) { AddPolygon(cc, rip, 5); }, 0x330000);
+        FillFlat(cr, [&](cairo_t* cc) { AddPolygon(cc, rip, 5); }, style::kCharred);
     }
     // Threads left hanging across the opening.
     for (int i = 0; i < 3; ++i) {
@@ -285,7 +285,7 @@ void PaintShotHole(cairo_t* cr, int, int nWidth, int nFrameHeight) {
             cairo_move_to(cc, flap[1].x, flap[1].y);
             cairo_line_to(cc, tip.x, tip.y);
             cairo_line_to(cc, flap[3].x, flap[3].y);
-        }, 0x330000, 2.2);
+        }, style::kCharred, 2.2);
     }
 }
 

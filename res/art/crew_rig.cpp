@@ -18,10 +18,10 @@ constexpr double kTorso = 34.0, kNeck = 4.0, kHeadR = 11.5;
 constexpr double kUpperArm = 19.0, kForearm = 18.0;
 constexpr double kHandR = 4.3;
 
-constexpr Tones kSteel = {0x999999, style::kSteel, style::kSteelShine};
-constexpr Tones kGrip = {style::kWoodDark, 0x663333, style::kWood};
-constexpr Tones kBlood = {style::kBloodDark, style::kBlood, 0xFF3333};
-constexpr Tones kCuffLeather = {0x663300, 0x996633, 0xCC9966};
+constexpr Tones kSteel = {style::kSteelShade, style::kSteel, style::kSteelShine};
+constexpr Tones kGrip = {style::kWoodDark, style::kSwordGrip, style::kWood};
+constexpr Tones kBlood = {style::kBloodDark, style::kBlood, style::kBloodLight};
+constexpr Tones kCuffLeather = {style::kLeatherShade, style::kLeather, style::kLeatherLight};
 
 // The shadow side of a surface, for the limbs that face away.
 Tones Far(const Tones& t) { return {t.shade, t.shade, t.base}; }
@@ -237,7 +237,7 @@ void DrawTorso(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
         const Pt shirtFront[] = {fr.At(5.0, -35.5), fr.At(10.5, -27.0), fr.At(10.0, -17.0),
                                   fr.At(7.0, -26.0)};
         DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, shirtFront, 4); },
-                   {0xCCCCFF, style::kTrousers, style::kTrousers}, 1.4, 1.5, 1.0);
+                   {style::kWhiteClothShade, style::kTrousers, style::kTrousers}, 1.4, 1.5, 1.0);
         for (int i = 0; i < 3; ++i) {
             const Pt b = fr.At(6.0 - i * 0.3, -22.0 + i * 7.0);
             DrawShaded(cr, [&](cairo_t* c) { AddCircle(c, b, 1.4); }, o.trim, 1.0, 0.8, 0.5);
@@ -409,13 +409,13 @@ void DrawEye(cairo_t* cr, const Frame& h, Face eFace) {
 void DrawMouth(cairo_t* cr, const Frame& h, Face eFace) {
     if (eFace == Face::kShout || eFace == Face::kPain) {
         DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, h.At(7.8, 6.2), 2.4, eFace == Face::kShout ? 2.8 : 1.8, 0.0); },
-                   {0x660000, 0x660000, 0x990000}, 1.0, 0.5, 0.5);
+                   {style::kMouth, style::kMouth, style::kMouthLight}, 1.0, 0.5, 0.5);
         return;
     }
     if (eFace == Face::kGrit) {
         const Pt t[] = {h.At(5.5, 5.0), h.At(10.0, 4.6), h.At(10.0, 7.0), h.At(5.5, 7.0)};
-        DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, t, 4); }, {0xCCCCCC, 0xFFFFFF, 0xFFFFFF}, 1.0,
-                   0.5, 0.5);
+        DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, t, 4); }, {style::kTeethShade, style::kTeeth, style::kTeeth},
+                   1.0, 0.5, 0.5);
         return;
     }
     StrokeLine(cr, [&](cairo_t* c) {
@@ -510,7 +510,7 @@ void DrawBarrel(cairo_t* cr, Pt c, double dLength, double dHeight) {
                         {c.x - l, c.y + h * 0.64}};
     auto path = [&](cairo_t* cc) { AddBlob(cc, body, 10); };
     const Tones wood = {style::kWoodDark, style::kWood, style::kWoodLight};
-    const Tones hoop = {style::kIron, style::kIronLight, 0x999999};
+    const Tones hoop = {style::kIron, style::kIronLight, style::kIronSheen};
     DrawPatterned(cr, path, [&](cairo_t* cc, int nLevel) {
         style::SetColour(cc, nLevel == 0 ? wood.shade : nLevel == 1 ? wood.base : wood.light);
         cairo_paint(cc);

@@ -42,6 +42,15 @@ void AddCurveThrough(cairo_t* cr, const Pt* pts, size_t nCount, bool bClosed) {
     if (bClosed) cairo_close_path(cr);
 }
 
+void PathEllipse(cairo_t* cr, double x, double y, double rx, double ry) {
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, rx, ry);
+    cairo_arc(cr, 0, 0, 1.0, 0, 2 * kPi);
+    cairo_restore(cr);
+}
+
 double Rng::Next() {
     nState = nState * 1664525u + 1013904223u;
     return (nState >> 8) / 16777216.0;

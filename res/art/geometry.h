@@ -37,6 +37,9 @@ Pt CatmullRom(Pt p0, Pt p1, Pt p2, Pt p3, double t);
 // the segment back to the first and a close. An open curve's ends repeat
 // their end points as neighbours.
 void AddCurveThrough(cairo_t* cr, const Pt* pts, size_t nCount, bool bClosed);
+// Starts a new path: an ellipse centred at (x, y), rx across and ry down
+// from its centre.
+void PathEllipse(cairo_t* cr, double x, double y, double rx, double ry);
 
 // A sequence of repeatable random numbers from a seed.
 struct Rng {

@@ -74,7 +74,9 @@ void PaintSaverIcon(cairo_t* cr, int nSize) {
 }
 
 void PaintHandCursor(cairo_t* cr) {
-    // Drawn crisp: the cursor is monochrome, so no pixel may be half-covered.
+    // Drawn crisp: the cursor is monochrome, so no pixel may be half-covered,
+    // and its two tones are pure black and white.
+    constexpr uint32_t kCursorInk = 0x000000, kCursorPaper = 0xFFFFFF;
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     cairo_set_line_width(cr, 1.0);
     auto finger = [&](double x0, double x1, double yTop, double yBottom) {
@@ -86,10 +88,10 @@ void PaintHandCursor(cairo_t* cr) {
         cairo_close_path(cr);
     };
     auto whiteWithOutline = [&] {
-        style::SetColour(cr, 0x000000);
+        style::SetColour(cr, kCursorInk);
         cairo_set_line_width(cr, 2.0);
         cairo_stroke_preserve(cr);
-        style::SetColour(cr, 0xFFFFFF);
+        style::SetColour(cr, kCursorPaper);
         cairo_fill(cr);
     };
     // Palm and wrist.

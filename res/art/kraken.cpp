@@ -77,6 +77,12 @@ void SinkIntoGap(cairo_t* cr, double dStageX, double dStageY) {
     cairo_restore(cr);
 }
 
+// A flat oval of foam centred at (x, y), rx wide and ry high each way.
+void FoamOval(cairo_t* cr, double x, double y, double rx, double ry, double dOutline) {
+    geo::PathEllipse(cr, x, y, rx, ry);
+    style::FillAndOutline(cr, style::kFoam, dOutline);
+}
+
 // A collar of foam round an arm where it leaves the water at x (stage),
 // with a few drops thrown up beside it.
 void FoamCollar(cairo_t* cr, double x, double dHalfWidth, int nSeed) {
@@ -84,13 +90,7 @@ void FoamCollar(cairo_t* cr, double x, double dHalfWidth, int nSeed) {
     geo::Rng rng{uint32_t(nSeed)};
     for (int i = 0; i < 3; ++i) {
         const double dx = (i - 1) * dHalfWidth * 0.9, r = dHalfWidth * (i == 1 ? 0.75 : 0.55) + 2;
-        cairo_new_path(cr);
-        cairo_save(cr);
-        cairo_translate(cr, x + dx, y + (i == 1 ? 1 : 0));
-        cairo_scale(cr, r, 3.5 + (i == 1 ? 1 : 0));
-        cairo_arc(cr, 0, 0, 1, 0, 2 * geo::kPi);
-        cairo_restore(cr);
-        style::FillAndOutline(cr, style::kFoam, 1.4);
+        FoamOval(cr, x + dx, y + (i == 1 ? 1 : 0), r, 3.5 + (i == 1 ? 1 : 0), 1.4);
     }
     for (int i = 0; i < 3; ++i) {
         cairo_new_path(cr);
@@ -207,13 +207,16 @@ void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
 // little), cut down to discs around those stretches.
 void HideBehindMast(cairo_t* cr, const std::vector<geo::Pt>& behind, double dRadius, double dStageX,
                     double dStageY) {
-    const double dFootY = sea::kPirateMastFootY, dHalfFoot = 8 + 1.25, dHalfTop = 6.4 + 1.25;
+    const double dFootY = sea::kPirateMastFootY, dTopY = sea::kDeckMastTopY;
+    const double dHalfFoot = sea::kPirateMastWidth / 2 + sea::kDeckMastOutline / 2;
+    const double dHalfTop = sea::kPirateMastWidth * sea::kDeckMastTaper / 2 + sea::kDeckMastOutline / 2;
+    const double xFoot = sea::kPirateMastX, xTop = sea::kPirateMastX - sea::kDeckMastLean;
     cairo_save(cr);
     cairo_translate(cr, -dStageX, -dStageY);
-    cairo_move_to(cr, sea::kPirateMastX - dHalfFoot, dFootY);
-    cairo_line_to(cr, sea::kPirateMastX - 2 - dHalfTop, -10);
-    cairo_line_to(cr, sea::kPirateMastX - 2 + dHalfTop, -10);
-    cairo_line_to(cr, sea::kPirateMastX + dHalfFoot, dFootY);
+    cairo_move_to(cr, xFoot - dHalfFoot, dFootY);
+    cairo_line_to(cr, xTop - dHalfTop, dTopY);
+    cairo_line_to(cr, xTop + dHalfTop, dTopY);
+    cairo_line_to(cr, xFoot + dHalfFoot, dFootY);
     cairo_close_path(cr);
     kraken::ClipSharp(cr);
     cairo_translate(cr, dStageX, dStageY);
@@ -236,13 +239,7 @@ void PaintMastCurl(cairo_t* cr, int, int, int) {
                                 {90, 18}, {80, 14}},
                                20, 9, -1});
     HideBehindMast(cr, {{82, 14}, {86, 16}}, 9, kX, kY);
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 11, 53);
-    cairo_scale(cr, 14, 3.5);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * geo::kPi);
-    cairo_restore(cr);
-    style::FillAndOutline(cr, style::kFoam, 1.5);
+    FoamOval(cr, 11, 53, 14, 3.5, 1.5);
 }
 
 // Winding up the mast; the free end waves above (frame 0) or reaches out
@@ -347,15 +344,7 @@ void PaintFloatingMast(cairo_t* cr) {
     cairo_set_line_width(cr, 2.0);
     cairo_stroke(cr);
     // Water lapping over both ends.
-    for (double x : {-2.0, 58.0}) {
-        cairo_new_path(cr);
-        cairo_save(cr);
-        cairo_translate(cr, x, 5);
-        cairo_scale(cr, 9, 3.5);
-        cairo_arc(cr, 0, 0, 1, 0, 2 * geo::kPi);
-        cairo_restore(cr);
-        style::FillAndOutline(cr, style::kFoam, 1.0);
-    }
+    for (double x : {-2.0, 58.0}) FoamOval(cr, x, 5, 9, 3.5, 1.0);
     cairo_restore(cr);
 }
 

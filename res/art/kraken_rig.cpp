@@ -147,19 +147,10 @@ void DomePath(cairo_t* cr, const Dome& d) {
     cairo_close_path(cr);
 }
 
-void EyeSocketPath(cairo_t* cr, double x, double y, double rx, double ry) {
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_scale(cr, rx, ry);
-    cairo_arc(cr, 0, 0, 1.0, 0, 2 * geo::kPi);
-    cairo_restore(cr);
-}
-
 // One eye; nNoseSide is +1 when the nose lies to the eye's right.
 void PaintEye(cairo_t* cr, double x, double y, double rx, double ry, int nNoseSide, const EyeLook& look) {
     cairo_save(cr);
-    EyeSocketPath(cr, x, y, rx, ry);
+    geo::PathEllipse(cr, x, y, rx, ry);
     cairo_clip_preserve(cr);
     style::SetColour(cr, style::kEyeWhite);
     cairo_fill(cr);
@@ -223,7 +214,7 @@ void PaintEye(cairo_t* cr, double x, double y, double rx, double ry, int nNoseSi
     }
     cairo_restore(cr);
 
-    EyeSocketPath(cr, x, y, rx, ry);
+    geo::PathEllipse(cr, x, y, rx, ry);
     style::SetColour(cr, style::kOutline);
     cairo_set_line_width(cr, style::kOutlineWidth);
     cairo_stroke(cr);

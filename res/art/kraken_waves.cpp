@@ -62,12 +62,8 @@ void PaintCrest(cairo_t* cr, const WaveRow& row, double dBottom) {
     double dFirst = row.dLeft - (row.dPhase - std::floor(row.dPhase)) * row.dLength;
     for (double x0 = dFirst; x0 < row.dRight; x0 += row.dLength) {
         double cx = x0 + row.dLength * 0.5;
-        cairo_new_path(cr);
-        cairo_save(cr);
-        cairo_translate(cr, cx - row.dLength * 0.06, CrestY(row, cx) + row.dHeight * 0.15);
-        cairo_scale(cr, row.dLength * 0.26, row.dHeight * 0.32 + 1);
-        cairo_arc(cr, 0, 0, 1.0, 0, 2 * geo::kPi);
-        cairo_restore(cr);
+        geo::PathEllipse(cr, cx - row.dLength * 0.06, CrestY(row, cx) + row.dHeight * 0.15, row.dLength * 0.26,
+                         row.dHeight * 0.32 + 1);
         style::SetColour(cr, style::kFoam);
         cairo_fill(cr);
     }

@@ -26,9 +26,9 @@ void Band(cairo_t* cr, double x0, double y0, double x1, double y1, double dWidth
 }
 
 void UnionJackDesign(cairo_t* cr, double w, double h, bool bShade) {
-    const uint32_t rgbBlue = bShade ? 0x000066 : style::kFlagBlue;
+    const uint32_t rgbBlue = bShade ? style::kFlagBlueShade : style::kFlagBlue;
     const uint32_t rgbWhite = bShade ? style::kCloudShade : style::kFlagWhite;
-    const uint32_t rgbRed = bShade ? 0x990000 : style::kFlagRed;
+    const uint32_t rgbRed = bShade ? style::kFlagRedShade : style::kFlagRed;
     cairo_rectangle(cr, 0, 0, w, h);
     Fill(cr, rgbBlue);
     cairo_save(cr);
