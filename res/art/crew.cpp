@@ -20,19 +20,19 @@ using crew::Tones;
 namespace poses = crew::poses;
 
 constexpr Tones kSkin = {style::kSkinShade, style::kSkin, style::kSkin};
-constexpr Tones kBrownHair = {style::kHair, 0x663300, 0x996633};
-constexpr Tones kBlackHair = {0x111111, style::kHair, 0x663300};
-constexpr Tones kJacket = {style::kNavyJacketShade, style::kNavyJacket, 0x3366CC};
-constexpr Tones kWhite = {0xCCCCFF, style::kTrousers, style::kTrousers};
-constexpr Tones kBlack = {0x111111, 0x333333, 0x666666};
-constexpr Tones kGoldTrim = {0xCC9900, style::kGold, 0xFFFF99};
-constexpr Tones kRedStripe = {0x990000, style::kStripeRed, 0xFF3333};
-constexpr Tones kStripeWhite = {0xCCCCCC, style::kStripeWhite, style::kStripeWhite};
-constexpr Tones kRedCoat = {style::kCaptainCoatShade, style::kCaptainCoat, 0xFF3333};
-constexpr Tones kBreeches = {0xCCCC99, 0xFFFFCC, 0xFFFFFF};
+constexpr Tones kBrownHair = {style::kHair, style::kBrownHair, style::kBrownHairLight};
+constexpr Tones kBlackHair = {style::kHairShade, style::kHair, style::kHairLight};
+constexpr Tones kJacket = {style::kNavyJacketShade, style::kNavyJacket, style::kNavyJacketLight};
+constexpr Tones kWhite = {style::kWhiteClothShade, style::kTrousers, style::kTrousers};
+constexpr Tones kBlack = {style::kBlackClothShade, style::kBlackCloth, style::kBlackClothLight};
+constexpr Tones kGoldTrim = {style::kGoldShade, style::kGold, style::kGoldLight};
+constexpr Tones kRedStripe = {style::kRedClothShade, style::kStripeRed, style::kRedClothLight};
+constexpr Tones kStripeWhite = {style::kStripeWhiteShade, style::kStripeWhite, style::kStripeWhite};
+constexpr Tones kRedCoat = {style::kCaptainCoatShade, style::kCaptainCoat, style::kRedClothLight};
+constexpr Tones kBreeches = {style::kBreechesShade, style::kBreeches, style::kBreechesLight};
 constexpr Tones kPirateTrousers = {style::kWoodDark, style::kWood, style::kWoodLight};
-constexpr Tones kSash = {0xCC9900, style::kGold, 0xFFFF66};
-constexpr Tones kBandana = {0x990000, style::kBandana, 0xFF3333};
+constexpr Tones kSash = {style::kGoldShade, style::kGold, style::kSashLight};
+constexpr Tones kBandana = {style::kRedClothShade, style::kBandana, style::kRedClothLight};
 
 Outfit NavySailor() {
     Outfit o{};

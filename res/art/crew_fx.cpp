@@ -16,18 +16,18 @@ namespace crew {
 
 namespace {
 
-constexpr Tones kFlameEdge = {0xCC3300, style::kFlashEdge, 0xFF9900};
+constexpr Tones kFlameEdge = {style::kFlameShade, style::kFlashEdge, style::kFlameLight};
 constexpr Tones kFlameMid = {style::kFlashEdge, style::kFlash, style::kFlashCore};
 constexpr Tones kSmokeTones = {style::kSmokeDark, style::kSmoke, style::kSmokeLight};
 // Fresh powder smoke is nearly white: it stands out against sky and hulls.
 constexpr Tones kPuffTones = {style::kSmoke, style::kSmokeLight, style::kCloud};
-constexpr Tones kIronBall = {0x111111, style::kIron, style::kIronLight};
-constexpr Tones kWater = {style::kSeaLight, 0x99CCFF, style::kFoam};
-constexpr Tones kFoamTones = {0x99CCFF, style::kFoam, style::kFoam};
-constexpr Tones kBloodTones = {style::kBloodDark, style::kBlood, 0xFF3333};
+constexpr Tones kIronBall = {style::kIronShade, style::kIron, style::kIronLight};
+constexpr Tones kWater = {style::kSeaLight, style::kSpray, style::kFoam};
+constexpr Tones kFoamTones = {style::kSpray, style::kFoam, style::kFoam};
+constexpr Tones kBloodTones = {style::kBloodDark, style::kBlood, style::kBloodLight};
 
 struct Lobe {
-    Vec c;
+    Pt c;
     double r;
 };
 
@@ -38,16 +38,16 @@ void Mirror(cairo_t* cr, int nWidth) {
 }
 
 // A jagged star of flame bursting from `root` along `dHeading`.
-std::vector<Vec> FlamePoints(Vec root, double dHeading, double dLength, double dHalfWidth, int nSpikes,
+std::vector<Pt> FlamePoints(Pt root, double dHeading, double dLength, double dHalfWidth, int nSpikes,
                              int nSeed) {
-    const Vec f = Heading(dHeading);
-    const Vec s = {-f.y, f.x};
-    const Vec c = root + f * (dLength * 0.5);
-    std::vector<Vec> pts;
+    const Pt f = geo::Heading(dHeading);
+    const Pt s = {-f.y, f.x};
+    const Pt c = root + f * (dLength * 0.5);
+    std::vector<Pt> pts;
     for (int k = 0; k < 2 * nSpikes; ++k) {
-        const double t = 3.14159265358979 * k / nSpikes;
+        const double t = geo::kPi * k / nSpikes;
         const bool bTip = k % 2 == 0;
-        const double dJitter = 0.8 + 0.4 * Hash01(nSeed * 97 + k);
+        const double dJitter = 0.8 + 0.4 * geo::Hash01(nSeed * 97 + k);
         const double r = (bTip ? 1.0 : 0.55) * dJitter;
         // Longer spikes forward than back, where the flame leaves the muzzle.
         const double dForward = std::cos(t) > 0.0 ? 1.0 : 0.55;
@@ -56,14 +56,14 @@ std::vector<Vec> FlamePoints(Vec root, double dHeading, double dLength, double d
     return pts;
 }
 
-void DrawFlame(cairo_t* cr, Vec root, double dHeading, double dLength, double dHalfWidth, int nSeed) {
-    const std::vector<Vec> outer = FlamePoints(root, dHeading, dLength, dHalfWidth, 9, nSeed);
+void DrawFlame(cairo_t* cr, Pt root, double dHeading, double dLength, double dHalfWidth, int nSeed) {
+    const std::vector<Pt> outer = FlamePoints(root, dHeading, dLength, dHalfWidth, 9, nSeed);
     DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, outer.data(), static_cast<int>(outer.size())); },
                kFlameEdge, 1.5, 2.0, 1.5);
-    const std::vector<Vec> mid = FlamePoints(root, dHeading, dLength * 0.74, dHalfWidth * 0.68, 7, nSeed + 1);
+    const std::vector<Pt> mid = FlamePoints(root, dHeading, dLength * 0.74, dHalfWidth * 0.68, 7, nSeed + 1);
     DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, mid.data(), static_cast<int>(mid.size())); },
                kFlameMid, 0.0, 1.5, 1.5);
-    const Vec f = Heading(dHeading);
+    const Pt f = geo::Heading(dHeading);
     FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, root + f * (dLength * 0.42), dLength * 0.15, dHalfWidth * 0.28, dHeading); },
              style::kFlashCore);
 }
@@ -91,18 +91,18 @@ void DrawSmoke(cairo_t* cr, const std::vector<Lobe>& lobes, double dShade, doubl
 }
 
 // A billow of lobes around a centre, the larger ones at the top.
-std::vector<Lobe> Billow(Vec c, double rx, double ry, int nLobes, double dSize, int nSeed) {
+std::vector<Lobe> Billow(Pt c, double rx, double ry, int nLobes, double dSize, int nSeed) {
     std::vector<Lobe> lobes;
     lobes.push_back({c, std::fmin(rx, ry) * 0.75});
     for (int i = 0; i < nLobes; ++i) {
-        const double a = 6.2831853 * (i + 0.35 * Hash01(nSeed + i)) / nLobes;
-        const double r = dSize * (0.75 + 0.5 * Hash01(nSeed * 31 + i)) * (std::sin(a) < 0.0 ? 1.1 : 0.9);
-        lobes.push_back({c + Vec{std::cos(a) * (rx - r), std::sin(a) * (ry - r)}, r});
+        const double a = 2 * geo::kPi * (i + 0.35 * geo::Hash01(nSeed + i)) / nLobes;
+        const double r = dSize * (0.75 + 0.5 * geo::Hash01(nSeed * 31 + i)) * (std::sin(a) < 0.0 ? 1.1 : 0.9);
+        lobes.push_back({c + Pt{std::cos(a) * (rx - r), std::sin(a) * (ry - r)}, r});
     }
     return lobes;
 }
 
-void DrawDrop(cairo_t* cr, Vec c, double r, double dStretch, double dHeading) {
+void DrawDrop(cairo_t* cr, Pt c, double r, double dStretch, double dHeading) {
     DrawShaded(cr, [&](cairo_t* cc) { AddEllipse(cc, c, r * dStretch, r, dHeading); }, kBloodTones, 1.0,
                0.8, 0.6);
 }
@@ -118,12 +118,12 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     const double cy = nFrameHeight / 2.0;
     if (nFrame % 2 == 1) {
         const bool bSecond = nFrame == 3;
-        const Vec muzzle = {nWidth - 4.0, cy};
+        const Pt muzzle = {nWidth - 4.0, cy};
         DrawFlame(cr, muzzle, 180.0, bSecond ? 50.0 : 53.0, 12.5, nFrame);
         // The white-hot heart of the blast, just out of the mouth.
-        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Vec{-16.0, 0.0}, 10.0, 6.0, 0.0); },
+        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{-16.0, 0.0}, 10.0, 6.0, 0.0); },
                  style::kFlashCore);
-        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Vec{-14.0, -0.5}, 5.5, 3.2, 0.0); },
+        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{-14.0, -0.5}, 5.5, 3.2, 0.0); },
                  style::kCloud);
         return;
     }
@@ -147,8 +147,8 @@ void PaintBlast(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     DrawFlame(cr, {4.0, cy}, 0.0, 74.0, 30.0, 21 + nFrame);
     // Sparks thrown ahead of the flash.
     for (int i = 0; i < 6; ++i) {
-        const Vec p = {62.0 + 24.0 * Hash01(i * 7 + 3), cy - 34.0 + 68.0 * Hash01(i * 13 + 5)};
-        DrawShaded(cr, [&](cairo_t* c) { AddCircle(c, p, 1.8 + Hash01(i) * 1.2); }, kFlameMid, 1.2, 0.8, 0.6);
+        const Pt p = {62.0 + 24.0 * geo::Hash01(i * 7 + 3), cy - 34.0 + 68.0 * geo::Hash01(i * 13 + 5)};
+        DrawShaded(cr, [&](cairo_t* c) { AddCircle(c, p, 1.8 + geo::Hash01(i) * 1.2); }, kFlameMid, 1.2, 0.8, 0.6);
     }
     cairo_restore(cr);
 }
@@ -171,15 +171,15 @@ void PaintCannonball(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
             cairo_line_to(c, 30.0, y);
         }, style::kSmokeLight, 1.6);
     }
-    const Vec c = {nWidth - 20.0, cy};
+    const Pt c = {nWidth - 20.0, cy};
     DrawShaded(cr, [&](cairo_t* cc) { AddCircle(cc, c, 12.0); }, kIronBall, 2.0, 4.0, 3.0);
-    FillFlat(cr, [&](cairo_t* cc) { AddEllipse(cc, c + Vec{-4.5, -4.5}, 3.2, 2.2, -40.0); }, style::kSteelShine);
+    FillFlat(cr, [&](cairo_t* cc) { AddEllipse(cc, c + Pt{-4.5, -4.5}, 3.2, 2.2, -40.0); }, style::kSteelShine);
     cairo_restore(cr);
 }
 
 // Two shapes of the same drifting cloud of gun smoke.
 void PaintSmokeCloud(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
-    const Vec c = {nWidth / 2.0, nFrameHeight / 2.0};
+    const Pt c = {nWidth / 2.0, nFrameHeight / 2.0};
     DrawSmoke(cr, Billow(c, nWidth / 2.0 - 4.0, nFrameHeight / 2.0 - 5.0, 8, 13.0, 40 + nFrame * 17), 5.0, 4.0);
 }
 
@@ -197,14 +197,14 @@ constexpr double kHoleStageX = 15, kHoleStageY = 22;
 // A closed ring of nPoints round c: radius r0 with up to dRag of noise,
 // stretched by dUp towards the top (heat scorches the cloth above a hole
 // more than below it).
-std::vector<Vec> RaggedRing(Vec c, double r0, double dRag, double dUp, int nPoints, int nSeed) {
-    std::vector<Vec> ring;
+std::vector<Pt> RaggedRing(Pt c, double r0, double dRag, double dUp, int nPoints, int nSeed) {
+    std::vector<Pt> ring;
     for (int i = 0; i < nPoints; ++i) {
-        const double a = 6.2831853 * (i + 0.4 * Hash01(nSeed + i)) / nPoints;
+        const double a = 2 * geo::kPi * (i + 0.4 * geo::Hash01(nSeed + i)) / nPoints;
         // Every other point juts out a little: a charred, frayed edge.
-        const double r = r0 + dRag * Hash01(i * 11 + nSeed) + dUp * std::fmax(0.0, -std::sin(a)) +
+        const double r = r0 + dRag * geo::Hash01(i * 11 + nSeed) + dUp * std::fmax(0.0, -std::sin(a)) +
                          (i % 2 == 0 ? 1.5 : -1.0);
-        ring.push_back(c + Vec{std::cos(a), std::sin(a) * 0.9} * r);
+        ring.push_back(c + Pt{std::cos(a), std::sin(a) * 0.9} * r);
     }
     return ring;
 }
@@ -212,12 +212,12 @@ std::vector<Vec> RaggedRing(Vec c, double r0, double dRag, double dUp, int nPoin
 }  // namespace
 
 void PaintShotHole(cairo_t* cr, int, int nWidth, int nFrameHeight) {
-    const Vec c = {nWidth / 2.0, nFrameHeight / 2.0 + 3.0};
-    auto blob = [](const std::vector<Vec>& pts) {
+    const Pt c = {nWidth / 2.0, nFrameHeight / 2.0 + 3.0};
+    auto blob = [](const std::vector<Pt>& pts) {
         return [pts](cairo_t* cc) { AddBlob(cc, pts.data(), static_cast<int>(pts.size())); };
     };
     // The patch of sail that the picture carries, pixel for pixel.
-    const std::vector<Vec> patch = RaggedRing(c, 38.0, 4.0, 4.0, 16, 7);
+    const std::vector<Pt> patch = RaggedRing(c, 38.0, 4.0, 4.0, 16, 7);
     cairo_save(cr);
     blob(patch)(cr);
     kraken::ClipSharp(cr);
@@ -235,36 +235,36 @@ void PaintShotHole(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     };
     int nSeed = 3;
     for (const auto& w : kScorch) {
-        const std::vector<Vec> ring = RaggedRing(c, w.r, w.rag, w.up, 28, nSeed += 17);
+        const std::vector<Pt> ring = RaggedRing(c, w.r, w.rag, w.up, 28, nSeed += 17);
         FillFlat(cr, [&](cairo_t* cc) { AddPolygon(cc, ring.data(), static_cast<int>(ring.size())); }, w.rgb);
     }
     cairo_restore(cr);
 
     // The tear: frayed all round, the edge charred black.
-    std::vector<Vec> hole;
+    std::vector<Pt> hole;
     constexpr int kEdge = 44;
     for (int i = 0; i < kEdge; ++i) {
-        const double a = 6.2831853 * i / kEdge;
-        const double r = 15.0 + 4.5 * Hash01(i * 5 + 1) + (i % 2 == 0 ? 1.8 : -0.8);
-        hole.push_back(c + Vec{std::cos(a), std::sin(a) * 0.9} * r);
+        const double a = 2 * geo::kPi * i / kEdge;
+        const double r = 15.0 + 4.5 * geo::Hash01(i * 5 + 1) + (i % 2 == 0 ? 1.8 : -0.8);
+        hole.push_back(c + Pt{std::cos(a), std::sin(a) * 0.9} * r);
     }
     DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, hole.data(), kEdge); },
                {style::kSkyHigh, style::kSkyHigh, style::kSkyMid}, 2.5, 0.0, 3.0);
     // Rips running out from the tear into the cloth.
     for (int i : {5, 19, 33}) {
-        const Vec from = hole[static_cast<size_t>(i)];
-        const Vec out = (from - c) * (1.0 / Length(from - c));
-        const Vec side = {-out.y, out.x};
-        const double l = 10.0 + 5.0 * Hash01(i);
-        const Vec rip[] = {from + side * 2.2, from + out * (l * 0.6) + side * 1.0, from + out * l,
+        const Pt from = hole[static_cast<size_t>(i)];
+        const Pt out = (from - c) * (1.0 / geo::Length(from - c));
+        const Pt side = {-out.y, out.x};
+        const double l = 10.0 + 5.0 * geo::Hash01(i);
+        const Pt rip[] = {from + side * 2.2, from + out * (l * 0.6) + side * 1.0, from + out * l,
                            from + out * (l * 0.5) - side * 0.6, from - side * 2.2};
-        FillFlat(cr, [&](cairo_t* cc) { AddPolygon(cc, rip, 5); }, 0x330000);
+        FillFlat(cr, [&](cairo_t* cc) { AddPolygon(cc, rip, 5); }, style::kCharred);
     }
     // Threads left hanging across the opening.
     for (int i = 0; i < 3; ++i) {
-        const Vec a = hole[static_cast<size_t>(i * 14 + 8)], b = hole[static_cast<size_t>((i * 14 + 15) % kEdge)];
+        const Pt a = hole[static_cast<size_t>(i * 14 + 8)], b = hole[static_cast<size_t>((i * 14 + 15) % kEdge)];
         StrokeLine(cr, [&](cairo_t* cc) {
-            const Vec m = (a + b) * 0.5 + Vec{0.0, 5.0};
+            const Pt m = (a + b) * 0.5 + Pt{0.0, 5.0};
             cairo_move_to(cc, a.x, a.y);
             cairo_curve_to(cc, m.x, m.y, m.x, m.y, (a.x + m.x) / 2.0 + 2.0, m.y + 3.0);
         }, style::kWoodLight, 1.2);
@@ -273,19 +273,19 @@ void PaintShotHole(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     // their torn edges burnt black: one from the top, one from the side.
     const struct {
         int iRoot, nSpan;
-        Vec tip;
+        Pt tip;
     } kFlaps[] = {{30, 6, {0.0, 2.0}}, {2, 5, {1.0, 10.0}}};
     for (const auto& f : kFlaps) {
-        const Vec a = hole[static_cast<size_t>(f.iRoot)], b = hole[static_cast<size_t>((f.iRoot + f.nSpan) % kEdge)];
-        const Vec tip = c + f.tip;
-        const Vec flap[] = {a, (a + tip) * 0.5 + Vec{1.0, 0.5}, tip, (b + tip) * 0.5 + Vec{-0.5, 1.0}, b};
+        const Pt a = hole[static_cast<size_t>(f.iRoot)], b = hole[static_cast<size_t>((f.iRoot + f.nSpan) % kEdge)];
+        const Pt tip = c + f.tip;
+        const Pt flap[] = {a, (a + tip) * 0.5 + Pt{1.0, 0.5}, tip, (b + tip) * 0.5 + Pt{-0.5, 1.0}, b};
         DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, flap, 5); },
                    {style::kCloudShade, style::kSailShade, style::kSail}, 1.6, 1.5, 1.0);
         StrokeLine(cr, [&](cairo_t* cc) {
             cairo_move_to(cc, flap[1].x, flap[1].y);
             cairo_line_to(cc, tip.x, tip.y);
             cairo_line_to(cc, flap[3].x, flap[3].y);
-        }, 0x330000, 2.2);
+        }, style::kCharred, 2.2);
     }
 }
 
@@ -305,7 +305,7 @@ void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     cairo_line_to(cr, 0.0, std::fmin(nFrameHeight, dRailLeft));
     cairo_close_path(cr);
     cairo_clip(cr);
-    std::vector<Vec> body;
+    std::vector<Pt> body;
     if (bHigh) {
         body = {{cx - 16.0, base + 4.0}, {cx - 10.0, base - 40.0}, {cx - 6.0, 14.0}, {cx, 9.0},
                 {cx + 6.0, 13.0},        {cx + 9.0, base - 40.0},  {cx + 16.0, base + 4.0}};
@@ -318,7 +318,7 @@ void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     for (int nSide = -1; nSide <= 1 && bHigh; nSide += 2) {
         // Side jets curling outwards.
         const double s = nSide;
-        const Vec jet[] = {{cx + s * 6.0, base + 4.0},   {cx + s * 16.0, base - 26.0},
+        const Pt jet[] = {{cx + s * 6.0, base + 4.0},   {cx + s * 16.0, base - 26.0},
                            {cx + s * 29.0, base - 48.0}, {cx + s * 33.0, base - 45.0},
                            {cx + s * 24.0, base - 22.0}, {cx + s * 18.0, base + 4.0}};
         DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, jet, 6); }, kWater, 2.0, 2.5, 2.0);
@@ -327,10 +327,10 @@ void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
                2.0, 3.0, 3.0);
     for (int i = 0; i < 10; ++i) {
         const double s = i % 2 == 0 ? -1.0 : 1.0;
-        const double h = Hash01(i * 3 + nFrame * 17);
-        const double x = bHigh ? 8.0 + 26.0 * Hash01(i * 7 + 1) : 28.0 + 10.0 * Hash01(i * 7 + 1);
+        const double h = geo::Hash01(i * 3 + nFrame * 17);
+        const double x = bHigh ? 8.0 + 26.0 * geo::Hash01(i * 7 + 1) : 28.0 + 10.0 * geo::Hash01(i * 7 + 1);
         const double y = bHigh ? 8.0 + 50.0 * h : base - 60.0 + 45.0 * h;
-        const double r = bHigh ? 2.2 + 1.6 * Hash01(i + 40) : 1.8 + 1.2 * Hash01(i + 40);
+        const double r = bHigh ? 2.2 + 1.6 * geo::Hash01(i + 40) : 1.8 + 1.2 * geo::Hash01(i + 40);
         DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, {cx + s * x, y}, r, r * (bHigh ? 1.2 : 1.6), 0.0); },
                    kWater, 1.5, 1.0, 1.0);
     }
@@ -355,8 +355,8 @@ void PaintSpatter(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     // The arc of the spurt: from the wound on the right, up and over to the left.
     auto arc = [&](double t) {
         const double x = w - 10.0 - t * (w - 18.0);
-        const double y = h - 7.0 - 7.5 * std::sin(t * 3.14159265358979 * 0.8) + (nFrame == 0 ? 6.0 * t : 0.0);
-        return Vec{x, y};
+        const double y = h - 7.0 - 7.5 * std::sin(t * geo::kPi * 0.8) + (nFrame == 0 ? 6.0 * t : 0.0);
+        return Pt{x, y};
     };
     if (nFrame == 1) {
         DrawShaded(cr, [&](cairo_t* c) {
@@ -371,8 +371,8 @@ void PaintSpatter(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     const int nDrops = nFrame == 1 ? 4 : 6;
     for (int i = 0; i < nDrops; ++i) {
         const double t = dFrom + (1.0 - dFrom) * i / (nDrops - 1);
-        const Vec p = arc(t) + Vec{0.0, (Hash01(i + nFrame * 9) - 0.5) * 3.0};
-        DrawDrop(cr, p, 1.1 + 0.5 * Hash01(i + 20), nFrame == 1 ? 1.5 : 1.0, nFrame == 1 ? 180.0 : 90.0);
+        const Pt p = arc(t) + Pt{0.0, (geo::Hash01(i + nFrame * 9) - 0.5) * 3.0};
+        DrawDrop(cr, p, 1.1 + 0.5 * geo::Hash01(i + 20), nFrame == 1 ? 1.5 : 1.0, nFrame == 1 ? 180.0 : 90.0);
     }
     if (nFrame == 0) {
         DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, {w - 12.0, h - 4.0}, 4.0, 1.8, 0.0); }, kBloodTones, 1.0,

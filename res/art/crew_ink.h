@@ -9,19 +9,11 @@
 #include <cstdint>
 #include <functional>
 
+#include "geometry.h"
+
 namespace crew {
 
-struct Vec {
-    double x, y;
-};
-
-inline Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y}; }
-inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
-inline Vec operator*(Vec a, double d) { return {a.x * d, a.y * d}; }
-
-// Unit vector at an angle in degrees, 0 = +x, growing clockwise (y down).
-Vec Heading(double dDegrees);
-double Length(Vec v);
+using geo::Pt;
 
 // Base tone with its shadow (lower right rim) and highlight (upper left rim).
 struct Tones {
@@ -47,15 +39,12 @@ void StrokeLine(cairo_t* cr, const PathFn& path, uint32_t rgb, double dWidth);
 
 // Closed subpaths for the path builders (all wound the same way, so that a
 // nonzero fill of several of them is their union).
-void AddCircle(cairo_t* cr, Vec c, double r);
-void AddEllipse(cairo_t* cr, Vec c, double rx, double ry, double dDegrees = 0.0);
+void AddCircle(cairo_t* cr, Pt c, double r);
+void AddEllipse(cairo_t* cr, Pt c, double rx, double ry, double dDegrees = 0.0);
 // A round-ended bar from a to b, radius ra at a and rb at b.
-void AddCapsule(cairo_t* cr, Vec a, Vec b, double ra, double rb);
+void AddCapsule(cairo_t* cr, Pt a, Pt b, double ra, double rb);
 // A closed polygon through the points, corners rounded by a smooth curve.
-void AddBlob(cairo_t* cr, const Vec* pts, int nCount);
-void AddPolygon(cairo_t* cr, const Vec* pts, int nCount);
-
-// Deterministic noise for ragged edges and scattered drops.
-double Hash01(int n);
+void AddBlob(cairo_t* cr, const Pt* pts, int nCount);
+void AddPolygon(cairo_t* cr, const Pt* pts, int nCount);
 
 }  // namespace crew

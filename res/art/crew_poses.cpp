@@ -6,7 +6,7 @@ namespace crew::poses {
 
 namespace {
 
-Pose Make(Vec hip, double dTorso, Vec footNear, Vec footFar, Vec handSword, double dSword, Vec handFree,
+Pose Make(Pt hip, double dTorso, Pt footNear, Pt footFar, Pt handSword, double dSword, Pt handFree,
           Face eFace) {
     Pose p{};
     p.hip = hip;
@@ -177,8 +177,8 @@ Pose WalkLowered(int nPhase) {
 }
 
 Pose WalkBarrel(int nPhase) {
-    static const Vec kNear[4] = {{18, -5}, {4, -5}, {-18, -5}, {-2, -14}};
-    static const Vec kFar[4] = {{-18, -5}, {-2, -14}, {18, -5}, {4, -5}};
+    static const Pt kNear[4] = {{18, -5}, {4, -5}, {-18, -5}, {-2, -14}};
+    static const Pt kFar[4] = {{-18, -5}, {-2, -14}, {18, -5}, {4, -5}};
     const double dBob = (nPhase % 2 == 1) ? -3.0 : 0.0;
     // Bowed forward under the weight, knees bent, head up to see the way.
     Pose p = Make({3, -49 + dBob}, 12, kNear[nPhase], kFar[nPhase], {-2, -35}, 0, {-40, -6}, Face::kGrit);

@@ -18,10 +18,10 @@ constexpr double kTorso = 34.0, kNeck = 4.0, kHeadR = 11.5;
 constexpr double kUpperArm = 19.0, kForearm = 18.0;
 constexpr double kHandR = 4.3;
 
-constexpr Tones kSteel = {0x999999, style::kSteel, style::kSteelShine};
-constexpr Tones kGrip = {style::kWoodDark, 0x663333, style::kWood};
-constexpr Tones kBlood = {style::kBloodDark, style::kBlood, 0xFF3333};
-constexpr Tones kCuffLeather = {0x663300, 0x996633, 0xCC9966};
+constexpr Tones kSteel = {style::kSteelShade, style::kSteel, style::kSteelShine};
+constexpr Tones kGrip = {style::kWoodDark, style::kSwordGrip, style::kWood};
+constexpr Tones kBlood = {style::kBloodDark, style::kBlood, style::kBloodLight};
+constexpr Tones kCuffLeather = {style::kLeatherShade, style::kLeather, style::kLeatherLight};
 
 // The shadow side of a surface, for the limbs that face away.
 Tones Far(const Tones& t) { return {t.shade, t.shade, t.base}; }
@@ -32,47 +32,47 @@ bool SameTones(const Tones& a, const Tones& b) {
 
 // A local frame: origin, forward axis and the axis 90 degrees clockwise.
 struct Frame {
-    Vec o, f, d;
-    Vec At(double a, double b) const { return o + f * a + d * b; }
+    Pt o, f, d;
+    Pt At(double a, double b) const { return o + f * a + d * b; }
 };
 
-Frame MakeFrame(Vec o, double dHeading) {
-    const Vec f = Heading(dHeading);
+Frame MakeFrame(Pt o, double dHeading) {
+    const Pt f = geo::Heading(dHeading);
     return {o, f, {-f.y, f.x}};
 }
 
 // Two-bone solver: the middle joint of a limb from root a to target t.
-Vec SolveJoint(Vec a, Vec t, double l1, double l2, int nSide) {
-    Vec u = t - a;
-    double d = Length(u);
-    if (d < 1e-6) return a + Vec{0.0, l1};
+Pt SolveJoint(Pt a, Pt t, double l1, double l2, int nSide) {
+    Pt u = t - a;
+    double d = geo::Length(u);
+    if (d < 1e-6) return a + Pt{0.0, l1};
     u = u * (1.0 / d);
     d = std::clamp(d, std::fabs(l1 - l2) + 0.01, l1 + l2 - 0.01);
     const double dAlong = (l1 * l1 - l2 * l2 + d * d) / (2.0 * d);
     const double dOff = std::sqrt(std::max(0.0, l1 * l1 - dAlong * dAlong));
-    const Vec n = {-u.y, u.x};
+    const Pt n = {-u.y, u.x};
     return a + u * dAlong + n * (dOff * nSide);
 }
 
 // The end of a limb: the target, or as far as the limb reaches towards it.
-Vec Reach(Vec a, Vec t, double dMax) {
-    const Vec u = t - a;
-    const double d = Length(u);
+Pt Reach(Pt a, Pt t, double dMax) {
+    const Pt u = t - a;
+    const double d = geo::Length(u);
     return d <= dMax ? t : a + u * (dMax / d);
 }
 
 void Stripes(cairo_t* cr, const Frame& fr, double dFrom, double dTo, double dStep, double dWidth) {
     for (double b = dFrom; b < dTo; b += dStep) {
-        const Vec p[4] = {fr.At(-40, b), fr.At(40, b), fr.At(40, b + dWidth), fr.At(-40, b + dWidth)};
+        const Pt p[4] = {fr.At(-40, b), fr.At(40, b), fr.At(40, b + dWidth), fr.At(-40, b + dWidth)};
         AddPolygon(cr, p, 4);
     }
 }
 
 struct Joints {
-    Vec hip, shoulder, neck, head;
+    Pt hip, shoulder, neck, head;
     double dTorso, dHead;
-    Vec hipNear, kneeNear, ankleNear, hipFar, kneeFar, ankleFar;
-    Vec elbowSword, wristSword, elbowFree, wristFree;
+    Pt hipNear, kneeNear, ankleNear, hipFar, kneeFar, ankleFar;
+    Pt elbowSword, wristSword, elbowFree, wristFree;
 };
 
 Joints Solve(const Pose& p) {
@@ -83,7 +83,7 @@ Joints Solve(const Pose& p) {
     const Frame torso = MakeFrame(p.hip, p.dTorso);  // f forward, d down
     j.shoulder = torso.At(1.0, -kTorso);
     j.neck = torso.At(1.5, -kTorso - 2.0);
-    j.head = j.neck + Heading(j.dHead - 90.0) * (kNeck + kHeadR);
+    j.head = j.neck + geo::Heading(j.dHead - 90.0) * (kNeck + kHeadR);
     j.hipNear = torso.At(1.5, 0.0);
     j.hipFar = torso.At(-1.5, 0.0);
     j.ankleNear = Reach(j.hipNear, p.footNear, kThigh + kShin - 0.05);
@@ -99,11 +99,11 @@ Joints Solve(const Pose& p) {
 
 // ---- Legs -----------------------------------------------------------------
 
-void DrawFoot(cairo_t* cr, const Outfit& o, Vec ankle, Vec knee, bool bFlat, bool bFar) {
+void DrawFoot(cairo_t* cr, const Outfit& o, Pt ankle, Pt knee, bool bFlat, bool bFar) {
     double dHeading = 0.0;
     if (!bFlat) {
-        const Vec s = ankle - knee;
-        dHeading = std::atan2(s.y, s.x) * 180.0 / 3.14159265358979 - 90.0;
+        const Pt s = ankle - knee;
+        dHeading = std::atan2(s.y, s.x) * 180.0 / geo::kPi - 90.0;
     }
     // A tilted shoe never sinks through the deck: turn it back towards flat.
     for (int i = 0; i < 30 && !bFlat; ++i) {
@@ -112,13 +112,13 @@ void DrawFoot(cairo_t* cr, const Outfit& o, Vec ankle, Vec knee, bool bFlat, boo
         dHeading += dHeading > 0.0 ? -3.0 : 3.0;
     }
     const Frame fr = MakeFrame(ankle, dHeading);
-    const Vec shoe[] = {fr.At(-5.0, -3.0), fr.At(-5.5, 2.5), fr.At(-3.0, 5.0), fr.At(11.0, 5.0),
+    const Pt shoe[] = {fr.At(-5.0, -3.0), fr.At(-5.5, 2.5), fr.At(-3.0, 5.0), fr.At(11.0, 5.0),
                         fr.At(14.5, 3.5),  fr.At(14.0, 0.5), fr.At(8.0, -2.0), fr.At(1.0, -4.5)};
     DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, shoe, 8); }, bFar ? Far(o.shoe) : o.shoe, 2.0, 2.0,
                1.5);
 }
 
-void DrawLeg(cairo_t* cr, const Outfit& o, Vec hip, Vec knee, Vec ankle, bool bFlat, bool bFar) {
+void DrawLeg(cairo_t* cr, const Outfit& o, Pt hip, Pt knee, Pt ankle, bool bFlat, bool bFar) {
     const Tones trousers = bFar ? Far(o.trousers) : o.trousers;
     const Tones shins = bFar ? Far(o.shins) : o.shins;
     const Tones boot = bFar ? Far(o.shoe) : o.shoe;
@@ -132,7 +132,7 @@ void DrawLeg(cairo_t* cr, const Outfit& o, Vec hip, Vec knee, Vec ankle, bool bF
     }
     if (o.bTallBoots) {
         // The boot up the shin, its top folded down in a brown cuff.
-        const Vec top = knee + (ankle - knee) * 0.18;
+        const Pt top = knee + (ankle - knee) * 0.18;
         DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, top, ankle, 6.0, 5.0); }, boot);
         DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, top, knee + (ankle - knee) * 0.3, 6.6, 6.2); },
                    bFar ? Far(kCuffLeather) : kCuffLeather, 1.6, 1.5, 1.0);
@@ -142,16 +142,16 @@ void DrawLeg(cairo_t* cr, const Outfit& o, Vec hip, Vec knee, Vec ankle, bool bF
 
 // ---- Arms and sword ---------------------------------------------------------
 
-void DrawSword(cairo_t* cr, const Outfit& o, Vec hand, double dHeading) {
+void DrawSword(cairo_t* cr, const Outfit& o, Pt hand, double dHeading) {
     const Frame fr = MakeFrame(hand, dHeading);
     if (o.eBlade == Blade::kStraight) {
-        const Vec blade[] = {fr.At(5.0, -1.9), fr.At(44.0, -1.6), fr.At(51.0, 0.0), fr.At(44.0, 1.6),
+        const Pt blade[] = {fr.At(5.0, -1.9), fr.At(44.0, -1.6), fr.At(51.0, 0.0), fr.At(44.0, 1.6),
                              fr.At(5.0, 1.9)};
         DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, blade, 5); }, kSteel, 1.6, 1.2, 1.0);
         DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, fr.At(4.5, -5.5), fr.At(4.5, 5.5), 1.8, 1.8); },
                    o.trim, 1.4, 1.0, 0.8);
     } else {
-        const Vec blade[] = {fr.At(5.0, -2.4), fr.At(30.0, -3.0), fr.At(40.0, -2.2), fr.At(45.0, 0.8),
+        const Pt blade[] = {fr.At(5.0, -2.4), fr.At(30.0, -3.0), fr.At(40.0, -2.2), fr.At(45.0, 0.8),
                              fr.At(38.0, 4.2), fr.At(20.0, 4.0), fr.At(5.0, 2.6)};
         DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, blade, 7); }, kSteel, 1.6, 1.4, 1.0);
         // A brass cup on the blade side of the hand.
@@ -162,13 +162,13 @@ void DrawSword(cairo_t* cr, const Outfit& o, Vec hand, double dHeading) {
                kGrip, 1.4, 1.0, 0.5);
 }
 
-void DrawArm(cairo_t* cr, const Outfit& o, Vec shoulder, Vec elbow, Vec wrist, bool bFar) {
+void DrawArm(cairo_t* cr, const Outfit& o, Pt shoulder, Pt elbow, Pt wrist, bool bFar) {
     const Tones shirt = bFar ? Far(o.shirt) : o.shirt;
     const Tones stripe = bFar ? Far(o.stripe) : o.stripe;
     const Tones skin = bFar ? Far(o.skin) : o.skin;
     const Tones cuff = bFar ? Far(o.cuff) : o.cuff;
-    const Vec axis = elbow - shoulder;
-    const double dAxis = std::atan2(axis.y, axis.x) * 180.0 / 3.14159265358979;
+    const Pt axis = elbow - shoulder;
+    const double dAxis = std::atan2(axis.y, axis.x) * 180.0 / geo::kPi;
     auto upper = [&](cairo_t* c) { AddCapsule(c, shoulder, elbow, 5.4, 4.4); };
     auto fore = [&](cairo_t* c) { AddCapsule(c, elbow, wrist, 4.3, 3.5); };
     auto sleevePaint = [&](cairo_t* c, int nLevel) {
@@ -191,23 +191,23 @@ void DrawArm(cairo_t* cr, const Outfit& o, Vec shoulder, Vec elbow, Vec wrist, b
     } else {
         DrawPatterned(cr, [&](cairo_t* c) { upper(c); fore(c); }, sleevePaint);
         if (!SameTones(o.cuff, o.shirt)) {
-            const Vec from = elbow + (wrist - elbow) * 0.72;
+            const Pt from = elbow + (wrist - elbow) * 0.72;
             DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, from, wrist, 4.3, 4.0); }, cuff, 1.6, 1.5, 1.0);
         }
     }
     (void)upper;
 }
 
-void DrawHand(cairo_t* cr, const Outfit& o, Vec wrist, Vec elbow, bool bFar) {
-    const Vec dir = wrist - elbow;
-    const Vec c = wrist + dir * (1.8 / std::max(1e-6, Length(dir)));
+void DrawHand(cairo_t* cr, const Outfit& o, Pt wrist, Pt elbow, bool bFar) {
+    const Pt dir = wrist - elbow;
+    const Pt c = wrist + dir * (1.8 / std::max(1e-6, geo::Length(dir)));
     DrawShaded(cr, [&](cairo_t* cc) { AddCircle(cc, c, kHandR); }, bFar ? Far(o.skin) : o.skin, 1.8,
                1.5, 1.0);
 }
 
-Vec HandCentre(Vec wrist, Vec elbow) {
-    const Vec dir = wrist - elbow;
-    return wrist + dir * (1.8 / std::max(1e-6, Length(dir)));
+Pt HandCentre(Pt wrist, Pt elbow) {
+    const Pt dir = wrist - elbow;
+    return wrist + dir * (1.8 / std::max(1e-6, geo::Length(dir)));
 }
 
 // ---- Torso, clothes -----------------------------------------------------------
@@ -215,7 +215,7 @@ Vec HandCentre(Vec wrist, Vec elbow) {
 void DrawTorso(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
     const Frame fr = MakeFrame(j.hip, j.dTorso);
     // (forward, down) in the torso frame; the torso rises to -kTorso.
-    const Vec body[] = {fr.At(-8.5, 3.0),   fr.At(-9.5, -10.0), fr.At(-10.5, -22.0),
+    const Pt body[] = {fr.At(-8.5, 3.0),   fr.At(-9.5, -10.0), fr.At(-10.5, -22.0),
                         fr.At(-9.0, -32.0), fr.At(-3.0, -37.0), fr.At(5.5, -35.5),
                         fr.At(10.0, -27.0), fr.At(10.0, -14.0), fr.At(9.0, 3.0),
                         fr.At(0.0, 5.0)};
@@ -234,28 +234,28 @@ void DrawTorso(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
     });
     if (!o.bStripes) {
         // Jacket: the shirt shows in a wedge at the chest, buttons along the edge.
-        const Vec shirtFront[] = {fr.At(5.0, -35.5), fr.At(10.5, -27.0), fr.At(10.0, -17.0),
+        const Pt shirtFront[] = {fr.At(5.0, -35.5), fr.At(10.5, -27.0), fr.At(10.0, -17.0),
                                   fr.At(7.0, -26.0)};
         DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, shirtFront, 4); },
-                   {0xCCCCFF, style::kTrousers, style::kTrousers}, 1.4, 1.5, 1.0);
+                   {style::kWhiteClothShade, style::kTrousers, style::kTrousers}, 1.4, 1.5, 1.0);
         for (int i = 0; i < 3; ++i) {
-            const Vec b = fr.At(6.0 - i * 0.3, -22.0 + i * 7.0);
+            const Pt b = fr.At(6.0 - i * 0.3, -22.0 + i * 7.0);
             DrawShaded(cr, [&](cairo_t* c) { AddCircle(c, b, 1.4); }, o.trim, 1.0, 0.8, 0.5);
         }
     }
     if (o.bScarf) {
-        const Vec knot[] = {fr.At(2.0, -36.5), fr.At(9.5, -33.0), fr.At(11.0, -28.0),
+        const Pt knot[] = {fr.At(2.0, -36.5), fr.At(9.5, -33.0), fr.At(11.0, -28.0),
                             fr.At(7.0, -24.0), fr.At(4.0, -30.0)};
         DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, knot, 5); }, o.scarf, 1.6, 1.5, 1.0);
     }
     // Belt or sash across the waist.
     auto belt = [&](cairo_t* c) {
-        const Vec band[] = {fr.At(-10.0, -7.5), fr.At(10.5, -7.5), fr.At(10.0, -1.0), fr.At(-9.5, -1.0)};
+        const Pt band[] = {fr.At(-10.0, -7.5), fr.At(10.5, -7.5), fr.At(10.0, -1.0), fr.At(-9.5, -1.0)};
         AddPolygon(c, band, 4);
     };
     DrawShaded(cr, belt, o.belt, 1.6, 1.5, 1.0);
     if (o.bSash) {
-        const Vec ends[] = {fr.At(-8.0, -5.0), fr.At(-12.0, 2.0), fr.At(-15.0, 12.0),
+        const Pt ends[] = {fr.At(-8.0, -5.0), fr.At(-12.0, 2.0), fr.At(-15.0, 12.0),
                             fr.At(-11.0, 13.0), fr.At(-8.0, 4.0), fr.At(-5.0, -2.0)};
         DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, ends, 6); }, o.belt, 1.6, 1.5, 1.0);
     } else {
@@ -263,11 +263,11 @@ void DrawTorso(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
                    1.2, 1.0, 0.6);
     }
     if (o.bEpaulettes) {
-        const Vec e = fr.At(-1.0, -34.5);
+        const Pt e = fr.At(-1.0, -34.5);
         DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, e, 7.0, 2.8, j.dTorso); }, o.trim, 1.5, 1.2, 0.8);
     }
     if (p.nBlood > 0) {
-        const Vec w[] = {fr.At(3.0, -25.0), fr.At(10.2, -23.0), fr.At(10.0, -15.0), fr.At(4.5, -16.0)};
+        const Pt w[] = {fr.At(3.0, -25.0), fr.At(10.2, -23.0), fr.At(10.0, -15.0), fr.At(4.5, -16.0)};
         DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, w, 4); }, kBlood, 0.0, 1.5, 1.0);
     }
 }
@@ -275,7 +275,7 @@ void DrawTorso(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
 // Coat skirts below the belt: a short tail behind, or a long coat to the knee.
 void DrawSkirts(cairo_t* cr, const Outfit& o, const Joints& j) {
     const Frame fr = MakeFrame(j.hip, j.dTorso);
-    auto trimmed = [&](const Vec* pts, int n) {
+    auto trimmed = [&](const Pt* pts, int n) {
         auto path = [&](cairo_t* c) { AddBlob(c, pts, n); };
         DrawPatterned(cr, path, [&](cairo_t* c, int nLevel) {
             const Tones& t = o.shirt;
@@ -290,12 +290,12 @@ void DrawSkirts(cairo_t* cr, const Outfit& o, const Joints& j) {
         });
     };
     if (o.bLongCoat) {
-        const Vec skirt[] = {fr.At(-9.5, -8.0), fr.At(-14.0, 14.0), fr.At(-17.0, 30.0),
+        const Pt skirt[] = {fr.At(-9.5, -8.0), fr.At(-14.0, 14.0), fr.At(-17.0, 30.0),
                              fr.At(-8.0, 32.0), fr.At(2.0, 30.0),   fr.At(6.0, 14.0),
                              fr.At(9.0, -6.0)};
         trimmed(skirt, 7);
     } else {
-        const Vec tail[] = {fr.At(-9.5, -8.0), fr.At(-12.5, 8.0), fr.At(-13.0, 20.0),
+        const Pt tail[] = {fr.At(-9.5, -8.0), fr.At(-12.5, 8.0), fr.At(-13.0, 20.0),
                             fr.At(-7.0, 18.0), fr.At(-3.0, 4.0),  fr.At(-2.0, -6.0)};
         trimmed(tail, 6);
     }
@@ -306,19 +306,19 @@ void DrawSkirts(cairo_t* cr, const Outfit& o, const Joints& j) {
 void DrawHat(cairo_t* cr, const Outfit& o, const Frame& h) {
     switch (o.eHat) {
     case Hat::kRound: {
-        const Vec crown[] = {h.At(-8.5, -7.5), h.At(-7.5, -16.5), h.At(6.0, -17.5), h.At(8.0, -8.0)};
+        const Pt crown[] = {h.At(-8.5, -7.5), h.At(-7.5, -16.5), h.At(6.0, -17.5), h.At(8.0, -8.0)};
         auto brim = [&](cairo_t* c) {
-            const Vec b[] = {h.At(-14.5, -8.5), h.At(-12.0, -10.0), h.At(12.0, -10.0), h.At(15.0, -8.5),
+            const Pt b[] = {h.At(-14.5, -8.5), h.At(-12.0, -10.0), h.At(12.0, -10.0), h.At(15.0, -8.5),
                              h.At(12.0, -6.5),  h.At(-12.0, -6.5)};
             AddBlob(c, b, 6);
         };
         DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, crown, 4); brim(c); }, o.hat, 1.8, 1.5, 1.5);
-        const Vec band[] = {h.At(-8.2, -10.5), h.At(7.7, -10.8), h.At(7.5, -12.8), h.At(-8.0, -12.5)};
+        const Pt band[] = {h.At(-8.2, -10.5), h.At(7.7, -10.8), h.At(7.5, -12.8), h.At(-8.0, -12.5)};
         DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, band, 4); }, o.hatTrim, 0.0, 0.8, 0.6);
         break;
     }
     case Hat::kBicorne: {
-        const Vec hat[] = {h.At(-18.0, -6.0), h.At(-11.0, -13.0), h.At(-2.0, -20.5), h.At(7.0, -17.0),
+        const Pt hat[] = {h.At(-18.0, -6.0), h.At(-11.0, -13.0), h.At(-2.0, -20.5), h.At(7.0, -17.0),
                            h.At(17.0, -6.5),  h.At(8.0, -8.0),    h.At(-9.0, -7.5)};
         auto path = [&](cairo_t* c) { AddBlob(c, hat, 7); };
         DrawPatterned(cr, path, [&](cairo_t* c, int nLevel) {
@@ -334,30 +334,30 @@ void DrawHat(cairo_t* cr, const Outfit& o, const Frame& h) {
         break;
     }
     case Hat::kTricorne: {
-        const Vec hat[] = {h.At(-16.0, -8.0), h.At(-14.0, -14.5), h.At(-7.0, -14.0), h.At(-4.0, -21.0),
+        const Pt hat[] = {h.At(-16.0, -8.0), h.At(-14.0, -14.5), h.At(-7.0, -14.0), h.At(-4.0, -21.0),
                            h.At(5.0, -20.5),  h.At(8.0, -14.0),   h.At(18.0, -11.0), h.At(13.0, -6.5),
                            h.At(0.0, -7.5),   h.At(-11.0, -5.5)};
         DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, hat, 10); }, o.hat, 2.0, 1.5, 1.5);
         // Gold lace along the upturned brim.
         StrokeLine(cr, [&](cairo_t* c) {
-            const Vec a = h.At(-15.0, -9.5), b = h.At(-7.0, -13.0), m = h.At(6.0, -13.0), e = h.At(16.5, -10.0);
+            const Pt a = h.At(-15.0, -9.5), b = h.At(-7.0, -13.0), m = h.At(6.0, -13.0), e = h.At(16.5, -10.0);
             cairo_move_to(c, a.x, a.y);
             cairo_curve_to(c, b.x, b.y, m.x, m.y, e.x, e.y);
         }, o.hatTrim.base, 2.0);
         break;
     }
     case Hat::kBandana: {
-        const Vec cap[] = {h.At(-11.5, -1.0), h.At(-11.0, -8.5), h.At(-5.0, -13.0), h.At(3.0, -13.0),
+        const Pt cap[] = {h.At(-11.5, -1.0), h.At(-11.0, -8.5), h.At(-5.0, -13.0), h.At(3.0, -13.0),
                            h.At(9.0, -9.0),   h.At(10.5, -5.0),  h.At(2.0, -6.5),   h.At(-6.0, -3.0)};
-        const Vec tails[] = {h.At(-11.0, -5.0), h.At(-19.0, 0.0), h.At(-18.0, 7.0), h.At(-14.0, 2.0),
+        const Pt tails[] = {h.At(-11.0, -5.0), h.At(-19.0, 0.0), h.At(-18.0, 7.0), h.At(-14.0, 2.0),
                              h.At(-10.0, 0.0)};
         auto dots = [&](cairo_t* c, int nLevel) {
             style::SetColour(c, nLevel == 0 ? o.hat.shade : nLevel == 1 ? o.hat.base : o.hat.light);
             cairo_paint(c);
             cairo_new_path(c);
-            const Vec spots[] = {h.At(-4.0, -9.0), h.At(3.0, -10.0), h.At(-8.0, -4.0), h.At(5.0, -7.5),
+            const Pt spots[] = {h.At(-4.0, -9.0), h.At(3.0, -10.0), h.At(-8.0, -4.0), h.At(5.0, -7.5),
                                  h.At(-1.0, -5.5), h.At(-15.0, 1.0)};
-            for (const Vec& s : spots) AddCircle(c, s, 1.1);
+            for (const Pt& s : spots) AddCircle(c, s, 1.1);
             style::SetColour(c, nLevel == 0 ? o.hatTrim.shade : o.hatTrim.base);
             cairo_fill(c);
         };
@@ -370,11 +370,11 @@ void DrawHat(cairo_t* cr, const Outfit& o, const Frame& h) {
 }
 
 void DrawEye(cairo_t* cr, const Frame& h, Face eFace) {
-    const Vec e = h.At(5.5, -2.0);
+    const Pt e = h.At(5.5, -2.0);
     switch (eFace) {
     case Face::kDead: {
         StrokeLine(cr, [&](cairo_t* c) {
-            const Vec a = h.At(3.8, -4.0), b = h.At(7.2, 0.0), d = h.At(7.2, -4.0), f = h.At(3.8, 0.0);
+            const Pt a = h.At(3.8, -4.0), b = h.At(7.2, 0.0), d = h.At(7.2, -4.0), f = h.At(3.8, 0.0);
             cairo_move_to(c, a.x, a.y);
             cairo_line_to(c, b.x, b.y);
             cairo_move_to(c, d.x, d.y);
@@ -384,7 +384,7 @@ void DrawEye(cairo_t* cr, const Frame& h, Face eFace) {
     }
     case Face::kPain: {
         StrokeLine(cr, [&](cairo_t* c) {
-            const Vec a = h.At(3.8, -3.8), b = h.At(7.0, -2.0), d = h.At(3.8, -0.2);
+            const Pt a = h.At(3.8, -3.8), b = h.At(7.0, -2.0), d = h.At(3.8, -0.2);
             cairo_move_to(c, a.x, a.y);
             cairo_line_to(c, b.x, b.y);
             cairo_line_to(c, d.x, d.y);
@@ -397,7 +397,7 @@ void DrawEye(cairo_t* cr, const Frame& h, Face eFace) {
         // Brows: level when calm, drawn down to the nose when fighting.
         const double dInner = eFace == Face::kCalm ? -6.2 : -4.9;
         StrokeLine(cr, [&](cairo_t* c) {
-            const Vec a = h.At(3.0, -6.6), b = h.At(8.3, dInner);
+            const Pt a = h.At(3.0, -6.6), b = h.At(8.3, dInner);
             cairo_move_to(c, a.x, a.y);
             cairo_line_to(c, b.x, b.y);
         }, style::kOutline, 1.6);
@@ -409,17 +409,17 @@ void DrawEye(cairo_t* cr, const Frame& h, Face eFace) {
 void DrawMouth(cairo_t* cr, const Frame& h, Face eFace) {
     if (eFace == Face::kShout || eFace == Face::kPain) {
         DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, h.At(7.8, 6.2), 2.4, eFace == Face::kShout ? 2.8 : 1.8, 0.0); },
-                   {0x660000, 0x660000, 0x990000}, 1.0, 0.5, 0.5);
+                   {style::kMouth, style::kMouth, style::kMouthLight}, 1.0, 0.5, 0.5);
         return;
     }
     if (eFace == Face::kGrit) {
-        const Vec t[] = {h.At(5.5, 5.0), h.At(10.0, 4.6), h.At(10.0, 7.0), h.At(5.5, 7.0)};
-        DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, t, 4); }, {0xCCCCCC, 0xFFFFFF, 0xFFFFFF}, 1.0,
-                   0.5, 0.5);
+        const Pt t[] = {h.At(5.5, 5.0), h.At(10.0, 4.6), h.At(10.0, 7.0), h.At(5.5, 7.0)};
+        DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, t, 4); }, {style::kTeethShade, style::kTeeth, style::kTeeth},
+                   1.0, 0.5, 0.5);
         return;
     }
     StrokeLine(cr, [&](cairo_t* c) {
-        const Vec a = h.At(5.5, 6.3), b = h.At(9.2, 5.8);
+        const Pt a = h.At(5.5, 6.3), b = h.At(9.2, 5.8);
         cairo_move_to(c, a.x, a.y);
         cairo_line_to(c, b.x, b.y);
     }, style::kOutline, 1.3);
@@ -438,7 +438,7 @@ void DrawHead(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
         cairo_paint(c);
         // Hair at the back of the head, stubble on the jaw.
         cairo_new_path(c);
-        const Vec hair[] = {h.At(-14.0, -14.0), h.At(1.0, -14.0), h.At(-1.0, -6.5), h.At(-5.0, -3.0),
+        const Pt hair[] = {h.At(-14.0, -14.0), h.At(1.0, -14.0), h.At(-1.0, -6.5), h.At(-5.0, -3.0),
                             h.At(-4.0, 5.0), h.At(-14.0, 6.0)};
         AddPolygon(c, hair, 6);
         style::SetColour(c, nLevel == 0 ? o.hair.shade : nLevel == 1 ? o.hair.base : o.hair.light);
@@ -455,7 +455,7 @@ void DrawHead(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
         StrokeLine(cr, [&](cairo_t* c) { AddCircle(c, h.At(-1.5, 6.0), 1.7); }, o.trim.base, 1.3);
     }
     if (o.bBeard) {
-        const Vec beard[] = {h.At(-2.5, 0.0), h.At(3.0, 4.0),  h.At(8.0, 4.0),  h.At(12.0, 4.5),
+        const Pt beard[] = {h.At(-2.5, 0.0), h.At(3.0, 4.0),  h.At(8.0, 4.0),  h.At(12.0, 4.5),
                              h.At(12.0, 9.0), h.At(8.0, 15.5), h.At(2.0, 14.0), h.At(-3.5, 7.0)};
         DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, beard, 8); }, o.hair, 1.5, 1.5, 1.2);
     }
@@ -466,14 +466,14 @@ void DrawHead(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
 
 }  // namespace
 
-void DrawPlank(cairo_t* cr, Vec from, double dLength, double dWidth, double dEdge) {
+void DrawPlank(cairo_t* cr, Pt from, double dLength, double dWidth, double dEdge) {
     const Tones top = {style::kWood, style::kWoodLight, style::kWoodPale};
     const Tones edge = {style::kWoodDark, style::kWood, style::kWoodLight};
     const double x0 = from.x, y0 = from.y, x1 = from.x + dLength;
-    const Vec face[] = {{x0 + 2.0, y0}, {x1, y0}, {x1 - 2.0, y0 + dWidth}, {x0, y0 + dWidth}};
-    const Vec side[] = {{x0, y0 + dWidth}, {x1 - 2.0, y0 + dWidth}, {x1 - 2.0, y0 + dWidth + dEdge},
+    const Pt face[] = {{x0 + 2.0, y0}, {x1, y0}, {x1 - 2.0, y0 + dWidth}, {x0, y0 + dWidth}};
+    const Pt side[] = {{x0, y0 + dWidth}, {x1 - 2.0, y0 + dWidth}, {x1 - 2.0, y0 + dWidth + dEdge},
                         {x0, y0 + dWidth + dEdge}};
-    const Vec end[] = {{x1 - 2.0, y0 + dWidth}, {x1, y0}, {x1, y0 + dEdge}, {x1 - 2.0, y0 + dWidth + dEdge}};
+    const Pt end[] = {{x1 - 2.0, y0 + dWidth}, {x1, y0}, {x1, y0 + dEdge}, {x1 - 2.0, y0 + dWidth + dEdge}};
     DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, side, 4); AddPolygon(c, end, 4); }, edge, 2.0, 1.5, 1.0);
     DrawPatterned(cr, [&](cairo_t* c) { AddPolygon(c, face, 4); }, [&](cairo_t* c, int nLevel) {
         style::SetColour(c, nLevel == 0 ? top.shade : nLevel == 1 ? top.base : top.light);
@@ -501,16 +501,16 @@ void DrawPlank(cairo_t* cr, Vec from, double dLength, double dWidth, double dEdg
     }
 }
 
-void DrawBarrel(cairo_t* cr, Vec c, double dLength, double dHeight) {
+void DrawBarrel(cairo_t* cr, Pt c, double dLength, double dHeight) {
     const double l = dLength / 2.0, h = dHeight / 2.0;
     // Bellied staves between narrower ends.
-    const Vec body[] = {{c.x - l, c.y - h * 0.64},        {c.x - l * 0.6, c.y - h * 0.94}, {c.x, c.y - h},
+    const Pt body[] = {{c.x - l, c.y - h * 0.64},        {c.x - l * 0.6, c.y - h * 0.94}, {c.x, c.y - h},
                         {c.x + l * 0.6, c.y - h * 0.94},  {c.x + l, c.y - h * 0.64},       {c.x + l, c.y + h * 0.64},
                         {c.x + l * 0.6, c.y + h * 0.94},  {c.x, c.y + h},                  {c.x - l * 0.6, c.y + h * 0.94},
                         {c.x - l, c.y + h * 0.64}};
     auto path = [&](cairo_t* cc) { AddBlob(cc, body, 10); };
     const Tones wood = {style::kWoodDark, style::kWood, style::kWoodLight};
-    const Tones hoop = {style::kIron, style::kIronLight, 0x999999};
+    const Tones hoop = {style::kIron, style::kIronLight, style::kIronSheen};
     DrawPatterned(cr, path, [&](cairo_t* cc, int nLevel) {
         style::SetColour(cc, nLevel == 0 ? wood.shade : nLevel == 1 ? wood.base : wood.light);
         cairo_paint(cc);
@@ -527,7 +527,7 @@ void DrawBarrel(cairo_t* cr, Vec c, double dLength, double dHeight) {
         cairo_stroke(cc);
         for (double f : {-0.8, -0.5, 0.5, 0.8}) {
             const double hh = h * (1.0 - 0.36 * std::fabs(f) * std::fabs(f)) + 1.0;
-            const Vec b[] = {{c.x + l * f - 2.0, c.y - hh}, {c.x + l * f + 2.0, c.y - hh},
+            const Pt b[] = {{c.x + l * f - 2.0, c.y - hh}, {c.x + l * f + 2.0, c.y - hh},
                              {c.x + l * f + 2.0, c.y + hh}, {c.x + l * f - 2.0, c.y + hh}};
             AddPolygon(cc, b, 4);
         }
@@ -536,7 +536,7 @@ void DrawBarrel(cairo_t* cr, Vec c, double dLength, double dHeight) {
     });
     // The near end turned a little towards us: the round head, its rim and
     // the boards across it.
-    const Vec end = {c.x - l + 1.5, c.y};
+    const Pt end = {c.x - l + 1.5, c.y};
     DrawPatterned(cr, [&](cairo_t* cc) { AddEllipse(cc, end, h * 0.3, h * 0.66, 0.0); },
                   [&](cairo_t* cc, int nLevel) {
                       style::SetColour(cc, nLevel == 0 ? wood.shade : wood.light);
@@ -562,11 +562,11 @@ void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p, const Placement& at
     if (p.nBlood > 0) {
         // The pool spreads on the deck under the chest.
         const Frame fr = MakeFrame(j.hip, j.dTorso);
-        const Vec c = {fr.At(0.0, -16.0).x, -6.0};
+        const Pt c = {fr.At(0.0, -16.0).x, -6.0};
         const double rx = p.nBlood == 1 ? 26.0 : 38.0, ry = p.nBlood == 1 ? 5.0 : 6.5;
         DrawShaded(cr, [&](cairo_t* cc) {
             AddEllipse(cc, c, rx, ry, 0.0);
-            AddEllipse(cc, c + Vec{rx * 0.55, 1.0}, rx * 0.45, ry * 0.9, 0.0);
+            AddEllipse(cc, c + Pt{rx * 0.55, 1.0}, rx * 0.45, ry * 0.9, 0.0);
         }, kBlood, 1.5, 1.5, 1.0);
     }
 
@@ -590,7 +590,7 @@ void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p, const Placement& at
     if (p.eCarry == Carry::kBarrel) {
         // The barrel rides on the far shoulder, held by both hands.
         DrawArm(cr, o, j.shoulder, j.elbowFree, j.wristFree, true);
-        DrawBarrel(cr, j.shoulder + Vec{-22.0, -23.0}, 56.0, 38.0);
+        DrawBarrel(cr, j.shoulder + Pt{-22.0, -23.0}, 56.0, 38.0);
         // The far hand grips the barrel's lower rim from behind.
         DrawHand(cr, o, j.wristFree, j.elbowFree, true);
     }
@@ -603,7 +603,7 @@ void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p, const Placement& at
     const bool bArmBehindHead = p.eCarry == Carry::kBarrel;
     if (!bArmBehindHead) DrawHead(cr, o, j, p);
     if (p.eCarry == Carry::kPlank) {
-        const Vec a = j.shoulder + Vec{-58.0, 25.0};
+        const Pt a = j.shoulder + Pt{-58.0, 25.0};
         DrawPlank(cr, a, 150.0, 4.5, 6.0);
     }
     DrawArm(cr, o, j.shoulder, j.elbowSword, j.wristSword, false);

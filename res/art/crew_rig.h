@@ -42,11 +42,11 @@ struct Outfit {
 };
 
 struct Pose {
-    Vec hip;                 // pelvis centre
+    Pt hip;                 // pelvis centre
     double dTorso;           // degrees; + leans forward, -90 lies on the back
     double dHead;            // degrees relative to the torso; + nods forward
-    Vec footNear, footFar;   // ankle targets
-    Vec handSword, handFree; // hand targets, relative to the shoulder
+    Pt footNear, footFar;   // ankle targets
+    Pt handSword, handFree; // hand targets, relative to the shoulder
     double dSword;           // blade heading: 0 forward, -90 up, 90 down
     int nKneeNear, nKneeFar; // +1 knee bends forward, -1 backward
     int nElbowSword, nElbowFree;  // +1 elbow bends down/out, -1 up
@@ -55,7 +55,7 @@ struct Pose {
     Carry eCarry;
     int nBlood;              // 0 none; 1 fresh pool; 2 larger pool
     bool bDropped;           // the sword lies on the deck at `hilt`
-    Vec hilt;
+    Pt hilt;
 };
 
 // Where a figure stands in its frame: the rig's origin at (dX, dY) in frame
@@ -68,8 +68,8 @@ struct Placement {
 void DrawFigure(cairo_t* cr, const Outfit& outfit, const Pose& pose, const Placement& at);
 
 // The wooden plank, lying along +x from `from` (also carried by the pirates).
-void DrawPlank(cairo_t* cr, Vec from, double dLength, double dWidth, double dEdge);
+void DrawPlank(cairo_t* cr, Pt from, double dLength, double dWidth, double dEdge);
 // A barrel lying on its side, centred at c.
-void DrawBarrel(cairo_t* cr, Vec c, double dLength, double dHeight);
+void DrawBarrel(cairo_t* cr, Pt c, double dLength, double dHeight);
 
 }  // namespace crew

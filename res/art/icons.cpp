@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "assetgen.h"
+#include "geometry.h"
 #include "style.h"
 
 void PaintSaverIcon(cairo_t* cr, int nSize) {
@@ -13,7 +14,7 @@ void PaintSaverIcon(cairo_t* cr, int nSize) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
 
     // A round badge of sky over sea, with one crest of foam.
-    cairo_arc(cr, c, c, 15.0 * s, 0, 2 * M_PI);
+    cairo_arc(cr, c, c, 15.0 * s, 0, 2 * geo::kPi);
     style::SetColour(cr, style::kSkyMid);
     cairo_fill_preserve(cr);
     cairo_save(cr);
@@ -38,7 +39,7 @@ void PaintSaverIcon(cairo_t* cr, int nSize) {
     // The wheel: spokes through the rim, each ending in a turned handle.
     const int nSpokes = 8;
     for (int i = 0; i < nSpokes; ++i) {
-        double a = i * 2 * M_PI / nSpokes;
+        double a = i * 2 * geo::kPi / nSpokes;
         cairo_move_to(cr, c, c);
         cairo_line_to(cr, c + std::cos(a) * 12.5 * s, c + std::sin(a) * 12.5 * s);
     }
@@ -47,15 +48,15 @@ void PaintSaverIcon(cairo_t* cr, int nSize) {
     cairo_stroke(cr);
     if (bLarge) {
         for (int i = 0; i < nSpokes; ++i) {
-            double a = i * 2 * M_PI / nSpokes;
+            double a = i * 2 * geo::kPi / nSpokes;
             cairo_new_path(cr);
-            cairo_arc(cr, c + std::cos(a) * 12.5 * s, c + std::sin(a) * 12.5 * s, 1.7, 0, 2 * M_PI);
+            cairo_arc(cr, c + std::cos(a) * 12.5 * s, c + std::sin(a) * 12.5 * s, 1.7, 0, 2 * geo::kPi);
             style::FillAndOutline(cr, style::kWood, 1.0);
         }
     }
     const double dRim = bLarge ? 8.0 : 5.0;  // small: a wider rim leaves room for the spokes
     cairo_new_path(cr);
-    cairo_arc(cr, c, c, dRim, 0, 2 * M_PI);
+    cairo_arc(cr, c, c, dRim, 0, 2 * geo::kPi);
     style::SetColour(cr, style::kOutline);
     cairo_set_line_width(cr, bLarge ? 4.4 : 2.6);
     cairo_stroke_preserve(cr);
@@ -63,32 +64,34 @@ void PaintSaverIcon(cairo_t* cr, int nSize) {
     cairo_set_line_width(cr, bLarge ? 2.4 : 1.4);
     cairo_stroke(cr);
     if (bLarge) {  // light from the upper left
-        cairo_arc(cr, c, c, dRim, M_PI * 1.0, M_PI * 1.5);
+        cairo_arc(cr, c, c, dRim, geo::kPi * 1.0, geo::kPi * 1.5);
         style::SetColour(cr, style::kWoodLight);
         cairo_set_line_width(cr, 1.0);
         cairo_stroke(cr);
     }
-    cairo_arc(cr, c, c, 3.0 * s, 0, 2 * M_PI);
+    cairo_arc(cr, c, c, 3.0 * s, 0, 2 * geo::kPi);
     style::FillAndOutline(cr, style::kGold, bLarge ? 1.2 : 0.8);
 }
 
 void PaintHandCursor(cairo_t* cr) {
-    // Drawn crisp: the cursor is monochrome, so no pixel may be half-covered.
+    // Drawn crisp: the cursor is monochrome, so no pixel may be half-covered,
+    // and its two tones are pure black and white.
+    constexpr uint32_t kCursorInk = 0x000000, kCursorPaper = 0xFFFFFF;
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     cairo_set_line_width(cr, 1.0);
     auto finger = [&](double x0, double x1, double yTop, double yBottom) {
         double r = (x1 - x0) / 2;
         cairo_new_path(cr);
-        cairo_arc(cr, x0 + r, yTop + r, r, M_PI, 2 * M_PI);
+        cairo_arc(cr, x0 + r, yTop + r, r, geo::kPi, 2 * geo::kPi);
         cairo_line_to(cr, x1, yBottom);
         cairo_line_to(cr, x0, yBottom);
         cairo_close_path(cr);
     };
     auto whiteWithOutline = [&] {
-        style::SetColour(cr, 0x000000);
+        style::SetColour(cr, kCursorInk);
         cairo_set_line_width(cr, 2.0);
         cairo_stroke_preserve(cr);
-        style::SetColour(cr, 0xFFFFFF);
+        style::SetColour(cr, kCursorPaper);
         cairo_fill(cr);
     };
     // Palm and wrist.

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr int kOpenSea = IDB_OPEN_SEA, kDecks = IDB_SHIP_DECKS;
 
 using kraken::Dome;
@@ -50,7 +49,7 @@ constexpr double kRisenX = 362, kRisenY = 209;
 const kraken::WaveRow kNearWaterRow = {420, 640, 529, 6, 22, 0.15, 0};
 
 void PathGap(cairo_t* cr) {
-    sea::Pts gap = sea::kNavyWaterline;
+    geo::Pts gap = sea::kNavyWaterline;
     gap.insert(gap.end(), sea::kPirateWaterline.rbegin(), sea::kPirateWaterline.rend());
     sea::PathPoly(cr, gap);
 }
@@ -78,25 +77,25 @@ void SinkIntoGap(cairo_t* cr, double dStageX, double dStageY) {
     cairo_restore(cr);
 }
 
+// A flat oval of foam centred at (x, y), rx wide and ry high each way.
+void FoamOval(cairo_t* cr, double x, double y, double rx, double ry, double dOutline) {
+    geo::PathEllipse(cr, x, y, rx, ry);
+    style::FillAndOutline(cr, style::kFoam, dOutline);
+}
+
 // A collar of foam round an arm where it leaves the water at x (stage),
 // with a few drops thrown up beside it.
 void FoamCollar(cairo_t* cr, double x, double dHalfWidth, int nSeed) {
     const double y = kKrakenWaterRow.dCrestY + 2;
-    sea::Rng rng{uint32_t(nSeed)};
+    geo::Rng rng{uint32_t(nSeed)};
     for (int i = 0; i < 3; ++i) {
         const double dx = (i - 1) * dHalfWidth * 0.9, r = dHalfWidth * (i == 1 ? 0.75 : 0.55) + 2;
-        cairo_new_path(cr);
-        cairo_save(cr);
-        cairo_translate(cr, x + dx, y + (i == 1 ? 1 : 0));
-        cairo_scale(cr, r, 3.5 + (i == 1 ? 1 : 0));
-        cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-        cairo_restore(cr);
-        style::FillAndOutline(cr, style::kFoam, 1.4);
+        FoamOval(cr, x + dx, y + (i == 1 ? 1 : 0), r, 3.5 + (i == 1 ? 1 : 0), 1.4);
     }
     for (int i = 0; i < 3; ++i) {
         cairo_new_path(cr);
         cairo_arc(cr, x + rng.Range(-dHalfWidth - 6, dHalfWidth + 6), y - rng.Range(6, 13), rng.Range(1.5, 2.5), 0,
-                  2 * kPi);
+                  2 * geo::kPi);
         style::FillAndOutline(cr, style::kFoam, 1.0);
     }
 }
@@ -192,11 +191,11 @@ void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
 // each pose is placed a little differently, so each repeats the dome at its
 // own offset.
 void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
-    static const std::vector<kraken::Pt> poses[3] = {
+    static const std::vector<geo::Pt> poses[3] = {
         {{40, 196}, {62, 150}, {96, 126}, {116, 92}, {110, 56}, {92, 34}, {76, 40}, {80, 54}},
         {{40, 196}, {64, 150}, {100, 130}, {126, 100}, {132, 64}, {120, 30}, {104, 24}, {100, 38}},
         {{40, 196}, {66, 150}, {104, 136}, {138, 120}, {150, 96}, {148, 76}, {138, 74}, {136, 86}}};
-    static const kraken::Pt placed[3] = {{520, 140}, {520, 141}, {517, 143}};
+    static const geo::Pt placed[3] = {{520, 140}, {520, 141}, {517, 143}};
     kraken::PaintTentacle(cr, {poses[nFrame], 36, 5, 1});
     PaintKrakenOverRoot(cr, placed[nFrame].x, placed[nFrame].y, 0);
 }
@@ -206,22 +205,25 @@ void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
 // Stretches of tentacle behind the mast are hidden by painting the decks'
 // mast over them again: the mast's own outline (it tapers and leans a
 // little), cut down to discs around those stretches.
-void HideBehindMast(cairo_t* cr, const std::vector<kraken::Pt>& behind, double dRadius, double dStageX,
+void HideBehindMast(cairo_t* cr, const std::vector<geo::Pt>& behind, double dRadius, double dStageX,
                     double dStageY) {
-    const double dFootY = sea::kPirateMastFootY, dHalfFoot = 8 + 1.25, dHalfTop = 6.4 + 1.25;
+    const double dFootY = sea::kPirateMastFootY, dTopY = sea::kDeckMastTopY;
+    const double dHalfFoot = sea::kPirateMastWidth / 2 + sea::kDeckMastOutline / 2;
+    const double dHalfTop = sea::kPirateMastWidth * sea::kDeckMastTaper / 2 + sea::kDeckMastOutline / 2;
+    const double xFoot = sea::kPirateMastX, xTop = sea::kPirateMastX - sea::kDeckMastLean;
     cairo_save(cr);
     cairo_translate(cr, -dStageX, -dStageY);
-    cairo_move_to(cr, sea::kPirateMastX - dHalfFoot, dFootY);
-    cairo_line_to(cr, sea::kPirateMastX - 2 - dHalfTop, -10);
-    cairo_line_to(cr, sea::kPirateMastX - 2 + dHalfTop, -10);
-    cairo_line_to(cr, sea::kPirateMastX + dHalfFoot, dFootY);
+    cairo_move_to(cr, xFoot - dHalfFoot, dFootY);
+    cairo_line_to(cr, xTop - dHalfTop, dTopY);
+    cairo_line_to(cr, xTop + dHalfTop, dTopY);
+    cairo_line_to(cr, xFoot + dHalfFoot, dFootY);
     cairo_close_path(cr);
     kraken::ClipSharp(cr);
     cairo_translate(cr, dStageX, dStageY);
     cairo_new_path(cr);
-    for (const kraken::Pt& p : behind) {
+    for (const geo::Pt& p : behind) {
         cairo_new_sub_path(cr);
-        cairo_arc(cr, p.x, p.y, dRadius, 0, 2 * kPi);
+        cairo_arc(cr, p.x, p.y, dRadius, 0, 2 * geo::kPi);
     }
     kraken::FillFromPiece(cr, kDecks, -dStageX, -dStageY);
     cairo_restore(cr);
@@ -237,13 +239,7 @@ void PaintMastCurl(cairo_t* cr, int, int, int) {
                                 {90, 18}, {80, 14}},
                                20, 9, -1});
     HideBehindMast(cr, {{82, 14}, {86, 16}}, 9, kX, kY);
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 11, 53);
-    cairo_scale(cr, 14, 3.5);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-    cairo_restore(cr);
-    style::FillAndOutline(cr, style::kFoam, 1.5);
+    FoamOval(cr, 11, 53, 14, 3.5, 1.5);
 }
 
 // Winding up the mast; the free end waves above (frame 0) or reaches out
@@ -252,14 +248,14 @@ void PaintMastCurl(cairo_t* cr, int, int, int) {
 void PaintMastTentacle(cairo_t* cr, int nFrame, int, int) {
     constexpr double kX = 696, kY = 121;
     const double dAxisX = sea::kPirateMastX - 1 - kX, dPitch = 5.56;
-    std::vector<kraken::Pt> spine, behind;
-    for (double a = kPi; a <= 6.5 * kPi + 1e-9; a += kPi / 4) {
+    std::vector<geo::Pt> spine, behind;
+    for (double a = geo::kPi; a <= 6.5 * geo::kPi + 1e-9; a += geo::kPi / 4) {
         double s = std::sin(a);
-        kraken::Pt p = {dAxisX + s * (s > 0 ? 17 : 5), 156 - dPitch * (a - kPi)};
+        geo::Pt p = {dAxisX + s * (s > 0 ? 17 : 5), 156 - dPitch * (a - geo::kPi)};
         spine.push_back(p);
         if (std::cos(a) < -0.3) behind.push_back(p);
     }
-    static const std::vector<kraken::Pt> ends[2] = {
+    static const std::vector<geo::Pt> ends[2] = {
         {{30, 48}, {40, 30}, {52, 16}, {66, 12}, {76, 20}, {74, 32}, {64, 30}},
         {{34, 56}, {52, 52}, {70, 56}, {86, 48}, {96, 38}, {92, 28}}};
     spine.insert(spine.end(), ends[nFrame].begin(), ends[nFrame].end());
@@ -296,17 +292,17 @@ void PaintBandGalleon(cairo_t* cr, int, int nWidth, int nHeight) {
 
 // A waterline moved sideways (towards the gap, to take in the hull's
 // outline) and turned into frame coordinates.
-sea::Pts FrameLine(const sea::Pts& line, double dShiftX, double dStageX, double dStageY) {
-    sea::Pts out;
-    for (const sea::Pt& p : line) out.push_back({p.x + dShiftX - dStageX, p.y - dStageY});
+geo::Pts FrameLine(const geo::Pts& line, double dShiftX, double dStageX, double dStageY) {
+    geo::Pts out;
+    for (const geo::Pt& p : line) out.push_back({p.x + dShiftX - dStageX, p.y - dStageY});
     return out;
 }
 
 // Everything of one ship, out to the frame's far side from its waterline.
 // The frame's top-left pixel carries the key colour, so it is left out even
 // where the hull reaches it.
-void PaintHullSide(cairo_t* cr, const sea::Pts& waterline, double dTowardsGap, double dStageX, double dStageY) {
-    sea::Pts outline = FrameLine(waterline, dTowardsGap, dStageX, dStageY);
+void PaintHullSide(cairo_t* cr, const geo::Pts& waterline, double dTowardsGap, double dStageX, double dStageY) {
+    geo::Pts outline = FrameLine(waterline, dTowardsGap, dStageX, dStageY);
     double dFar = dTowardsGap > 0 ? -1000 : 1000;
     outline.push_back({dFar, outline.back().y});
     outline.push_back({dFar, outline.front().y});
@@ -348,15 +344,7 @@ void PaintFloatingMast(cairo_t* cr) {
     cairo_set_line_width(cr, 2.0);
     cairo_stroke(cr);
     // Water lapping over both ends.
-    for (double x : {-2.0, 58.0}) {
-        cairo_new_path(cr);
-        cairo_save(cr);
-        cairo_translate(cr, x, 5);
-        cairo_scale(cr, 9, 3.5);
-        cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-        cairo_restore(cr);
-        style::FillAndOutline(cr, style::kFoam, 1.0);
-    }
+    for (double x : {-2.0, 58.0}) FoamOval(cr, x, 5, 9, 3.5, 1.0);
     cairo_restore(cr);
 }
 

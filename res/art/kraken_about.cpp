@@ -2,6 +2,7 @@
 // between the two ships, and the credits card.
 #include <cmath>
 
+#include "geometry.h"
 #include "kraken_about.h"
 #include "kraken_stage.h"
 #include "kraken_waves.h"
@@ -9,8 +10,6 @@
 #include "resource_ids.h"
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // Roles in the order the dialog expects. The saver is the work of this
 // project and its contributors, and says so. The dialog's two hot spots lie
@@ -65,7 +64,7 @@ void PaintSky(cairo_t* cr, int nWidth, double dHorizon) {
         for (int k = -2; k <= 2; ++k) {
             cairo_new_sub_path(cr);
             cairo_arc(cr, c[0] + k * c[2] * 0.9, c[1] - (2 - std::abs(k)) * c[2] * 0.45,
-                      c[2] * (1.0 - std::abs(k) * 0.15), 0, 2 * kPi);
+                      c[2] * (1.0 - std::abs(k) * 0.15), 0, 2 * geo::kPi);
         }
         style::SetColour(cr, style::kOutline);
         cairo_set_line_width(cr, 3.0);
@@ -160,7 +159,7 @@ void PaintCredits(cairo_t* cr, int, int nWidth, int nHeight) {
 
         // A small anchor-like dot between role and name.
         cairo_new_path(cr);
-        cairo_arc(cr, kColumn - 3, y + 1, 2, 0, 2 * kPi);
+        cairo_arc(cr, kColumn - 3, y + 1, 2, 0, 2 * geo::kPi);
         style::SetColour(cr, style::kWood);
         cairo_fill(cr);
 

@@ -13,20 +13,10 @@ namespace kraken {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // A sample of the tentacle's centre line: position, unit normal, width.
 struct Sample {
     double x, y, nx, ny, w;
 };
-
-Pt CatmullRom(const Pt& p0, const Pt& p1, const Pt& p2, const Pt& p3, double t) {
-    double t2 = t * t, t3 = t2 * t;
-    auto f = [&](double a, double b, double c, double d) {
-        return 0.5 * (2 * b + (-a + c) * t + (2 * a - 5 * b + 4 * c - d) * t2 + (-a + 3 * b - 3 * c + d) * t3);
-    };
-    return {f(p0.x, p1.x, p2.x, p3.x), f(p0.y, p1.y, p2.y, p3.y)};
-}
 
 // Evenly spaced samples (about one pixel apart) along the smooth spine.
 std::vector<Sample> SampleSpine(const Tentacle& t) {
@@ -36,7 +26,7 @@ std::vector<Sample> SampleSpine(const Tentacle& t) {
     for (int i = 0; i + 1 < n; ++i) {
         const Pt& a = p[std::max(i - 1, 0)];
         const Pt& d = p[std::min(i + 2, n - 1)];
-        for (int k = 0; k < 24; ++k) dense.push_back(CatmullRom(a, p[i], p[i + 1], d, k / 24.0));
+        for (int k = 0; k < 24; ++k) dense.push_back(geo::CatmullRom(a, p[i], p[i + 1], d, k / 24.0));
     }
     dense.push_back(p[n - 1]);
 
@@ -102,9 +92,9 @@ void BodyPath(cairo_t* cr, const std::vector<Sample>& s, int nSide, bool bClose)
     double dx = tip.x - s[std::max(n - 2, 0)].x, dy = tip.y - s[std::max(n - 2, 0)].y;
     bool bClockwise = (std::cos(a) * dy - std::sin(a) * dx) > 0;
     if (bClockwise)
-        cairo_arc(cr, tip.x, tip.y, tip.w * 0.5, a, a + kPi);
+        cairo_arc(cr, tip.x, tip.y, tip.w * 0.5, a, a + geo::kPi);
     else
-        cairo_arc_negative(cr, tip.x, tip.y, tip.w * 0.5, a, a - kPi);
+        cairo_arc_negative(cr, tip.x, tip.y, tip.w * 0.5, a, a - geo::kPi);
     EdgeTo(cr, s, nSide, -1.0, n, 0, false);
     if (bClose) cairo_close_path(cr);
 }
@@ -115,7 +105,7 @@ void PaintSucker(cairo_t* cr, const Sample& c, double dHalf) {
     cairo_rotate(cr, std::atan2(c.ny, c.nx));
     cairo_scale(cr, 0.8, 1.0);  // flattened across the arm
     cairo_new_path(cr);
-    cairo_arc(cr, 0, 0, dHalf * 0.42, 0, 2 * kPi);
+    cairo_arc(cr, 0, 0, dHalf * 0.42, 0, 2 * geo::kPi);
     cairo_restore(cr);
     style::FillAndOutline(cr, style::kSucker, std::min(style::kOutlineWidth, dHalf * 0.2 + 0.6));
     cairo_save(cr);
@@ -123,7 +113,7 @@ void PaintSucker(cairo_t* cr, const Sample& c, double dHalf) {
     cairo_rotate(cr, std::atan2(c.ny, c.nx));
     cairo_scale(cr, 0.8, 1.0);
     cairo_new_path(cr);
-    cairo_arc(cr, 0, 0, dHalf * 0.18, 0, 2 * kPi);
+    cairo_arc(cr, 0, 0, dHalf * 0.18, 0, 2 * geo::kPi);
     cairo_restore(cr);
     style::SetColour(cr, style::kSuckerShade);
     cairo_fill(cr);
@@ -157,19 +147,10 @@ void DomePath(cairo_t* cr, const Dome& d) {
     cairo_close_path(cr);
 }
 
-void EyeSocketPath(cairo_t* cr, double x, double y, double rx, double ry) {
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_scale(cr, rx, ry);
-    cairo_arc(cr, 0, 0, 1.0, 0, 2 * kPi);
-    cairo_restore(cr);
-}
-
 // One eye; nNoseSide is +1 when the nose lies to the eye's right.
 void PaintEye(cairo_t* cr, double x, double y, double rx, double ry, int nNoseSide, const EyeLook& look) {
     cairo_save(cr);
-    EyeSocketPath(cr, x, y, rx, ry);
+    geo::PathEllipse(cr, x, y, rx, ry);
     cairo_clip_preserve(cr);
     style::SetColour(cr, style::kEyeWhite);
     cairo_fill(cr);
@@ -178,11 +159,11 @@ void PaintEye(cairo_t* cr, double x, double y, double rx, double ry, int nNoseSi
     double px = x + look.dPupilX * rx * 0.45, py = y + look.dPupilY * ry * 0.4 + ry * 0.1;
     double pr = std::min(rx, ry) * 0.5;
     cairo_new_path(cr);
-    cairo_arc(cr, px, py, pr, 0, 2 * kPi);
+    cairo_arc(cr, px, py, pr, 0, 2 * geo::kPi);
     style::SetColour(cr, style::kPupil);
     cairo_fill(cr);
     cairo_new_path(cr);
-    cairo_arc(cr, px - pr * 0.35, py - pr * 0.4, pr * 0.3, 0, 2 * kPi);
+    cairo_arc(cr, px - pr * 0.35, py - pr * 0.4, pr * 0.3, 0, 2 * geo::kPi);
     style::SetColour(cr, style::kEyeWhite);
     cairo_fill(cr);
 
@@ -233,7 +214,7 @@ void PaintEye(cairo_t* cr, double x, double y, double rx, double ry, int nNoseSi
     }
     cairo_restore(cr);
 
-    EyeSocketPath(cr, x, y, rx, ry);
+    geo::PathEllipse(cr, x, y, rx, ry);
     style::SetColour(cr, style::kOutline);
     cairo_set_line_width(cr, style::kOutlineWidth);
     cairo_stroke(cr);
@@ -309,7 +290,7 @@ void PaintDome(cairo_t* cr, const Dome& d) {
     cairo_translate(cr, d.dCentreX - d.dHalfWidth * 0.42, d.dTop + d.dHeight * 0.3);
     cairo_rotate(cr, -0.5);
     cairo_scale(cr, d.dHalfWidth * 0.16, d.dHeight * 0.2);
-    cairo_arc(cr, 0, 0, 1.0, 0, 2 * kPi);
+    cairo_arc(cr, 0, 0, 1.0, 0, 2 * geo::kPi);
     cairo_restore(cr);
     style::SetColour(cr, style::kKrakenLight);
     cairo_fill(cr);
@@ -320,7 +301,7 @@ void PaintDome(cairo_t* cr, const Dome& d) {
     for (const auto& sp : spots) {
         cairo_new_path(cr);
         cairo_arc(cr, d.dCentreX + sp[0] * d.dHalfWidth, d.dTop + sp[1] * d.dHeight, sp[2] * d.dHalfWidth, 0,
-                  2 * kPi);
+                  2 * geo::kPi);
         style::SetColour(cr, style::kKrakenShade);
         cairo_fill(cr);
     }

@@ -7,11 +7,11 @@
 
 #include <vector>
 
+#include "geometry.h"
+
 namespace kraken {
 
-struct Pt {
-    double x, y;
-};
+using geo::Pt;
 
 // A tentacle from root to tip. The spine is a smooth curve through every
 // point; the width tapers from root to tip. The belly side (+1 or -1, the

@@ -6,17 +6,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry.h"
 #include "style.h"
 
 namespace kraken {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 
 // Hump profile over one wave length, 0 at the troughs and 1 at the crest:
 // a rounded top with sharp troughs between the humps.
-double Hump(double u) { return std::pow(std::sin(kPi * u), 0.6); }
+double Hump(double u) { return std::pow(std::sin(geo::kPi * u), 0.6); }
 
 double CrestY(const WaveRow& row, double x) {
     double u = (x - row.dLeft) / row.dLength + row.dPhase;
@@ -62,12 +62,8 @@ void PaintCrest(cairo_t* cr, const WaveRow& row, double dBottom) {
     double dFirst = row.dLeft - (row.dPhase - std::floor(row.dPhase)) * row.dLength;
     for (double x0 = dFirst; x0 < row.dRight; x0 += row.dLength) {
         double cx = x0 + row.dLength * 0.5;
-        cairo_new_path(cr);
-        cairo_save(cr);
-        cairo_translate(cr, cx - row.dLength * 0.06, CrestY(row, cx) + row.dHeight * 0.15);
-        cairo_scale(cr, row.dLength * 0.26, row.dHeight * 0.32 + 1);
-        cairo_arc(cr, 0, 0, 1.0, 0, 2 * kPi);
-        cairo_restore(cr);
+        geo::PathEllipse(cr, cx - row.dLength * 0.06, CrestY(row, cx) + row.dHeight * 0.15, row.dLength * 0.26,
+                         row.dHeight * 0.32 + 1);
         style::SetColour(cr, style::kFoam);
         cairo_fill(cr);
     }

@@ -13,18 +13,14 @@ namespace sea {
 
 namespace {
 
-Pt Add(Pt a, Pt b) { return {a.x + b.x, a.y + b.y}; }
-Pt Sub(Pt a, Pt b) { return {a.x - b.x, a.y - b.y}; }
-Pt Mul(Pt a, double k) { return {a.x * k, a.y * k}; }
-
 // The outward bow of an edge a-b at its middle, by dBow along its normal
 // (the normal pointing to the right of the direction a->b).
 Pt BowMid(Pt a, Pt b, double dBow) {
-    Pt d = Sub(b, a);
+    Pt d = b - a;
     double len = std::hypot(d.x, d.y);
     if (len <= 0) return a;
     Pt n = {-d.y / len, d.x / len};
-    return Add(Lerp(a, b, 0.5), Mul(n, -dBow));
+    return Lerp(a, b, 0.5) + n * -dBow;
 }
 
 // Sail outline: straight head, bellied leeches and foot.
@@ -45,8 +41,6 @@ void SailPath(cairo_t* cr, Pt tl, Pt tr, Pt br, Pt bl, double dBelly) {
 
 }  // namespace
 
-Pt Lerp(Pt a, Pt b, double t) { return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; }
-
 Pt Bilinear(Pt tl, Pt tr, Pt br, Pt bl, double u, double v) {
     return Lerp(Lerp(tl, tr, u), Lerp(bl, br, u), v);
 }
@@ -59,25 +53,11 @@ void PathPoly(cairo_t* cr, const Pts& pts, bool bClosed) {
 }
 
 void PathSmooth(cairo_t* cr, const Pts& pts, bool bClosed) {
-    const size_t n = pts.size();
     cairo_new_path(cr);
-    if (n < 3) {
+    if (pts.size() < 3)
         PathPoly(cr, pts, bClosed);
-        return;
-    }
-    auto at = [&](long i) -> Pt {
-        if (bClosed) return pts[size_t((i % long(n) + long(n)) % long(n))];
-        return pts[size_t(std::clamp(i, 0L, long(n) - 1))];
-    };
-    cairo_move_to(cr, pts[0].x, pts[0].y);
-    const long nSegs = bClosed ? long(n) : long(n) - 1;
-    for (long i = 0; i < nSegs; ++i) {
-        Pt p0 = at(i - 1), p1 = at(i), p2 = at(i + 1), p3 = at(i + 2);
-        Pt c1 = Add(p1, Mul(Sub(p2, p0), 1.0 / 6));
-        Pt c2 = Sub(p2, Mul(Sub(p3, p1), 1.0 / 6));
-        cairo_curve_to(cr, c1.x, c1.y, c2.x, c2.y, p2.x, p2.y);
-    }
-    if (bClosed) cairo_close_path(cr);
+    else
+        geo::AddCurveThrough(cr, pts.data(), pts.size(), bClosed);
 }
 
 void FillKeep(cairo_t* cr, uint32_t rgb) {
@@ -114,20 +94,18 @@ void Line(cairo_t* cr, Pt a, Pt b, uint32_t rgb, double dWidth) {
 
 void Spar(cairo_t* cr, Pt a, Pt b, double wa, double wb, uint32_t rgbBase, uint32_t rgbLight,
           double dOutline) {
-    Pt d = Sub(b, a);
+    Pt d = b - a;
     double len = std::hypot(d.x, d.y);
     if (len <= 0) return;
     Pt n = {-d.y / len, d.x / len};
     // The lit side is the one whose normal points up or left.
-    if (n.x + n.y > 0) n = Mul(n, -1);
-    Pts body = {Add(a, Mul(n, wa / 2)), Add(b, Mul(n, wb / 2)), Sub(b, Mul(n, wb / 2)),
-                Sub(a, Mul(n, wa / 2))};
+    if (n.x + n.y > 0) n = n * -1;
+    Pts body = {a + n * (wa / 2), b + n * (wb / 2), b - n * (wb / 2), a - n * (wa / 2)};
     PathPoly(cr, body);
     FillKeep(cr, rgbBase);
     cairo_new_path(cr);
     if (wa >= 4) {
-        Pts lit = {Add(a, Mul(n, wa / 2)), Add(b, Mul(n, wb / 2)), Add(b, Mul(n, wb / 8)),
-                   Add(a, Mul(n, wa / 8))};
+        Pts lit = {a + n * (wa / 2), b + n * (wb / 2), b + n * (wb / 8), a + n * (wa / 8)};
         Shape(cr, lit, rgbLight, 0);
     }
     if (dOutline > 0) {
@@ -150,7 +128,7 @@ void SquareSail(cairo_t* cr, Pt tl, Pt tr, Pt br, Pt bl, double dBelly, const Sa
     Pt shift = {std::min(w * 0.30, 16 + w * 0.08), std::min(h * 0.16, 10 + h * 0.05)};
     cairo_new_path(cr);
     cairo_rectangle(cr, -10000, -10000, 20000, 20000);
-    SailPath(cr, Sub(tl, shift), Sub(tr, shift), Sub(br, shift), Sub(bl, shift), dBelly);
+    SailPath(cr, tl - shift, tr - shift, br - shift, bl - shift, dBelly);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     style::SetColour(cr, tones.rgbShade);
     cairo_fill(cr);
@@ -197,11 +175,11 @@ void TriSail(cairo_t* cr, Pt a, Pt b, Pt c, double dBelly, const SailTones& tone
     cairo_clip(cr);
     // Lee side: a band along the bellied edge.
     Pt m = BowMid(a, b, -dBelly);
-    Pt inward = Mul(Sub(Lerp(Lerp(a, b, 0.5), c, 0.5), m), 0.45);
+    Pt inward = (Lerp(Lerp(a, b, 0.5), c, 0.5) - m) * 0.45;
     cairo_new_path(cr);
     cairo_move_to(cr, a.x, a.y);
     cairo_curve_to(cr, m.x, m.y, m.x, m.y, b.x, b.y);
-    Pt m2 = Add(m, inward);
+    Pt m2 = m + inward;
     cairo_curve_to(cr, m2.x, m2.y, m2.x, m2.y, a.x, a.y);
     style::SetColour(cr, tones.rgbShade);
     cairo_fill(cr);
@@ -241,13 +219,6 @@ void DitherBands(cairo_t* cr, int x, int y, int w, int h, const std::vector<Stop
     cairo_surface_destroy(s);
 }
 
-double Rng::Next() {
-    nState = nState * 1664525u + 1013904223u;
-    return (nState >> 8) / 16777216.0;
-}
-
-double Rng::Range(double a, double b) { return a + (b - a) * Next(); }
-
 void WavingFlag(cairo_t* cr, const FlagCloth& cloth, FlagDesignFn pfnDesign) {
     const int W = int(std::ceil(cloth.w)), H = int(std::ceil(cloth.h));
     // The design flat, lit and shaded; mirrored when seen from its back.
@@ -264,10 +235,10 @@ void WavingFlag(cairo_t* cr, const FlagCloth& cloth, FlagDesignFn pfnDesign) {
     }
     auto ripple = [&](double u) {
         return cloth.dAmp * std::pow(u, 0.8) *
-               std::sin(2 * M_PI * cloth.dWaves * u - cloth.dPhase);
+               std::sin(2 * geo::kPi * cloth.dWaves * u - cloth.dPhase);
     };
     auto facing = [&](double u) {
-        return std::sqrt(u) * std::cos(2 * M_PI * cloth.dWaves * u - cloth.dPhase);
+        return std::sqrt(u) * std::cos(2 * geo::kPi * cloth.dWaves * u - cloth.dPhase);
     };
     const double xLeft = cloth.nDir > 0 ? cloth.xHoist : cloth.xHoist - W;
     for (int j = 0; j < W; ++j) {

@@ -8,14 +8,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "geometry.h"
+
 namespace sea {
 
-struct Pt {
-    double x, y;
-};
-using Pts = std::vector<Pt>;
-
-Pt Lerp(Pt a, Pt b, double t);
+using geo::Pt;
+using geo::Pts;
+using geo::Lerp;
 
 // Current path: straight segments through the points.
 void PathPoly(cairo_t* cr, const Pts& pts, bool bClosed = true);
@@ -60,13 +59,6 @@ struct Stop {
     uint32_t rgb;
 };
 void DitherBands(cairo_t* cr, int x, int y, int w, int h, const std::vector<Stop>& stops);
-
-// A small deterministic generator for scattering waves, clouds and planks.
-struct Rng {
-    uint32_t nState;
-    double Next();                  // 0..1
-    double Range(double a, double b);
-};
 
 // A flag's cloth painted flat into a w x h box at the origin; bShade asks
 // for the tones of a fold turned away from the light.

@@ -26,9 +26,9 @@ void Band(cairo_t* cr, double x0, double y0, double x1, double y1, double dWidth
 }
 
 void UnionJackDesign(cairo_t* cr, double w, double h, bool bShade) {
-    const uint32_t rgbBlue = bShade ? 0x000066 : style::kFlagBlue;
+    const uint32_t rgbBlue = bShade ? style::kFlagBlueShade : style::kFlagBlue;
     const uint32_t rgbWhite = bShade ? style::kCloudShade : style::kFlagWhite;
-    const uint32_t rgbRed = bShade ? 0x990000 : style::kFlagRed;
+    const uint32_t rgbRed = bShade ? style::kFlagRedShade : style::kFlagRed;
     cairo_rectangle(cr, 0, 0, w, h);
     Fill(cr, rgbBlue);
     cairo_save(cr);
@@ -55,7 +55,7 @@ void Bone(cairo_t* cr, double x0, double y0, double x1, double y1, double r, uin
     double nx = -dy / len * r * 0.55, ny = dx / len * r * 0.55;
     for (Pt end : {Pt{x0, y0}, Pt{x1, y1}}) {
         for (double s : {-1.0, 1.0}) {
-            cairo_arc(cr, end.x + s * nx, end.y + s * ny, r * 0.62, 0, 2 * M_PI);
+            cairo_arc(cr, end.x + s * nx, end.y + s * ny, r * 0.62, 0, 2 * geo::kPi);
             Fill(cr, rgb);
         }
     }
@@ -71,12 +71,12 @@ void JollyRogerDesign(cairo_t* cr, double w, double h, bool bShade) {
     Bone(cr, cx - r * 2.0, cy + r * 2.0, cx + r * 2.0, cy + r * 0.6, br, rgbBone);
     Bone(cr, cx - r * 2.0, cy + r * 0.6, cx + r * 2.0, cy + r * 2.0, br, rgbBone);
     // Skull: dome and jaw, dark eyes and nose.
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    cairo_arc(cr, cx, cy, r, 0, 2 * geo::kPi);
     Fill(cr, rgbBone);
     cairo_rectangle(cr, cx - r * 0.6, cy + r * 0.3, r * 1.2, r * 0.95);
     Fill(cr, rgbBone);
     for (double s : {-1.0, 1.0}) {
-        cairo_arc(cr, cx + s * r * 0.42, cy + r * 0.05, r * 0.3, 0, 2 * M_PI);
+        cairo_arc(cr, cx + s * r * 0.42, cy + r * 0.05, r * 0.3, 0, 2 * geo::kPi);
         Fill(cr, rgbCloth);
     }
     cairo_move_to(cr, cx, cy + r * 0.35);
@@ -94,7 +94,7 @@ void JollyRogerDesign(cairo_t* cr, double w, double h, bool bShade) {
 // top-left pixel stays clear, as the key is read there).
 void Pole(cairo_t* cr, double x, double y0, double y1, double w, double dOutline) {
     Spar(cr, {x, y0 + w}, {x, y1}, w, w, style::kWood, style::kWoodLight, dOutline);
-    cairo_arc(cr, x, y0 + w * 0.75, w * 0.75, 0, 2 * M_PI);
+    cairo_arc(cr, x, y0 + w * 0.75, w * 0.75, 0, 2 * geo::kPi);
     FillKeep(cr, style::kWoodLight);
     Outline(cr, dOutline);
 }
@@ -104,13 +104,13 @@ void Halyard(cairo_t* cr, double xHoist, double yTop, double yBottom, double xMa
     Line(cr, {xHoist, yTop}, {xMast, yTop - 4}, style::kRope, 2);
     Line(cr, {xHoist, yBottom}, {xMast, yBottom + 5}, style::kRope, 2);
     for (double y : {yTop, yBottom}) {
-        cairo_arc(cr, xHoist + 1.5, y, 2.2, 0, 2 * M_PI);
+        cairo_arc(cr, xHoist + 1.5, y, 2.2, 0, 2 * geo::kPi);
         FillKeep(cr, style::kWoodLight);
         Outline(cr, 1.2);
     }
 }
 
-double Phase(int nFrame) { return nFrame % 2 ? M_PI : 0.0; }
+double Phase(int nFrame) { return nFrame % 2 ? geo::kPi : 0.0; }
 
 }  // namespace
 

@@ -29,7 +29,7 @@ constexpr double kGalleonPitchTopX = 85, kGalleonPitchTopY = 57;
 cairo_matrix_t GalleonPitch() {
     cairo_matrix_t m;
     cairo_matrix_init_identity(&m);
-    cairo_matrix_rotate(&m, kGalleonPitchDeg * M_PI / 180);
+    cairo_matrix_rotate(&m, kGalleonPitchDeg * geo::kPi / 180);
     double x = kGalleonStaffX, y = kGalleonStaffY;
     cairo_matrix_transform_point(&m, &x, &y);
     cairo_matrix_t t;
@@ -49,7 +49,7 @@ void PaintBrigClose(cairo_t* cr, int, int nWidth, int) {
     ClipAbove(cr, kBrigWaterline, nWidth);
     DrawBrig(cr, {});
     cairo_restore(cr);
-    DrawWaterlineFoam(cr, 96, 462, kBrigWaterline, 1.0);
+    DrawWaterlineFoam(cr, kBrigFoamX0, kBrigFoamX1, kBrigWaterline, 1.0);
 }
 
 void PaintBrigDistant(cairo_t* cr, int, int nWidth, int) {
@@ -60,7 +60,7 @@ void PaintBrigDistant(cairo_t* cr, int, int nWidth, int) {
     DrawBrig(cr, {1.5, true});
     cairo_restore(cr);
     cairo_restore(cr);
-    DrawWaterlineFoam(cr, 96 * k, 462 * k, kBrigWaterline * k, k);
+    DrawWaterlineFoam(cr, kBrigFoamX0 * k, kBrigFoamX1 * k, kBrigWaterline * k, k);
 }
 
 // The rig alone stands where the brig's rig would, shifted so its main
@@ -76,7 +76,7 @@ void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     for (double x = 40; x <= nWidth; x += 12) water.push_back({x, yTop + ((int(x) / 12) % 2 ? 0 : 4)});
     water.push_back({double(nWidth), double(nFrameHeight)});
     water.push_back({40, double(nFrameHeight)});
-    Shape(cr, water, 0x3366CC, 0, true);
+    Shape(cr, water, style::kSeaMid, 0, true);
     DrawWaterlineFoam(cr, 50, nWidth - 20, yTop + 3, 1.0);
     for (double x : {218.0, 362.0}) {
         DrawBowWave(cr, x - 6, yTop + 4, -1, 0.7);
@@ -98,11 +98,11 @@ void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
     if (nFrame == 0) {
         // Close up it sails across in front of the brig: a pale rim, its
         // shadow, wake and bow wave keep its hull apart from the brig's.
-        DrawShadowAndWake(cr, 146, 344, kGalleonWaterline);
+        DrawShadowAndWake(cr, kGalleonFoamX0, kGalleonFoamX1, kGalleonWaterline);
         ClipAbove(cr, kGalleonWaterline, nWidth);
         DrawGalleon(cr, {1.0, true, false, true});
         cairo_restore(cr);
-        DrawWaterlineFoam(cr, 146, 344, kGalleonWaterline, 1.0);
+        DrawWaterlineFoam(cr, kGalleonFoamX0, kGalleonFoamX1, kGalleonWaterline, 1.0);
         DrawBowWave(cr, 338, kGalleonWaterline, +1, 1.0);
         return;
     }
@@ -122,7 +122,7 @@ void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
 void PaintGalleonHeeling(cairo_t* cr, int, int, int) {
     cairo_translate(cr, kHeelTopX, kHeelTopY);
     cairo_scale(cr, kHeelScale, kHeelScale);
-    cairo_rotate(cr, kHeelDeg * M_PI / 180);
+    cairo_rotate(cr, kHeelDeg * geo::kPi / 180);
     cairo_translate(cr, -kGalleonStaffX, -kGalleonStaffY);
     DrawGalleon(cr, {1.0 / kHeelScale, true});
 }

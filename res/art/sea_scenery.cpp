@@ -23,8 +23,7 @@ const Pts kPirateWaterline = {{660, 242}, {652, 266}, {644, 294}, {632, 330}, {6
 
 namespace {
 
-constexpr uint32_t kCloudRim = 0x6699CC, kCloudShadow = 0xCCCCFF;
-constexpr uint32_t kSeaMid = 0x3366CC;
+constexpr uint32_t kCloudRim = style::kSkyHigh;
 
 // ---- Sky and sea ---------------------------------------------------------
 
@@ -32,7 +31,7 @@ void CloudPath(cairo_t* cr, const Pts& puffs, const std::vector<double>& radii, 
     cairo_new_path(cr);
     for (size_t i = 0; i < puffs.size(); ++i) {
         cairo_new_sub_path(cr);
-        cairo_arc(cr, puffs[i].x, puffs[i].y, radii[i] + dGrow, 0, 2 * M_PI);
+        cairo_arc(cr, puffs[i].x, puffs[i].y, radii[i] + dGrow, 0, 2 * geo::kPi);
     }
     // Flat base between the outermost puffs.
     double x0 = puffs.front().x, x1 = puffs.back().x;
@@ -44,13 +43,13 @@ void CloudPath(cairo_t* cr, const Pts& puffs, const std::vector<double>& radii, 
 // A cumulus: overlapping puffs under a domed outline on a flat base; lit
 // from the upper left, shadowed underneath, with a soft rim.
 void Cloud(cairo_t* cr, double cx, double yBase, double w, double h, uint32_t nSeed) {
-    Rng rng{nSeed};
+    geo::Rng rng{nSeed};
     const int n = std::max(4, int(w / (h * 0.3)));
     Pts puffs;
     std::vector<double> radii;
     for (int i = 0; i < n; ++i) {
         double t = double(i) / (n - 1);
-        double dome = std::pow(std::sin(t * M_PI), 0.6);
+        double dome = std::pow(std::sin(t * geo::kPi), 0.6);
         double r = h * (0.2 + 0.32 * dome) * rng.Range(0.8, 1.2);
         double x = cx - w / 2 + r + (w - 2 * r) * t + rng.Range(-0.1, 0.1) * r;
         double top = yBase - h * (0.35 + 0.65 * dome) * rng.Range(0.85, 1.05);
@@ -62,7 +61,7 @@ void Cloud(cairo_t* cr, double cx, double yBase, double w, double h, uint32_t nS
     style::SetColour(cr, kCloudRim);
     cairo_fill(cr);
     CloudPath(cr, puffs, radii, yBase, 0);
-    style::SetColour(cr, kCloudShadow);
+    style::SetColour(cr, style::kCloudUnderside);
     cairo_fill_preserve(cr);
     cairo_save(cr);
     cairo_clip(cr);
@@ -90,7 +89,7 @@ struct SwellTones {
 // above ySplit take the far tones, the others the near ones.
 void Waves(cairo_t* cr, double x0, double x1, double y0, double y1, uint32_t nSeed, double ySplit,
            const SwellTones& far, const SwellTones& near) {
-    Rng rng{nSeed};
+    geo::Rng rng{nSeed};
     auto lens = [&](double x, double y, double w, double h, double dLean) {
         cairo_new_path(cr);
         cairo_move_to(cr, x - w / 2, y);
@@ -127,13 +126,13 @@ void Waves(cairo_t* cr, double x0, double x1, double y0, double y1, uint32_t nSe
     }
 }
 
-constexpr SwellTones kFarSwell = {style::kSea, 0x6699CC, style::kFoam};
-constexpr SwellTones kNearSwell = {style::kSeaDeep, 0x6699CC, style::kFoam};
+constexpr SwellTones kFarSwell = {style::kSea, style::kSeaLight, style::kFoam};
+constexpr SwellTones kNearSwell = {style::kSeaDeep, style::kSeaLight, style::kFoam};
 
 void OpenSeaSky(cairo_t* cr, int w) {
     DitherBands(cr, 0, 0, w, int(kSeaHorizonY),
-                {{0, 0x3366CC}, {30, 0x3366CC}, {110, 0x6699CC}, {170, 0x6699CC}, {270, 0x99CCFF},
-                 {330, 0x99CCFF}, {410, style::kSkyLow}});
+                {{0, style::kSkyZenith}, {30, style::kSkyZenith}, {110, style::kSkyHigh}, {170, style::kSkyHigh},
+                 {270, style::kSkyMid}, {330, style::kSkyMid}, {410, style::kSkyLow}});
     Cloud(cr, 150, 130, 230, 90, 11);
     Cloud(cr, 470, 78, 170, 60, 23);
     Cloud(cr, 690, 170, 210, 80, 37);
@@ -150,8 +149,9 @@ void PaintOpenSea(cairo_t* cr, int, int nWidth, int nHeight) {
     OpenSeaSky(cr, nWidth);
     const int yH = int(kSeaHorizonY);
     DitherBands(cr, 0, yH, nWidth, nHeight - yH,
-                {{kSeaHorizonY, 0x6699CC}, {kSeaHorizonY + 3, 0x6699CC}, {kSeaHorizonY + 14, kSeaMid},
-                 {470, kSeaMid}, {520, style::kSea}, {560, style::kSea}, {600, style::kSeaDeep}});
+                {{kSeaHorizonY, style::kSeaLight}, {kSeaHorizonY + 3, style::kSeaLight},
+                 {kSeaHorizonY + 14, style::kSeaMid}, {470, style::kSeaMid}, {520, style::kSea}, {560, style::kSea},
+                 {600, style::kSeaDeep}});
     Waves(cr, 0, nWidth, kSeaHorizonY + 3, nHeight, 7, 510, kFarSwell, kNearSwell);
 }
 
@@ -159,10 +159,12 @@ void PaintOpenSea(cairo_t* cr, int, int nWidth, int nHeight) {
 
 namespace {
 
-constexpr uint32_t kNavyHull = 0x000066, kNavyOchre = 0xCC9933;
 constexpr uint32_t kNavyPlank = style::kWoodLight, kNavyPlankShade = style::kWood;
-constexpr uint32_t kPirateHull = 0x330000, kPirateHullLight = 0x663300;
 constexpr uint32_t kPiratePlank = style::kWood, kPiratePlankShade = style::kWoodDark;
+
+// The navy ship's port rail, on the far side of its deck, bow to stern.
+const Pts kNavyPortRail = {{318, 238}, {280, 252}, {230, 272}, {170, 302},
+                           {110, 340}, {50, 388},  {0, 430},   {-40, 466}};
 
 // A band between two point lists (same direction), as one polygon.
 Pts Band(const Pts& a, const Pts& b) {
@@ -193,7 +195,7 @@ Pt Along(const Pts& pts, double t) {
 // to the deck outline, with staggered butt joints.
 void Planks(cairo_t* cr, const Pts& deck, Pt vp, double xFrom, double xTo, double dStep, uint32_t rgbPlank,
             uint32_t rgbShade, uint32_t nSeed) {
-    Rng rng{nSeed};
+    geo::Rng rng{nSeed};
     cairo_save(cr);
     PathPoly(cr, deck);
     cairo_clip(cr);
@@ -243,7 +245,7 @@ void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, 
                {breech.x - 16, breech.y + 12}},
           style::kWoodDark, 2);
     for (double dx : {-10.0, 10.0}) {
-        cairo_arc(cr, breech.x + dx, breech.y + 13, 4.5, 0, 2 * M_PI);
+        cairo_arc(cr, breech.x + dx, breech.y + 13, 4.5, 0, 2 * geo::kPi);
         FillKeep(cr, style::kWood);
         Outline(cr, 1.5);
     }
@@ -283,7 +285,7 @@ void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, 
 
 // A mast rising off the stage's top, with a fife rail at its foot.
 void DeckMast(cairo_t* cr, double x, double yFoot, double w, uint32_t rgb, uint32_t rgbLight) {
-    Spar(cr, {x, yFoot}, {x - 2, -10}, w, w * 0.8, rgb, rgbLight, 2.5);
+    Spar(cr, {x, yFoot}, {x - kDeckMastLean, kDeckMastTopY}, w, w * kDeckMastTaper, rgb, rgbLight, kDeckMastOutline);
     Shape(cr, {{x - 30, yFoot - 16}, {x + 30, yFoot - 16}, {x + 30, yFoot - 10}, {x - 30, yFoot - 10}},
           style::kWoodDark, 2);
     for (double dx : {-26.0, 26.0})
@@ -321,7 +323,7 @@ void Barrel(cairo_t* cr, double cx, double yFoot, double w, double h) {
     }
     cairo_save(cr);
     cairo_scale(cr, 1, 0.35);
-    cairo_arc(cr, cx, (yFoot - h) / 0.35, w * 0.42, 0, 2 * M_PI);
+    cairo_arc(cr, cx, (yFoot - h) / 0.35, w * 0.42, 0, 2 * geo::kPi);
     cairo_restore(cr);
     FillKeep(cr, style::kWoodLight);
     Outline(cr, 1.5);
@@ -330,19 +332,21 @@ void Barrel(cairo_t* cr, double cx, double yFoot, double w, double h) {
 void DecksSkyAndSea(cairo_t* cr, int w) {
     const int yH = int(kDecksHorizonY);
     DitherBands(cr, 0, 0, w, yH,
-                {{0, 0x6699CC}, {60, 0x6699CC}, {150, 0x99CCFF}, {190, 0x99CCFF}, {226, style::kSkyLow}});
+                {{0, style::kSkyHigh}, {60, style::kSkyHigh}, {150, style::kSkyMid}, {190, style::kSkyMid},
+                 {226, style::kSkyLow}});
     Cloud(cr, 470, 120, 150, 50, 91);
     Cloud(cr, 540, 200, 110, 30, 97);
     Cloud(cr, 400, 222, 90, 18, 101);
     DitherBands(cr, 0, yH, w, 640 - yH,
-                {{kDecksHorizonY, 0x6699CC}, {kDecksHorizonY + 4, 0x6699CC}, {kDecksHorizonY + 24, kSeaMid},
-                 {330, kSeaMid}, {430, style::kSea}, {560, style::kSea}, {640, style::kSeaDeep}});
+                {{kDecksHorizonY, style::kSeaLight}, {kDecksHorizonY + 4, style::kSeaLight},
+                 {kDecksHorizonY + 24, style::kSeaMid}, {330, style::kSeaMid}, {430, style::kSea}, {560, style::kSea},
+                 {640, style::kSeaDeep}});
     Waves(cr, 0, w, kDecksHorizonY + 3, 600, 13, 420, kFarSwell, kNearSwell);
 }
 
 void NavyShip(cairo_t* cr) {
     // Port rail, far side of the deck; the inner face of its bulwark shows.
-    const Pts portRail = {{318, 238}, {280, 252}, {230, 272}, {170, 302}, {110, 340}, {50, 388}, {0, 430}, {-40, 466}};
+    const Pts& portRail = kNavyPortRail;
     const Pts portFoot = Shifted(portRail, 10, 14, 0.3, 1.8);
     Pts deck = portFoot;
     deck.push_back({-40, 640});
@@ -350,13 +354,13 @@ void NavyShip(cairo_t* cr) {
     for (auto it = kNavyRail.rbegin(); it != kNavyRail.rend(); ++it) deck.push_back(*it);
     Planks(cr, deck, {316, 226}, -900, 640, 22, kNavyPlank, kNavyPlankShade, 5);
     // Bulwark inner face (ochre, as the navy paints it) and its rail.
-    Shape(cr, Band(portRail, portFoot), kNavyOchre, 2);
+    Shape(cr, Band(portRail, portFoot), kOchre, 2);
     for (double t = 0.15; t < 1; t += 0.12) {
         Pt a = Along(portRail, t), b = Along(portFoot, t);
-        Line(cr, a, b, 0x996600, 2);
+        Line(cr, a, b, kOchreDark, 2);
     }
     Shape(cr, Band(Shifted(portRail, 0, -4, 0.4, 1.4), portRail), style::kWoodLight, 2);
-    ShipSide(cr, kNavyRail, kNavyWaterline, kNavyHull, kNavyOchre, 0xFFCC66, +1, 0.47);
+    ShipSide(cr, kNavyRail, kNavyWaterline, kNavyHull, kOchre, kOchreLight, +1, 0.47);
 
     // Deck furniture: a grating and a coil of rope.
     Shape(cr, {{150, 430}, {250, 426}, {262, 470}, {146, 476}}, style::kWood, 2);
@@ -368,7 +372,7 @@ void NavyShip(cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 300, 560);
         cairo_scale(cr, 1.6, 0.8);
-        cairo_arc(cr, 0, 0, r, 0, 2 * M_PI);
+        cairo_arc(cr, 0, 0, r, 0, 2 * geo::kPi);
         cairo_restore(cr);
         FillKeep(cr, r > 12 ? style::kRope : style::kWoodLight);
         Outline(cr, 1.5);
@@ -383,7 +387,7 @@ void PirateShip(cairo_t* cr) {
     // Forecastle bulwark across the far end of the deck.
     Shape(cr, {{662, 246}, {820, 246}, {820, 266}, {660, 262}}, kPirateHullLight, 2);
     Shape(cr, {{664, 240}, {820, 240}, {820, 246}, {662, 246}}, style::kWood, 1.5);
-    ShipSide(cr, kPirateRail, kPirateWaterline, kPirateHull, kPirateHullLight, 0x990000, -1, 0.42);
+    ShipSide(cr, kPirateRail, kPirateWaterline, kPirateHull, kPirateHullLight, kPirateRed, -1, 0.42);
     // Plunder lashed by the mast.
     Barrel(cr, 760, 352, 30, 38);
     Barrel(cr, 784, 372, 30, 40);
@@ -392,23 +396,25 @@ void PirateShip(cairo_t* cr) {
 
 void Rigging(cairo_t* cr) {
     // Navy: topsail set (sunlit from behind), course furled, shrouds to both rails.
-    SquareSail(cr, {-4, 16}, {438, 16}, {450, 146}, {-16, 146}, 8, {style::kFlagWhite, style::kCloudShade, 0xCCCCCC},
-               2.5, 5);
+    SquareSail(cr, {-4, 16}, {438, 16}, {450, 146}, {-16, 146}, 8, kWhiteSail, 2.5, 5);
     Spar(cr, {-30, 12}, {460, 12}, 8, 8, style::kWoodDark, style::kWood, 2);
-    DeckMast(cr, kNavyMastX, kNavyMastFootY, 14, style::kWood, style::kWoodLight);
-    FurledSail(cr, 30, 404, 160, 14, style::kFlagWhite, style::kCloudShade);
-    for (double t = 0.3; t < 0.9; t += 0.12) Line(cr, {kNavyMastX - 4, 150}, Along({{318, 238}, {280, 252}, {230, 272}, {170, 302}, {110, 340}, {50, 388}}, t), style::kOutline, 1.5);
+    DeckMast(cr, kNavyMastX, kNavyMastFootY, kNavyMastWidth, style::kWood, style::kWoodLight);
+    FurledSail(cr, 30, 404, 160, 14, kWhiteSail.rgbBase, kWhiteSail.rgbShade);
+    // The port shrouds run down to the rail as far as it is on deck.
+    const Pts portShroudRail(kNavyPortRail.begin(), kNavyPortRail.begin() + 6);
+    for (double t = 0.3; t < 0.9; t += 0.12)
+        Line(cr, {kNavyMastX - 4, 150}, Along(portShroudRail, t), style::kOutline, 1.5);
     for (double t = 0.15; t < 0.45; t += 0.1) Line(cr, {kNavyMastX + 4, 150}, Along(kNavyRail, t), style::kOutline, 1.5);
-    Line(cr, {kNavyMastX, 0}, {318, 238}, style::kOutline, 1.5);
+    Line(cr, {kNavyMastX, 0}, kNavyRail.front(), style::kOutline, 1.5);
 
     // Pirate: patched topsail set, course furled, shrouds to the port rail.
-    SquareSail(cr, {540, 24}, {880, 24}, {890, 116}, {530, 116}, 6, {style::kSailShade, 0x999966, 0x999966}, 2.5, 4,
-               {{0.15, 0.25, 0.12, 0.3, 0x999999}, {0.55, 0.5, 0.1, 0.25, style::kWoodLight}});
+    SquareSail(cr, {540, 24}, {880, 24}, {890, 116}, {530, 116}, 6, kDirtySail, 2.5, 4,
+               {{0.15, 0.25, 0.12, 0.3, kSailPatch}, {0.55, 0.5, 0.1, 0.25, style::kWoodLight}});
     Spar(cr, {520, 20}, {900, 20}, 8, 8, style::kWoodDark, style::kWood, 2);
-    DeckMast(cr, kPirateMastX, kPirateMastFootY, 16, style::kWoodDark, style::kWood);
-    FurledSail(cr, 548, 860, 128, 12, style::kSailShade, 0x999966);
+    DeckMast(cr, kPirateMastX, kPirateMastFootY, kPirateMastWidth, style::kWoodDark, style::kWood);
+    FurledSail(cr, 548, 860, 128, 12, kDirtySail.rgbBase, kDirtySail.rgbShade);
     for (double t = 0.04; t < 0.3; t += 0.08) Line(cr, {kPirateMastX - 4, 140}, Along(kPirateRail, t), style::kOutline, 1.5);
-    Line(cr, {kPirateMastX, 0}, {666, 238}, style::kOutline, 1.5);
+    Line(cr, {kPirateMastX, 0}, kPirateRail.front(), style::kOutline, 1.5);
 }
 
 }  // namespace
@@ -426,11 +432,11 @@ namespace {
 
 // A puff of gun smoke: grey balls, lit from the upper left.
 void SmokePuff(cairo_t* cr, double cx, double cy, double r, uint32_t nSeed) {
-    Rng rng{nSeed};
+    geo::Rng rng{nSeed};
     Pts balls;
     std::vector<double> radii;
     for (int i = 0; i < 6; ++i) {
-        double a = rng.Range(0, 2 * M_PI), d = rng.Range(0, r * 0.6);
+        double a = rng.Range(0, 2 * geo::kPi), d = rng.Range(0, r * 0.6);
         balls.push_back({cx + std::cos(a) * d * 1.4, cy + std::sin(a) * d * 0.8});
         radii.push_back(r * rng.Range(0.45, 0.7));
     }
@@ -438,7 +444,7 @@ void SmokePuff(cairo_t* cr, double cx, double cy, double r, uint32_t nSeed) {
         for (size_t i = 0; i < balls.size(); ++i) {
             double k = pass == 2 ? 0.7 : 1.0, off = pass == 2 ? -radii[i] * 0.2 : 0;
             cairo_new_path(cr);
-            cairo_arc(cr, balls[i].x + off, balls[i].y + off, radii[i] * k + (pass == 0 ? 2 : 0), 0, 2 * M_PI);
+            cairo_arc(cr, balls[i].x + off, balls[i].y + off, radii[i] * k + (pass == 0 ? 2 : 0), 0, 2 * geo::kPi);
             style::SetColour(cr, pass == 0 ? style::kSmokeDark : pass == 1 ? style::kSmoke : style::kSmokeLight);
             cairo_fill(cr);
         }
@@ -466,7 +472,7 @@ void MuzzleFlash(cairo_t* cr, double x, double y, double r, int nDir) {
         double k = 1.0 - 0.3 * pass;
         Pts star;
         for (int i = 0; i < 16; ++i) {
-            double a = M_PI * i / 8, rr = r * k * (i % 2 ? 0.45 : 1.0);
+            double a = geo::kPi * i / 8, rr = r * k * (i % 2 ? 0.45 : 1.0);
             double stretch = 1 + 0.6 * std::max(0.0, std::cos(a) * nDir);
             star.push_back({x + std::cos(a) * rr * stretch, y + std::sin(a) * rr * 0.7});
         }
@@ -504,7 +510,7 @@ void TitleLettering(cairo_t* cr, const char* szText, double cx, double yBase, do
         }
     };
     glyphPath(7, 7);
-    style::SetColour(cr, 0x000033);
+    style::SetColour(cr, style::kTitleShadow);
     cairo_set_line_width(cr, 10);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke_preserve(cr);
@@ -522,7 +528,7 @@ void TitleLettering(cairo_t* cr, const char* szText, double cx, double yBase, do
         double u = (x - cx) / (dTotal / 2);
         double y = yBase + dArch * u * u;
         cairo_rectangle(cr, x, y - dSize * 0.3, 4, dSize);
-        style::SetColour(cr, 0xCC9900);
+        style::SetColour(cr, style::kGoldShade);
         cairo_fill(cr);
         cairo_rectangle(cr, x, y - dSize * 0.62, 4, dSize * 0.06);
         style::SetColour(cr, style::kFlashCore);
@@ -541,7 +547,7 @@ void PaintTitle(cairo_t* cr, int nFrame, int nWidth, int nHeight) {
     PaintOpenSea(cr, nFrame, nWidth, nHeight);
 
     FloatShip(cr, 392, 478, 0.78, kBrigWaterline, DrawBrig);
-    DrawWaterlineFoam(cr, 96, 462, kBrigWaterline, 1.0);
+    DrawWaterlineFoam(cr, kBrigFoamX0, kBrigFoamX1, kBrigWaterline, 1.0);
     cairo_translate(cr, kBrigMastheadX - 2, kBrigMastheadY - 2);
     PaintSmallUnionJack(cr, 0, 56, 37);
     cairo_restore(cr);
@@ -551,7 +557,7 @@ void PaintTitle(cairo_t* cr, int nFrame, int nWidth, int nHeight) {
     MuzzleFlash(cr, 478, 462, 12, -1);
 
     FloatShip(cr, -6, 540, 0.92, kGalleonWaterline, DrawGalleon);
-    DrawWaterlineFoam(cr, 146, 344, kGalleonWaterline, 1.0);
+    DrawWaterlineFoam(cr, kGalleonFoamX0, kGalleonFoamX1, kGalleonWaterline, 1.0);
     DrawBowWave(cr, 340, kGalleonWaterline, +1, 1.2);
     cairo_translate(cr, kGalleonStaffX - 60, kGalleonStaffY);
     PaintSmallJollyRoger(cr, 1, 64, 47);

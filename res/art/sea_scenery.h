@@ -24,8 +24,13 @@ constexpr double kDecksHorizonY = 232;
 extern const Pts kNavyRail, kNavyWaterline;
 // The same for the pirate ship's port side.
 extern const Pts kPirateRail, kPirateWaterline;
-// Mast centres (x) and the y where each mast stands on its deck.
-constexpr double kNavyMastX = 217, kNavyMastFootY = 338;
-constexpr double kPirateMastX = 703, kPirateMastFootY = 296;
+// Mast centres (x), the y where each mast stands on its deck, and its
+// width there.
+constexpr double kNavyMastX = 217, kNavyMastFootY = 338, kNavyMastWidth = 14;
+constexpr double kPirateMastX = 703, kPirateMastFootY = 296, kPirateMastWidth = 16;
+// Both masts rise off the stage's top: at y kDeckMastTopY each stands
+// kDeckMastLean further left and kDeckMastTaper as wide as at its foot,
+// under an outline kDeckMastOutline wide.
+constexpr double kDeckMastTopY = -10, kDeckMastLean = 2, kDeckMastTaper = 0.8, kDeckMastOutline = 2.5;
 
 }  // namespace sea

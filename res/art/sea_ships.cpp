@@ -13,16 +13,6 @@ namespace sea {
 
 namespace {
 
-// Navy brig: dark blue hull, ochre band with black ports, white sails.
-constexpr uint32_t kNavyHull = 0x000066, kNavyHullLight = 0x003399, kNavyHullDark = 0x000033;
-constexpr uint32_t kOchre = 0xCC9933, kOchreLight = 0xFFCC66;
-constexpr SailTones kWhiteSail = {style::kFlagWhite, style::kCloudShade, 0xCCCCCC};
-
-// Pirate galleon: near-black brown hull, dull gold trim, patched dirty sails.
-constexpr uint32_t kPirateHull = 0x330000, kPirateHullLight = 0x663300, kPirateBottom = 0x333300;
-constexpr uint32_t kDullGold = 0x996600;
-constexpr SailTones kDirtySail = {style::kSailShade, 0x999966, 0x999966};
-
 // A band that follows a sheer line: the polygon between the curve offset by
 // d0 and by d1 below it, sampled over x0..x1.
 Pts SheerBand(const Pts& sheer, double x0, double x1, double d0, double d1) {
@@ -86,7 +76,7 @@ constexpr double kGunPortW = 17, kGunPortH = 14;
 void OpenGunPort(cairo_t* cr, double cx, double cy, double lw) {
     const double x0 = cx - kGunPortW / 2, x1 = cx + kGunPortW / 2, y0 = cy - kGunPortH / 2, y1 = cy + kGunPortH / 2;
     // Lid hinged at the head of the port, propped open outwards.
-    Shape(cr, {{x0 - 3, y0 - 7}, {x1 + 1, y0 - 5}, {x1 + 1, y0 - 1}, {x0 - 1, y0 - 2}}, 0x990000, lw * 0.7);
+    Shape(cr, {{x0 - 3, y0 - 7}, {x1 + 1, y0 - 5}, {x1 + 1, y0 - 1}, {x0 - 1, y0 - 2}}, kPirateRed, lw * 0.7);
     const Pts hole = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
     PathPoly(cr, hole);
     style::SetColour(cr, style::kOutline);
@@ -102,10 +92,10 @@ void OpenGunPort(cairo_t* cr, double cx, double cy, double lw) {
 
 // A ragged shot hole through a sail: cleared, with a frayed rim.
 void TearHole(cairo_t* cr, Pt c, double r, uint32_t nSeed, double lw, uint32_t rgbRim) {
-    Rng rng{nSeed};
+    geo::Rng rng{nSeed};
     Pts hole;
     for (int i = 0; i < 11; ++i) {
-        double a = 2 * M_PI * i / 11, rr = r * (i % 2 ? rng.Range(0.45, 0.7) : rng.Range(0.9, 1.2));
+        double a = 2 * geo::kPi * i / 11, rr = r * (i % 2 ? rng.Range(0.45, 0.7) : rng.Range(0.9, 1.2));
         hole.push_back({c.x + std::cos(a) * rr * 1.2, c.y + std::sin(a) * rr});
     }
     PathPoly(cr, hole);
@@ -149,7 +139,7 @@ void DrawBowWave(cairo_t* cr, double xBow, double y, int nDir, double dScale) {
     Shape(cr, wave, style::kFoam, 1.2 * dScale, true);
     for (int i = 0; i < 3; ++i) {
         double x = xBow + (6 + 8 * i) * d, yy = y - (4 + 5 * (i % 2)) * dScale;
-        cairo_arc(cr, x, yy, (2.5 - i * 0.5) * dScale, 0, 2 * M_PI);
+        cairo_arc(cr, x, yy, (2.5 - i * 0.5) * dScale, 0, 2 * geo::kPi);
         FillKeep(cr, style::kFoam);
         Outline(cr, 0.8 * dScale);
     }
@@ -182,7 +172,7 @@ void BrigMast(cairo_t* cr, const MastPlan& m, double lw) {
     Spar(cr, {m.x, m.yDeck}, {m.x, m.yTops[0] - 4}, 10, 8, style::kWood, style::kWoodLight, lw);
     Spar(cr, {m.x, m.yTops[0] + 4}, {m.x, m.yTops[1] - 3}, 7, 5.5, style::kWood, style::kWoodLight, lw);
     Spar(cr, {m.x, m.yTops[1] + 3}, {m.x, m.yTop + 1}, 4.5, 3.5, style::kWood, style::kWoodLight, lw);
-    cairo_arc(cr, m.x, m.yTop + 1.5, 2.5, 0, 2 * M_PI);
+    cairo_arc(cr, m.x, m.yTop + 1.5, 2.5, 0, 2 * geo::kPi);
     FillKeep(cr, style::kWoodLight);
     Outline(cr, lw * 0.7);
     // The top (a platform) and the crosstrees.
@@ -374,7 +364,7 @@ void GalleonHull(cairo_t* cr, double lw) {
     Shape(cr, {{62, 174}, {72, 174}, {74, 186}, {60, 186}}, style::kFlashCore, lw * 0.6);
     for (int i = 0; i < kGunPorts; ++i) OpenGunPort(cr, kGunPortX0 + kGunPortStep * i, kGunDeckY, lw);
     for (double x : {110.0, 134.0})
-        GunPort(cr, x, 262 + (x - 110) * 0.2, 10, lw, 0x990000, +1);
+        GunPort(cr, x, 262 + (x - 110) * 0.2, 10, lw, kPirateRed, +1);
 }
 
 struct GalleonMast {
@@ -389,17 +379,17 @@ struct GalleonMast {
 const GalleonMast kGalleonMain = {
     205, 300, 30,
     {{44, 76, 30, 40, 2, {}},
-     {82, 150, 48, 64, 5, {{0.15, 0.35, 0.22, 0.25, 0x999999}, {0.62, 0.15, 0.18, 0.2, style::kWoodLight}}},
+     {82, 150, 48, 64, 5, {{0.15, 0.35, 0.22, 0.25, kSailPatch}, {0.62, 0.15, 0.18, 0.2, style::kWoodLight}}},
      {158, 232, 64, 72, 6, {{0.55, 0.45, 0.2, 0.3, style::kWoodLight}}}}};
 const GalleonMast kGalleonFore = {
     300, 256, 50,
     {{62, 92, 24, 34, 2, {}},
      {98, 160, 40, 54, 4, {{0.2, 0.5, 0.25, 0.22, style::kWoodLight}}},
-     {166, 226, 52, 60, 5, {{0.1, 0.2, 0.2, 0.25, 0x999999}}}}};
+     {166, 226, 52, 60, 5, {{0.1, 0.2, 0.2, 0.25, kSailPatch}}}}};
 
 void GalleonMastAndSails(cairo_t* cr, const GalleonMast& m, double lw) {
     Spar(cr, {m.x, m.yFoot}, {m.x, m.yTop + 2}, 11, 4, style::kWoodDark, style::kWood, lw);
-    cairo_arc(cr, m.x, m.yTop + 1, 3, 0, 2 * M_PI);
+    cairo_arc(cr, m.x, m.yTop + 1, 3, 0, 2 * geo::kPi);
     FillKeep(cr, style::kWood);
     Outline(cr, lw * 0.7);
     // A round fighting top below the topsail.

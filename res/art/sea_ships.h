@@ -11,7 +11,23 @@
 
 #include <cairo.h>
 
+#include <cstdint>
+
+#include "sea_draw.h"
+#include "style.h"
+
 namespace sea {
+
+// The ships' colours, for every picture that shows them: the navy brig's
+// dark blue hull, ochre band and white sails; the pirate galleon's
+// near-black brown hull, dull gold trim, red port lids and patched dirty
+// sails.
+constexpr uint32_t kNavyHull = 0x000066, kNavyHullLight = 0x003399, kNavyHullDark = 0x000033;
+constexpr uint32_t kOchre = 0xCC9933, kOchreLight = 0xFFCC66, kOchreDark = 0x996600;
+constexpr SailTones kWhiteSail = {style::kFlagWhite, style::kCloudShade, style::kCloudShade};
+constexpr uint32_t kPirateHull = 0x330000, kPirateHullLight = 0x663300, kPirateBottom = 0x333300;
+constexpr uint32_t kDullGold = 0x996600, kPirateRed = 0x990000, kSailGrime = 0x999966, kSailPatch = 0x999999;
+constexpr SailTones kDirtySail = {style::kSailShade, kSailGrime, kSailGrime};
 
 struct ShipLook {
     double dLineScale = 1.0;  // outlines and rigging grow by this against the picture's scale
@@ -24,6 +40,9 @@ constexpr double kBrigWaterline = 318;
 constexpr double kBrigMastheadX = 322, kBrigMastheadY = 2;
 constexpr double kGalleonWaterline = 352;
 constexpr double kGalleonStaffX = 66, kGalleonStaffY = 100;
+// The white water along each ship's waterline runs from x0 to x1.
+constexpr double kBrigFoamX0 = 96, kBrigFoamX1 = 462;
+constexpr double kGalleonFoamX0 = 146, kGalleonFoamX1 = 344;
 
 // Both draw the whole ship, keel included, under the current transform of
 // cr; a pose that floats clips it at the water itself.

@@ -2,6 +2,8 @@
 // Sound failures are silent; the picture goes on.
 #pragma once
 
+#include <array>
+
 #include "audio/cues.h"
 #include "host/host.h"
 #include "resource_ids.h"
@@ -15,7 +17,7 @@ enum SoundMode {
 };
 
 // Cue -> WAVE resource id; kCueNone is no sound.
-extern const int SoundIdTable[kCueCount];
+extern const std::array<int, kCueCount> SoundIdTable;
 
 // Plays one cue while sound is on; kCueNone and unknown cues do nothing.
 void PlayCue(int nCue);

@@ -7,13 +7,15 @@
 
 #include "resource_ids.h"
 
-// One row of the load list. A backdrop row has nActorSlot = -1, an actor row
-// nBackdrop = -1. Sizes are what the picture resource is authored to; the
+// One row of the load list. A backdrop row fills no actor slot, an actor row
+// no backdrop. Sizes are what the picture resource is authored to; the
 // loaders trust only what the resource itself says.
+constexpr int kNoBackdrop = -1, kNoActorSlot = -1;
+
 struct LoadListEntry {
     int nResourceId;
-    int nBackdrop;
-    int nActorSlot;
+    int nBackdrop;   // BackdropId or kNoBackdrop
+    int nActorSlot;  // ActorSlot or kNoActorSlot
     int nFrames;
     int nWidth;
     int nHeight;

@@ -11,7 +11,8 @@
 #include "gfx/sprite_store.h"
 
 void PaletteFlagPattern(int nNumColors, int nSizePalette, uint8_t (&flags)[256]) {
-    const int nHalf = nNumColors > 0 ? nNumColors / 2 : 0;
+    const int nStatic = nNumColors < 0 ? kStaticSystemColours : nNumColors;
+    const int nHalf = nStatic / 2;
     for (int i = 0; i < 256; ++i)
         flags[i] = i >= nHalf && i < nSizePalette - nHalf ? kPcNoCollapse : 0;
 }

@@ -7,10 +7,12 @@
 #include <cstring>
 
 #include "core_support.h"
+#include "engine/actor_slots.h"
 #include "engine/actors.h"
 #include "gfx/catalogue.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/sprite_store.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -79,9 +81,9 @@ TEST_F(LoadersTest, RejectsWhatItCannotLoadWithItsMessage) {
 }
 
 TEST_F(LoadersTest, StripOfThirtySevenRowsGivesTwoFramesOfEighteen) {
-    AddFakeResource(kHostResourceBitmap, 186, MakeDib({32, 37}, RowNumber));
-    ASSERT_TRUE(LoadSpriteStrip(186, 32, 2));
-    const Actor& actor = ActorTable.slots[32];
+    AddFakeResource(kHostResourceBitmap, IDB_ENSIGN_TINY, MakeDib({32, 37}, RowNumber));
+    ASSERT_TRUE(LoadSpriteStrip(IDB_ENSIGN_TINY, kSlotEnsignTiny, 2));
+    const Actor& actor = ActorTable.slots[kSlotEnsignTiny];
     EXPECT_EQ(actor.nFrameCount, 2);
     EXPECT_EQ(actor.nFrameHeight, 18);
     EXPECT_EQ(actor.nFrameWidth, 32);
@@ -161,10 +163,11 @@ TEST_F(LoadersTest, LoadListFillsTheStoreInOrderWithOwnCopies) {
     }
     for (int nSlot = kLoadedActorSlots; nSlot < kActorSlotCount; ++nSlot)
         EXPECT_EQ(ActorTable.slots[nSlot].nFrameCount, 0);
-    // Slots 4..9 hold the same strip in separate copies.
-    for (int nSlot = 5; nSlot <= 9; ++nSlot) {
-        EXPECT_NE(ActorTable.slots[nSlot].pFrame, ActorTable.slots[4].pFrame);
-        EXPECT_EQ(std::memcmp(ActorTable.slots[nSlot].pFrame, ActorTable.slots[4].pFrame, 56 * 132), 0);
+    // The six cannon-fire slots hold the same strip in separate copies.
+    for (int nSlot = kSlotCannonFireB; nSlot <= kSlotCannonFireF; ++nSlot) {
+        const Actor& first = ActorTable.slots[kSlotCannonFireA];
+        EXPECT_NE(ActorTable.slots[nSlot].pFrame, first.pFrame);
+        EXPECT_EQ(std::memcmp(ActorTable.slots[nSlot].pFrame, first.pFrame, 56 * 132), 0);
     }
     // The last picture's colours are the show's.
     EXPECT_EQ(FrameBuffer.header.colours[4 * 10], uint8_t(ColourOf204(10)));
@@ -172,13 +175,13 @@ TEST_F(LoadersTest, LoadListFillsTheStoreInOrderWithOwnCopies) {
 
 TEST_F(LoadersTest, AFailedLoadShowsItsMessageAndLoadingGoesOn) {
     AddLoadListPictures();
-    FakeHost.resources.erase({kHostResourceBitmap, 132});  // actor 0's brig
+    FakeHost.resources.erase({kHostResourceBitmap, IDB_BRIG});
     EXPECT_TRUE(LoadBitmaps(FakeWindow()));
     ASSERT_EQ(FakeHost.boxes.size(), 1u);
     EXPECT_EQ(FakeHost.boxes[0].szText, "Sprite bitmap 132 is missing.");
     EXPECT_EQ(SpriteStore.nCount, 50);
-    EXPECT_EQ(ActorTable.slots[0].nFrameCount, 0);
-    EXPECT_EQ(ActorTable.slots[1].nStore, 2);
+    EXPECT_EQ(ActorTable.slots[kSlotBrig].nFrameCount, 0);
+    EXPECT_EQ(ActorTable.slots[kSlotGalleon].nStore, 2);
 }
 
 }  // namespace

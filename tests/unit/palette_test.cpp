@@ -32,7 +32,7 @@ TEST(SharedColours, AreTheStatedTable) {
 TEST_F(PaletteTest, FlagPatternKeepsHalfTheStaticColoursAtEachEnd) {
     struct Case { int nNumColors, nSizePalette, nLowZeros, nNoCollapse; };
     for (const Case c : {Case{20, 256, 10, 236}, Case{0, 256, 0, 256}, Case{21, 256, 10, 236},
-                         Case{-1, 256, 0, 256}, Case{20, 64, 10, 44}}) {
+                         Case{-1, 256, 10, 236}, Case{20, 64, 10, 44}}) {
         uint8_t flags[256];
         PaletteFlagPattern(c.nNumColors, c.nSizePalette, flags);
         for (int i = 0; i < 256; ++i) {

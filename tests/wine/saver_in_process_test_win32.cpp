@@ -1,8 +1,9 @@
 // The saver window run inside this program (the real procedures, host and
 // show, with the saver's resources linked in) at the shortest frame
 // period: a known frame of the window equals the render tool's frame of
-// that number, and on each screen the process's live GDI objects, counted
-// between frames, do not grow.
+// that number (on the 8-bit screen, mapped through the window's palette),
+// and on each screen the process's live GDI objects, counted between
+// frames, do not grow.
 //
 // Wine answers GetGuiResources with 0, so the count probes the process's
 // GDI handle table instead: every live object (bitmap, DC, palette, brush,
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -81,6 +83,11 @@ struct RunRecord {
     int nAfterFirstCycle = -1;  // GDI objects at the end of the first cycle
     std::vector<int> samples;   // every kSampleFrames frames after it
     Picture kept;               // the window after frame kKeptFrame
+    // The palette selected in the window's own device context, and the
+    // system palette, at the same moment.
+    UINT nWindowPaletteEntries = 0;
+    PALETTEENTRY windowPalette[256] = {};
+    PALETTEENTRY systemPalette[256] = {};
 };
 RunRecord Record;
 
@@ -107,6 +114,11 @@ LRESULT CALLBACK WatchFrames(int nCode, WPARAM wParam, LPARAM lParam) {
         pMsg->wParam == UINT_PTR(kFrameTimerId) && ShowReady() && !SaverWindow.bStartupDelay) {
         if (Record.nFrames == kKeptFrame) {
             Record.kept = CaptureWindow(pMsg->hwnd);
+            HDC hWindowDC = GetDC(pMsg->hwnd);
+            Record.nWindowPaletteEntries = GetPaletteEntries(static_cast<HPALETTE>(GetCurrentObject(hWindowDC, OBJ_PAL)),
+                                                             0, 256, Record.windowPalette);
+            GetSystemPaletteEntries(hWindowDC, 0, 256, Record.systemPalette);
+            ReleaseDC(pMsg->hwnd, hWindowDC);
         }
         if (Record.nCycleEnd == 0 && Record.nPreviousScene == 0 && SaverWindow.nScene == 1) {
             Record.nCycleEnd = Record.nFrames;
@@ -177,6 +189,68 @@ TEST(SaverInProcessTest, DrawsTheRenderToolsFrameAndKeepsItsGdiObjects) {
     ExpectKeptFrame(ReferenceFrame(kKeptFrame));
 }
 
-TEST(SaverInProcessOnPaletteDisplay, KeepsItsGdiObjects) { RunAndCountGdiObjects(); }
+COLORREF EntryColour(const PALETTEENTRY& entry) { return RGB(entry.peRed, entry.peGreen, entry.peBlue); }
+
+// A frame as a palette display shows it: every colour becomes the nearest
+// entry of the window's palette, by the platform's own rule, as the
+// saver's remap does it. The picture is then held as this screen holds it:
+// Wine keeps a window on an 8-bit screen in a fixed colour table of its
+// own, whatever palette is realised, so the mapped picture goes through a
+// bitmap compatible with the screen, as the window's drawing does.
+Picture ThroughWindowPalette(const Picture& frame) {
+    struct {
+        WORD palVersion;
+        WORD palNumEntries;
+        PALETTEENTRY entries[256];
+    } palette = {0x300, 256, {}};
+    std::copy(Record.windowPalette, Record.windowPalette + 256, palette.entries);
+    HPALETTE hPalette = CreatePalette(reinterpret_cast<const LOGPALETTE*>(&palette));
+    std::vector<uint8_t> indices(frame.pixels.size());
+    std::map<uint32_t, uint8_t> nearest;
+    for (size_t i = 0; i < indices.size(); ++i) {
+        const uint32_t nPixel = frame.pixels[i];
+        auto found = nearest.find(nPixel);
+        if (found == nearest.end()) {
+            const UINT nIndex = GetNearestPaletteIndex(
+                hPalette, RGB(BYTE(nPixel >> 16), BYTE(nPixel >> 8), BYTE(nPixel)));
+            found = nearest.emplace(nPixel, uint8_t(nIndex)).first;
+        }
+        indices[i] = found->second;
+    }
+    DeleteObject(hPalette);
+
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } info = {};
+    info.header = {sizeof info.header, frame.nWidth, -frame.nHeight, 1, 8, BI_RGB, 0, 0, 0, 0, 0};
+    for (int i = 0; i < 256; ++i) {
+        const PALETTEENTRY& entry = Record.windowPalette[i];
+        info.colours[i] = {entry.peBlue, entry.peGreen, entry.peRed, 0};
+    }
+    return DrawPicture(frame.nWidth, frame.nHeight, [&](HDC hMemory) {
+        HDC hScreen = GetDC(nullptr);
+        HBITMAP hHeld = CreateCompatibleBitmap(hScreen, frame.nWidth, frame.nHeight);
+        SetDIBits(hScreen, hHeld, 0, UINT(frame.nHeight), indices.data(), reinterpret_cast<BITMAPINFO*>(&info),
+                  DIB_RGB_COLORS);
+        HDC hSource = CreateCompatibleDC(hScreen);
+        HGDIOBJ hPrevious = SelectObject(hSource, hHeld);
+        BitBlt(hMemory, 0, 0, frame.nWidth, frame.nHeight, hSource, 0, 0, SRCCOPY);
+        SelectObject(hSource, hPrevious);
+        DeleteDC(hSource);
+        DeleteObject(hHeld);
+        ReleaseDC(nullptr, hScreen);
+    });
+}
+
+TEST(SaverInProcessOnPaletteDisplay, DrawsTheRenderToolsFrameThroughItsPaletteAndKeepsItsGdiObjects) {
+    RunAndCountGdiObjects();
+    // Realised in the foreground, the show's palette is the system palette
+    // entry for entry: the frame buffer's indices are the screen's own.
+    ASSERT_EQ(Record.nWindowPaletteEntries, 256u);
+    for (int i = 0; i < 256; ++i)
+        EXPECT_EQ(EntryColour(Record.windowPalette[i]), EntryColour(Record.systemPalette[i])) << "entry " << i;
+    ExpectKeptFrame(ThroughWindowPalette(ReferenceFrame(kKeptFrame)));
+}
 
 }  // namespace
