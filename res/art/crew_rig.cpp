@@ -103,7 +103,7 @@ void DrawFoot(cairo_t* cr, const Outfit& o, Pt ankle, Pt knee, bool bFlat, bool 
     double dHeading = 0.0;
     if (!bFlat) {
         const Pt s = ankle - knee;
-        dHeading = std::atan2(s.y, s.x) * 180.0 / geo::kPi - 90.0;
+        dHeading = geo::Degrees(std::atan2(s.y, s.x)) - 90.0;
     }
     // A tilted shoe never sinks through the deck: turn it back towards flat.
     for (int i = 0; i < 30 && !bFlat; ++i) {
@@ -168,7 +168,7 @@ void DrawArm(cairo_t* cr, const Outfit& o, Pt shoulder, Pt elbow, Pt wrist, bool
     const Tones skin = bFar ? Far(o.skin) : o.skin;
     const Tones cuff = bFar ? Far(o.cuff) : o.cuff;
     const Pt axis = elbow - shoulder;
-    const double dAxis = std::atan2(axis.y, axis.x) * 180.0 / geo::kPi;
+    const double dAxis = geo::Degrees(std::atan2(axis.y, axis.x));
     auto upper = [&](cairo_t* c) { AddCapsule(c, shoulder, elbow, 5.4, 4.4); };
     auto fore = [&](cairo_t* c) { AddCapsule(c, elbow, wrist, 4.3, 3.5); };
     auto sleevePaint = [&](cairo_t* c, int nLevel) {

@@ -15,6 +15,7 @@ namespace geo {
 constexpr double kPi = 3.14159265358979323846;
 
 inline double Radians(double dDegrees) { return dDegrees * kPi / 180.0; }
+inline double Degrees(double dRadians) { return dRadians * 180.0 / kPi; }
 
 struct Pt {
     double x, y;

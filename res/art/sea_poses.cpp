@@ -29,7 +29,7 @@ constexpr double kGalleonPitchTopX = 85, kGalleonPitchTopY = 57;
 cairo_matrix_t GalleonPitch() {
     cairo_matrix_t m;
     cairo_matrix_init_identity(&m);
-    cairo_matrix_rotate(&m, kGalleonPitchDeg * geo::kPi / 180);
+    cairo_matrix_rotate(&m, geo::Radians(kGalleonPitchDeg));
     double x = kGalleonStaffX, y = kGalleonStaffY;
     cairo_matrix_transform_point(&m, &x, &y);
     cairo_matrix_t t;
@@ -122,7 +122,7 @@ void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
 void PaintGalleonHeeling(cairo_t* cr, int, int, int) {
     cairo_translate(cr, kHeelTopX, kHeelTopY);
     cairo_scale(cr, kHeelScale, kHeelScale);
-    cairo_rotate(cr, kHeelDeg * geo::kPi / 180);
+    cairo_rotate(cr, geo::Radians(kHeelDeg));
     cairo_translate(cr, -kGalleonStaffX, -kGalleonStaffY);
     DrawGalleon(cr, {1.0 / kHeelScale, true});
 }

@@ -66,6 +66,7 @@ void StartShow(HostWindow hWindow) {
 void StopShow(HostWindow /*hWindow*/) {
     if (Show.bPreviewShow) return;
     ReleaseMusic();
+    HostReleaseSound();
     ReleaseSpriteStore();
     HostDeleteShowPalette();
     DeleteFrameBuffer();

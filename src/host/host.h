@@ -139,6 +139,8 @@ void HostInvalidateWindow(HostWindow hWindow);
 // Starts a WAVE resource asynchronously, cutting off the one playing.
 // Failures are silent.
 void HostPlayWave(int nResourceId);
+// Cuts off the sound playing and lets the sound output go (shut-down).
+void HostReleaseSound();
 
 // ---- Music sequencer (a MIDI file player) ---------------------------------
 // Every command returns the platform's error code, 0 on success. A play or

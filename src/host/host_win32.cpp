@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "audio/wave_sound.h"
 #include "host/host.h"
 
 namespace {
@@ -21,6 +22,14 @@ struct Win32HostState {
     // Held for one frame step only.
     HWND hFrameWindow;
     HDC hWindowDC;
+    // One sound output, opened at the first sound and kept: under Wine every
+    // asynchronous PlaySound starts threads of its own and opens the device
+    // anew, which cost more than all of the show's drawing.
+    HWAVEOUT hWaveOut;
+    WAVEFORMATEX waveFormat;  // of the open output
+    WAVEHDR waveHeader;       // the sound playing, read in place from its resource
+    bool bWaveOpenFailed;
+    DWORD nWaveOpenFailedAt;  // GetTickCount of the last failed open
 };
 Win32HostState Host;
 
@@ -32,6 +41,37 @@ HMODULE SaverModule() { return GetModuleHandleA(nullptr); }
 template <typename Parms>
 MCIERROR SendMci(uint32_t nDevice, UINT nCommand, DWORD nFlags, Parms* pParms) {
     return mciSendCommandA(MCIDEVICEID(nDevice), nCommand, nFlags, reinterpret_cast<DWORD_PTR>(pParms));
+}
+
+// A missing sound device is asked again only after this long, as every
+// failed open costs a thread under Wine.
+constexpr DWORD kWaveOpenRetryMs = 10000;
+
+bool OpenWaveOut(const WAVEFORMATEX& format) {
+    if (Host.bWaveOpenFailed && GetTickCount() - Host.nWaveOpenFailedAt < kWaveOpenRetryMs) return false;
+    WAVEFORMATEX wanted = format;
+    Host.bWaveOpenFailed = waveOutOpen(&Host.hWaveOut, WAVE_MAPPER, &wanted, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR;
+    if (Host.bWaveOpenFailed) {
+        Host.hWaveOut = nullptr;
+        Host.nWaveOpenFailedAt = GetTickCount();
+        return false;
+    }
+    Host.waveFormat = format;
+    return true;
+}
+
+bool SameWaveFormat(const WAVEFORMATEX& a, const WAVEFORMATEX& b) {
+    return a.nChannels == b.nChannels && a.nSamplesPerSec == b.nSamplesPerSec &&
+           a.nAvgBytesPerSec == b.nAvgBytesPerSec && a.nBlockAlign == b.nBlockAlign &&
+           a.wBitsPerSample == b.wBitsPerSample;
+}
+
+// Cuts off the sound playing and gives its header back.
+void StopWave() {
+    if (Host.hWaveOut == nullptr || (Host.waveHeader.dwFlags & WHDR_PREPARED) == 0) return;
+    waveOutReset(Host.hWaveOut);
+    waveOutUnprepareHeader(Host.hWaveOut, &Host.waveHeader, sizeof Host.waveHeader);
+    Host.waveHeader = {};
 }
 
 void SelectShowPalette(HDC hDC) {
@@ -241,7 +281,36 @@ void HostFlush() { GdiFlush(); }
 void HostInvalidateWindow(HostWindow hWindow) { InvalidateRect(WindowOf(hWindow), nullptr, FALSE); }
 
 void HostPlayWave(int nResourceId) {
-    PlaySoundA(MAKEINTRESOURCEA(nResourceId), SaverModule(), SND_RESOURCE | SND_ASYNC);
+    // A new sound cuts off the one playing, even when it cannot play itself.
+    StopWave();
+    const HostResource resource = HostFindResource(kHostResourceWave, nResourceId);
+    const WaveSound sound = FindWaveSound(resource.pData, resource.nSize);
+    if (!sound.bValid) return;
+    WAVEFORMATEX format = {};
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = sound.nChannels;
+    format.nSamplesPerSec = sound.nSamplesPerSec;
+    format.nAvgBytesPerSec = sound.nAvgBytesPerSec;
+    format.nBlockAlign = sound.nBlockAlign;
+    format.wBitsPerSample = sound.nBitsPerSample;
+    if (Host.hWaveOut != nullptr && !SameWaveFormat(format, Host.waveFormat)) HostReleaseSound();
+    if (Host.hWaveOut == nullptr && !OpenWaveOut(format)) return;
+    Host.waveHeader = {};
+    // The output only reads the samples; the resource stays unchanged.
+    Host.waveHeader.lpData = reinterpret_cast<LPSTR>(const_cast<uint8_t*>(sound.pSamples));
+    Host.waveHeader.dwBufferLength = DWORD(sound.nSampleBytes);
+    if (waveOutPrepareHeader(Host.hWaveOut, &Host.waveHeader, sizeof Host.waveHeader) != MMSYSERR_NOERROR) {
+        Host.waveHeader = {};
+        return;
+    }
+    if (waveOutWrite(Host.hWaveOut, &Host.waveHeader, sizeof Host.waveHeader) != MMSYSERR_NOERROR) StopWave();
+}
+
+void HostReleaseSound() {
+    if (Host.hWaveOut == nullptr) return;
+    StopWave();
+    waveOutClose(Host.hWaveOut);
+    Host.hWaveOut = nullptr;
 }
 
 uint32_t HostSequencerOpen(const char* szPath, uint32_t* pnDevice) {

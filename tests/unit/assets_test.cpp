@@ -22,6 +22,7 @@
 
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "audio/wave_sound.h"
 #include "generated_assets.h"
 #include "gfx/catalogue.h"
 #include "stated_colours.h"
@@ -179,6 +180,12 @@ TEST(GeneratedSounds, RiffPcmMonoOfTheListedLength) {
             ASSERT_LE(n, b.size()) << "chunk runs past the file";
         }
         EXPECT_EQ(nExtra, s.bExtraChunk ? 1 : 0);
+
+        // What the sound output plays: the whole data chunk, in place.
+        const WaveSound sound = FindWaveSound(b.data(), b.size());
+        EXPECT_TRUE(sound.bValid);
+        EXPECT_EQ(sound.pSamples, b.data() + 44);
+        EXPECT_EQ(sound.nSampleBytes, nSamples * 2);
 
         // Audible, and silent at both ends so that no cut clicks.
         int nPeak = 0;

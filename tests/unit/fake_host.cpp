@@ -166,6 +166,7 @@ void HostFlush() { Log("Flush()"); }
 void HostInvalidateWindow(HostWindow) { Log("Invalidate()"); }
 
 void HostPlayWave(int nResourceId) { Log("Wave(" + std::to_string(nResourceId) + ")"); }
+void HostReleaseSound() { Log("ReleaseSound()"); }
 
 uint32_t HostSequencerOpen(const char* szPath, uint32_t* pnDevice) {
     Log(std::string("Open(") + szPath + ")");

@@ -50,7 +50,8 @@ TEST_F(ShowTest, FullStartUpLeavesTheShowReady) {
 
     FakeHost.calls.clear();
     StopShow(FakeWindow());
-    EXPECT_EQ(FakeHost.calls, (std::vector<std::string>{"DeletePalette()", "DeleteFrameBuffer()"}));
+    EXPECT_EQ(FakeHost.calls,
+              (std::vector<std::string>{"ReleaseSound()", "DeletePalette()", "DeleteFrameBuffer()"}));
     EXPECT_FALSE(ShowReady());
     EXPECT_EQ(SpriteStore.nCount, 0);
 }

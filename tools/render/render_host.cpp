@@ -192,6 +192,7 @@ void HostFlush() {}
 void HostInvalidateWindow(HostWindow) {}
 
 void HostPlayWave(int nResourceId) { RenderHost.wavesPlayed.push_back(nResourceId); }
+void HostReleaseSound() {}
 
 uint32_t HostSequencerOpen(const char* szPath, uint32_t* pnDevice) {
     std::ifstream file(szPath, std::ios::binary);
