@@ -45,10 +45,8 @@ void OnSaverTick(HostWindow hWindow, int nTimerId) {
     }
 }
 
-bool OnSaverPaint(HostWindow hWindow) {
-    if (!IsPreviewWidth(Show.nClientWidth)) return false;
+void OnPreviewPaint(HostWindow hWindow) {
     HostStretchPicture(hWindow, kTitlePictureId, Show.nClientWidth, Show.nClientHeight);
-    return true;
 }
 
 void OnSaverMusicNotify(HostWindow hWindow) { HandleMusicNotify(hWindow); }

@@ -35,9 +35,10 @@ void OnSaverCreate(HostWindow hWindow);
 void OnSaverClientSize(int nWidth, int nHeight);
 // A tick of timer nTimerId.
 void OnSaverTick(HostWindow hWindow, int nTimerId);
-// A paint request: in a preview, stretches the title picture over the
-// window and returns true; a full-size window returns false (nothing to do).
-bool OnSaverPaint(HostWindow hWindow);
+// A paint request of a preview (IsPreviewWidth of the client width):
+// stretches the title picture over the window. A full-size window leaves
+// its painting to the frames.
+void OnPreviewPaint(HostWindow hWindow);
 // The sequencer finished or cut short a play.
 void OnSaverMusicNotify(HostWindow hWindow);
 // The window is going: stops the timers and releases the show.

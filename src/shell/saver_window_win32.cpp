@@ -163,7 +163,7 @@ extern "C" __declspec(dllexport) LRESULT WINAPI ScreenSaverProc(HWND hWnd, UINT 
             if (IsPreviewWidth(Show.nClientWidth)) {
                 PAINTSTRUCT paint;
                 BeginPaint(hWnd, &paint);
-                OnSaverPaint(HostWindowOf(hWnd));
+                OnPreviewPaint(HostWindowOf(hWnd));
                 EndPaint(hWnd, &paint);
                 return 0;
             }

@@ -12,6 +12,7 @@
 
 #include "audio/music.h"
 #include "bed_support.h"
+#include "gfx/catalogue.h"
 #include "picture_support.h"
 
 constexpr DWORD kLongWaitMs = 60000;
@@ -103,3 +104,65 @@ inline Picture CaptureScreen(const RECT& area) {
 }
 
 inline RECT ScreenRect() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+// The title picture of the module that holds it, stretched over a window
+// of this size as GDI stretches it (StretchBlt, SRCCOPY, the device
+// context's default stretch mode), which is what the saver asks of it.
+inline Picture StretchedTitle(HMODULE hModule, int nWidth, int nHeight) {
+    return DrawPicture(nWidth, nHeight, [&](HDC hMemory) {
+        HBITMAP hTitle = LoadBitmapA(hModule, MAKEINTRESOURCEA(kTitlePictureId));
+        BITMAP title = {};
+        GetObjectA(hTitle, sizeof title, &title);
+        HDC hSource = CreateCompatibleDC(hMemory);
+        HGDIOBJ hPrevious = SelectObject(hSource, hTitle);
+        StretchBlt(hMemory, 0, 0, nWidth, nHeight, hSource, 0, 0, title.bmWidth, title.bmHeight, SRCCOPY);
+        SelectObject(hSource, hPrevious);
+        DeleteDC(hSource);
+        DeleteObject(hTitle);
+    });
+}
+
+// ---- The preview's host ---------------------------------------------------------
+// A stand-in for the display settings: a captioned window whose client
+// area is the size of the settings' preview.
+class PreviewHost {
+public:
+    PreviewHost() {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+        windowClass.lpszClassName = "HarborgastPreviewHost";
+        RegisterClassA(&windowClass);
+        RECT frame = {0, 0, kClientWidth, kClientHeight};
+        AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
+        m_hWindow = CreateWindowExA(0, windowClass.lpszClassName, "Display settings",
+                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
+                                    200, 200, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                                    windowClass.hInstance, nullptr);
+        SetForegroundWindow(m_hWindow);
+        UpdateWindow(m_hWindow);
+    }
+    ~PreviewHost() { Destroy(); }
+    PreviewHost(const PreviewHost&) = delete;
+    PreviewHost& operator=(const PreviewHost&) = delete;
+
+    HWND Handle() const { return m_hWindow; }
+    RECT ClientOnScreen() const {
+        POINT corner = {0, 0};
+        ClientToScreen(m_hWindow, &corner);
+        RECT client = {};
+        GetClientRect(m_hWindow, &client);
+        return {corner.x, corner.y, corner.x + client.right, corner.y + client.bottom};
+    }
+    void Destroy() {
+        if (m_hWindow != nullptr) DestroyWindow(m_hWindow);
+        m_hWindow = nullptr;
+    }
+
+    static constexpr int kClientWidth = 152;
+    static constexpr int kClientHeight = 112;
+
+private:
+    HWND m_hWindow = nullptr;
+};

@@ -24,6 +24,7 @@
 
 #include "gfx/show.h"
 #include "picture_support.h"
+#include "saver_checks.h"
 #include "shell/command_line.h"
 #include "shell/saver_window.h"
 #include "shell/saver_window_win32.h"
@@ -251,6 +252,46 @@ TEST(SaverInProcessOnPaletteDisplay, DrawsTheRenderToolsFrameThroughItsPaletteAn
     for (int i = 0; i < 256; ++i)
         EXPECT_EQ(EntryColour(Record.windowPalette[i]), EntryColour(Record.systemPalette[i])) << "entry " << i;
     ExpectKeptFrame(ThroughWindowPalette(ReferenceFrame(kKeptFrame)));
+}
+
+// ---- The preview ----------------------------------------------------------------
+// The preview made by this program, as the display settings make it with
+// "/p HWND", but in the host's own process: under Wine nothing that
+// another process draws into a child of the host reaches the screen.
+// Its own run of the program, as the show starts once per process.
+struct PreviewRecord {
+    RECT client;      // the host's client area on the screen
+    Picture expected;
+    Picture seen;
+    DWORD nStart;
+};
+PreviewRecord Preview;
+
+// Runs in the saver's message loop: once the screen shows the title over
+// the host's client area, or after a long wait, the host goes, and with it
+// the preview.
+void CALLBACK WatchPreview(HWND hHost, UINT /*nMessage*/, UINT_PTR nTimer, DWORD /*nTime*/) {
+    Preview.seen = CaptureScreen(Preview.client);
+    if (Preview.seen == Preview.expected || GetTickCount() - Preview.nStart > kLongWaitMs) {
+        KillTimer(hHost, nTimer);
+        DestroyWindow(hHost);
+    }
+}
+
+TEST(SaverPreviewInProcessTest, TitleFillsTheHostAndTheRunEndsWithIt) {
+    Shell.hInstance = GetModuleHandleA(nullptr);
+    PreviewHost host;
+    ASSERT_NE(host.Handle(), nullptr);
+    Preview.client = host.ClientOnScreen();
+    Preview.expected = StretchedTitle(GetModuleHandleA(nullptr), PreviewHost::kClientWidth, PreviewHost::kClientHeight);
+    Preview.nStart = GetTickCount();
+    ASSERT_NE(SetTimer(host.Handle(), 1, 100, WatchPreview), 0u);
+    EXPECT_EQ(RunSaverWindow(host.Handle()), 0);
+    EXPECT_FALSE(IsWindow(host.Handle()));
+    EXPECT_TRUE(Preview.seen == Preview.expected)
+        << CountDifferences(Preview.seen, Preview.expected) << " pixels differ; the host's client area "
+        << KeepForInspection(Preview.seen, "preview-seen") << ", the stretched title "
+        << KeepForInspection(Preview.expected, "preview-expected");
 }
 
 }  // namespace
