@@ -26,8 +26,14 @@ StageAxis PlaceStageAxis(int32_t nPicture, int32_t nClient, int32_t nBuffer) {
 bool CreateFrameBuffer(HostWindow hWindow, int32_t nClientWidth, int32_t nClientHeight) {
     DeleteFrameBuffer();
     if (!FrameBuffer.bHeaderReady) return false;
-    const int32_t nWidth = nClientWidth - nClientWidth % 4;
-    const int32_t nHeight = nClientHeight;
+    // Only the stage view is ever shown, and it starts at the top-left
+    // corner: a frame buffer no larger than the stage holds all of it, and
+    // rows no longer than the view are what the platform reads fastest when
+    // it copies the view to the window.
+    int32_t nWidth = nClientWidth - nClientWidth % 4;
+    int32_t nHeight = nClientHeight;
+    if (SpriteStore.nStageWidth > 0) nWidth = std::min(nWidth, (SpriteStore.nStageWidth + 3) / 4 * 4);
+    if (SpriteStore.nStageHeight > 0) nHeight = std::min(nHeight, SpriteStore.nStageHeight);
     if (nWidth <= 0 || nHeight <= 0) return false;
     FrameBuffer.header.nWidth = nWidth;
     FrameBuffer.header.nHeight = -nHeight;

@@ -8,8 +8,8 @@
 #include "host/host.h"
 
 struct FrameBufferState {
-    int32_t nWidth;     // client width less its remainder modulo 4
-    int32_t nHeight;    // client height
+    int32_t nWidth;     // client width less its remainder modulo 4, at most the stage's
+    int32_t nHeight;    // client height, at most the stage's
     uint8_t* pPixels;   // null while there is no frame buffer
     HostDibHeader header;
     bool bHeaderReady;  // built by the palette step

@@ -144,7 +144,7 @@ TEST_F(PaletteTest, PaletteThatCannotBeMadeFailsLoadBitmaps) {
 
 struct PlacementCase {
     int nClientWidth, nClientHeight;
-    int nBufferWidth;
+    int nBufferWidth, nBufferHeight;  // no larger than the stage
     StageViewState view;  // left, top, view width, view height, origin x, origin y
 };
 void PrintTo(const PlacementCase& c, std::ostream* os) {
@@ -157,10 +157,10 @@ TEST_P(PlacementTest, StageIsCentredOrCropped) {
     const PlacementCase c = GetParam();
     SetUpStage(c.nClientWidth, c.nClientHeight);
     EXPECT_EQ(FrameBuffer.nWidth, c.nBufferWidth);
-    EXPECT_EQ(FrameBuffer.nHeight, c.nClientHeight);
+    EXPECT_EQ(FrameBuffer.nHeight, c.nBufferHeight);
     EXPECT_EQ(FakeHost.frameBufferHeader.nWidth, c.nBufferWidth);
-    EXPECT_EQ(FakeHost.frameBufferHeader.nHeight, -c.nClientHeight);
-    EXPECT_EQ(FakeHost.frameBufferHeader.nSizeImage, uint32_t(c.nBufferWidth * c.nClientHeight));
+    EXPECT_EQ(FakeHost.frameBufferHeader.nHeight, -c.nBufferHeight);
+    EXPECT_EQ(FakeHost.frameBufferHeader.nSizeImage, uint32_t(c.nBufferWidth * c.nBufferHeight));
     const StageViewState& v = StageView;
     EXPECT_EQ(v.nStageLeft, c.view.nStageLeft);
     EXPECT_EQ(v.nStageTop, c.view.nStageTop);
@@ -174,20 +174,21 @@ TEST_P(PlacementTest, StageIsCentredOrCropped) {
         EXPECT_EQ(b.nVisibleWidth, c.view.nViewWidth);
         EXPECT_EQ(b.nVisibleHeight, c.view.nViewHeight);
         EXPECT_LE(b.nVisibleWidth, FrameBuffer.nWidth);
+        EXPECT_LE(b.nVisibleHeight, FrameBuffer.nHeight);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, PlacementTest,
-    ::testing::Values(PlacementCase{800, 600, 800, {0, 0, 800, 600, 0, 0}},
-                      PlacementCase{1024, 768, 1024, {112, 84, 800, 600, 0, 0}},
-                      PlacementCase{640, 480, 640, {0, 0, 640, 480, -80, -60}},
-                      PlacementCase{1023, 768, 1020, {111, 84, 800, 600, 0, 0}},
-                      PlacementCase{1920, 1080, 1920, {560, 240, 800, 600, 0, 0}},
+    ::testing::Values(PlacementCase{800, 600, 800, 600, {0, 0, 800, 600, 0, 0}},
+                      PlacementCase{1024, 768, 800, 600, {112, 84, 800, 600, 0, 0}},
+                      PlacementCase{640, 480, 640, 480, {0, 0, 640, 480, -80, -60}},
+                      PlacementCase{1023, 768, 800, 600, {111, 84, 800, 600, 0, 0}},
+                      PlacementCase{1920, 1080, 800, 600, {560, 240, 800, 600, 0, 0}},
                       // Narrower than the stage and not a multiple of 4: the
                       // view is held to the frame buffer's 636 columns.
-                      PlacementCase{639, 479, 636, {0, 0, 636, 479, -80, -60}},
-                      PlacementCase{801, 599, 800, {0, 0, 800, 599, 0, 0}}),
+                      PlacementCase{639, 479, 636, 479, {0, 0, 636, 479, -80, -60}},
+                      PlacementCase{801, 599, 800, 599, {0, 0, 800, 599, 0, 0}}),
     ClientSizeName());
 
 TEST_F(PaletteTest, FrameBufferThatCannotBeMadeIsAFailureAndPlacesNothing) {

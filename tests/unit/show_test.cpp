@@ -42,7 +42,7 @@ TEST_F(ShowTest, FullStartUpLeavesTheShowReady) {
     EXPECT_EQ(FakeCalls("Wave"), std::vector<std::string>{"Wave(149)"});  // sound on by default
     EXPECT_TRUE(FakeCalls("Quit").empty());
     EXPECT_EQ(SpriteStore.nCount, 51);
-    EXPECT_EQ(FrameBuffer.nWidth, 1024);
+    EXPECT_EQ(FrameBuffer.nWidth, 800);  // the stage's width: nothing beyond it is shown
     EXPECT_EQ(StageView.nStageLeft, 112);
     EXPECT_FALSE(RunFlags.bMusicWanted);
     EXPECT_TRUE(RunFlags.bShowBlood);
