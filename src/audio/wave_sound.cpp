@@ -4,14 +4,14 @@
 
 #include <cstring>
 
+#include "host/host.h"
+
 namespace {
 
 constexpr uint16_t kPcmFormatTag = 1;
 constexpr size_t kPcmFormatBytes = 16;
 constexpr size_t kChunkHeaderBytes = 8;
 
-uint16_t Get16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-uint32_t Get32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 bool IsTag(const uint8_t* p, const char (&szTag)[5]) { return std::memcmp(p, szTag, 4) == 0; }
 
 }  // namespace
@@ -26,17 +26,17 @@ WaveSound FindWaveSound(const uint8_t* pData, size_t nSize) {
     while (nSize - nAt >= kChunkHeaderBytes) {
         const uint8_t* pChunk = pData + nAt;
         const size_t nRoom = nSize - nAt - kChunkHeaderBytes;
-        size_t nChunkBytes = Get32(pChunk + 4);
+        size_t nChunkBytes = ReadU32(pChunk + 4);
         if (nChunkBytes > nRoom) nChunkBytes = nRoom;
         const uint8_t* pBody = pChunk + kChunkHeaderBytes;
         if (IsTag(pChunk, "fmt ") && !bFormat && nChunkBytes >= kPcmFormatBytes) {
             bFormat = true;
-            if (Get16(pBody) != kPcmFormatTag) return sound;
-            sound.nChannels = Get16(pBody + 2);
-            sound.nSamplesPerSec = Get32(pBody + 4);
-            sound.nAvgBytesPerSec = Get32(pBody + 8);
-            sound.nBlockAlign = Get16(pBody + 12);
-            sound.nBitsPerSample = Get16(pBody + 14);
+            if (ReadU16(pBody) != kPcmFormatTag) return sound;
+            sound.nChannels = ReadU16(pBody + 2);
+            sound.nSamplesPerSec = ReadU32(pBody + 4);
+            sound.nAvgBytesPerSec = ReadU32(pBody + 8);
+            sound.nBlockAlign = ReadU16(pBody + 12);
+            sound.nBitsPerSample = ReadU16(pBody + 14);
         } else if (IsTag(pChunk, "data") && pSamples == nullptr) {
             pSamples = pBody;
             nSampleBytes = nChunkBytes;

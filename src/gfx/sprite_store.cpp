@@ -18,11 +18,6 @@ namespace {
 
 constexpr uint32_t kInfoHeaderSize = 40;
 
-uint16_t ReadU16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-uint32_t ReadU32(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
 void ShowLoaderMessage(const char* szText) {
     HostMessageBox(nullptr, szText, kLoadBitmapsCaption, kHostIconError);
 }

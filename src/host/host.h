@@ -45,6 +45,12 @@ struct HostResource {
 };
 HostResource HostFindResource(HostResourceType nType, int nId);
 
+// The little-endian fields of a resource's bytes (bitmap and WAVE headers).
+inline uint16_t ReadU16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
+inline uint32_t ReadU32(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
 // ---- Messages and the end of the run ------------------------------------
 enum HostIcon {
     kHostIconNone,

@@ -36,8 +36,6 @@ const char* TypeExtension(HostResourceType nType) {
     return "";
 }
 
-uint32_t ReadLe32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
-
 }  // namespace
 
 HostWindow RenderWindow() { return reinterpret_cast<HostWindow>(&gWindowTag); }
@@ -136,17 +134,17 @@ void HostDeleteFrameBuffer() {
 bool HostStretchPicture(HostWindow, int nResourceId, int nWidth, int nHeight) {
     const HostResource res = HostFindResource(kHostResourceBitmap, nResourceId);
     if (res.nSize < 40 + 1024) return false;
-    const int32_t nPicW = static_cast<int32_t>(ReadLe32(res.pData + 4));
-    const int32_t nPicH = static_cast<int32_t>(ReadLe32(res.pData + 8));
+    const int32_t nPicW = static_cast<int32_t>(ReadU32(res.pData + 4));
+    const int32_t nPicH = static_cast<int32_t>(ReadU32(res.pData + 8));
     const uint16_t nBits = res.pData[14] | res.pData[15] << 8;
-    const uint32_t nColours = ReadLe32(res.pData + 32) ? ReadLe32(res.pData + 32) : 256;
-    if (nBits != 8 || ReadLe32(res.pData + 16) != 0 || nPicW <= 0 || nPicH <= 0 || nColours > 256)
+    const uint32_t nColours = ReadU32(res.pData + 32) ? ReadU32(res.pData + 32) : 256;
+    if (nBits != 8 || ReadU32(res.pData + 16) != 0 || nPicW <= 0 || nPicH <= 0 || nColours > 256)
         return false;
     const size_t nStride = (static_cast<size_t>(nPicW) + 3) & ~size_t(3);
-    const size_t nPixelsAt = ReadLe32(res.pData) + 4 * nColours;
+    const size_t nPixelsAt = ReadU32(res.pData) + 4 * nColours;
     if (nPixelsAt > res.nSize || (res.nSize - nPixelsAt) / nStride < static_cast<size_t>(nPicH))
         return false;
-    const uint8_t* pTable = res.pData + ReadLe32(res.pData);
+    const uint8_t* pTable = res.pData + ReadU32(res.pData);
     const uint8_t* pPixels = res.pData + nPixelsAt;
     RgbImage& w = RenderHost.window;
     for (int y = 0; y < std::min(nHeight, w.nHeight); ++y) {
