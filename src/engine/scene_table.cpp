@@ -1,7 +1,10 @@
 // The scene table: every scene by number, the dissolve and the eight
 // scripted scenes, with the function that plays a frame of each.
 
+#include <vector>
+
 #include "engine/dissolve.h"
+#include "engine/scene_script.h"
 #include "engine/scenes.h"
 #include "engine/sequencer.h"
 
@@ -24,4 +27,8 @@ int PlayScriptedScene(HostWindow hWindow, int nScene) {
 void ExpandSceneTracks(bool bShowBlood) {
     for (const SceneEntry& scene : SceneTable)
         if (scene.pScript != nullptr) ExpandSceneScript(*scene.pScript, bShowBlood);
+}
+
+void ReleaseSceneTracks() {
+    for (std::vector<Keyframe>& keyframes : SceneTracks.keyframes) std::vector<Keyframe>().swap(keyframes);
 }

@@ -22,3 +22,5 @@ int PlayScriptedScene(HostWindow hWindow, int nScene);
 // reads, with or without blood. Run once at start-up, after which the
 // tracks are only read.
 void ExpandSceneTracks(bool bShowBlood);
+// Gives back the expanded tracks' memory (shut-down).
+void ReleaseSceneTracks();

@@ -68,6 +68,7 @@ void StopShow(HostWindow /*hWindow*/) {
     ReleaseMusic();
     HostReleaseSound();
     ReleaseSpriteStore();
+    ReleaseSceneTracks();
     HostDeleteShowPalette();
     DeleteFrameBuffer();
     FrameBuffer.bHeaderReady = false;

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "audio/music.h"
 #include "config/settings.h"
 #include "core_support.h"
+#include "engine/scene_script.h"
 #include "fake_profile.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/show.h"
@@ -54,6 +56,7 @@ TEST_F(ShowTest, FullStartUpLeavesTheShowReady) {
               (std::vector<std::string>{"ReleaseSound()", "DeletePalette()", "DeleteFrameBuffer()"}));
     EXPECT_FALSE(ShowReady());
     EXPECT_EQ(SpriteStore.nCount, 0);
+    for (const std::vector<Keyframe>& keyframes : SceneTracks.keyframes) EXPECT_EQ(keyframes.capacity(), 0u);
 }
 
 TEST_F(ShowTest, OnlyTheFirstCallDoesAnything) {
