@@ -1,8 +1,6 @@
 // The scene table: every scene by number, the dissolve and the eight
 // scripted scenes, with the function that plays a frame of each.
 
-#include <vector>
-
 #include "engine/dissolve.h"
 #include "engine/scene_script.h"
 #include "engine/scenes.h"
@@ -30,5 +28,5 @@ void ExpandSceneTracks(bool bShowBlood) {
 }
 
 void ReleaseSceneTracks() {
-    for (std::vector<Keyframe>& keyframes : SceneTracks.keyframes) std::vector<Keyframe>().swap(keyframes);
+    SceneTracks = {};  // empty vectors moved in: their memory goes
 }

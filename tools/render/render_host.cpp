@@ -136,7 +136,7 @@ bool HostStretchPicture(HostWindow, int nResourceId, int nWidth, int nHeight) {
     if (res.nSize < 40 + 1024) return false;
     const int32_t nPicW = static_cast<int32_t>(ReadU32(res.pData + 4));
     const int32_t nPicH = static_cast<int32_t>(ReadU32(res.pData + 8));
-    const uint16_t nBits = res.pData[14] | res.pData[15] << 8;
+    const uint16_t nBits = ReadU16(res.pData + 14);
     const uint32_t nColours = ReadU32(res.pData + 32) ? ReadU32(res.pData + 32) : 256;
     if (nBits != 8 || ReadU32(res.pData + 16) != 0 || nPicW <= 0 || nPicH <= 0 || nColours > 256)
         return false;
