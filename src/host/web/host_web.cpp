@@ -13,6 +13,7 @@
 
 #include "audio/music.h"
 #include "config/profile_text.h"
+#include "shell/driver.h"
 
 WebHostState WebHost;
 
@@ -97,7 +98,7 @@ void NoteWebTuneEnded(uint32_t nDevice) {
     auto it = gDevices.find(nDevice);
     if (it == gDevices.end() || !it->second.bPlayingWithNotify) return;
     it->second.bPlayingWithNotify = false;
-    ++WebHost.nPendingNotifies;
+    DriverQueueMusicNotify();
 }
 
 // ---- Profile: localStorage, read as the Windows profile reads its text ----
@@ -114,13 +115,10 @@ bool HostWriteProfileString(const char*, const char* szKey, const char* szValue)
 
 uint32_t HostGetTickCount() { return WebHost.nTickCount; }
 
-// The driver delivers the ticks; the host keeps the periods it asks for.
-bool HostSetTimer(HostWindow, int nTimerId, uint32_t nPeriodMs) {
-    WebHost.timers[nTimerId] = nPeriodMs;
-    return true;
-}
+// The driver keeps the window's timers.
+bool HostSetTimer(HostWindow, int nTimerId, uint32_t nPeriodMs) { return DriverSetTimer(nTimerId, nPeriodMs); }
 
-void HostKillTimer(HostWindow, int nTimerId) { WebHost.timers.erase(nTimerId); }
+void HostKillTimer(HostWindow, int nTimerId) { DriverKillTimer(nTimerId); }
 
 // A resource is its packed asset file; an RT_BITMAP resource is the file
 // less its 14-byte file header, as the resource compiler stores it.
@@ -153,7 +151,7 @@ void HostMessageBox(HostWindow, const char* szText, const char* szCaption, HostI
 void HostBeep() {}
 
 void HostRequestQuit(int nExitCode) {
-    WebHost.bQuitRequested = true;
+    DriverRequestQuit(nExitCode);
     web_quit(nExitCode);
 }
 
@@ -304,9 +302,9 @@ uint32_t HostSequencerStop(uint32_t nDevice, HostWindow hNotify) {
     auto it = gDevices.find(nDevice);
     if (it == gDevices.end()) return kInvalidDeviceId;
     web_tune_stop(nDevice);
-    if (it->second.bPlayingWithNotify) ++WebHost.nPendingNotifies;
+    if (it->second.bPlayingWithNotify) DriverQueueMusicNotify();
     it->second.bPlayingWithNotify = false;
-    if (hNotify) ++WebHost.nPendingNotifies;
+    if (hNotify) DriverQueueMusicNotify();
     return 0;
 }
 

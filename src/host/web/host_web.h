@@ -29,12 +29,9 @@ struct WebHostState {
     bool bInFrame = false;
 
     std::map<std::pair<int, int>, std::vector<uint8_t>> resources;  // (type, id): file bytes
-    std::map<int, uint32_t> timers;  // armed timer id -> period in ms
 
-    uint32_t nTickCount = 0;  // the clock, set by the driver before each tick
+    uint32_t nTickCount = 0;  // the clock: the page's, or a test run's
     uint32_t nNextDevice = 1;
-    int nPendingNotifies = 0;  // sequencer notifications still to reach the window
-    bool bQuitRequested = false;
 };
 extern WebHostState WebHost;
 
@@ -43,6 +40,6 @@ HostWindow WebWindow();
 void SetWebWindowSize(int nWidth, int nHeight);
 // Hands the part of the window drawn since the last call to the page.
 void ShowWebWindow();
-// A tune that the page played to its end (device nDevice): the window's
-// notification, unless the play was stopped or closed meanwhile.
+// A tune that the page played to its end (device nDevice): the window is
+// owed a notification, unless the play was stopped or closed meanwhile.
 void NoteWebTuneEnded(uint32_t nDevice);

@@ -3,8 +3,9 @@
 // the page makes into the module (the settings panel, tune ends, status).
 //
 // Arguments (the page passes them from its test query):
-//   --frames N       run frame steps 1..N at once, then stop (N >= 0)
-//   --tick-count T   the clock at frame step 1, advancing by the frame period
+//   --frames N       run frame steps 1..N as fast as the page allows, then
+//                    stop (N >= 0), as the render tool numbers them
+//   --tick-count T   the clock at the opening, advancing by the frame period
 
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
@@ -22,6 +23,7 @@
 #include "engine/sequencer.h"
 #include "gfx/show.h"
 #include "host_web.h"
+#include "shell/driver.h"
 #include "shell/saver_window.h"
 
 namespace {
@@ -29,22 +31,19 @@ namespace {
 // The page's window is the stage; the page places and scales it.
 constexpr int kStageWidth = 800;
 constexpr int kStageHeight = 600;
-// Steps a test run makes per animation frame, so that the page stays live.
+// Frame steps a test run makes per animation frame, so that the page stays live.
 constexpr int kTestStepsPerAnimationFrame = 60;
 
-struct WebDriveState {
-    bool bTest = false;
-    long long nFrames = 0;     // test: the last frame step
-    long long nTickStart = 0;  // test: the clock at frame step 1
-    long long nStep = 0;       // frame steps run
-    double tCreated = 0;       // ms, the page's clock
-    double tNextFrame = 0;
-    uint32_t nClockBase = 0;  // the tick count at tCreated
-    bool bDone = false;
-    double nStepMsTotal = 0;  // time spent in frame steps and their presenting
-};
-WebDriveState Drive;
+bool ParseCount(const char* sz, long long nHigh, long long& nOut) {
+    if (!sz || !*sz) return false;
+    char* pEnd = nullptr;
+    const long long n = std::strtoll(sz, &pEnd, 10);
+    if (*pEnd || n < 0 || n > nHigh) return false;
+    nOut = n;
+    return true;
+}
 
+// The stage's place in an area of the page.
 struct StagePlacementInArea {
     int nLeft, nTop, nWidth, nHeight;
     bool bSmooth;
@@ -67,73 +66,49 @@ StagePlacementInArea PlaceStageInArea(int nAreaW, int nAreaH, int nStageW, int n
             false};
 }
 
-bool ParseCount(const char* sz, long long nHigh, long long& nOut) {
-    if (!sz || !*sz) return false;
-    char* pEnd = nullptr;
-    const long long n = std::strtoll(sz, &pEnd, 10);
-    if (*pEnd || n < 0 || n > nHigh) return false;
-    nOut = n;
-    return true;
-}
+// The driver's host for one animation frame: the driver runs the timers
+// that have fallen due and gives the page back; a page cannot wait inside
+// a task, so a wait ends the slice and the next animation frame goes on.
+class WebRun final : public DriverHost {
+public:
+    bool bTest = false;
+    long long nFrames = 0;  // test: the last frame step
+    int nSliceFrames = 0;
+    int nSteps = 0;               // frame steps run (frame ticks after the start-up delay)
+    double tSliceMark = 0;        // the page's clock when the current step began
+    double nStepMsTotal = 0;      // time in frame steps and their presenting
+    bool bDone = false;
 
-void DeliverMusicNotifications() {
-    while (WebHost.nPendingNotifies > 0) {
-        --WebHost.nPendingNotifies;
-        OnSaverMusicNotify(WebWindow());
+    bool WaitUntil(uint32_t nDue) override {
+        if (!bTest) return false;
+        WebHost.nTickCount = nDue;  // a test run's clock is the frame period
+        return true;
     }
-}
 
-void Tick(int nTimerId) {
-    OnSaverTick(WebWindow(), nTimerId);
-    DeliverMusicNotifications();
-}
-
-void FinishRun() {
-    Drive.bDone = true;
-    emscripten_cancel_main_loop();
-}
-
-// One frame step, timed with its presenting.
-void TimedFrameStep() {
-    const double t0 = emscripten_get_now();
-    Tick(kFrameTimerId);
-    Drive.nStepMsTotal += emscripten_get_now() - t0;
-    ++Drive.nStep;
-}
-
-// A test run: the render tool's sequence of ticks, with its clock.
-void TestAnimationFrame() {
-    const uint32_t nPeriod = SaverWindow.nFramePeriod;
-    for (int i = 0; i < kTestStepsPerAnimationFrame && Drive.nStep < Drive.nFrames; ++i) {
-        WebHost.nTickCount = uint32_t(Drive.nTickStart + Drive.nStep * int64_t(nPeriod));
-        TimedFrameStep();
-        if (WebHost.bQuitRequested) break;
+    bool FrameDone(const DriverFrame& frame) override {
+        const double tNow = emscripten_get_now();
+        nStepMsTotal += tNow - tSliceMark;
+        tSliceMark = tNow;
+        if (!SaverWindow.bStartupDelay) ++nSteps;
+        if (bTest && frame.nFrame >= nFrames) bDone = true;
+        return !bDone && (!bTest || ++nSliceFrames < kTestStepsPerAnimationFrame);
     }
-    if (Drive.nStep >= Drive.nFrames || WebHost.bQuitRequested) FinishRun();
-}
-
-// The show: the frame timer's ticks at its period and the start-up timer's
-// one tick, as the timers of the saver window would deliver them.
-void ShowAnimationFrame() {
-    const double tNow = emscripten_get_now();
-    WebHost.nTickCount = Drive.nClockBase + uint32_t(int64_t(tNow - Drive.tCreated));
-    if (SaverWindow.bStartupTimerArmed && tNow - Drive.tCreated >= kStartupDelayMs) Tick(kStartupTimerId);
-    if (tNow < Drive.tNextFrame) return;
-    if (SaverWindow.bFirstTick || SaverWindow.bStartupDelay)
-        Tick(kFrameTimerId);  // starts the show, then idles through the delay
-    else
-        TimedFrameStep();
-    // A timer does not queue the ticks that a busy or hidden page missed.
-    Drive.tNextFrame += SaverWindow.nFramePeriod;
-    if (Drive.tNextFrame <= tNow) Drive.tNextFrame = tNow + SaverWindow.nFramePeriod;
-    if (WebHost.bQuitRequested) FinishRun();
-}
+};
+WebRun Run;
+double tOpened = 0;        // the page's clock when the window was made
+uint32_t nClockBase = 0;   // the tick count then
 
 void AnimationFrame() {
-    if (Drive.bTest)
-        TestAnimationFrame();
-    else
-        ShowAnimationFrame();
+    if (!Run.bTest) WebHost.nTickCount = nClockBase + uint32_t(int64_t(emscripten_get_now() - tOpened));
+    // Notifications that came between frames (a tune's end).
+    DriverDeliverMusicNotifies();
+    Run.nSliceFrames = 0;
+    Run.tSliceMark = emscripten_get_now();
+    if (!Run.bDone) DriverRun(Run);
+    if (Run.bDone || Driver.bQuitRequested) {
+        Run.bDone = true;
+        emscripten_cancel_main_loop();
+    }
 }
 
 }  // namespace
@@ -143,7 +118,7 @@ extern "C" {
 // The page: a tune's play reached its end.
 EMSCRIPTEN_KEEPALIVE void web_tune_ended(uint32_t nDevice) {
     NoteWebTuneEnded(nDevice);
-    DeliverMusicNotifications();
+    DriverDeliverMusicNotifies();
 }
 
 // The settings panel: the five values as the configure dialog shows them
@@ -196,48 +171,44 @@ EMSCRIPTEN_KEEPALIVE int web_picture_size() { return ReadPictureSize(); }
 // Whether the sound setting lets the show make any sound.
 EMSCRIPTEN_KEEPALIVE int web_sound_wanted() { return ReadSetting(kSettingSound) - 1035 != kSoundOff; }
 
-EMSCRIPTEN_KEEPALIVE int web_steps() { return int(Drive.nStep); }
+EMSCRIPTEN_KEEPALIVE int web_steps() { return Run.nSteps; }
 
 // The run as the page reports it, as JSON.
 EMSCRIPTEN_KEEPALIVE const char* web_status() {
     static char szStatus[512];
     std::snprintf(szStatus, sizeof szStatus,
-                  "{\"step\":%lld,\"done\":%s,\"scene\":%d,\"framePeriod\":%" PRIu32
+                  "{\"step\":%d,\"done\":%s,\"scene\":%d,\"framePeriod\":%" PRIu32
                   ",\"soundOn\":%s,\"musicOn\":%s,\"blood\":%s,\"soundMode\":%" PRId32
                   ",\"krakenChance\":%" PRId32 ",\"stepMsTotal\":%.3f}",
-                  Drive.nStep, Drive.bDone ? "true" : "false", SaverWindow.nScene, SaverWindow.nFramePeriod,
+                  Run.nSteps, Run.bDone ? "true" : "false", SaverWindow.nScene, SaverWindow.nFramePeriod,
                   RunFlags.bSoundOn ? "true" : "false", RunFlags.bMusicOn ? "true" : "false",
                   RunFlags.bShowBlood ? "true" : "false", RunFlags.nSoundMode, RunFlags.nKrakenChance,
-                  Drive.nStepMsTotal);
+                  Run.nStepMsTotal);
     return szStatus;
 }
 
 }  // extern "C"
 
 int main(int argc, char** argv) {
+    long long nTickStart = 0;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (!std::strcmp(argv[i], "--frames") && ParseCount(argv[i + 1], INT32_MAX, Drive.nFrames)) {
-            Drive.bTest = true;
-        } else if (!std::strcmp(argv[i], "--tick-count") && ParseCount(argv[i + 1], UINT32_MAX, Drive.nTickStart)) {
+        if (!std::strcmp(argv[i], "--frames") && ParseCount(argv[i + 1], INT32_MAX, Run.nFrames)) {
+            Run.bTest = true;
+        } else if (!std::strcmp(argv[i], "--tick-count") && ParseCount(argv[i + 1], UINT32_MAX, nTickStart)) {
         } else {
             std::fprintf(stderr, "harborgast: ignored argument %s %s\n", argv[i], argv[i + 1]);
         }
     }
     SetWebWindowSize(kStageWidth, kStageHeight);
-    OnSaverClientSize(kStageWidth, kStageHeight);
-    Drive.tCreated = emscripten_get_now();
+    tOpened = emscripten_get_now();
     // Outside a test the clock starts from the wall clock, so that every
     // visit draws its own outcomes.
-    Drive.nClockBase = Drive.bTest ? uint32_t(Drive.nTickStart) : uint32_t(uint64_t(emscripten_date_now()));
-    WebHost.nTickCount = Drive.nClockBase;
-    OnSaverCreate(WebWindow());
-    Drive.tNextFrame = Drive.tCreated + SaverWindow.nFramePeriod;
-    if (Drive.bTest) {
-        // As the render tool does: the first tick starts the show, the
-        // start-up timer ends the delay at once.
-        Tick(kFrameTimerId);
-        Tick(kStartupTimerId);
-    }
+    nClockBase = Run.bTest ? uint32_t(nTickStart) : uint32_t(uint64_t(emscripten_date_now()));
+    WebHost.nTickCount = nClockBase;
+    // A test run starts as the render tool does: the show at once, the
+    // first frame step at the opening instant.
+    DriverOpen(WebWindow(), kStageWidth, kStageHeight, Run.bTest ? kDriverStartupAtOnce : kDriverStartupDelay);
+    Run.bDone = Run.bTest && Run.nFrames == 0;
     emscripten_set_main_loop(AnimationFrame, 0, 0);
     return 0;
 }
