@@ -5,6 +5,7 @@
 #include "render_host.h"
 
 #include "audio/music.h"
+#include "shell/driver.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -52,13 +53,8 @@ bool HostWriteProfileString(const char*, const char* szKey, const char* szValue)
 
 uint32_t HostGetTickCount() { return RenderHost.nTickCount; }
 
-// The tool delivers the ticks itself; it only needs to know the periods.
-bool HostSetTimer(HostWindow, int nTimerId, uint32_t nPeriodMs) {
-    RenderHost.timers[nTimerId] = nPeriodMs;
-    return true;
-}
-
-void HostKillTimer(HostWindow, int nTimerId) { RenderHost.timers.erase(nTimerId); }
+bool HostSetTimer(HostWindow, int nTimerId, uint32_t nPeriodMs) { return DriverSetTimer(nTimerId, nPeriodMs); }
+void HostKillTimer(HostWindow, int nTimerId) { DriverKillTimer(nTimerId); }
 
 // A resource is its generated file; an RT_BITMAP resource is the file less
 // its 14-byte file header, as the resource compiler stores it.
@@ -89,10 +85,7 @@ void HostMessageBox(HostWindow, const char* szText, const char* szCaption, HostI
 
 void HostBeep() {}
 
-void HostRequestQuit(int nExitCode) {
-    RenderHost.bQuitRequested = true;
-    RenderHost.nQuitCode = nExitCode;
-}
+void HostRequestQuit(int nExitCode) { DriverRequestQuit(nExitCode); }
 
 uint32_t HostGetTempPath(char* szBuffer, uint32_t nBufferLength) {
     const uint32_t nLength = static_cast<uint32_t>(RenderHost.szTempDir.size());
@@ -216,9 +209,9 @@ uint32_t HostSequencerStop(uint32_t nDevice, HostWindow hNotify) {
     auto it = RenderHost.devicesPlayingWithNotify.find(nDevice);
     if (it != RenderHost.devicesPlayingWithNotify.end() && it->second) {
         it->second = false;
-        ++RenderHost.nPendingNotifies;
+        DriverQueueMusicNotify();
     }
-    if (hNotify) ++RenderHost.nPendingNotifies;
+    if (hNotify) DriverQueueMusicNotify();
     return 0;
 }
 

@@ -1,6 +1,6 @@
 // The render tool's host: the saver's window drawn into memory, resources
 // read from the generated asset files, the profile given on the command
-// line, a clock that the tool advances, and sound and music recorded for
+// line, a clock that the driver advances, and sound and music recorded for
 // the trace instead of played.
 #pragma once
 
@@ -17,8 +17,7 @@ struct RenderHostState {
     std::string szAssetDir;
     std::string szTempDir;  // private, with a trailing separator
     std::map<std::string, int> profile;
-    uint32_t nTickCount = 0;
-    std::map<int, uint32_t> timers;  // armed timer id -> period, ms
+    uint32_t nTickCount = 0;  // the clock, which the driver's host sets
 
     RgbImage window;
     bool bInFrame = false;
@@ -28,15 +27,10 @@ struct RenderHostState {
 
     std::map<std::pair<int, int>, std::vector<uint8_t>> resources;
 
-    bool bQuitRequested = false;
-    int nQuitCode = 0;
-
     // What the current frame step played and sent, for the trace; the tool
     // clears both after each step.
     std::vector<int> wavesPlayed;
     std::vector<std::string> musicEvents;
-    // Notifications that the sequencer owes the window.
-    int nPendingNotifies = 0;
     uint32_t nNextDevice = 1;
     std::map<uint32_t, bool> devicesPlayingWithNotify;
 };
