@@ -23,6 +23,8 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "host/asset_files.h"
+#include "host/memory_window.h"
 #include "render_host.h"
 #include "shell/driver.h"
 #include "shell/saver_window.h"
@@ -115,11 +117,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: harborgast-soak WIDTHxHEIGHT BLOOD SOUND CYCLES (width 639 or more, 2 cycles or more)\n");
         return 2;
     }
-    RenderHost.szAssetDir = HARBORGAST_ASSET_DIR;
+    SetAssetDirectory(HARBORGAST_ASSET_DIR);
     RenderHost.profile[SettingKeys[kSettingBlood].szKey] = nBlood;
     RenderHost.profile[SettingKeys[kSettingSound].szKey] = nSound;
-    RenderHost.window = RgbImage{nWidth, nHeight, {}};
-    RenderHost.window.pixels.assign(size_t(nWidth) * size_t(nHeight), 0);
+    ResizeMemoryWindow(nWidth, nHeight);
     if (!MakeTempDir(RenderHost.szTempDir)) {
         std::fprintf(stderr, "harborgast-soak: cannot make a temporary directory\n");
         return 1;
@@ -165,7 +166,7 @@ int main(int argc, char** argv) {
     Check(!Driver.timers[kFrameTimerId].bArmed && !Driver.timers[kStartupTimerId].bArmed,
           "a timer still armed after the window went");
     // What the host keeps for itself: the resources it read, its records.
-    RenderHost.resources.clear();
+    ReleaseAssetFiles();
     RenderHost.wavesPlayed.clear();
     RenderHost.musicEvents.clear();
     const long nHeapKept = long(__sanitizer_get_current_allocated_bytes()) - long(nHeapBefore);

@@ -10,6 +10,7 @@
 #include "audio/sound.h"
 #include "config/settings.h"
 #include "gfx/show.h"
+#include "host/asset_files.h"
 #include "shell/driver.h"
 
 #include <algorithm>
@@ -58,11 +59,11 @@ public:
         if (frame.nFrame % options.nEvery == 0) {
             char szName[32];
             std::snprintf(szName, sizeof szName, "/frame-%06d.png", frame.nFrame);
-            if (!WritePng(RenderHost.window, options.szOutDir + szName)) {
+            if (!WritePng(MemoryWindow.window, options.szOutDir + szName)) {
                 std::fprintf(stderr, "harborgast-render: cannot write %s%s\n", options.szOutDir.c_str(), szName);
                 return bFailed = true, false;
             }
-            if (!options.szSheetPath.empty()) sheet.Add(RenderHost.window, frame.nFrame);
+            if (!options.szSheetPath.empty()) sheet.Add(MemoryWindow.window, frame.nFrame);
         }
         return frame.nFrame < options.nFrames;
     }
@@ -113,11 +114,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    RenderHost.szAssetDir = options.szAssetDir.empty() ? HARBORGAST_ASSET_DIR : options.szAssetDir;
+    SetAssetDirectory(options.szAssetDir.empty() ? HARBORGAST_ASSET_DIR : options.szAssetDir);
     for (int i = 0; i < kSettingCount; ++i)
         if (options.bHasSetting[i]) RenderHost.profile[SettingKeys[i].szKey] = options.nSetting[i];
-    RenderHost.window = RgbImage{options.nWidth, options.nHeight, {}};
-    RenderHost.window.pixels.assign(static_cast<size_t>(options.nWidth) * options.nHeight, 0);
+    ResizeMemoryWindow(options.nWidth, options.nHeight);
     if (!MakeTempDir(RenderHost.szTempDir)) {
         std::fprintf(stderr, "harborgast-render: cannot make a temporary directory\n");
         return 1;
