@@ -1,35 +1,17 @@
-// The browser host: host.h for a page. The window is an RGBA picture in the
-// module's memory that the page puts on its canvas; resources are the
-// generated asset files packed with the module; the profile is the page's
-// localStorage (under the page's test query, the query's values); sounds and
-// tunes play through Web Audio. The page's side of each service is in
+// The browser host: host.h for a page. The window is the window in memory
+// (host/memory_window.h), whose drawn part goes to the page's canvas after
+// each frame; resources are the generated asset files packed with the module
+// (host/asset_files.h, from the module's /assets folder); the profile is the
+// page's localStorage (under the page's test query, the query's values);
+// sounds and tunes play through Web Audio. The page's side of each service is in
 // web_bridge.js and page.js.
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <utility>
-#include <vector>
 
 #include "host/host.h"
 
 struct WebHostState {
-    // The window: client pixels as R, G, B, A bytes, rows top-down.
-    int nWidth = 0;
-    int nHeight = 0;
-    std::vector<uint32_t> window;
-    // The part of the window drawn since the page last took it.
-    int nDirtyLeft = 0, nDirtyTop = 0, nDirtyRight = 0, nDirtyBottom = 0;
-
-    // The frame buffer and its colour table as window pixels.
-    std::vector<uint8_t> frameBuffer;
-    int nBufferWidth = 0;
-    int nBufferHeight = 0;
-    uint32_t bufferColours[256] = {};
-    bool bInFrame = false;
-
-    std::map<std::pair<int, int>, std::vector<uint8_t>> resources;  // (type, id): file bytes
-
     uint32_t nTickCount = 0;  // the clock: the page's, or a test run's
     uint32_t nNextDevice = 1;
 };

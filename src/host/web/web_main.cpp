@@ -22,6 +22,7 @@
 #include "config/settings.h"
 #include "engine/sequencer.h"
 #include "gfx/show.h"
+#include "host/asset_files.h"
 #include "host_web.h"
 #include "shell/driver.h"
 #include "shell/saver_window.h"
@@ -50,18 +51,13 @@ struct StagePlacementInArea {
 };
 StagePlacementInArea Placement;
 
-int ReadPictureSize() {
-    const int n = HostGetProfileInt(kProfileSection, "nPictureSize", 0);
-    return n < 0 || n > 2 ? 0 : n;
-}
-
 StagePlacementInArea PlaceStageInArea(int nAreaW, int nAreaH, int nStageW, int nStageH, int nMode) {
     int nScale = 1;
-    if (nMode == 2 && nAreaH > nStageH) {
+    if (nMode == kPictureFillHeight && nAreaH > nStageH) {
         const int nW = int(int64_t(nStageW) * nAreaH / nStageH);
         return {(nAreaW - nW) / 2, 0, nW, nAreaH, true};
     }
-    if (nMode == 0) nScale = std::max(1, std::min(nAreaW / nStageW, nAreaH / nStageH));
+    if (nMode == kPictureLargestWhole) nScale = std::max(1, std::min(nAreaW / nStageW, nAreaH / nStageH));
     return {(nAreaW - nScale * nStageW) / 2, (nAreaH - nScale * nStageH) / 2, nScale * nStageW, nScale * nStageH,
             false};
 }
@@ -121,9 +117,10 @@ EMSCRIPTEN_KEEPALIVE void web_tune_ended(uint32_t nDevice) {
     DriverDeliverMusicNotifies();
 }
 
-// The settings panel: the five values as the configure dialog shows them
-// (0 speed, 1 outcome, 2 sound mode, 3 blood, 4 music), their sliders'
-// ranges, and their writing.
+// The settings panel: the values as the configure dialog shows them (0 speed,
+// 1 outcome, 2 sound mode, 3 blood, 4 music, 5 picture size), the sliders'
+// ranges, and their writing. A page has one window, so the monitors setting
+// is kept as it is.
 EMSCRIPTEN_KEEPALIVE void web_load_form() { LoadConfigureForm(); }
 
 EMSCRIPTEN_KEEPALIVE int web_form_value(int nField) {
@@ -133,6 +130,7 @@ EMSCRIPTEN_KEEPALIVE int web_form_value(int nField) {
         case 2: return ConfigureForm.nSoundMode;
         case 3: return ConfigureForm.nBlood;
         case 4: return ConfigureForm.nMusic;
+        case 5: return ConfigureForm.nPictureSize;
     }
     return 0;
 }
@@ -145,12 +143,14 @@ EMSCRIPTEN_KEEPALIVE int web_setting_high(int nSetting) {
     return nSetting >= 0 && nSetting < kSettingCount ? SettingKeys[nSetting].nHigh : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void web_save_form(int nSpeed, int nOutcome, int nSoundMode, int nBlood, int nMusic) {
-    ConfigureForm.nSpeed = LimitSliderValue(kSettingSpeed, nSpeed);
-    ConfigureForm.nOutcome = LimitSliderValue(kSettingKraken, nOutcome);
+EMSCRIPTEN_KEEPALIVE void web_save_form(int nSpeed, int nOutcome, int nSoundMode, int nBlood, int nMusic,
+                                         int nPictureSize) {
+    ConfigureForm.nSpeed = LimitSetting(kSettingSpeed, nSpeed);
+    ConfigureForm.nOutcome = LimitSetting(kSettingKraken, nOutcome);
     ConfigureForm.nSoundMode = nSoundMode;
     ConfigureForm.nBlood = nBlood != 0;
     ConfigureForm.nMusic = nMusic != 0;
+    ConfigureForm.nPictureSize = LimitSetting(kSettingPictureSize, nPictureSize);
     SaveConfigureForm();
 }
 
@@ -158,15 +158,14 @@ EMSCRIPTEN_KEEPALIVE void web_save_form(int nSpeed, int nOutcome, int nSoundMode
 // of the saver's picture-size setting, read out by web_placement (0 left,
 // 1 top, 2 width, 3 height, 4 smooth).
 EMSCRIPTEN_KEEPALIVE void web_place_stage(int nAreaWidth, int nAreaHeight, int nStageWidth, int nStageHeight) {
-    Placement = PlaceStageInArea(nAreaWidth, nAreaHeight, nStageWidth, nStageHeight, ReadPictureSize());
+    Placement = PlaceStageInArea(nAreaWidth, nAreaHeight, nStageWidth, nStageHeight,
+                                 ReadLimitedSetting(kSettingPictureSize));
 }
 
 EMSCRIPTEN_KEEPALIVE int web_placement(int nField) {
     const int nFields[] = {Placement.nLeft, Placement.nTop, Placement.nWidth, Placement.nHeight, Placement.bSmooth};
     return nField >= 0 && nField < 5 ? nFields[nField] : 0;
 }
-
-EMSCRIPTEN_KEEPALIVE int web_picture_size() { return ReadPictureSize(); }
 
 // Whether the sound setting lets the show make any sound.
 EMSCRIPTEN_KEEPALIVE int web_sound_wanted() { return ReadSetting(kSettingSound) - 1035 != kSoundOff; }
@@ -199,6 +198,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "harborgast: ignored argument %s %s\n", argv[i], argv[i + 1]);
         }
     }
+    SetAssetDirectory("/assets");
     SetWebWindowSize(kStageWidth, kStageHeight);
     tOpened = emscripten_get_now();
     // Outside a test the clock starts from the wall clock, so that every

@@ -44,6 +44,7 @@
     tunes: {1: 'loading', 2: 'loading'},
     firstPictureMs: null,  // the title picture on the canvas
     firstStepMs: null,     // the first frame step of the show on the canvas
+    putMsTotal: 0,         // time spent putting pictures on the canvas
     quit: null,
     messages: [],
     // The sequencer's plays and stops, each with the frame step it came in
@@ -84,6 +85,7 @@
 
   let image = null;
   function showWindow(buffer, pointer, width, height, left, top, right, bottom) {
+    const start = performance.now();
     if (canvas.width !== width || canvas.height !== height) {
       canvas.width = width;
       canvas.height = height;
@@ -96,6 +98,7 @@
       image = new ImageData(new Uint8ClampedArray(buffer, pointer, width * height * 4), width, height);
     context.putImageData(image, 0, 0, left, top, right - left, bottom - top);
     const now = performance.now();
+    pageStatus.putMsTotal += now - start;
     if (pageStatus.firstPictureMs === null) pageStatus.firstPictureMs = now;
     else if (pageStatus.firstStepMs === null && module.ready && module.exports._web_steps() > 0)
       pageStatus.firstStepMs = now;
@@ -322,7 +325,7 @@
     for (const r of radios('sound')) r.checked = Number(r.value) === e._web_form_value(2);
     document.getElementById('blood').checked = e._web_form_value(3) !== 0;
     document.getElementById('music').checked = e._web_form_value(4) !== 0;
-    for (const r of radios('picture-size')) r.checked = Number(r.value) === e._web_picture_size();
+    for (const r of radios('picture-size')) r.checked = Number(r.value) === e._web_form_value(5);
     updateMusicGroup();
   }
 
@@ -351,17 +354,17 @@
   panel.addEventListener('submit', (event) => {
     event.preventDefault();
     const e = module.exports;
-    const before = [0, 1, 2, 3, 4].map((i) => e._web_form_value(i));
+    const before = [0, 1, 2, 3, 4, 5].map((i) => e._web_form_value(i));
     const sound = radios('sound').find((r) => r.checked);
+    const size = radios('picture-size').find((r) => r.checked);
     const after = [Number(document.getElementById('speed').value), Number(document.getElementById('outcome').value),
       sound ? Number(sound.value) : before[2], document.getElementById('blood').checked ? 1 : 0,
-      document.getElementById('music').checked ? 1 : 0];
+      document.getElementById('music').checked ? 1 : 0, size ? Number(size.value) : before[5]];
     e._web_save_form(...after);
-    const size = radios('picture-size').find((r) => r.checked);
-    if (size) profileSet('nPictureSize', size.value);
     closePanel();
-    // The show reads its settings once, at its start, as the saver does.
-    if (after.some((v, i) => v !== before[i])) location.reload();
+    // The show reads its settings once, at its start, as the saver does;
+    // the picture size is the page's own and changes at once.
+    if (after.slice(0, 5).some((v, i) => v !== before[i])) location.reload();
   });
 
   // ---- The module ----
