@@ -3,7 +3,7 @@
 // site from a server on 127.0.0.1 with the test query and is checked against
 // the render tool, frame for frame.
 //
-// usage: page_test.js --site build/web --render harborgast-render --assets DIR [--perf]
+// usage: page_test.js --site build/web --render harborgast-render --assets DIR [--only REGEX] [--perf]
 // --perf only measures (a frame step with its presenting beside the floor
 // page, the download size, the time to the first picture) and prints it.
 'use strict';
@@ -187,6 +187,40 @@ test('under the test query nothing covers the picture; without it the hint goes 
   assert.deepEqual(t.page.errors, []);
 });
 
+test('the settings panel sits beside the picture and keeps its values in localStorage', async (t) => {
+  await t.page.setViewport(1280, 800);
+  await t.page.goto(t.server.origin + '/floor/floor.html?frames=1');
+  await t.page.evaluate('localStorage.clear()');
+  await t.page.goto(t.server.origin + '/');
+  await t.page.waitFor('harborgast.status().firstPictureMs !== null', kTimeout);
+  await t.page.evaluate('document.getElementById("settings-button").click()');
+  const layout = await t.page.evaluate(`(() => {
+    const stage = document.getElementById('stage').getBoundingClientRect();
+    const panel = document.getElementById('panel').getBoundingClientRect();
+    return {stageRight: stage.right, stageWidth: stage.width, panelLeft: panel.left,
+            speed: document.getElementById('speed').value, speedMax: document.getElementById('speed').max};
+  })()`);
+  assert.ok(layout.stageRight <= layout.panelLeft, JSON.stringify(layout));
+  assert.equal(layout.stageWidth, 800);
+  assert.deepEqual([layout.speed, layout.speedMax], ['510', '561'], 'the dialog\'s default and range');
+  // The picture size alone changes the page at once, without a new start.
+  await t.page.evaluate(`document.querySelector('input[name="picture-size"][value="2"]').click();
+    document.getElementById('apply').click()`);
+  const stored = await t.page.evaluate(`({size: localStorage.getItem('Harborgast.nPictureSize'),
+    speed: localStorage.getItem('Harborgast.nSpeedSave'), panel: document.getElementById('panel').hidden,
+    height: document.getElementById('stage').getBoundingClientRect().height})`);
+  assert.deepEqual(stored, {size: '2', speed: '510', panel: true, height: 800});
+  // A new speed starts the show again with it.
+  await t.page.evaluate('document.getElementById("settings-button").click()');
+  const reloaded = new Promise((resolve) => t.page.loadWaiters.push(resolve));
+  await t.page.evaluate(`document.getElementById('speed').value = 461; document.getElementById('apply').click()`);
+  await reloaded;
+  await t.page.waitFor('harborgast.status().firstStepMs !== null', kTimeout);
+  assert.equal((await t.page.evaluate('harborgast.status()')).framePeriod, 100);
+  await t.page.evaluate('localStorage.clear()');
+  assert.deepEqual(t.page.errors, []);
+});
+
 const kSceneFrame = 300;
 const kDissolveFrame = 599;
 const kMusicFrames = 830;
@@ -226,24 +260,27 @@ async function main() {
   const browser = await Browser.launch();
   const page = await browser.newPage(kStage.width, kStage.height);
   const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'harborgast-page-test-'));
-  let failed = 0;
+  let passed = 0, failed = 0;
   try {
     if (perfOnly) {
       await measure(page, server);
       return;
     }
+    const only = new RegExp(option('--only') || '');
     for (const [index, {name, body}] of tests.entries()) {
+      if (!only.test(name)) continue;
       await page.setViewport(kStage.width, kStage.height);
       const t = {page, server, temp: (n) => path.join(scratch, `${index}-${n}`)};
       try {
         await body(t);
+        ++passed;
         console.log('ok   ' + name);
       } catch (error) {
         ++failed;
         console.log('FAIL ' + name + '\n     ' + String(error.stack || error).split('\n').join('\n     '));
       }
     }
-    console.log(`${tests.length - failed} passed, ${failed} failed`);
+    console.log(`${passed} passed, ${failed} failed`);
   } finally {
     await browser.close();
     server.close();
