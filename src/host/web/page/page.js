@@ -306,6 +306,7 @@
     }, 2500);
   }
   window.addEventListener('pointermove', wakeControls);
+  window.addEventListener('pointerdown', wakeControls);
 
   function radios(name) {
     return Array.from(panel.querySelectorAll('input[name="' + name + '"]'));
