@@ -25,6 +25,7 @@ else()
   if(EXISTS ${CMAKE_SOURCE_DIR}/tools/render/CMakeLists.txt)
     add_subdirectory(tools/render)
   endif()
+  add_subdirectory(src/host/linux)
 endif()
 
 # `make play` without a display ends at once and says how to render instead.
