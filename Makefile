@@ -1,10 +1,17 @@
 # The two commands: `make test` and `make play`. Each installs what is
 # missing, builds what it needs, then acts.
 
-.PHONY: test play bench bench-wine fuzz soak soak-native soak-wine native windows saver fuzz-targets bootstrap clean
+.PHONY: test play play-windows player install bench bench-wine fuzz soak soak-native soak-wine native windows \
+	saver fuzz-targets bootstrap clean
 
-# `make play ARGS=/c` opens the settings instead of the show.
-ARGS ?= /s
+# `make play ARGS=--fullscreen` passes options to the Linux player;
+# `make play-windows ARGS=/c` opens the Windows saver's settings instead of
+# its show.
+ARGS ?=
+WINDOWS_ARGS = $(if $(ARGS),$(ARGS),/s)
+# `make install` puts the player where Debian's xscreensaver looks for its
+# hacks: $(DESTDIR)$(PREFIX)/libexec/xscreensaver.
+PREFIX ?= /usr
 
 bootstrap:
 	@scripts/bootstrap
@@ -21,11 +28,22 @@ saver: bootstrap
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j2 --target SSHarborgast
 
-# Checks for a display first, so that without one it ends at once.
+player: bootstrap
+	cmake --preset player >/dev/null
+	cmake --build --preset player -j2
+
+# Each checks for a display first, so that without one it ends at once
+# with the one line that says so.
+# play: the native player in a window, with its sound and music.
 play:
-	@scripts/play --check
-	@$(MAKE) -s saver
-	@scripts/play $(ARGS)
+	@if scripts/play --check; then $(MAKE) -s player && build/player/src/host/linux/harborgast $(ARGS); fi
+
+# play-windows: the real saver under Wine.
+play-windows:
+	@if scripts/play --check; then $(MAKE) -s saver && scripts/play $(WINDOWS_ARGS); fi
+
+install: player
+	DESTDIR="$(DESTDIR)" cmake --install build/player --prefix "$(PREFIX)"
 
 # The fuzz targets are built with clang and run briefly here, on their
 # seeds, so that they keep building and running; `make fuzz` runs them long.

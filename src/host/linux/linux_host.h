@@ -59,9 +59,10 @@ public:
 private:
     int nSaved;
 };
-// Finds the soundfont and opens the synthesiser's output. False (the show
-// then runs without music) after one line on standard error.
-bool OpenMusicSynth(const char* szSoundFont);
+// Starts loading the soundfont in the background; the first tune opened
+// waits for it and opens the synthesiser's output, or says in one line why
+// the tunes are silent.
+void StartMusicSynth(const char* szSoundFont);
 // Queues the notification of each play with notification that reached its
 // end since the last call.
 void PollMusic();

@@ -24,6 +24,7 @@
 #include "host/linux/linux_host.h"
 #include "host/linux/options.h"
 #include "host/memory_window.h"
+#include "resource_ids.h"
 #include "shell/dismissal.h"
 #include "shell/driver.h"
 #include "shell/saver_window.h"
@@ -56,7 +57,7 @@ std::string FindAssets(const std::string& szGiven) {
     if (!ec) {
         for (const char* szUp : {"../../share/harborgast", "../share/harborgast"}) {
             const std::filesystem::path dir = exe.parent_path() / szUp;
-            if (std::filesystem::exists(dir / "bitmap142.bmp", ec)) return dir.string();
+            if (std::filesystem::is_directory(dir, ec)) return dir.string();
         }
     }
     return HARBORGAST_ASSET_DIR;
@@ -71,16 +72,16 @@ void ApplySettings(const PlayerOptions& options) {
     for (bool b : options.bHasSetting) bGiven = bGiven || b;
     if (bExists && !bGiven) return;
     LoadConfigureForm();
-    const bool* bHas = options.bHasSetting;
-    const int* n = options.nSetting;
-    if (bHas[kSettingSpeed]) ConfigureForm.nSpeed = LimitSliderValue(kSettingSpeed, n[kSettingSpeed]);
-    if (bHas[kSettingKraken]) ConfigureForm.nOutcome = LimitSliderValue(kSettingKraken, n[kSettingKraken]);
-    if (bHas[kSettingBlood]) ConfigureForm.nBlood = n[kSettingBlood] != 0;
-    if (bHas[kSettingMusic]) ConfigureForm.nMusic = n[kSettingMusic] != 0;
-    if (bHas[kSettingSound]) {
-        const SettingKey& key = SettingKeys[kSettingSound];
-        ConfigureForm.nSoundMode = std::clamp(n[kSettingSound], key.nLow, key.nHigh);
-    }
+    int* pFormValue[kSettingCount] = {};
+    pFormValue[kSettingSpeed] = &ConfigureForm.nSpeed;
+    pFormValue[kSettingKraken] = &ConfigureForm.nOutcome;
+    pFormValue[kSettingBlood] = &ConfigureForm.nBlood;
+    pFormValue[kSettingMusic] = &ConfigureForm.nMusic;
+    pFormValue[kSettingSound] = &ConfigureForm.nSoundMode;
+    pFormValue[kSettingMonitors] = &ConfigureForm.nMonitors;
+    pFormValue[kSettingPictureSize] = &ConfigureForm.nPictureSize;
+    for (int i = 0; i < kSettingCount; ++i)
+        if (options.bHasSetting[i]) *pFormValue[i] = LimitSetting(SettingId(i), options.nSetting[i]);
     SaveConfigureForm();
 }
 
@@ -242,7 +243,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.bHelp) {
-        std::fputs(kPlayerUsage, stdout);
+        PrintPlayerUsage();
         return 0;
     }
     const char* szDisplay = std::getenv("DISPLAY");
@@ -303,10 +304,12 @@ int main(int argc, char** argv) {
     }
     if (!bAudio) {
         SaySilent(std::string("no audio output (") + SDL_GetError() + "); the show runs silent");
-    } else if (szSoundFont == nullptr) {
-        SaySilent("no General MIDI soundfont (Debian: fluid-soundfont-gm); the tunes are silent");
-    } else if (!OpenMusicSynth(szSoundFont)) {
-        SaySilent(std::string("no audio output for the tunes (") + SDL_GetError() + "); the show runs silent");
+    } else if (ReadSetting(kSettingSound) != IDC_SOUND_OFF && ReadSetting(kSettingMusic) != 0) {
+        // Only a show with music loads the soundfont.
+        if (szSoundFont == nullptr)
+            SaySilent("no General MIDI soundfont (Debian: fluid-soundfont-gm); the tunes are silent");
+        else
+            StartMusicSynth(szSoundFont);
     }
 
     int nWidth = 0, nHeight = 0;

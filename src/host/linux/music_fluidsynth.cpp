@@ -1,14 +1,19 @@
 // The music sequencer: each opened tune file is a FluidSynth MIDI player on
-// one synthesiser, which an SDL audio output renders. A play with
+// one synthesiser, which an SDL audio output renders. The soundfont loads
+// in the background from the start; a tune played before it is in starts
+// once it is, and the show does not wait. A play with
 // notification that reaches the tune's end, and a play that a stop cuts
 // short, each owe the window one notification, as the Windows sequencer's
 // do; the player's loop polls for the ends.
 
 #include <fluidsynth.h>
 
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <string>
+#include <thread>
 
 #include "host/linux/linux_host.h"
 #include "shell/driver.h"
@@ -24,10 +29,16 @@ struct Tune {
     fluid_player_t* pPlayer = nullptr;
     bool bRewind = false;  // the next play starts from the beginning
     bool bPlaying = false;
-    bool bNotify = false;  // the play in progress owes a notification
+    bool bWaiting = false;  // played before the soundfont was in: starts once it is
+    bool bNotify = false;   // the play in progress owes a notification
 };
 
 struct MusicSynthState {
+    // The soundfont loads in the background while the title shows.
+    std::thread loader;
+    std::atomic<bool> bLoadDone{false};
+    std::string szSoundFont;
+    bool bLoaded = false;  // written by the loader, read after joining it
     fluid_settings_t* pSettings = nullptr;
     fluid_synth_t* pSynth = nullptr;
     SDL_AudioDeviceID nDevice = 0;
@@ -57,16 +68,27 @@ Tune* Find(uint32_t nDevice) {
     return it == MusicSynth.tunes.end() ? nullptr : &it->second;
 }
 
-}  // namespace
-
-bool OpenMusicSynth(const char* szSoundFont) {
-    for (int nLevel = 0; nLevel < LAST_LOG_LEVEL; ++nLevel) fluid_set_log_function(nLevel, Quiet, nullptr);
+void LoadSoundFont() {
     MusicSynth.pSettings = new_fluid_settings();
     fluid_settings_setnum(MusicSynth.pSettings, "synth.sample-rate", kSampleRate);
     MusicSynth.pSynth = new_fluid_synth(MusicSynth.pSettings);
-    if (MusicSynth.pSynth == nullptr || fluid_synth_sfload(MusicSynth.pSynth, szSoundFont, 1) == FLUID_FAILED) {
+    MusicSynth.bLoaded = MusicSynth.pSynth != nullptr &&
+                         fluid_synth_sfload(MusicSynth.pSynth, MusicSynth.szSoundFont.c_str(), 1) != FLUID_FAILED;
+    MusicSynth.bLoadDone = true;
+}
+
+enum SynthStatus { kSynthLoading, kSynthReady, kSynthNone };
+
+// Whether the soundfont is in and the synthesiser's output open; the first
+// call after the load opens it, or says in one line why there is none.
+SynthStatus MusicSynthStatus() {
+    if (!MusicSynth.loader.joinable()) return MusicSynth.nDevice != 0 ? kSynthReady : kSynthNone;
+    if (!MusicSynth.bLoadDone) return kSynthLoading;
+    MusicSynth.loader.join();
+    if (!MusicSynth.bLoaded) {
+        SaySilent("cannot load the soundfont " + MusicSynth.szSoundFont + "; the tunes are silent");
         CloseMusicSynth();
-        return false;
+        return kSynthNone;
     }
     SDL_AudioSpec wanted = {}, got = {};
     wanted.freq = kSampleRate;
@@ -79,14 +101,44 @@ bool OpenMusicSynth(const char* szSoundFont) {
         MusicSynth.nDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &got, 0);
     }
     if (MusicSynth.nDevice == 0) {
+        SaySilent(std::string("no audio output for the tunes (") + SDL_GetError() + "); the show runs silent");
         CloseMusicSynth();
-        return false;
+        return kSynthNone;
     }
     SDL_PauseAudioDevice(MusicSynth.nDevice, 0);
-    return true;
+    return kSynthReady;
+}
+
+// Starts (or restarts from the beginning, after a seek or at the end) the
+// tune's player; false when it cannot.
+bool StartPlayer(Tune& tune) {
+    tune.bWaiting = false;
+    if (tune.pPlayer != nullptr && (tune.bRewind || fluid_player_get_status(tune.pPlayer) == FLUID_PLAYER_DONE))
+        DeletePlayer(tune);
+    tune.bRewind = false;
+    SDL_LockAudioDevice(MusicSynth.nDevice);
+    if (tune.pPlayer == nullptr) {
+        tune.pPlayer = new_fluid_player(MusicSynth.pSynth);
+        if (tune.pPlayer != nullptr && fluid_player_add(tune.pPlayer, tune.szPath.c_str()) != FLUID_OK) {
+            delete_fluid_player(tune.pPlayer);
+            tune.pPlayer = nullptr;
+        }
+    }
+    const bool bPlaying = tune.pPlayer != nullptr && fluid_player_play(tune.pPlayer) == FLUID_OK;
+    SDL_UnlockAudioDevice(MusicSynth.nDevice);
+    return bPlaying;
+}
+
+}  // namespace
+
+void StartMusicSynth(const char* szSoundFont) {
+    for (int nLevel = 0; nLevel < LAST_LOG_LEVEL; ++nLevel) fluid_set_log_function(nLevel, Quiet, nullptr);
+    MusicSynth.szSoundFont = szSoundFont;
+    MusicSynth.loader = std::thread(LoadSoundFont);
 }
 
 void CloseMusicSynth() {
+    if (MusicSynth.loader.joinable()) MusicSynth.loader.join();
     for (auto& entry : MusicSynth.tunes) DeletePlayer(entry.second);
     MusicSynth.tunes.clear();
     if (MusicSynth.nDevice != 0) SDL_CloseAudioDevice(MusicSynth.nDevice);
@@ -98,6 +150,13 @@ void CloseMusicSynth() {
 }
 
 void PollMusic() {
+    const SynthStatus nStatus = MusicSynthStatus();
+    for (auto& entry : MusicSynth.tunes) {
+        Tune& tune = entry.second;
+        if (!tune.bWaiting || nStatus == kSynthLoading) continue;
+        // A tune that cannot start after all stays silent, as if cut short.
+        if (nStatus == kSynthNone || !StartPlayer(tune)) tune.bPlaying = tune.bWaiting = tune.bNotify = false;
+    }
     for (auto& entry : MusicSynth.tunes) {
         Tune& tune = entry.second;
         if (!tune.bPlaying || tune.pPlayer == nullptr || fluid_player_get_status(tune.pPlayer) != FLUID_PLAYER_DONE)
@@ -110,7 +169,7 @@ void PollMusic() {
 
 uint32_t HostSequencerOpen(const char* szPath, uint32_t* pnDevice) {
     if (!std::ifstream(szPath, std::ios::binary)) return kFileNotFound;
-    if (MusicSynth.nDevice == 0) return kNoSynth;
+    if (MusicSynthStatus() == kSynthNone) return kNoSynth;
     *pnDevice = MusicSynth.nNextDevice++;
     MusicSynth.tunes[*pnDevice].szPath = szPath;
     return 0;
@@ -121,23 +180,14 @@ uint32_t HostSequencerStatusPort(uint32_t nDevice) { return Find(nDevice) ? 0 : 
 uint32_t HostSequencerPlay(uint32_t nDevice, HostWindow hNotify) {
     Tune* pTune = Find(nDevice);
     if (pTune == nullptr) return kNoSynth;
-    if (pTune->pPlayer != nullptr && (pTune->bRewind || fluid_player_get_status(pTune->pPlayer) == FLUID_PLAYER_DONE))
-        DeletePlayer(*pTune);
-    if (pTune->pPlayer == nullptr) {
-        SDL_LockAudioDevice(MusicSynth.nDevice);
-        pTune->pPlayer = new_fluid_player(MusicSynth.pSynth);
-        const bool bLoaded = pTune->pPlayer != nullptr && fluid_player_add(pTune->pPlayer, pTune->szPath.c_str()) == FLUID_OK;
-        SDL_UnlockAudioDevice(MusicSynth.nDevice);
-        if (!bLoaded) {
-            DeletePlayer(*pTune);
-            return kNoSynth;
-        }
+    // Before the soundfont is in, the play waits for it.
+    const SynthStatus nStatus = MusicSynthStatus();
+    if (nStatus == kSynthNone) return kNoSynth;
+    if (nStatus == kSynthLoading) {
+        pTune->bWaiting = true;
+    } else if (!StartPlayer(*pTune)) {
+        return kNoSynth;
     }
-    pTune->bRewind = false;
-    SDL_LockAudioDevice(MusicSynth.nDevice);
-    const bool bPlaying = fluid_player_play(pTune->pPlayer) == FLUID_OK;
-    SDL_UnlockAudioDevice(MusicSynth.nDevice);
-    if (!bPlaying) return kNoSynth;
     pTune->bPlaying = true;
     pTune->bNotify = hNotify != nullptr;
     return 0;
@@ -148,7 +198,7 @@ uint32_t HostSequencerSeekToStart(uint32_t nDevice) {
     if (pTune == nullptr) return kNoSynth;
     // A seek ends a play in progress, without a notification of its own.
     DeletePlayer(*pTune);
-    pTune->bPlaying = pTune->bNotify = false;
+    pTune->bPlaying = pTune->bWaiting = pTune->bNotify = false;
     pTune->bRewind = true;
     return 0;
 }
@@ -164,7 +214,7 @@ uint32_t HostSequencerStop(uint32_t nDevice, HostWindow hNotify) {
     }
     // The play cut short reports, and so does the stop itself.
     if (pTune->bPlaying && pTune->bNotify) DriverQueueMusicNotify();
-    pTune->bPlaying = pTune->bNotify = false;
+    pTune->bPlaying = pTune->bWaiting = pTune->bNotify = false;
     if (hNotify != nullptr) DriverQueueMusicNotify();
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -38,6 +39,9 @@ constexpr SettingOption kSettingOptions[] = {
     {"blood", kSettingBlood, {{"on", 1}, {"off", 0}}},
     {"music", kSettingMusic, {{"on", 1}, {"off", 0}}},
     {"sound", kSettingSound, {{"on", IDC_SOUND_ON}, {"once", IDC_SOUND_FIRST_TIME}, {"off", IDC_SOUND_OFF}}},
+    {"monitors", kSettingMonitors, {{"every", kMonitorsEvery}, {"main", kMonitorsMainOnly}}},
+    {"picture-size", kSettingPictureSize,
+     {{"largest", kPictureLargestWhole}, {"original", kPictureOriginal}, {"fill", kPictureFillHeight}}},
 };
 static_assert(sizeof kSettingOptions / sizeof kSettingOptions[0] == kSettingCount,
               "every setting has its option");
@@ -50,6 +54,8 @@ const char* OptionName(const char* szArg) {
 
 }  // namespace
 
+namespace {
+
 const char kPlayerUsage[] =
     "usage: harborgast [options]\n"
     "Plays the Harborgast show: in a window, full screen, or for xscreensaver.\n"
@@ -59,16 +65,29 @@ const char kPlayerUsage[] =
     "  --window-id ID       a window another program made (decimal or 0x hex)\n"
     "Settings (remembered in $XDG_CONFIG_HOME/harborgast/settings.ini, or\n"
     "~/.config/harborgast/settings.ini, for the next run):\n"
-    "  --speed N            11 (slowest) to 561 (fastest); default 510\n"
-    "  --kraken N           5 to 95: the lower, the likelier the kraken wins; default 50\n"
+    "  --speed N            %d (slowest) to %d (fastest); default %d\n"
+    "  --kraken N           %d to %d: the lower, the likelier the kraken wins; default %d\n"
     "  --blood on|off       default on\n"
     "  --music on|off       the two tunes; default on\n"
     "  --sound on|once|off  sound effects and music: always, the first cycle only, never\n"
-    "Values beyond a range are brought into it.\n"
+    "  --monitors every|main  full screen on every monitor (default) or the main one only\n"
+    "  --picture-size largest|original|fill\n"
+    "                       the largest whole size (default), the original size, or\n"
+    "                       filling the height\n"
+    "Numbers are taken too (--blood 0, --sound 1037, --picture-size 2, as the\n"
+    "settings file holds them); values beyond a range are brought into it.\n"
     "  --trace              one line per frame step on standard output\n"
     "  --assets DIR         where the generated pictures, sounds and tunes are\n"
     "  --help               this text\n"
     "Each option may also be written with one dash (-root, -window-id ID).\n";
+
+}  // namespace
+
+void PrintPlayerUsage() {
+    const SettingKey& speed = SettingKeys[kSettingSpeed];
+    const SettingKey& kraken = SettingKeys[kSettingKraken];
+    std::printf(kPlayerUsage, speed.nLow, speed.nHigh, speed.nDefault, kraken.nLow, kraken.nHigh, kraken.nDefault);
+}
 
 bool ParseWindowId(const char* szText, unsigned long& nId) {
     if (szText == nullptr || *szText == '\0' || *szText == '-') return false;

@@ -30,4 +30,5 @@ bool ParsePlayerOptions(int argc, char** argv, PlayerOptions& options, std::stri
 // Reads a window id as xscreensaver writes it: decimal or 0x hexadecimal.
 bool ParseWindowId(const char* szText, unsigned long& nId);
 
-extern const char kPlayerUsage[];
+// The usage that --help prints, with the settings' ranges.
+void PrintPlayerUsage();
