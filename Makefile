@@ -1,8 +1,8 @@
 # The two commands: `make test` and `make play`. Each installs what is
 # missing, builds what it needs, then acts.
 
-.PHONY: test play play-windows player install bench bench-wine fuzz soak soak-native soak-wine native windows \
-	saver fuzz-targets bootstrap clean
+.PHONY: test play play-windows player install bench bench-linux bench-wine bench-web fuzz soak soak-native soak-wine native \
+	windows saver fuzz-targets web bootstrap clean
 
 # `make play ARGS=--fullscreen` passes options to the Linux player;
 # `make play-windows ARGS=/c` opens the Windows saver's settings instead of
@@ -32,6 +32,15 @@ player: bootstrap
 	cmake --preset player >/dev/null
 	cmake --build --preset player -j2
 
+# The page: build/web/ is a static site (the module, its packed assets, the
+# rendered tunes). The native build makes the assets and the render tool
+# that the page's tests compare with.
+web: bootstrap
+	cmake --preset native >/dev/null
+	cmake --build --preset native -j2 --target assets harborgast-render
+	cmake --preset web >/dev/null
+	cmake --build --preset web -j2
+
 # Each checks for a display first, so that without one it ends at once
 # with the one line that says so.
 # play: the native player in a window, with its sound and music.
@@ -51,10 +60,11 @@ fuzz-targets: bootstrap
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j2
 
-test: native windows fuzz-targets
+test: native windows fuzz-targets web
 	ctest --preset native -j2
 	ctest --preset windows
 	ctest --preset fuzz
+	ctest --preset web
 
 # Each fuzz target for FUZZ_SECONDS seconds, one after another.
 FUZZ_SECONDS ?= 60
@@ -79,12 +89,25 @@ bench: bootstrap
 	cmake --build --preset bench -j2
 	build/bench/bench/harborgast_bench
 
+# The Linux player's CPU cost beside its floor, and its start-up time
+# beside the Windows saver's under Wine, on a private screen.
+bench-linux: player saver
+	cmake --build --preset player -j2 --target present-floor-sdl
+	bench/linux/cost build/player/src/host/linux/harborgast build/player/bench/linux/present-floor-sdl \
+		build/windows/SSHarborgast.scr build/windows/wine-bench/prefix
+
 # The saver's CPU cost under Wine beside its floor, on a private screen.
 bench-wine: bootstrap
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j2 --target SSHarborgast present_floor
 	bench/wine/cost build/windows/SSHarborgast.scr build/windows/bench/wine/present_floor.exe \
 		build/windows/wine-bench
+
+# A frame step with its presenting in the page at 1920x1080, beside a floor
+# page in the same browser; the page's download size and first picture.
+bench-web: web
+	node tests/web/page_test.js --perf --site build/web --render build/native/tools/render/harborgast-render \
+		--assets build/native/assets
 
 clean:
 	rm -rf build

@@ -26,6 +26,7 @@ else()
     add_subdirectory(tools/render)
   endif()
   add_subdirectory(src/host/linux)
+  add_subdirectory(bench/linux)
 endif()
 
 # `make play` and `make play-windows` without a display end at once and say

@@ -41,7 +41,8 @@ bed_start() {
     mkfifo "$work/displayfd"
     exec 5<>"$work/displayfd"
     Xvfb -displayfd 5 -screen 0 "$1" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    children="$children $!"
+    xvfb_pid=$!
+    children="$children $xvfb_pid"
     local number
     read -r -t 60 number <&5 || die "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$number"
