@@ -98,7 +98,7 @@ test('frames inside a scene and inside a dissolve equal the render tool\'s, pixe
   }
 });
 
-test('a window room for twice the stage shows it crisp at twice its size, centred, black around', async (t) => {
+test('the stage is crisp at the largest whole size in device pixels, centred, black around', async (t) => {
   const {frame} = renderFrame(kSceneFrame, t.temp('f'));
   await t.page.setViewport(1700, 1300);
   const status = await runPage(t.page, t.server, {...kQuery, frames: kSceneFrame});
@@ -108,6 +108,13 @@ test('a window room for twice the stage shows it crisp at twice its size, centre
   // "Original" in the same window: the stage at its own size, centred.
   await runPage(t.page, t.server, {...kQuery, frames: kSceneFrame, 'picture-size': 1});
   assert.equal(compareScaled(readPng(await t.page.screenshot()), frame, 1, 450, 350), null, 'original size');
+  // A phone's screen: 390x700 CSS pixels at three device pixels each holds
+  // the stage once, in device pixels, centred.
+  await t.page.setViewport(390, 700, 3, true);
+  await runPage(t.page, t.server, {...kQuery, frames: kSceneFrame});
+  const phone = readPng(await t.page.screenshot());
+  assert.deepEqual([phone.width, phone.height], [1170, 2100]);
+  assert.equal(compareScaled(phone, frame, 1, 185, 750), null, 'phone');
   assert.deepEqual(t.page.errors, []);
 });
 
