@@ -169,6 +169,13 @@ void DrawTorso(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
             cairo_fill(c);
         }
     });
+    if (o.bVest) {
+        // Back and sides under the waistcoat; the shirt shows down the open front.
+        const Pt vest[] = {fr.At(-8.5, 2.0),   fr.At(-9.5, -10.0), fr.At(-10.5, -22.0), fr.At(-9.0, -32.0),
+                            fr.At(-3.0, -37.0), fr.At(1.5, -36.0),  fr.At(3.5, -24.0),   fr.At(5.5, -8.0),
+                            fr.At(4.5, 2.0)};
+        DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, vest, 9); }, o.vest, 1.6, 1.5, 1.0);
+    }
     if (!o.bStripes) {
         // Jacket: the shirt shows in a wedge at the chest, buttons along the edge.
         const Pt shirtFront[] = {fr.At(5.0, -35.5), fr.At(10.5, -27.0), fr.At(10.0, -17.0),

@@ -64,7 +64,10 @@ void DrawLyingBarrel(cairo_t* cr, Pt c, double dLength, double dHeight) {
                         {c.x - l, c.y + h * 0.64}};
     auto path = [&](cairo_t* cc) { AddBlob(cc, body, 10); };
     const Tones wood = {style::kWoodDark, style::kWood, style::kWoodLight};
-    const Tones hoop = {style::kIron, style::kIronLight, style::kIronSheen};
+    // The navy's stores: blue-painted hoops and a white band, like the
+    // barrels stacked on the navy deck, so plunder shows whose it was.
+    const Tones hoop = {style::kNavyJacketShade, style::kNavyJacket, style::kNavyJacketLight};
+    const Tones band = {style::kWhiteClothShade, style::kTrousers, style::kTrousers};
     DrawPatterned(cr, path, [&](cairo_t* cc, int nLevel) {
         style::SetColour(cc, nLevel == 0 ? wood.shade : nLevel == 1 ? wood.base : wood.light);
         cairo_paint(cc);
@@ -87,6 +90,11 @@ void DrawLyingBarrel(cairo_t* cr, Pt c, double dLength, double dHeight) {
         }
         style::SetColour(cc, nLevel == 0 ? hoop.shade : nLevel == 1 ? hoop.base : hoop.light);
         cairo_fill(cc);
+        const Pt b[] = {{c.x - 5.0, c.y - h - 1.0}, {c.x + 5.0, c.y - h - 1.0}, {c.x + 5.0, c.y + h + 1.0},
+                         {c.x - 5.0, c.y + h + 1.0}};
+        AddPolygon(cc, b, 4);
+        style::SetColour(cc, nLevel == 0 ? band.shade : nLevel == 1 ? band.base : band.light);
+        cairo_fill(cc);
     });
     // The near end turned a little towards us: the round head, its rim and
     // the boards across it.
@@ -107,12 +115,15 @@ void DrawLyingBarrel(cairo_t* cr, Pt c, double dLength, double dHeight) {
                   1.6, 1.5, 1.0);
 }
 
-void DrawStandingBarrel(cairo_t* cr, double cx, double yFoot, double w, double h) {
+void DrawStandingBarrel(cairo_t* cr, double cx, double yFoot, double w, double h, bool bNavy) {
     geo::Pts body = {{cx - w * 0.42, yFoot}, {cx - w * 0.5, yFoot - h * 0.5}, {cx - w * 0.42, yFoot - h},
-                {cx + w * 0.42, yFoot - h}, {cx + w * 0.5, yFoot - h * 0.5}, {cx + w * 0.42, yFoot}};
+                     {cx + w * 0.42, yFoot - h}, {cx + w * 0.5, yFoot - h * 0.5}, {cx + w * 0.42, yFoot}};
     sea::Shape(cr, body, style::kWood, 2, true);
+    if (bNavy)
+        sea::Line(cr, {cx - w * 0.5, yFoot - h * 0.5}, {cx + w * 0.5, yFoot - h * 0.5}, style::kTrousers, 7);
     for (double t : {0.2, 0.8}) {
-        sea::Line(cr, {cx - w * 0.47, yFoot - h * t}, {cx + w * 0.47, yFoot - h * t}, style::kIron, 2.5);
+        sea::Line(cr, {cx - w * 0.47, yFoot - h * t}, {cx + w * 0.47, yFoot - h * t},
+                  bNavy ? style::kNavyJacket : style::kIron, 2.5);
     }
     cairo_save(cr);
     cairo_scale(cr, 1, 0.35);

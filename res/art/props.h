@@ -16,7 +16,8 @@ using geo::Pt;
 void DrawPlank(cairo_t* cr, Pt from, double dLength, double dWidth, double dEdge);
 // A barrel lying on its side, centred at c.
 void DrawLyingBarrel(cairo_t* cr, Pt c, double dLength, double dHeight);
-// A barrel standing on deck, its foot centred at (cx, yFoot).
-void DrawStandingBarrel(cairo_t* cr, double cx, double yFoot, double w, double h);
+// A barrel standing on deck, its foot centred at (cx, yFoot); the navy's
+// own have blue hoops and a white band.
+void DrawStandingBarrel(cairo_t* cr, double cx, double yFoot, double w, double h, bool bNavy = false);
 
 }  // namespace props
