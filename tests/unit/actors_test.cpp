@@ -104,12 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, ActorClipTest,
                              // A stage of 797 columns in a frame buffer of 800:
                              // cut at the stage's column 796.
                              ClipCase{1024, 768, 790, 590, 796, 596, 797, 597}),
-                         [](const ::testing::TestParamInfo<ClipCase>& info) {
-                             const ClipCase& c = info.param;
-                             return "Client" + std::to_string(c.nClientWidth) + "x" +
-                                    std::to_string(c.nClientHeight) + "Stage" + std::to_string(c.nBackdropWidth) +
-                                    "x" + std::to_string(c.nBackdropHeight);
-                         });
+                         ClientAndStageName());
 
 TEST_F(ActorsTest, HiddenActorsAreNeitherDrawnNorErased) {
     SetUpStage(800, 600);
