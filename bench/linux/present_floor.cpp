@@ -10,6 +10,7 @@
 
 int main(int argc, char** argv) {
     const Uint32 nPeriod = argc > 1 ? Uint32(std::atoi(argv[1])) : 51;
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");  // as the player presents
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return 1;
