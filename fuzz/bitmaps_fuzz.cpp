@@ -44,6 +44,7 @@ struct Header {
     uint16_t nBitCount;
     uint32_t nCompression;
     uint64_t nColours;
+    uint64_t nStride;  // bytes a row: the width rounded up to 4
     bool bLoadable;
 };
 
@@ -56,9 +57,10 @@ Header ReadHeader(const std::vector<uint8_t>& res) {
     h.nBitCount = uint16_t(res[14] | res[15] << 8);
     h.nCompression = U32At(res, 16);
     h.nColours = U32At(res, 32) == 0 ? 256 : U32At(res, 32);
+    h.nStride = (uint64_t(uint32_t(h.nWidth)) + 3) / 4 * 4;
     h.bLoadable = h.nBitCount == 8 && h.nCompression == 0 && h.nHeaderSize >= 40 && h.nWidth > 0 &&
                   h.nHeight > 0 && h.nColours <= 256 &&
-                  h.nHeaderSize + 4 * h.nColours + uint64_t(h.nWidth) * uint64_t(h.nHeight) <= res.size();
+                  h.nHeaderSize + 4 * h.nColours + h.nStride * uint64_t(h.nHeight) <= res.size();
     return h;
 }
 
@@ -102,7 +104,7 @@ void CheckUpright(const StoredBitmap& entry, const Header& h, const std::vector<
         for (int32_t r = 0; r < nFrameHeight; ++r) {
             const size_t nStored = size_t(f) * size_t(nFrameHeight) + size_t(r);
             const size_t nSource = size_t(f + 1) * size_t(nFrameHeight) - 1 - size_t(r);
-            FUZZ_CHECK(std::memcmp(entry.pPixels + nStored * nWidth, pRows + nSource * nWidth, nWidth) == 0);
+            FUZZ_CHECK(std::memcmp(entry.pPixels + nStored * nWidth, pRows + nSource * h.nStride, nWidth) == 0);
         }
     }
     const size_t nUsed = nWidth * size_t(nFrames) * size_t(nFrameHeight);

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "host/dib.h"
+
 MemoryWindowState MemoryWindow;
 
 namespace {
@@ -64,29 +66,22 @@ void MemoryWindowDeleteFrameBuffer() {
 
 bool MemoryWindowHasFrameBuffer() { return !MemoryWindow.frameBuffer.empty(); }
 
-// Decodes an 8-bit uncompressed DIB resource and stretches it over the
-// window, nearest pixel.
+// Reads an 8-bit uncompressed DIB resource (host/dib.h) and stretches it
+// over the window, nearest pixel.
 bool MemoryWindowStretchPicture(int nResourceId, int nWidth, int nHeight) {
     const HostResource res = HostFindResource(kHostResourceBitmap, nResourceId);
-    if (res.nSize < 40 + 1024) return false;
-    const int32_t nPicW = static_cast<int32_t>(ReadU32(res.pData + 4));
-    const int32_t nPicH = static_cast<int32_t>(ReadU32(res.pData + 8));
-    const uint16_t nBits = ReadU16(res.pData + 14);
-    const uint32_t nColours = ReadU32(res.pData + 32) ? ReadU32(res.pData + 32) : 256;
-    if (nBits != 8 || ReadU32(res.pData + 16) != 0 || nPicW <= 0 || nPicH <= 0 || nColours > 256)
-        return false;
-    const size_t nStride = (static_cast<size_t>(nPicW) + 3) & ~size_t(3);
-    const size_t nPixelsAt = ReadU32(res.pData) + 4 * nColours;
-    if (nPixelsAt > res.nSize || (res.nSize - nPixelsAt) / nStride < static_cast<size_t>(nPicH))
-        return false;
-    const uint8_t* pTable = res.pData + ReadU32(res.pData);
-    const uint8_t* pPixels = res.pData + nPixelsAt;
+    Dib8 dib;
+    if (ReadDib8(res.pData, res.nSize, dib) != DibCheck::kOk) return false;
+    const int32_t nPicW = dib.nWidth, nPicH = dib.nHeight;
     RgbImage& w = MemoryWindow.window;
     for (int y = 0; y < std::min(nHeight, w.nHeight); ++y) {
         const int sy = nPicH - 1 - static_cast<int>(static_cast<int64_t>(y) * nPicH / nHeight);
         for (int x = 0; x < std::min(nWidth, w.nWidth); ++x) {
             const int sx = static_cast<int>(static_cast<int64_t>(x) * nPicW / nWidth);
-            const uint8_t* c = pTable + 4 * pPixels[sy * nStride + sx];
+            // An index past a short colour table shows black.
+            static const uint8_t kBlack[4] = {};
+            const uint8_t nIndex = dib.RowFromBottom(sy)[sx];
+            const uint8_t* c = nIndex < dib.nColours ? dib.pColours + 4 * nIndex : kBlack;
             w.pixels[static_cast<size_t>(y) * w.nWidth + x] = uint32_t(c[2]) << 16 | c[1] << 8 | c[0];
         }
     }

@@ -128,6 +128,40 @@ TEST_F(LoadersTest, StripOfThirtySevenRowsGivesTwoFramesOfEighteen) {
     for (int r = 0; r < 18; ++r) EXPECT_EQ(pPixels[(18 + r) * 32 + 5], 1 + r) << "frame 1 row " << r;
 }
 
+// Rows of a DIB are padded to 4 bytes: a picture 13 pixels wide has 16
+// bytes a row, the last three padding. Every catalogue width is a multiple
+// of 8, so only such a width shows a loader that reads the rows unpadded.
+TEST_F(LoadersTest, OddWidthsSkipEachRowsPadding) {
+    const auto pixel = [](int x, int y) { return uint8_t(x + 16 * y); };
+    for (int nWidth : {13, 14, 15, 16}) {
+        FakeHost = {};
+        ReleaseSpriteStore();
+        AddFakeResource(kHostResourceBitmap, 300, MakeDib({nWidth, 6}, pixel));
+        ASSERT_TRUE(LoadSpriteStrip(300, 0, 2)) << nWidth;
+        AddFakeResource(kHostResourceBitmap, 301, MakeDib({nWidth, 5}, pixel));
+        ASSERT_TRUE(LoadBackdrop(301, 0)) << nWidth;
+        // The strip: frame 0 is the lower band (picture rows 3..5), upright.
+        const uint8_t* pStrip = SpriteStore.entries[ActorTable.slots[0].nStore].pPixels;
+        for (int f = 0; f < 2; ++f)
+            for (int r = 0; r < 3; ++r)
+                for (int x = 0; x < nWidth; ++x)
+                    ASSERT_EQ(pStrip[(f * 3 + r) * nWidth + x], pixel(x, (1 - f) * 3 + r))
+                        << "width " << nWidth << " frame " << f << " row " << r << " column " << x;
+        const Backdrop& b = SpriteStore.backdrops[0];
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < nWidth; ++x)
+                ASSERT_EQ(b.pPixels[y * nWidth + x], pixel(x, y)) << "width " << nWidth << " row " << y;
+    }
+    // The last row's padding belongs to the picture: without it, it is cut.
+    FakeHost = {};
+    ReleaseSpriteStore();
+    const std::vector<uint8_t> odd = MakeDib({13, 6}, pixel);
+    AddFakeResource(kHostResourceBitmap, 300, Cut(odd, odd.size() - 1));
+    EXPECT_FALSE(LoadSpriteStrip(300, 0, 1));
+    ASSERT_EQ(FakeHost.boxes.size(), 1u);
+    EXPECT_EQ(FakeHost.boxes[0].szText, kTruncated);
+}
+
 TEST_F(LoadersTest, BackdropIsThePictureUprightAndSetsTheStageSize) {
     AddFakeResource(kHostResourceBitmap, 130, MakeDib({12, 5}, [](int x, int y) { return uint8_t(x + 16 * y); }));
     ASSERT_TRUE(LoadBackdrop(130, 1));
