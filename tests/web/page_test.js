@@ -175,7 +175,7 @@ test('unknown setting values in the query and in localStorage are limited as in 
   await t.page.evaluate('localStorage.clear()');
 });
 
-test('under the test query nothing covers the picture; without it the hint goes at the first click', async (t) => {
+test('under the test query nothing covers the picture; without it the hint goes at the first click, and full screen hides the pointer', async (t) => {
   await runPage(t.page, t.server, {...kQuery, frames: 2});
   const bare = await t.page.evaluate(`({
     hint: getComputedStyle(document.getElementById('hint')).display,
@@ -191,6 +191,16 @@ test('under the test query nothing covers the picture; without it the hint goes 
   assert.deepEqual(before, {hint: true, controls: true});
   await t.page.click(400, 300);
   await t.page.waitFor('document.getElementById("hint").hidden', 10);
+  // Full screen: no pointer, no controls; they come back when it ends.
+  const button = JSON.parse(await t.page.evaluate(
+    'JSON.stringify(document.getElementById("fullscreen-button").getBoundingClientRect())'));
+  await t.page.click(button.x + button.width / 2, button.y + button.height / 2);
+  await t.page.waitFor('document.fullscreenElement !== null', 10);
+  const full = await t.page.evaluate(`({cursor: getComputedStyle(document.getElementById('stage')).cursor,
+    controls: getComputedStyle(document.getElementById('controls')).display})`);
+  assert.deepEqual(full, {cursor: 'none', controls: 'none'});
+  await t.page.evaluate('document.exitFullscreen()');
+  await t.page.waitFor('getComputedStyle(document.getElementById("controls")).display !== "none"', 10);
   assert.deepEqual(t.page.errors, []);
 });
 
