@@ -8,6 +8,7 @@
 
 #include "crew_ink.h"
 #include "crew_rig.h"
+#include "props.h"
 #include "sea_scenery.h"
 #include "style.h"
 #include "resource_ids.h"
@@ -326,7 +327,7 @@ void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
 }
 
 void PaintPlank(cairo_t* cr, int, int nWidth, int nFrameHeight) {
-    DrawPlank(cr, {3.0, 3.0}, nWidth - 6.0, nFrameHeight - 14.0, 7.0);
+    props::DrawPlank(cr, {3.0, 3.0}, nWidth - 6.0, nFrameHeight - 14.0, 7.0);
 }
 
 // Frame 1: blood spurting from a wound in an arc to the left (away from the

@@ -11,7 +11,7 @@
 #include "config/settings.h"
 #include "engine/scenes.h"
 #include "engine/sequencer.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/sprite_store.h"
 
