@@ -9,29 +9,28 @@
 #include <string>
 #include <vector>
 
+#include "host/dib.h"
+
 namespace {
 
-// An 8-bit bottom-up bitmap as written by the asset generator.
+// A generated bitmap file, read past its 14-byte file header by the one DIB
+// reader.
 struct Bitmap {
-    int nWidth = 0, nHeight = 0;
     std::vector<uint8_t> bytes;
-    uint8_t At(int x, int y) const {
-        size_t nStride = (nWidth + 3) & ~3;
-        return bytes[14 + 40 + 1024 + size_t(nHeight - 1 - y) * nStride + x];
-    }
+    Dib8 dib{};
+    int nWidth = 0, nHeight = 0;
+    uint8_t At(int x, int y) const { return dib.RowFromBottom(nHeight - 1 - y)[x]; }
 };
 
 bool LoadBitmap(int nId, Bitmap& bmp) {
     std::ifstream in(std::string(HARBORGAST_ASSET_DIR) + "/bitmap" + std::to_string(nId) + ".bmp", std::ios::binary);
     if (!in) return false;
     bmp.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (bmp.bytes.size() < 14 + 40 + 1024) return false;
-    auto s32 = [&](size_t n) {
-        return int32_t(bmp.bytes[n] | (bmp.bytes[n + 1] << 8) | (bmp.bytes[n + 2] << 16) | (bmp.bytes[n + 3] << 24));
-    };
-    bmp.nWidth = s32(18);
-    bmp.nHeight = s32(22);
-    return bmp.bytes.size() >= 14 + 40 + 1024 + size_t((bmp.nWidth + 3) & ~3) * bmp.nHeight;
+    if (bmp.bytes.size() < 14 || ReadDib8(bmp.bytes.data() + 14, bmp.bytes.size() - 14, bmp.dib) != DibCheck::kOk)
+        return false;
+    bmp.nWidth = bmp.dib.nWidth;
+    bmp.nHeight = bmp.dib.nHeight;
+    return true;
 }
 
 struct CutOut {
