@@ -8,6 +8,7 @@
 #include "actor_slots.h"
 
 constexpr int kActorSlotCount = 56;
+static_assert(kActorSlotCount >= kSlotsLoaded, "an actor for every slot that the load list fills");
 
 struct Actor {
     int32_t x;            // frame-buffer column of the current frame's left edge

@@ -32,10 +32,7 @@ void ReadRunFlags() {
     RunFlags.bMusicOn = ReadSetting(kSettingMusic) != 0;
     RunFlags.bShowBlood = ReadSetting(kSettingBlood) != 0;
     RunFlags.nKrakenChance = int32_t(std::clamp<int64_t>(100 - int64_t{ReadSetting(kSettingKraken)}, 1, 99));
-    // Only exactly 2 is "off" and exactly 1 "first time only"; any other
-    // stored value plays sound for the whole run.
-    RunFlags.nSoundMode = int32_t(std::clamp<int64_t>(int64_t{ReadSetting(kSettingSound)} - 1035,
-                                                      INT32_MIN, INT32_MAX));
+    RunFlags.nSoundMode = SoundModeOf(ReadSetting(kSettingSound));
     RunFlags.bSoundOn = RunFlags.nSoundMode != kSoundOff;
 }
 

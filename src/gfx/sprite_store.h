@@ -5,10 +5,15 @@
 
 #include <cstdint>
 
+#include "catalogue.h"
 #include "host/host.h"
 
 constexpr int kStoreCapacity = 57;
 constexpr int kBackdropSlots = 4;
+// Each row of the load list takes one store entry; its backdrops take the
+// first backdrop slots.
+static_assert(kStoreCapacity >= kLoadListCount, "a store entry for every picture of the load list");
+static_assert(kBackdropSlots >= kBackdropCount, "a backdrop slot for every BackdropId");
 
 // Columns [nStart, nEnd) of a stored row: a run of pixels that all differ
 // from the key colour of the row's frame. Drawing a sprite copies its runs.

@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
     // The saver window's own logic, driven headless from clock reading 0.
     DriverOpen(RenderWindow(), nWidth, nHeight, kDriverStartupAtOnce);
     Check(!Driver.bQuitRequested, "start-up failed");
-    const bool bSoundOn = nSound != 1037, bFirstTimeOnly = nSound == 1036;
+    const bool bSoundOn = SoundModeOf(nSound) != kSoundOff, bFirstTimeOnly = SoundModeOf(nSound) == kSoundFirstTimeOnly;
     Check(RenderHost.wavesPlayed.size() == (bSoundOn ? 1u : 0u), "opening sound against the sound mode");
     RenderHost.wavesPlayed.clear();
     RenderHost.musicEvents.clear();

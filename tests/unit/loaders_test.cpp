@@ -216,7 +216,7 @@ TEST_F(LoadersTest, LoadListFillsTheStoreInOrderWithOwnCopies) {
     EXPECT_EQ(SpriteStore.backdrops[1].nStore, 1);
     EXPECT_EQ(SpriteStore.nStageWidth, 800);
     EXPECT_EQ(SpriteStore.nStageHeight, 600);
-    for (int nSlot = 0; nSlot < kLoadedActorSlots; ++nSlot) {
+    for (int nSlot = 0; nSlot < kSlotsLoaded; ++nSlot) {
         const LoadListEntry& e = LoadList[2 + nSlot];
         const Actor& actor = ActorTable.slots[nSlot];
         EXPECT_EQ(actor.nStore, 2 + nSlot);
@@ -230,7 +230,7 @@ TEST_F(LoadersTest, LoadListFillsTheStoreInOrderWithOwnCopies) {
             EXPECT_EQ(pFrame[1], ArtOf(e.nResourceId, k)) << "slot " << nSlot << " frame " << k;
         }
     }
-    for (int nSlot = kLoadedActorSlots; nSlot < kActorSlotCount; ++nSlot)
+    for (int nSlot = kSlotsLoaded; nSlot < kActorSlotCount; ++nSlot)
         EXPECT_EQ(ActorTable.slots[nSlot].nFrameCount, 0);
     // The six cannon-fire slots hold the same strip in separate copies.
     for (int nSlot = kSlotCannonFireB; nSlot <= kSlotCannonFireF; ++nSlot) {

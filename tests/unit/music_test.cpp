@@ -17,6 +17,7 @@
 
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "config/settings.h"
 #include "core_support.h"
 #include "engine/dissolve.h"
 #include "engine/scene_script.h"

@@ -24,7 +24,6 @@
 #include "host/linux/linux_host.h"
 #include "host/linux/options.h"
 #include "host/memory_window.h"
-#include "resource_ids.h"
 #include "shell/dismissal.h"
 #include "shell/driver.h"
 #include "shell/saver_window.h"
@@ -307,7 +306,7 @@ int main(int argc, char** argv) {
     }
     if (!bAudio) {
         SaySilent(std::string("no audio output (") + SDL_GetError() + "); the show runs silent");
-    } else if (ReadSetting(kSettingSound) != IDC_SOUND_OFF && ReadSetting(kSettingMusic) != 0) {
+    } else if (SoundModeOf(ReadSetting(kSettingSound)) != kSoundOff && ReadSetting(kSettingMusic) != 0) {
         // Only a show with music loads the soundfont.
         if (szSoundFont == nullptr)
             SaySilent("no General MIDI soundfont (Debian: fluid-soundfont-gm); the tunes are silent");
