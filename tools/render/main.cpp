@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
     RenderHost.szAssetDir = options.szAssetDir.empty() ? HARBORGAST_ASSET_DIR : options.szAssetDir;
     for (int i = 0; i < kSettingCount; ++i)
         if (options.bHasSetting[i]) RenderHost.profile[SettingKeys[i].szKey] = options.nSetting[i];
+    for (const RenderOutput& o : options.outputs)
+        RenderHost.outputs.push_back({o.nLeft, o.nTop, o.nWidth, o.nHeight});
     RenderHost.window = RgbImage{options.nWidth, options.nHeight, {}};
     RenderHost.window.pixels.assign(static_cast<size_t>(options.nWidth) * options.nHeight, 0);
     if (!MakeTempDir(RenderHost.szTempDir)) {

@@ -129,9 +129,9 @@ void HostDeleteFrameBuffer() {
     RenderHost.nBufferWidth = RenderHost.nBufferHeight = 0;
 }
 
-// Decodes an 8-bit uncompressed DIB resource and stretches it over the
-// window, nearest pixel, as StretchBlt with SRCCOPY would.
-bool HostStretchPicture(HostWindow, int nResourceId, int nWidth, int nHeight) {
+// Decodes an 8-bit uncompressed DIB resource and stretches it over a
+// rectangle of the window, nearest pixel, as StretchBlt with SRCCOPY would.
+bool HostStretchPicture(HostWindow, int nResourceId, const HostRect& dest) {
     const HostResource res = HostFindResource(kHostResourceBitmap, nResourceId);
     if (res.nSize < 40 + 1024) return false;
     const int32_t nPicW = static_cast<int32_t>(ReadU32(res.pData + 4));
@@ -147,15 +147,25 @@ bool HostStretchPicture(HostWindow, int nResourceId, int nWidth, int nHeight) {
     const uint8_t* pTable = res.pData + ReadU32(res.pData);
     const uint8_t* pPixels = res.pData + nPixelsAt;
     RgbImage& w = RenderHost.window;
-    for (int y = 0; y < std::min(nHeight, w.nHeight); ++y) {
-        const int sy = nPicH - 1 - static_cast<int>(static_cast<int64_t>(y) * nPicH / nHeight);
-        for (int x = 0; x < std::min(nWidth, w.nWidth); ++x) {
-            const int sx = static_cast<int>(static_cast<int64_t>(x) * nPicW / nWidth);
+    for (int y = 0; y < dest.nHeight; ++y) {
+        const int wy = dest.nTop + y;
+        if (wy < 0 || wy >= w.nHeight) continue;
+        const int sy = nPicH - 1 - static_cast<int>(static_cast<int64_t>(y) * nPicH / dest.nHeight);
+        for (int x = 0; x < dest.nWidth; ++x) {
+            const int wx = dest.nLeft + x;
+            if (wx < 0 || wx >= w.nWidth) continue;
+            const int sx = static_cast<int>(static_cast<int64_t>(x) * nPicW / dest.nWidth);
             const uint8_t* c = pTable + 4 * pPixels[sy * nStride + sx];
-            w.pixels[static_cast<size_t>(y) * w.nWidth + x] = uint32_t(c[2]) << 16 | c[1] << 8 | c[0];
+            w.pixels[static_cast<size_t>(wy) * w.nWidth + wx] = uint32_t(c[2]) << 16 | c[1] << 8 | c[0];
         }
     }
     return true;
+}
+
+int HostGetOutputs(HostWindow, HostRect* pOutputs, int nMax) {
+    const int nCount = std::min(nMax, static_cast<int>(RenderHost.outputs.size()));
+    std::copy(RenderHost.outputs.begin(), RenderHost.outputs.begin() + nCount, pOutputs);
+    return nCount;
 }
 
 bool HostBeginFrame(HostWindow) {
@@ -170,18 +180,60 @@ void HostClearWindow(HostWindow) {
     std::fill(RenderHost.window.pixels.begin(), RenderHost.window.pixels.end(), 0);
 }
 
-void HostPresentView(int nLeft, int nTop, int nWidth, int nHeight) {
+namespace {
+
+uint32_t BufferColour(int x, int y) {
+    return RenderHost.bufferColours[RenderHost.frameBuffer[static_cast<size_t>(y) * RenderHost.nBufferWidth + x]];
+}
+
+// The colour at a point of the frame buffer between pixel centres, each
+// channel weighted by the distance to the four pixels around it (weights
+// in 1/256).
+uint32_t BlendedColour(int x0, int y0, int x1, int y1, int fx, int fy) {
+    const uint32_t c[4] = {BufferColour(x0, y0), BufferColour(x1, y0), BufferColour(x0, y1), BufferColour(x1, y1)};
+    const int weights[4] = {(256 - fx) * (256 - fy), fx * (256 - fy), (256 - fx) * fy, fx * fy};
+    uint32_t nResult = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        int nSum = 0;
+        for (int i = 0; i < 4; ++i) nSum += static_cast<int>((c[i] >> shift) & 0xFF) * weights[i];
+        nResult |= static_cast<uint32_t>((nSum + 32768) >> 16) << shift;
+    }
+    return nResult;
+}
+
+}  // namespace
+
+// Crisp: each window pixel takes the frame-buffer pixel it falls in (a whole
+// factor makes blocks). Smooth: the window pixel's centre, mapped into the
+// source, blends the four pixels around it.
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
     RgbImage& w = RenderHost.window;
-    nWidth = std::min(nWidth, RenderHost.nBufferWidth);
-    nHeight = std::min(nHeight, RenderHost.nBufferHeight);
-    for (int y = 0; y < nHeight; ++y) {
-        const int wy = nTop + y;
+    if (source.nLeft < 0 || source.nTop < 0 || source.nWidth <= 0 || source.nHeight <= 0 ||
+        source.nLeft + source.nWidth > RenderHost.nBufferWidth ||
+        source.nTop + source.nHeight > RenderHost.nBufferHeight || dest.nWidth <= 0 || dest.nHeight <= 0)
+        return;
+    for (int y = 0; y < dest.nHeight; ++y) {
+        const int wy = dest.nTop + y;
         if (wy < 0 || wy >= w.nHeight) continue;
-        const uint8_t* pRow = RenderHost.frameBuffer.data() + static_cast<size_t>(y) * RenderHost.nBufferWidth;
-        for (int x = 0; x < nWidth; ++x) {
-            const int wx = nLeft + x;
+        // In 1/256 of a source pixel, from the source's first pixel centre.
+        const int64_t nFy = ((2 * int64_t{y} + 1) * source.nHeight * 128) / dest.nHeight - 128;
+        const int sy = source.nTop + static_cast<int>(int64_t{y} * source.nHeight / dest.nHeight);
+        const int y0 = source.nTop + static_cast<int>(std::clamp<int64_t>(nFy >> 8, 0, source.nHeight - 1));
+        const int y1 = std::min(y0 + 1, source.nTop + source.nHeight - 1);
+        const int fy = nFy < 0 ? 0 : static_cast<int>(nFy & 0xFF);
+        for (int x = 0; x < dest.nWidth; ++x) {
+            const int wx = dest.nLeft + x;
             if (wx < 0 || wx >= w.nWidth) continue;
-            w.pixels[static_cast<size_t>(wy) * w.nWidth + wx] = RenderHost.bufferColours[pRow[x]];
+            uint32_t& nPixel = w.pixels[static_cast<size_t>(wy) * w.nWidth + wx];
+            if (!bSmooth) {
+                nPixel = BufferColour(source.nLeft + static_cast<int>(int64_t{x} * source.nWidth / dest.nWidth), sy);
+                continue;
+            }
+            const int64_t nFx = ((2 * int64_t{x} + 1) * source.nWidth * 128) / dest.nWidth - 128;
+            const int x0 = source.nLeft + static_cast<int>(std::clamp<int64_t>(nFx >> 8, 0, source.nWidth - 1));
+            const int x1 = std::min(x0 + 1, source.nLeft + source.nWidth - 1);
+            const int fx = nFx < 0 ? 0 : static_cast<int>(nFx & 0xFF);
+            nPixel = BlendedColour(x0, y0, x1, y1, fx, fy);
         }
     }
 }

@@ -21,6 +21,7 @@ struct RenderHostState {
     std::map<int, uint32_t> timers;  // armed timer id -> period, ms
 
     RgbImage window;
+    std::vector<HostRect> outputs;  // the monitors in the window; none: the window is one
     bool bInFrame = false;
     std::vector<uint8_t> frameBuffer;
     int nBufferWidth = 0, nBufferHeight = 0;
