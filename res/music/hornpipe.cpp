@@ -1,26 +1,30 @@
 // Tune 1: the traditional "Sailor's Hornpipe" (also known as the College
-// Hornpipe), in D, twice through its AABB form, the fiddle over tuba and
-// accordion; the second time with kick and tambourine, and a whistle
-// doubling the last B strain. It ends on the bar before the opening pick-up, so
-// the loop runs on in time.
+// Hornpipe, or Jack's the Lad), in D, twice through its AABB form, the fiddle
+// over tuba and accordion; the second time with kick and tambourine, and a
+// whistle doubling the last B strain. It ends on the bar before the opening
+// pick-up, so the loop runs on in time.
 #include "arrange.h"
 #include "tunes.h"
 
 namespace {
 
-// The pick-up triplet that leads into each strain.
-constexpr const char* kIntoA = "A2/3B2/3c2/3";
-constexpr const char* kIntoB = "e2/3f2/3g2/3";
+// The pick-ups that lead into each strain: the tonic turning on its leading
+// note, and the fall from the dominant.
+constexpr const char* kIntoA = "dc";
+constexpr const char* kIntoB = "AG";
 
-// Bars 1-7 of the two strains; the eighth bar leads on to what follows.
+// Bars 1-7 of the two strains; the eighth bar leads on to what follows. The
+// A strain opens on the high tonic, drops an octave to strike the low one
+// twice and climbs back through the tonic chord; then the same a step
+// higher, onto the dominant.
 constexpr const char* kStrainA =
-    "dAFA DFAd|ceAc egfe|dfed cBAG|FAdA F2A2/3B2/3c2/3|dAFA DFAd|ceAc egfe|dfaf gecA|";
+    "d2D2 D2AG|FAdc dfed|e2E2 E2ed|cea^g a2bc'|d'c'ba bagf|gfed dcBA|Bdce dfeg|";
 constexpr const char* kStrainB =
-    "afdf afdf|gece gece|fdBd fdBd|edcB A2A2/3B2/3c2/3|dAFA DFAd|ceAc egfe|dfaf gecA|";
-constexpr const char* kLastBar = "d2f2d2";
+    "FAdA FAdA|B2G2 G2BA|^GBeB GBeB|c2A2 A2gf|g2b2 bagf|gfed dcBA|Bdce dfeg|";
+constexpr const char* kLastBar = "f2d2d2";
 
-constexpr const char* kChordsA = "D - - - | A - A7 - | D - A7 - | D - - - | D - - - | A - A7 - | D - A7 - |";
-constexpr const char* kChordsB = "D - - - | A7 - - - | Bm - - - | A - - - | D - - - | A - A7 - | D - A7 - |";
+constexpr const char* kChordsA = "D - - - | D - - - | E7 - - - | A - - - | D - G - | Em - D - | G - A7 - |";
+constexpr const char* kChordsB = "D - - - | G - - - | E7 - - - | A - A7 - | G - - - | Em - D - | G - A7 - |";
 constexpr const char* kHomeBar = "D - - - |";
 constexpr const char* kLastChordBar = "D - -";
 

@@ -23,7 +23,10 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "host/asset_files.h"
+#include "host/memory_window.h"
 #include "render_host.h"
+#include "shell/driver.h"
 #include "shell/saver_window.h"
 
 #ifndef HARBORGAST_ASSET_DIR
@@ -58,6 +61,44 @@ void Check(bool bHolds, const std::string& szWhat) {
     ++nFailures;
 }
 
+// The soak as the driver's host: the clock jumps to each tick; each frame
+// is counted into its cycle, and a cycle ends as the dissolve hands over to
+// the first scene. The run ends once there are enough cycles and both
+// outcomes, or at four times enough.
+class SoakRun final : public DriverHost {
+public:
+    SoakRun(int nCycles, std::vector<CycleFigures>& cycles) : nCycles(nCycles), cycles(cycles) {}
+
+    int nOutcomes[2] = {};  // pirates, kraken
+
+    bool WaitUntil(uint32_t nDue) override {
+        RenderHost.nTickCount = nDue;
+        return true;
+    }
+
+    bool FrameDone(const DriverFrame& frame) override {
+        current.nWaves += int(RenderHost.wavesPlayed.size());
+        for (const std::string& szEvent : RenderHost.musicEvents) current.nTunesOpened += szEvent.rfind("open", 0) == 0;
+        RenderHost.wavesPlayed.clear();
+        RenderHost.musicEvents.clear();
+        if (frame.nSceneRan == kSceneFaceOff && frame.nNextScene != kSceneFaceOff)
+            ++nOutcomes[frame.nNextScene == kSceneKrakenWins ? 1 : 0];
+        if (frame.nSceneRan == kSceneDissolve && frame.nNextScene == kSceneShipsAtSea) {
+            current.nHeapBytes = __sanitizer_get_current_allocated_bytes();
+            current.nResidentKiB = ResidentKiB();
+            cycles.push_back(current);
+            current = {};
+        }
+        return int(cycles.size()) < 4 * nCycles &&
+               (int(cycles.size()) < nCycles || nOutcomes[0] == 0 || nOutcomes[1] == 0);
+    }
+
+private:
+    int nCycles;
+    std::vector<CycleFigures>& cycles;
+    CycleFigures current = {};
+};
+
 bool MakeTempDir(std::string& szDir) {
     std::error_code ec;
     std::string szPattern = (std::filesystem::temp_directory_path(ec) / "harborgast-soak-XXXXXX").string();
@@ -76,11 +117,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: harborgast-soak WIDTHxHEIGHT BLOOD SOUND CYCLES (width 639 or more, 2 cycles or more)\n");
         return 2;
     }
-    RenderHost.szAssetDir = HARBORGAST_ASSET_DIR;
+    SetAssetDirectory(HARBORGAST_ASSET_DIR);
     RenderHost.profile[SettingKeys[kSettingBlood].szKey] = nBlood;
     RenderHost.profile[SettingKeys[kSettingSound].szKey] = nSound;
-    RenderHost.window = RgbImage{nWidth, nHeight, {}};
-    RenderHost.window.pixels.assign(size_t(nWidth) * size_t(nHeight), 0);
+    ResizeMemoryWindow(nWidth, nHeight);
     if (!MakeTempDir(RenderHost.szTempDir)) {
         std::fprintf(stderr, "harborgast-soak: cannot make a temporary directory\n");
         return 1;
@@ -93,50 +133,17 @@ int main(int argc, char** argv) {
     RenderHost.musicEvents.reserve(64);
     const size_t nHeapBefore = __sanitizer_get_current_allocated_bytes();
 
-    // The saver window's own logic, with the soak as its clock: the window
-    // is made, its first tick starts the show, the start-up timer ends the
-    // delay at once, and every frame tick is then one frame, the clock
-    // advancing by the frame period; the sequencer's notifications reach the
-    // window between ticks.
-    const HostWindow hWindow = RenderWindow();
-    OnSaverClientSize(nWidth, nHeight);
-    OnSaverCreate(hWindow);
-    const uint32_t nPeriod = RenderHost.timers[kFrameTimerId];
-    OnSaverTick(hWindow, kFrameTimerId);
-    OnSaverTick(hWindow, kStartupTimerId);
-    Check(!RenderHost.bQuitRequested, "start-up failed");
+    // The saver window's own logic, driven headless from clock reading 0.
+    DriverOpen(RenderWindow(), nWidth, nHeight, kDriverStartupAtOnce);
+    Check(!Driver.bQuitRequested, "start-up failed");
     const bool bSoundOn = nSound != 1037, bFirstTimeOnly = nSound == 1036;
     Check(RenderHost.wavesPlayed.size() == (bSoundOn ? 1u : 0u), "opening sound against the sound mode");
     RenderHost.wavesPlayed.clear();
     RenderHost.musicEvents.clear();
-
-    CycleFigures current = {};
-    int nOutcomes[2] = {};  // pirates, kraken
-    long nFrames = 0;
-    while (!RenderHost.bQuitRequested && int(cycles.size()) < 4 * nCycles &&
-           (int(cycles.size()) < nCycles || nOutcomes[0] == 0 || nOutcomes[1] == 0)) {
-        RenderHost.nTickCount += nPeriod;
-        const int nRan = SaverWindow.nScene;
-        OnSaverTick(hWindow, kFrameTimerId);
-        const int nScene = SaverWindow.nScene;
-        while (RenderHost.nPendingNotifies > 0) {
-            --RenderHost.nPendingNotifies;
-            OnSaverMusicNotify(hWindow);
-        }
-        ++nFrames;
-        current.nWaves += int(RenderHost.wavesPlayed.size());
-        for (const std::string& szEvent : RenderHost.musicEvents) current.nTunesOpened += szEvent.rfind("open", 0) == 0;
-        RenderHost.wavesPlayed.clear();
-        RenderHost.musicEvents.clear();
-        if (nRan == kSceneFaceOff && nScene != kSceneFaceOff) ++nOutcomes[nScene == kSceneKrakenWins ? 1 : 0];
-        if (nRan == kSceneDissolve && nScene == kSceneShipsAtSea) {
-            current.nHeapBytes = __sanitizer_get_current_allocated_bytes();
-            current.nResidentKiB = ResidentKiB();
-            cycles.push_back(current);
-            current = {};
-        }
-    }
-    Check(!RenderHost.bQuitRequested, "the show asked to quit");
+    SoakRun run(nCycles, cycles);
+    if (!Driver.bQuitRequested) DriverRun(run);
+    const int (&nOutcomes)[2] = run.nOutcomes;
+    Check(!Driver.bQuitRequested, "the show asked to quit");
     Check(nOutcomes[0] > 0 && nOutcomes[1] > 0, "not both outcomes came up");
 
     long nHeapDrift = 0, nResidentMax = 0;
@@ -155,10 +162,11 @@ int main(int argc, char** argv) {
     }
     Check(bSoundOn == (cycles.empty() || cycles[0].nTunesOpened > 0), "music in the first cycle against the sound mode");
 
-    OnSaverDestroy(hWindow);
-    Check(RenderHost.timers.empty(), "a timer still armed after the window went");
+    DriverClose();
+    Check(!Driver.timers[kFrameTimerId].bArmed && !Driver.timers[kStartupTimerId].bArmed,
+          "a timer still armed after the window went");
     // What the host keeps for itself: the resources it read, its records.
-    RenderHost.resources.clear();
+    ReleaseAssetFiles();
     RenderHost.wavesPlayed.clear();
     RenderHost.musicEvents.clear();
     const long nHeapKept = long(__sanitizer_get_current_allocated_bytes()) - long(nHeapBefore);
@@ -170,7 +178,7 @@ int main(int argc, char** argv) {
     std::printf("%dx%d blood=%d sound=%d: %zu cycles (%d pirates, %d kraken), %ld frames; heap %zu bytes after "
                 "cycle 1, largest change after it %ld; resident %ld KiB after cycle 1, at most %ld KiB; "
                 "shut-down kept %ld bytes\n",
-                nWidth, nHeight, nBlood, nSound, cycles.size(), nOutcomes[0], nOutcomes[1], nFrames,
+                nWidth, nHeight, nBlood, nSound, cycles.size(), nOutcomes[0], nOutcomes[1], long(Driver.nFrames),
                 cycles.empty() ? size_t(0) : cycles[0].nHeapBytes, nHeapDrift,
                 cycles.empty() ? 0L : cycles[0].nResidentKiB, nResidentMax, nHeapKept);
     return nFailures == 0 ? 0 : 1;

@@ -455,7 +455,7 @@ TEST(GeneratedTunes, FormatOneFilesOfTheExactSizeAndTracks) {
 // the chords played over it.
 struct TuneScore {
     int nId;
-    const char* szAbc;      // the opening strain, in ABC notation
+    const char* szAbc;      // its opening, in ABC notation
     int nSharps;            // the ABC's key signature
     uint32_t nFirstBarTick; // after the pick-up
     int nMelodyChannel;     // in the first track after the tempo track
@@ -463,9 +463,10 @@ struct TuneScore {
     std::set<int> bassChannels;
 };
 
-// The traditional Sailor's Hornpipe (the College Hornpipe; public domain),
-// its A strain as commonly written in D: the run down the tonic arpeggio
-// and back up, then the same on the dominant.
+// The traditional Sailor's Hornpipe (the College Hornpipe, Jack's the Lad;
+// public domain), its first phrase as commonly written in D: the high tonic,
+// the low tonic struck twice, the climb back up through the tonic chord, then
+// the same a step higher, arriving on the dominant.
 constexpr const char* kSailorsHornpipe =
     "X:1\n"
     "T:Sailor's Hornpipe\n"
@@ -473,8 +474,7 @@ constexpr const char* kSailorsHornpipe =
     "M:4/4\n"
     "L:1/8\n"
     "K:D\n"
-    "(3ABc|dAFA DFAd|ceAc egfe|dfed cBAG|FAdA F2 (3ABc|\n"
-    "dAFA DFAd|ceAc egfe|dfaf gecA|d2 f2 d2:|\n";
+    "dc|d2 D2 D2 AG|FAdc dfed|e2 E2 E2 ed|cea^g a2 bc'|\n";
 
 // Rule, Britannia! (Thomas Arne, 1740; public domain): the opening of its
 // chorus in D.
@@ -540,9 +540,10 @@ std::string Joined(const std::vector<int>& v) {
 }
 
 TEST(GeneratedTunes, MelodyOpensNoteForNoteAsTheTuneIsWritten) {
-    // The reading of the notation itself: the hornpipe's first bar in D.
-    EXPECT_EQ(AbcKeys("K:D\n(3ABc|dAFA DFAd|^G=c_B,|", 2),
-              (std::vector<int>{69, 71, 73, 74, 69, 66, 69, 62, 66, 69, 74, 68, 72, 58}));
+    // The reading of the notation itself: the hornpipe's first bar in D, a
+    // tuplet, accidentals and octave marks.
+    EXPECT_EQ(AbcKeys("K:D\ndc|d2 D2 D2 AG|(3ABc ^G=c_B,c'|", 2),
+              (std::vector<int>{74, 73, 74, 62, 62, 69, 67, 69, 71, 73, 68, 72, 58, 85}));
     for (const TuneScore& score : kTuneScores) {
         std::optional<Bytes> file = ReadAsset(MidiName(score.nId));
         if (!file) continue;

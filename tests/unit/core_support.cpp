@@ -15,6 +15,7 @@
 #include "gfx/palette.h"
 #include "gfx/show.h"
 #include "gfx/sprite_store.h"
+#include "shell/driver.h"
 #include "shell/saver_window.h"
 
 uint8_t BackdropPixel(int nBackdrop, int x, int y) { return uint8_t(7 * x + 3 * y + 100 * nBackdrop); }
@@ -47,6 +48,7 @@ void CoreTest::SetUp() {
     Music = {};
     Show = {};
     SaverWindow = {};
+    Driver = {};
     FrameBuffer = {};
     StageView = {};
     ReleaseSpriteStore();

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "shell/driver.h"
+
 FakeHostState FakeHost;
 
 namespace {
@@ -70,10 +72,13 @@ uint32_t HostGetTickCount() { return FakeHost.nTickCount; }
 
 bool HostSetTimer(HostWindow, int nTimerId, uint32_t nPeriodMs) {
     Log("SetTimer(" + std::to_string(nTimerId) + "," + std::to_string(nPeriodMs) + ")");
-    return !FakeHost.bTimersFail;
+    return !FakeHost.bTimersFail && DriverSetTimer(nTimerId, nPeriodMs);
 }
 
-void HostKillTimer(HostWindow, int nTimerId) { Log("KillTimer(" + std::to_string(nTimerId) + ")"); }
+void HostKillTimer(HostWindow, int nTimerId) {
+    Log("KillTimer(" + std::to_string(nTimerId) + ")");
+    DriverKillTimer(nTimerId);
+}
 
 HostResource HostFindResource(HostResourceType nType, int nId) {
     auto it = FakeHost.resources.find({int(nType), nId});
@@ -92,7 +97,10 @@ void HostMessageBox(HostWindow hOwner, const char* szText, const char* szCaption
 
 void HostBeep() { Log("Beep()"); }
 
-void HostRequestQuit(int nExitCode) { Log("Quit(" + std::to_string(nExitCode) + ")"); }
+void HostRequestQuit(int nExitCode) {
+    Log("Quit(" + std::to_string(nExitCode) + ")");
+    DriverRequestQuit(nExitCode);
+}
 
 uint32_t HostGetTempPath(char* szBuffer, uint32_t nBufferLength) {
     if (FakeHost.bNoTempPath) return 0;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "config/profile_text.h"
+
 struct FakeProfileWrite {
     std::string szSection;
     std::string szKey;
@@ -22,6 +24,3 @@ extern FakeProfileState FakeProfile;
 // Sections and keys are not case-sensitive.
 std::string ProfileEntryName(const char* szSection, const char* szKey);
 void SetFakeProfileText(const char* szSection, const char* szKey, const char* szText);
-
-// The integer that the profile reads from a key holding szText.
-int ReadProfileTextAsInt(const std::string& szText, int nDefault);

@@ -2,16 +2,10 @@
 // contact sheet of the frames written.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-// An RGB picture, 0x00RRGGBB per pixel, rows top-down.
-struct RgbImage {
-    int nWidth = 0;
-    int nHeight = 0;
-    std::vector<uint32_t> pixels;
-};
+#include "host/memory_window.h"
 
 bool WritePng(const RgbImage& image, const std::string& path);
 

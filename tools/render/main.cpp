@@ -7,13 +7,13 @@
 #include "options.h"
 #include "render_host.h"
 
-#include "audio/music.h"
 #include "audio/sound.h"
 #include "config/settings.h"
-#include "engine/sequencer.h"
 #include "gfx/show.h"
-#include "shell/saver_window.h"
+#include "host/asset_files.h"
+#include "shell/driver.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -32,16 +32,6 @@ int CueOfWave(int nResourceId) {
     return 0;
 }
 
-// The window procedure's share: notifications reach the window between
-// frames; each one may send further commands, which the trace shows on the
-// frame that caused them.
-void DeliverMusicNotifications() {
-    while (RenderHost.nPendingNotifies > 0) {
-        --RenderHost.nPendingNotifies;
-        HandleMusicNotify(RenderWindow());
-    }
-}
-
 void PrintTrace(int nFrame, int nScene, int nSceneFrame) {
     std::printf("frame=%d scene=%d sceneframe=%d", nFrame, nScene, nSceneFrame);
     for (int nWave : RenderHost.wavesPlayed)
@@ -49,6 +39,49 @@ void PrintTrace(int nFrame, int nScene, int nSceneFrame) {
     for (const std::string& event : RenderHost.musicEvents) std::printf(" music=%s", event.c_str());
     std::printf("\n");
 }
+
+// The tool as the driver's host: the clock jumps to each tick, and each
+// frame goes to the trace, the PNG files and the contact sheet.
+class RenderRun final : public DriverHost {
+public:
+    explicit RenderRun(const RenderOptions& options) : options(options), sheet(std::min(options.nWidth, 200)) {}
+
+    bool WaitUntil(uint32_t nDue) override {
+        RenderHost.nTickCount = nDue;
+        return true;
+    }
+
+    bool FrameDone(const DriverFrame& frame) override {
+        // A preview shows only its title picture; its ticks draw nothing.
+        if (options.bTrace && !Show.bPreviewShow) PrintTrace(frame.nFrame, frame.nSceneRan, frame.nSceneFrame);
+        RenderHost.wavesPlayed.clear();
+        RenderHost.musicEvents.clear();
+        if (frame.nFrame % options.nEvery == 0) {
+            char szName[32];
+            std::snprintf(szName, sizeof szName, "/frame-%06d.png", frame.nFrame);
+            if (!WritePng(MemoryWindow.window, options.szOutDir + szName)) {
+                std::fprintf(stderr, "harborgast-render: cannot write %s%s\n", options.szOutDir.c_str(), szName);
+                return bFailed = true, false;
+            }
+            if (!options.szSheetPath.empty()) sheet.Add(MemoryWindow.window, frame.nFrame);
+        }
+        return frame.nFrame < options.nFrames;
+    }
+
+    // After the run: the contact sheet; false when anything failed.
+    bool Finish() {
+        if (!bFailed && !options.szSheetPath.empty() && !sheet.Write(options.szSheetPath)) {
+            std::fprintf(stderr, "harborgast-render: cannot write --sheet %s\n", options.szSheetPath.c_str());
+            bFailed = true;
+        }
+        return !bFailed;
+    }
+
+private:
+    const RenderOptions& options;
+    ContactSheet sheet;
+    bool bFailed = false;
+};
 
 bool MakeTempDir(std::string& szDir) {
     std::error_code ec;
@@ -81,61 +114,32 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    RenderHost.szAssetDir = options.szAssetDir.empty() ? HARBORGAST_ASSET_DIR : options.szAssetDir;
+    SetAssetDirectory(options.szAssetDir.empty() ? HARBORGAST_ASSET_DIR : options.szAssetDir);
     for (int i = 0; i < kSettingCount; ++i)
         if (options.bHasSetting[i]) RenderHost.profile[SettingKeys[i].szKey] = options.nSetting[i];
     for (const RenderOutput& o : options.outputs)
         RenderHost.outputs.push_back({o.nLeft, o.nTop, o.nWidth, o.nHeight});
-    RenderHost.window = RgbImage{options.nWidth, options.nHeight, {}};
-    RenderHost.window.pixels.assign(static_cast<size_t>(options.nWidth) * options.nHeight, 0);
+    ResizeMemoryWindow(options.nWidth, options.nHeight);
     if (!MakeTempDir(RenderHost.szTempDir)) {
         std::fprintf(stderr, "harborgast-render: cannot make a temporary directory\n");
         return 1;
     }
 
-    // The saver window's own logic, with the tool as its clock: the window
-    // is made, its first tick starts the show, the start-up timer ends the
-    // delay at once, and then every frame tick is one frame step, the clock
-    // advancing by the frame period.
-    const HostWindow hWindow = RenderWindow();
+    // The saver window's own logic, driven headless from the clock reading
+    // --tick-count at the first frame step.
     RenderHost.nTickCount = static_cast<uint32_t>(options.nTickCount);
-    OnSaverClientSize(options.nWidth, options.nHeight);
-    OnSaverCreate(hWindow);
-    const uint32_t nPeriod = RenderHost.timers[kFrameTimerId];
-    OnSaverTick(hWindow, kFrameTimerId);
-    OnSaverTick(hWindow, kStartupTimerId);
+    DriverOpen(RenderWindow(), options.nWidth, options.nHeight, kDriverStartupAtOnce);
     int nExit = 0;
-    if (RenderHost.bQuitRequested) {
+    if (Driver.bQuitRequested) {
         nExit = 1;  // the start-up's own messages are on standard error
     } else {
-        ContactSheet sheet(std::min(options.nWidth, 200));
+        RenderRun run(options);
         RenderHost.wavesPlayed.clear();
         RenderHost.musicEvents.clear();
-        for (int n = 1; n <= options.nFrames; ++n) {
-            RenderHost.nTickCount = static_cast<uint32_t>(options.nTickCount + int64_t(n - 1) * nPeriod);
-            const int nSceneRun = SaverWindow.nScene, nSceneFrame = Sequencer.nSceneFrame;
-            // A preview shows only its title picture; its ticks draw nothing.
-            OnSaverTick(hWindow, kFrameTimerId);
-            DeliverMusicNotifications();
-            if (options.bTrace && !Show.bPreviewShow) PrintTrace(n, nSceneRun, nSceneFrame);
-            RenderHost.wavesPlayed.clear();
-            RenderHost.musicEvents.clear();
-            if (n % options.nEvery != 0) continue;
-            char szName[32];
-            std::snprintf(szName, sizeof szName, "/frame-%06d.png", n);
-            if (!WritePng(RenderHost.window, options.szOutDir + szName)) {
-                std::fprintf(stderr, "harborgast-render: cannot write %s%s\n", options.szOutDir.c_str(), szName);
-                nExit = 1;
-                break;
-            }
-            if (!options.szSheetPath.empty()) sheet.Add(RenderHost.window, n);
-        }
-        if (nExit == 0 && !options.szSheetPath.empty() && !sheet.Write(options.szSheetPath)) {
-            std::fprintf(stderr, "harborgast-render: cannot write --sheet %s\n", options.szSheetPath.c_str());
-            nExit = 1;
-        }
+        if (options.nFrames > 0) DriverRun(run);
+        if (!run.Finish()) nExit = 1;
     }
-    OnSaverDestroy(hWindow);
+    DriverClose();
     std::filesystem::remove_all(RenderHost.szTempDir, ec);
     ReleaseImageLibraries();
     return nExit;
