@@ -88,11 +88,11 @@ Bytes Text(const std::string& sz) { return Bytes(sz.begin(), sz.end()); }
 void WriteProfileSeeds(const std::filesystem::path& dir) {
     const struct { const char* szName; const char* szText; unsigned char nPresent; } seeds[] = {
         {"empty", "", 0},
-        {"defaults", "510\n50\n1\n1\n1035", 0x1F},
-        {"hand-edited", "600\n0\n0\n0\n1037", 0x1F},
-        {"first-time-only", "11\n95\n1\n1\n1036", 0x1F},
-        {"extremes", "-5\n-2147483648\n 1\n0x10\n2147483647", 0x1F},
-        {"quoted", "\"561\"\n100\n\n1\n999", 0x1D},
+        {"defaults", "510\n50\n1\n1\n1035\n0\n0", 0x7F},
+        {"hand-edited", "600\n0\n0\n0\n1037\n1\n2", 0x7F},
+        {"first-time-only", "11\n95\n1\n1\n1036\n0\n1", 0x7F},
+        {"extremes", "-5\n-2147483648\n 1\n0x10\n2147483647\n-1\n3", 0x7F},
+        {"quoted", "\"561\"\n100\n\n1\n999\n\"1\"\nfill", 0x5D},
     };
     for (const auto& s : seeds) WriteSeed(dir, s.szName, Joined(Text(s.szText), {s.nPresent}));
 }

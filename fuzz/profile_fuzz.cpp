@@ -1,11 +1,12 @@
-// The five settings as a hand-edited profile may hold them, through every
+// The settings as a hand-edited profile may hold them, through every
 // limit that uses them: the frame period, the run flags of the show's
 // start-up (sound mode, music, blood, the kraken's chance and the outcome
 // draw that it biases), the tune files that music asks for, and the
-// configure dialog's writing, which must read back as it was written.
+// configure dialog's writing, which must read back as it was written; the
+// limited reads stay in their ranges.
 //
 // Input: the texts of the keys in their write order, one per line, then one
-// byte at the end whose low five bits say which keys are present.
+// byte at the end whose low seven bits say which keys are present.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -100,6 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     for (int i = 0; i < kSettingCount; ++i) {
         nValues[i] = ReadSetting(SettingId(i));
         if (!(nPresent & (1u << i))) FUZZ_CHECK(nValues[i] == SettingKeys[i].nDefault);
+        const int nLimited = ReadLimitedSetting(SettingId(i));
+        FUZZ_CHECK(nLimited >= SettingKeys[i].nLow && nLimited <= SettingKeys[i].nHigh);
+        FUZZ_CHECK(nLimited == nValues[i] || nValues[i] < SettingKeys[i].nLow || nValues[i] > SettingKeys[i].nHigh);
     }
 
     CheckFramePeriod(nValues[kSettingSpeed]);

@@ -2,7 +2,6 @@
 // them to and from the controls.
 #include "config/configure_form.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
@@ -26,11 +25,13 @@ int CheckValue(int nValue) { return nValue != 0 ? 1 : 0; }
 }  // namespace
 
 void LoadConfigureForm() {
-    ConfigureForm.nSpeed = LimitSliderValue(kSettingSpeed, ReadSetting(kSettingSpeed));
-    ConfigureForm.nOutcome = LimitSliderValue(kSettingKraken, ReadSetting(kSettingKraken));
+    ConfigureForm.nSpeed = ReadLimitedSetting(kSettingSpeed);
+    ConfigureForm.nOutcome = ReadLimitedSetting(kSettingKraken);
     ConfigureForm.nSoundMode = ReadSetting(kSettingSound);
     ConfigureForm.nBlood = CheckValue(ReadSetting(kSettingBlood));
     ConfigureForm.nMusic = CheckValue(ReadSetting(kSettingMusic));
+    ConfigureForm.nMonitors = ReadLimitedSetting(kSettingMonitors);
+    ConfigureForm.nPictureSize = ReadLimitedSetting(kSettingPictureSize);
 }
 
 void SaveConfigureForm() {
@@ -40,12 +41,9 @@ void SaveConfigureForm() {
     nValues[kSettingBlood] = ConfigureForm.nBlood;
     nValues[kSettingMusic] = ConfigureForm.nMusic;
     nValues[kSettingSound] = ConfigureForm.nSoundMode;
+    nValues[kSettingMonitors] = ConfigureForm.nMonitors;
+    nValues[kSettingPictureSize] = ConfigureForm.nPictureSize;
     WriteSettings(nValues);
-}
-
-int LimitSliderValue(SettingId nSlider, int nValue) {
-    const SettingKey& key = SettingKeys[nSlider];
-    return std::clamp(nValue, key.nLow, key.nHigh);
 }
 
 bool MoveSlider(SettingId nSlider, int nRequest, int nThumb) {
@@ -65,7 +63,7 @@ bool MoveSlider(SettingId nSlider, int nRequest, int nThumb) {
     }
     if (nWanted == nShown) return false;
     // Pushing past an end shows the end again, which it already is.
-    nShown = LimitSliderValue(nSlider, nWanted);
+    nShown = LimitSetting(nSlider, nWanted);
     return true;
 }
 

@@ -1,4 +1,4 @@
-// The configure dialog's values and rules, apart from its window: the five
+// The configure dialog's values and rules, apart from its window: the
 // settings as the dialog shows them, the sliders' steps and limits, the
 // music check box's text, and the link state that the About dialog shares.
 #pragma once
@@ -13,19 +13,18 @@ struct ConfigureFormState {
     int nSoundMode;  // as stored: outside 1035..1037 no radio button is on
     int nBlood;      // 0 or 1
     int nMusic;      // 0 or 1
+    int nMonitors;     // a MonitorsChoice
+    int nPictureSize;  // a PictureSizeChoice
     bool bLinkHover;    // the mouse is over a link of either dialog
     bool bLinkVisited;  // the library link has been opened once
 };
 extern ConfigureFormState ConfigureForm;
 
-// Reads the five settings and brings them into what the dialog can show.
+// Reads the settings and brings them into what the dialog can show.
 // The link state is kept: it lasts for the process.
 void LoadConfigureForm();
-// Writes the five values in the settings' order (OK).
+// Writes every value in the settings' order (OK).
 void SaveConfigureForm();
-
-// A slider's value brought into its range (kSettingSpeed or kSettingKraken).
-int LimitSliderValue(SettingId nSlider, int nValue);
 
 // The platform's scroll requests (SB_LINELEFT ... SB_RIGHT).
 enum SliderRequest {

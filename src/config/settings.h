@@ -1,16 +1,21 @@
-// The five user settings: their profile keys, defaults and the limits that
-// each user of a value applies. One table, read by the show, the saver
-// window and the configure dialog alike.
+// The user settings: their profile keys, defaults and limits. One table,
+// read by the show, the saver window and the configure dialog alike.
 #pragma once
 
 enum SettingId {
-    kSettingSpeed,   // nSpeedSave
-    kSettingKraken,  // nKrakenSave
-    kSettingBlood,   // nShowBlood
-    kSettingMusic,   // nPlayMIDI
-    kSettingSound,   // nPlaySound
+    kSettingSpeed,        // nSpeedSave
+    kSettingKraken,       // nKrakenSave
+    kSettingBlood,        // nShowBlood
+    kSettingMusic,        // nPlayMIDI
+    kSettingSound,        // nPlaySound
+    kSettingMonitors,     // nMonitors: kMonitorsEvery or kMonitorsMainOnly
+    kSettingPictureSize,  // nPictureSize: kPictureLargestWhole, kPictureOriginal or kPictureFillHeight
     kSettingCount
 };
+
+// The values of the two choice settings.
+enum MonitorsChoice { kMonitorsEvery = 0, kMonitorsMainOnly = 1 };
+enum PictureSizeChoice { kPictureLargestWhole = 0, kPictureOriginal = 1, kPictureFillHeight = 2 };
 
 struct SettingKey {
     const char* szKey;
@@ -25,5 +30,11 @@ extern const SettingKey SettingKeys[kSettingCount];   // in the order they are w
 // The stored value as the profile reads it (the default when absent).
 int ReadSetting(SettingId id);
 
-// Writes all five values, in table order, as decimal text.
+// A value brought into its setting's range.
+int LimitSetting(SettingId id, int nValue);
+// The stored value brought into its range: how the dialog shows every
+// setting but the sound mode, and how the saver uses the two choices.
+int ReadLimitedSetting(SettingId id);
+
+// Writes every value, in table order, as decimal text.
 void WriteSettings(const int (&nValues)[kSettingCount]);

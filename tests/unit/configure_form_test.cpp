@@ -35,6 +35,8 @@ TEST_F(ConfigureFormTest, EmptyProfileShowsTheDefaults) {
     EXPECT_EQ(ConfigureForm.nSoundMode, 1035);
     EXPECT_EQ(ConfigureForm.nBlood, 1);
     EXPECT_EQ(ConfigureForm.nMusic, 1);
+    EXPECT_EQ(ConfigureForm.nMonitors, 0);
+    EXPECT_EQ(ConfigureForm.nPictureSize, 0);
     EXPECT_TRUE(MusicCheckBoxEnabled());
 }
 
@@ -46,13 +48,15 @@ TEST_F(ConfigureFormTest, HandEditedValuesShowWithinTheDialogsRanges) {
         const char* szBlood;
         const char* szMusic;
         const char* szSound;
+        const char* szMonitors;
+        const char* szPictureSize;
         int nExpected[kSettingCount];
     };
     const Case cases[] = {
-        {"600", "0", "2", "0", "999", {561, 5, 1, 0, 999}},
-        {"10", "96", "0", "-1", "1037", {11, 95, 0, 1, 1037}},
-        {"-2147483648", "2147483647", "yes", "7", "1036", {11, 95, 0, 1, 1036}},
-        {"11", "5", "1", "1", "0", {11, 5, 1, 1, 0}},
+        {"600", "0", "2", "0", "999", "1", "2", {561, 5, 1, 0, 999, 1, 2}},
+        {"10", "96", "0", "-1", "1037", "2", "-1", {11, 95, 0, 1, 1037, 1, 0}},
+        {"-2147483648", "2147483647", "yes", "7", "1036", "all", "9", {11, 95, 0, 1, 1036, 0, 2}},
+        {"11", "5", "1", "1", "0", "0", "1", {11, 5, 1, 1, 0, 0, 1}},
     };
     for (const Case& c : cases) {
         FakeProfile = {};
@@ -61,6 +65,8 @@ TEST_F(ConfigureFormTest, HandEditedValuesShowWithinTheDialogsRanges) {
         Store(kSettingBlood, c.szBlood);
         Store(kSettingMusic, c.szMusic);
         Store(kSettingSound, c.szSound);
+        Store(kSettingMonitors, c.szMonitors);
+        Store(kSettingPictureSize, c.szPictureSize);
         LoadConfigureForm();
         SaveConfigureForm();
         ASSERT_EQ(FakeProfile.writes.size(), size_t{kSettingCount});

@@ -5,7 +5,7 @@
 #include "config/settings.h"
 
 // An empty profile gives these.
-constexpr int kSettingDefaults[kSettingCount] = {510, 50, 1, 1, 1035};
+constexpr int kSettingDefaults[kSettingCount] = {510, 50, 1, 1, 1035, 0, 0};
 
 // Hand-edited values read as stored, whatever the dialog's ranges.
 struct HandEditCase {
@@ -19,6 +19,36 @@ constexpr HandEditCase kHandEditCases[] = {
     {kSettingBlood, "yes", 0},
     {kSettingMusic, "12abc", 12},
     {kSettingSound, "999", 999},
+    {kSettingMonitors, "7", 7},
+    {kSettingPictureSize, "-1", -1},
+};
+
+// A limited read of hand-edited, garbled and absent values. The numbers are
+// the profile's contract: monitors 0 every, 1 the main one only; picture
+// size 0 largest whole, 1 original, 2 fill the height.
+struct LimitedReadCase {
+    SettingId id;
+    const char* szText;  // nullptr: the key is absent
+    int nExpected;
+};
+static_assert(kMonitorsMainOnly == 1 && kPictureOriginal == 1 && kPictureFillHeight == 2);
+constexpr LimitedReadCase kLimitedReadCases[] = {
+    {kSettingMonitors, nullptr, 0},
+    {kSettingMonitors, "1", 1},
+    {kSettingMonitors, "7", 1},
+    {kSettingMonitors, "-1", 0},
+    {kSettingMonitors, "main", 0},  // no number reads as 0
+    {kSettingMonitors, "", 0},      // empty reads as absent
+    {kSettingMonitors, "4294967297", 1},
+    {kSettingPictureSize, nullptr, 0},
+    {kSettingPictureSize, "1", 1},
+    {kSettingPictureSize, "2", 2},
+    {kSettingPictureSize, "3", 2},
+    {kSettingPictureSize, "-2147483648", 0},
+    {kSettingPictureSize, "1x", 1},
+    {kSettingPictureSize, "0x2", 2},
+    {kSettingSpeed, "600", 561},
+    {kSettingKraken, "0", 5},
 };
 
 // Texts a user might leave in a profile key, and the integer that the

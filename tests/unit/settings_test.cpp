@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <iterator>
 #include <string>
 
 #include "config/settings.h"
@@ -25,8 +26,9 @@ TEST_F(SettingsTest, EmptyProfileGivesEveryDefault) {
 }
 
 TEST_F(SettingsTest, KeysAreTheProfileNamesInWriteOrder) {
-    const char* const szExpected[] = {"nSpeedSave", "nKrakenSave", "nShowBlood", "nPlayMIDI",
-                                      "nPlaySound"};
+    const char* const szExpected[] = {"nSpeedSave", "nKrakenSave", "nShowBlood",  "nPlayMIDI",
+                                      "nPlaySound", "nMonitors",   "nPictureSize"};
+    static_assert(std::size(szExpected) == kSettingCount);
     for (int i = 0; i < kSettingCount; ++i) EXPECT_STREQ(SettingKeys[i].szKey, szExpected[i]);
     EXPECT_STREQ(kProfileSection, "Harborgast");
 }
@@ -51,16 +53,27 @@ TEST_F(SettingsTest, OtherSectionsAreNotRead) {
     EXPECT_EQ(ReadSetting(kSettingKraken), 50);
 }
 
-TEST_F(SettingsTest, WritesAllFiveKeysInOrderAsDecimalText) {
-    const int nValues[kSettingCount] = {600, -3, 0, INT_MIN, 1036};
+TEST_F(SettingsTest, LimitedReadsKeepEachValueInItsRange) {
+    for (const LimitedReadCase& c : kLimitedReadCases) {
+        FakeProfile = {};
+        if (c.szText) Store(c.id, c.szText);
+        EXPECT_EQ(ReadLimitedSetting(c.id), c.nExpected)
+            << SettingKeys[c.id].szKey << " [" << (c.szText ? c.szText : "absent") << "]";
+    }
+}
+
+TEST_F(SettingsTest, WritesEveryKeyInOrderAsDecimalText) {
+    const int nValues[kSettingCount] = {600, -3, 0, INT_MIN, 1036, 1, 2};
     WriteSettings(nValues);
     const std::string szExpected[][2] = {{"nSpeedSave", "600"},
                                          {"nKrakenSave", "-3"},
                                          {"nShowBlood", "0"},
                                          {"nPlayMIDI", "-2147483648"},
-                                         {"nPlaySound", "1036"}};
-    ASSERT_EQ(FakeProfile.writes.size(), 5u);
-    for (size_t i = 0; i < 5; ++i) {
+                                         {"nPlaySound", "1036"},
+                                         {"nMonitors", "1"},
+                                         {"nPictureSize", "2"}};
+    ASSERT_EQ(FakeProfile.writes.size(), std::size(szExpected));
+    for (size_t i = 0; i < std::size(szExpected); ++i) {
         EXPECT_EQ(FakeProfile.writes[i].szSection, "Harborgast");
         EXPECT_EQ(FakeProfile.writes[i].szKey, szExpected[i][0]);
         EXPECT_EQ(FakeProfile.writes[i].szValue, szExpected[i][1]);
@@ -68,7 +81,7 @@ TEST_F(SettingsTest, WritesAllFiveKeysInOrderAsDecimalText) {
 }
 
 TEST_F(SettingsTest, WrittenValuesReadBack) {
-    const int nValues[kSettingCount] = {11, 95, 0, 0, 1037};
+    const int nValues[kSettingCount] = {11, 95, 0, 0, 1037, 1, 1};
     WriteSettings(nValues);
     for (int i = 0; i < kSettingCount; ++i)
         EXPECT_EQ(ReadSetting(static_cast<SettingId>(i)), nValues[i]) << SettingKeys[i].szKey;

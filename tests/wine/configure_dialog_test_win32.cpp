@@ -94,7 +94,7 @@ protected:
     const ScopedRegistryValue m_caption = SaverDrawsItsOwnCaption();
 };
 
-TEST_F(ConfigureDialogTest, OkWritesTheFiveKeysInOrderAsTheDialogShowsThem) {
+TEST_F(ConfigureDialogTest, OkWritesEveryKeyInOrderAsTheDialogShowsThem) {
     SaverProcess saver(SaverPath(), SaverLine("/c"));
     HWND hDialog = OpenConfigure(saver);
     ASSERT_NE(hDialog, nullptr);
@@ -150,15 +150,15 @@ TEST_F(ConfigureDialogTest, OkWritesTheFiveKeysInOrderAsTheDialogShowsThem) {
     ClickLater(hDialog, IDOK);
     EXPECT_EQ(saver.WaitForExit(), kSaved);
     const std::vector<std::string> expected = {"nSpeedSave=345", "nKrakenSave=73", "nShowBlood=1", "nPlayMIDI=0",
-                                               "nPlaySound=1036"};
+                                               "nPlaySound=1036", "nMonitors=0",   "nPictureSize=0"};
     EXPECT_EQ(SaverSectionLines(), expected);
 }
 
 // Values a user typed into WIN.INI show within the dialog's ranges; every
 // way of leaving without OK writes nothing, OK writes them back limited.
 TEST_F(ConfigureDialogTest, HandEditedValuesShowLimitedAndOnlyOkWritesThem) {
-    const std::vector<std::string> handEdited = {"nSpeedSave=600", "nKrakenSave=0", "nShowBlood=2",
-                                                 "nPlayMIDI=0", "nPlaySound=999"};
+    const std::vector<std::string> handEdited = {"nSpeedSave=600", "nKrakenSave=0", "nShowBlood=2", "nPlayMIDI=0",
+                                                 "nPlaySound=999",  "nMonitors=5",   "nPictureSize=-3"};
     for (const std::string& szLine : handEdited)
         HandEdit(szLine.substr(0, szLine.find('=')).c_str(), szLine.substr(szLine.find('=') + 1).c_str());
 
@@ -205,7 +205,7 @@ TEST_F(ConfigureDialogTest, HandEditedValuesShowLimitedAndOnlyOkWritesThem) {
     }
     // Limited, and the unknown sound mode kept as the user left it.
     const std::vector<std::string> expected = {"nSpeedSave=561", "nKrakenSave=5", "nShowBlood=1", "nPlayMIDI=0",
-                                               "nPlaySound=999"};
+                                               "nPlaySound=999",  "nMonitors=1",   "nPictureSize=0"};
     EXPECT_EQ(SaverSectionLines(), expected);
 }
 

@@ -274,12 +274,15 @@ struct GarbledProfileCase {
 
 const GarbledProfileCase kGarbledProfiles[] = {
     {"no numbers, empty values",
-     {"nSpeedSave=fast", "nKrakenSave=", "nShowBlood=yes please", "nPlayMIDI=", "nPlaySound=loud"}},
+     {"nSpeedSave=fast", "nKrakenSave=", "nShowBlood=yes please", "nPlayMIDI=", "nPlaySound=loud",
+      "nMonitors=all of them", "nPictureSize="}},
     {"huge numbers, keys twice",
      {"nSpeedSave=99999999999", "nKrakenSave=-99999999999", "nShowBlood=4294967296", "nPlayMIDI=7",
-      "nPlaySound=2147483648", "nSpeedSave=-1", "nKrakenSave=50000", "nPlaySound=1037", "nShowBlood=maybe"}},
+      "nPlaySound=2147483648", "nMonitors=99999999999", "nPictureSize=-4294967298", "nSpeedSave=-1",
+      "nKrakenSave=50000", "nPlaySound=1037", "nShowBlood=maybe", "nMonitors=0", "nPictureSize=1"}},
     {"signs and spaces",
-     {"nSpeedSave=-2147483648", "nKrakenSave= 2147483647", "nShowBlood=-0", "nPlayMIDI=-1", "nPlaySound=+1036"}},
+     {"nSpeedSave=-2147483648", "nKrakenSave= 2147483647", "nShowBlood=-0", "nPlayMIDI=-1", "nPlaySound=+1036",
+      "nMonitors= -1", "nPictureSize=+2"}},
 };
 
 // The saver reads them, limits them where it uses them and plays; it never
@@ -330,6 +333,8 @@ TEST_F(SaverFaultTest, GarbledProfileShowsLimitedInTheDialogAndOkWritesDecimals)
         const bool bBlood = read("nShowBlood", 1) != 0;
         const bool bMusic = read("nPlayMIDI", 1) != 0;
         const int nSound = read("nPlaySound", 1035);
+        const int nMonitors = std::clamp(read("nMonitors", 0), 0, 1);
+        const int nPictureSize = std::clamp(read("nPictureSize", 0), 0, 2);
 
         SaverProcess saver(SaverPath(), SaverLine("/c"));
         HWND hDialog = saver.WaitForCaption("Configure Screen Saver");
@@ -346,7 +351,8 @@ TEST_F(SaverFaultTest, GarbledProfileShowsLimitedInTheDialogAndOkWritesDecimals)
         std::vector<std::string> expected = {
             "nSpeedSave=" + std::to_string(nSpeed), "nKrakenSave=" + std::to_string(nKraken),
             std::string("nShowBlood=") + (bBlood ? "1" : "0"), std::string("nPlayMIDI=") + (bMusic ? "1" : "0"),
-            "nPlaySound=" + std::to_string(nSound)};
+            "nPlaySound=" + std::to_string(nSound), "nMonitors=" + std::to_string(nMonitors),
+            "nPictureSize=" + std::to_string(nPictureSize)};
         std::vector<std::string> lines = SaverSectionLines();
         std::sort(lines.begin(), lines.end());
         std::sort(expected.begin(), expected.end());

@@ -34,21 +34,31 @@ TEST_F(ProfileSettingsTest, HandEditedValuesReadAsStored) {
     for (const HandEditCase& c : kHandEditCases) EXPECT_EQ(ReadSetting(c.id), c.nExpected) << c.szText;
 }
 
-TEST_F(ProfileSettingsTest, WritesAllFiveKeysInOrder) {
-    const int nValues[kSettingCount] = {561, 5, 0, 1, 1037};
+TEST_F(ProfileSettingsTest, LimitedReadsKeepEachValueInItsRange) {
+    for (const LimitedReadCase& c : kLimitedReadCases) {
+        ClearSaverSection();
+        if (c.szText) HandEdit(c.id, c.szText);
+        EXPECT_EQ(ReadLimitedSetting(c.id), c.nExpected)
+            << SettingKeys[c.id].szKey << " [" << (c.szText ? c.szText : "absent") << "]";
+    }
+}
+
+TEST_F(ProfileSettingsTest, WritesEveryKeyInOrder) {
+    const int nValues[kSettingCount] = {561, 5, 0, 1, 1037, 1, 2};
     WriteSettings(nValues);
-    const std::vector<std::string> expected = {"nSpeedSave=561", "nKrakenSave=5", "nShowBlood=0",
-                                               "nPlayMIDI=1", "nPlaySound=1037"};
+    const std::vector<std::string> expected = {"nSpeedSave=561", "nKrakenSave=5", "nShowBlood=0", "nPlayMIDI=1",
+                                               "nPlaySound=1037", "nMonitors=1", "nPictureSize=2"};
     EXPECT_EQ(SaverSectionLines(), expected);
 }
 
 TEST_F(ProfileSettingsTest, RewritingKeepsOneLinePerKey) {
-    const int nFirst[kSettingCount] = {11, 95, 1, 0, 1036};
-    const int nSecond[kSettingCount] = {-7, 2147483647, 2, 0, 1035};
+    const int nFirst[kSettingCount] = {11, 95, 1, 0, 1036, 1, 1};
+    const int nSecond[kSettingCount] = {-7, 2147483647, 2, 0, 1035, 0, 2};
     WriteSettings(nFirst);
     WriteSettings(nSecond);
-    const std::vector<std::string> expected = {"nSpeedSave=-7", "nKrakenSave=2147483647",
-                                               "nShowBlood=2", "nPlayMIDI=0", "nPlaySound=1035"};
+    const std::vector<std::string> expected = {"nSpeedSave=-7", "nKrakenSave=2147483647", "nShowBlood=2",
+                                               "nPlayMIDI=0",   "nPlaySound=1035",        "nMonitors=0",
+                                               "nPictureSize=2"};
     EXPECT_EQ(SaverSectionLines(), expected);
     for (int i = 0; i < kSettingCount; ++i)
         EXPECT_EQ(ReadSetting(static_cast<SettingId>(i)), nSecond[i]) << SettingKeys[i].szKey;

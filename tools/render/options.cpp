@@ -29,6 +29,8 @@ constexpr SettingFlag kSettingFlags[] = {
     {"--blood", kSettingBlood, 0, 1},
     {"--music", kSettingMusic, 0, 1},
     {"--sound", kSettingSound, INT_MIN, INT_MAX},
+    {"--monitors", kSettingMonitors, kMonitorsEvery, kMonitorsMainOnly},
+    {"--picture-size", kSettingPictureSize, kPictureLargestWhole, kPictureFillHeight},
 };
 
 // "WxH+X+Y[,WxH+X+Y...]": each rectangle of a positive size, with no
@@ -66,7 +68,8 @@ const char kRenderUsage[] =
     "                      the monitors inside the window, the main one first (the window)\n"
     "  --tick-count T      the millisecond clock at the first frame step (0)\n"
     "  --speed N  --kraken N  --blood 0/1  --sound N  --music 0/1\n"
-    "                      the five settings, as the profile would hold them\n"
+    "  --monitors 0/1  --picture-size 0/1/2\n"
+    "                      the settings, as the profile would hold them\n"
     "  --trace             one line per frame step on standard output\n"
     "  --sheet FILE        also a contact sheet of the frames written\n"
     "  --assets DIR        where the generated assets are (the build's own by default)\n"

@@ -9,6 +9,8 @@ struct RenderOutput {
     int nLeft, nTop, nWidth, nHeight;
 };
 
+#include "config/settings.h"
+
 struct RenderOptions {
     std::string szOutDir;
     std::string szSheetPath;
@@ -24,8 +26,8 @@ struct RenderOptions {
     bool bTrace = false;
     bool bHelp = false;  // --help: print the usage and do nothing else
     // Settings as profile values; unset ones read as absent keys.
-    bool bHasSetting[5] = {};
-    int nSetting[5] = {};
+    bool bHasSetting[kSettingCount] = {};
+    int nSetting[kSettingCount] = {};
 };
 
 // Parses argv. On a bad argument returns false with a one-line message

@@ -19,6 +19,9 @@ done <<CASES
 --out $OUT --frames -3|--frames
 --out $OUT --size 800by600|--size
 --out $OUT --blood 2|--blood
+--out $OUT --monitors 2|--monitors
+--out $OUT --picture-size -1|--picture-size
+--out $OUT --picture-size 3|--picture-size
 --out $OUT --colour red|--colour
 --frames 3|--out
 stray|stray
@@ -38,5 +41,7 @@ printf '%s' "$usage" | grep -q -- '--out DIR' || fail "--help does not show the 
 grep -Evq '^frame=[0-9]+ scene=[0-8] sceneframe=[0-9]+( cue=[0-9]+)?( music=(open1|open2|stop|close))*$' "$OUT/trace" \
     && fail "malformed trace line: $(grep -Ev '^frame=[0-9]+ scene=[0-8] sceneframe=[0-9]+( cue=[0-9]+)?( music=(open1|open2|stop|close))*$' "$OUT/trace" | head -1)"
 head -1 "$OUT/trace" | grep -q '^frame=1 scene=1 sceneframe=1 .*music=open1' || fail "first frame: $(head -1 "$OUT/trace")"
+# The settings the show leaves to the saver window are accepted in range.
+"$RENDER" --out "$OUT/s" --frames 1 --monitors 1 --picture-size 2 || fail "--monitors 1 --picture-size 2 exited $?"
 "$RENDER" --out "$OUT/m" --frames 2 --trace --music 0 | grep -q music= && fail "music played with --music 0"
 echo "render tool: all checks passed"
