@@ -56,6 +56,8 @@ protected:
         backdropPixels_.assign(size_t(800) * 600, 0);
         SpriteStore.backdrops[0] = {0, 0, 0, 0, 0, 0, 0, 600, 800, backdropPixels_.data()};
         SpriteStore.nBackdropCount = 1;
+        SpriteStore.nStageWidth = 800;
+        SpriteStore.nStageHeight = 600;
         // The colour table of the last bitmap loaded: the shared one.
         for (int i = 0; i < 256; ++i) {
             SpriteStore.colourTable[4 * i + 0] = BYTE(SharedColourTable[i]);
