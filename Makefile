@@ -1,7 +1,7 @@
 # The two commands: `make test` and `make play`. Each installs what is
 # missing, builds what it needs, then acts.
 
-.PHONY: test play bench bench-wine fuzz soak soak-native soak-wine native windows saver fuzz-targets bootstrap clean
+.PHONY: test play bench bench-wine bench-web fuzz soak soak-native soak-wine native windows saver fuzz-targets web bootstrap clean
 
 # `make play ARGS=/c` opens the settings instead of the show.
 ARGS ?= /s
@@ -21,6 +21,15 @@ saver: bootstrap
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j2 --target SSHarborgast
 
+# The page: build/web/ is a static site (the module, its packed assets, the
+# rendered tunes). The native build makes the assets and the render tool
+# that the page's tests compare with.
+web: bootstrap
+	cmake --preset native >/dev/null
+	cmake --build --preset native -j2 --target assets harborgast-render
+	cmake --preset web >/dev/null
+	cmake --build --preset web -j2
+
 # Checks for a display first, so that without one it ends at once.
 play:
 	@scripts/play --check
@@ -33,10 +42,11 @@ fuzz-targets: bootstrap
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j2
 
-test: native windows fuzz-targets
+test: native windows fuzz-targets web
 	ctest --preset native -j2
 	ctest --preset windows
 	ctest --preset fuzz
+	ctest --preset web
 
 # Each fuzz target for FUZZ_SECONDS seconds, one after another.
 FUZZ_SECONDS ?= 60
@@ -67,6 +77,12 @@ bench-wine: bootstrap
 	cmake --build --preset windows -j2 --target SSHarborgast present_floor
 	bench/wine/cost build/windows/SSHarborgast.scr build/windows/bench/wine/present_floor.exe \
 		build/windows/wine-bench
+
+# A frame step with its presenting in the page at 1920x1080, beside a floor
+# page in the same browser; the page's download size and first picture.
+bench-web: web
+	node tests/web/page_test.js --perf --site build/web --render build/native/tools/render/harborgast-render \
+		--assets build/native/assets
 
 clean:
 	rm -rf build

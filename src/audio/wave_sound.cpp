@@ -29,9 +29,13 @@ WaveSound FindWaveSound(const uint8_t* pData, size_t nSize) {
         size_t nChunkBytes = ReadU32(pChunk + 4);
         if (nChunkBytes > nRoom) nChunkBytes = nRoom;
         const uint8_t* pBody = pChunk + kChunkHeaderBytes;
-        if (IsTag(pChunk, "fmt ") && !bFormat && nChunkBytes >= kPcmFormatBytes) {
+        // The first "fmt " and the first "data" chunk decide, in whichever
+        // order they come, and any later chunk of either kind is skipped: a
+        // first format that is short or not PCM leaves the file silent even
+        // if a good one follows, and the first samples are the ones played.
+        if (IsTag(pChunk, "fmt ") && !bFormat) {
             bFormat = true;
-            if (ReadU16(pBody) != kPcmFormatTag) return sound;
+            if (nChunkBytes < kPcmFormatBytes || ReadU16(pBody) != kPcmFormatTag) return sound;
             sound.nChannels = ReadU16(pBody + 2);
             sound.nSamplesPerSec = ReadU32(pBody + 4);
             sound.nAvgBytesPerSec = ReadU32(pBody + 8);

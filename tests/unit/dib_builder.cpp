@@ -27,7 +27,7 @@ std::vector<uint8_t> MakeDib(const DibShape& shape, const PixelFn& pixel,
     Put32(bytes, 20, uint32_t(shape.nWidth * shape.nHeight));
     Put32(bytes, 32, shape.nClrUsed);
     for (uint32_t i = 0; i < nColours; ++i) {
-        const uint32_t rgb = colour ? colour(int(i)) : (i * 0x010101u);
+        const uint32_t rgb = colour ? colour(int(i)) : TestColour(int(i));
         bytes[40 + 4 * i] = uint8_t(rgb);
         bytes[41 + 4 * i] = uint8_t(rgb >> 8);
         bytes[42 + 4 * i] = uint8_t(rgb >> 16);
@@ -41,7 +41,9 @@ std::vector<uint8_t> MakeDib(const DibShape& shape, const PixelFn& pixel,
 
 uint8_t KeyOf(int nResourceId) { return uint8_t(nResourceId); }
 uint8_t ArtOf(int nResourceId, int nFrame) { return uint8_t(nResourceId + 1 + nFrame); }
-uint32_t ColourOf204(int i) { return uint32_t(255 - i) * 0x010101u; }
+uint32_t TestColour(int i) { return uint32_t(i & 255) << 16 | uint32_t((3 * i + 85) & 255) << 8 | uint32_t(255 - (i & 255)); }
+// Red 255 - i, green 7i + 13, blue i: again no two channels alike.
+uint32_t ColourOf204(int i) { return uint32_t(255 - (i & 255)) << 16 | uint32_t((7 * i + 13) & 255) << 8 | uint32_t(i & 255); }
 
 void AddLoadListPictures() {
     for (const LoadListEntry& e : LoadList) {

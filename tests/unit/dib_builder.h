@@ -20,7 +20,7 @@ struct DibShape {
 };
 
 // A packed DIB: 40-byte header, colour table (blue, green, red, 0; entry i
-// is colour(i), a grey ramp by default), rows bottom-up.
+// is colour(i), TestColour by default), rows bottom-up.
 std::vector<uint8_t> MakeDib(const DibShape& shape, const PixelFn& pixel,
                              const std::function<uint32_t(int)>& colour = nullptr);
 
@@ -31,3 +31,7 @@ void AddLoadListPictures();
 uint8_t KeyOf(int nResourceId);
 uint8_t ArtOf(int nResourceId, int nFrame);
 uint32_t ColourOf204(int i);
+// 0xRRGGBB colours whose three channels differ from each other in every
+// entry and whose entries all differ, so that a swapped channel order or
+// a shifted entry shows: red i, green 3i + 85, blue 255 - i (mod 256).
+uint32_t TestColour(int i);

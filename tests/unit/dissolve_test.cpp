@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "core_support.h"
 #include "engine/actors.h"
 #include "engine/dissolve.h"
+#include "engine/sequencer.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/sprite_store.h"
 
@@ -122,6 +125,44 @@ TEST_F(DissolveTest, SceneZeroRunsFiveFramesThenHandsOver) {
     EXPECT_EQ(results, (std::vector<int>{0, 0, 0, 0, 2}));
     EXPECT_EQ(Sequencer.nSceneFrame, 1);  // set to 0 on the last frame, then stepped
     EXPECT_EQ(FramePixel(400, 300), 235);
+}
+
+// The dissolve as the frame step runs it: each of its five frames shows
+// its own fifth of the register's order, worked out here from the register
+// as described (1, then shift right, with 0x90000 folded in whenever a 1
+// falls out), and presents it.
+TEST_F(DissolveTest, EachFrameOfTheSceneShowsItsShareOfTheOrder) {
+    for (const auto& size : {std::pair{800, 600}, std::pair{640, 480}}) {
+        SCOPED_TRACE(std::to_string(size.first) + " x " + std::to_string(size.second));
+        CoreTest::TearDown();
+        CoreTest::SetUp();
+        SetUpStage(size.first, size.second);
+        const int nWidth = FrameBuffer.nWidth, nHeight = FrameBuffer.nHeight;
+        std::fill(FrameBuffer.pPixels, FrameBuffer.pPixels + size_t(nWidth) * nHeight, 9);
+        Sequencer.bShowStarting = false;
+        Sequencer.bOutcomeDrawn = true;
+        Sequencer.nNextScene = 2;
+        std::vector<uint8_t> expected(size_t(nWidth) * nHeight, 9);
+        std::fill(expected.begin(), expected.begin() + 40, 235);
+        uint32_t s = 1;
+        int nScene = 0;
+        for (int f = 1; f <= 5; ++f) {
+            for (int i = 0; i < 209715; ++i) {
+                const int x = int(s & 1023), y = int(s >> 10);
+                if (x < nWidth && y < nHeight) expected[size_t(y) * nWidth + x] = 235;
+                s = s & 1 ? (s >> 1) ^ 0x90000 : s >> 1;
+            }
+            int nPresented = 0;
+            FakeHost.onPresent = [&] {
+                ++nPresented;
+                EXPECT_TRUE(std::equal(expected.begin(), expected.end(), FrameBuffer.pPixels)) << "frame " << f;
+            };
+            nScene = ShowFrameStep(FakeWindow(), nScene);
+            EXPECT_EQ(nPresented, 1) << "frame " << f;
+            EXPECT_EQ(nScene, f == 5 ? 2 : 0) << "frame " << f;
+        }
+        EXPECT_EQ(s, 1u);
+    }
 }
 
 }  // namespace

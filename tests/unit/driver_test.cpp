@@ -137,6 +137,41 @@ TEST_F(DriverTest, NotificationsReachTheShowAfterTheWaitAndNotAfterTheWindowWent
     EXPECT_TRUE(FakeCalls("Play").empty());
 }
 
+// A host that cannot wait (the page) returns from every wait and calls
+// DriverRun again at its next animation frame: the run goes on where it
+// stopped, each tick at the first animation frame at or after its time.
+TEST_F(DriverTest, AHostThatCannotWaitRunsTheShowInSlices) {
+    struct SliceHost final : public DriverHost {
+        std::vector<uint32_t> frameTimes;
+        int nWaits = 0;
+        bool WaitUntil(uint32_t) override {
+            ++nWaits;
+            return false;
+        }
+        bool FrameDone(const DriverFrame& frame) override {
+            frameTimes.push_back(FakeHost.nTickCount);
+            EXPECT_EQ(frame.nFrame, int(frameTimes.size()));
+            return true;
+        }
+    } host;
+    constexpr uint32_t kAnimationFrame = 17;
+    FakeHost.nTickCount = 1000;
+    DriverOpen(FakeWindow(), 800, 600, kDriverStartupDelay);
+    int nSlices = 0;
+    for (; FakeHost.nTickCount < 1000 + 3500 + 20 * kPeriod; FakeHost.nTickCount += kAnimationFrame, ++nSlices)
+        DriverRun(host);
+    EXPECT_EQ(host.nWaits, nSlices) << "every slice ends in a wait";
+    // The frame ticks keep their period: tick k falls due at 1000 + k * 51
+    // and runs in the first slice at or after it.
+    ASSERT_EQ(host.frameTimes.size(), size_t((3500 + 20 * kPeriod - 1) / kPeriod));
+    for (size_t k = 0; k < host.frameTimes.size(); ++k) {
+        const uint32_t nDue = 1000 + uint32_t(k + 1) * kPeriod;
+        EXPECT_GE(host.frameTimes[k], nDue) << k;
+        EXPECT_LT(host.frameTimes[k], nDue + kAnimationFrame) << k;
+    }
+    EXPECT_GT(FrameSteps(), 18u) << "the start-up delay ended and the show stepped";
+}
+
 TEST_F(DriverTest, AStartupFailureEndsTheRunBeforeAnyFrame) {
     FakeHost.bFrameBufferFails = true;
     DriverOpen(FakeWindow(), 800, 600, kDriverStartupAtOnce);

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <vector>
 
 #include "core_support.h"
 #include "engine/actor_slots.h"
@@ -117,7 +118,10 @@ TEST_F(LoadersTest, ColourTableOfFewerEntriesLeavesTheRestBlack) {
     ASSERT_TRUE(LoadSpriteStrip(300, 0, 1));
     ASSERT_TRUE(LoadSpriteStrip(301, 1, 1));
     const uint8_t* pTable = SpriteStore.colourTable;
-    EXPECT_EQ(pTable[4 * 235 + 0], 235);  // blue of the grey 235
+    // Entry 235 as stored: blue, green, red, 0.
+    const uint32_t nColour = TestColour(235);
+    EXPECT_EQ(std::vector<uint8_t>(pTable + 4 * 235, pTable + 4 * 236),
+              (std::vector<uint8_t>{uint8_t(nColour), uint8_t(nColour >> 8), uint8_t(nColour >> 16), 0}));
     for (int i = 236 * 4; i < 1024; ++i) EXPECT_EQ(pTable[i], 0) << "byte " << i;
     // The rows start right after the 236 entries.
     EXPECT_EQ(SpriteStore.entries[1].pPixels[0], 1);

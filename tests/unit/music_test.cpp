@@ -17,6 +17,10 @@
 #include "audio/sound.h"
 #include "core_support.h"
 #include "engine/dissolve.h"
+#include "engine/scene_script.h"
+#include "engine/sequencer.h"
+#include "gfx/frame_buffer.h"
+#include "gfx/sprite_store.h"
 #include "gfx/show.h"
 
 namespace {
@@ -289,6 +293,57 @@ TEST_F(MusicTest, EveryCuePlaysItsWaveWhileSoundIsOn) {
     RunFlags.bSoundOn = false;
     for (int nCue = 1; nCue <= 16; ++nCue) PlayCue(nCue);
     EXPECT_TRUE(FakeHost.calls.empty());
+}
+
+// The whole life of the show with music on, through its real callers:
+// start-up writes both tune files, the frame step plays the tunes, and
+// shut-down closes the device of the tune playing then, deletes both files
+// and releases the sound, sprites, tracks, palette and frame buffer.
+TEST_F(MusicTest, ShutDownWithMusicOnDoesEveryDuty) {
+    struct Case {
+        const char* szWhen;
+        uint32_t nClock;  // 100000 draws the kraken, 1 the pirates
+        int nSteps;       // frame steps before the window closes
+        const char* szClose;
+    };
+    // Tune 1 from the first frame; the kraken's dissolve into scene 8
+    // (frame 1 of scene 0 after step 273+5+197+5+32+85) opens tune 2 on
+    // its third frame as device 2.
+    const Case cases[] = {
+        {"during scene 1", 1, 10, "Close(1)"},
+        {"after the switch to tune 2", 100000, 273 + 5 + 197 + 5 + 32 + 85 + 3, "Close(2)"},
+        {"before the first frame", 1, 0, "Close(0)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szWhen);
+        CoreTest::TearDown();
+        CoreTest::SetUp();
+        FakeHost.szTempPath = szDir_;
+        AddFakeResource(kHostResourceMidi, 243, TuneBytes(kTune1Size, 1));
+        AddFakeResource(kHostResourceMidi, 244, TuneBytes(kTune2Size, 2));
+        AddLoadListPictures();
+        Show.nClientWidth = 800;
+        Show.nClientHeight = 600;
+        StartShow(FakeWindow());
+        ASSERT_TRUE(ShowReady());
+        ASSERT_TRUE(RunFlags.bMusicOn);
+        EXPECT_TRUE(FileExists(Tune1()) && FileExists(Tune2()));
+        FakeHost.nTickCount = c.nClock;
+        int nScene = 1;
+        for (int i = 0; i < c.nSteps; ++i) nScene = ShowFrameStep(FakeWindow(), nScene);
+
+        FakeHost.calls.clear();
+        StopShow(FakeWindow());
+        EXPECT_EQ(FakeHost.calls, (Calls{c.szClose, "ReleaseSound()", "DeletePalette()", "DeleteFrameBuffer()"}));
+        EXPECT_FALSE(FileExists(Tune1()));
+        EXPECT_FALSE(FileExists(Tune2()));
+        EXPECT_EQ(Music.szTune1Path[0], '\0');
+        EXPECT_EQ(Music.szTune2Path[0], '\0');
+        EXPECT_FALSE(ShowReady());
+        EXPECT_EQ(SpriteStore.nCount, 0);
+        EXPECT_EQ(FrameBuffer.pPixels, nullptr);
+        for (const std::vector<Keyframe>& keyframes : SceneTracks.keyframes) EXPECT_EQ(keyframes.capacity(), 0u);
+    }
 }
 
 }  // namespace

@@ -43,25 +43,30 @@ TEST_F(PaletteTest, FlagPatternKeepsHalfTheStaticColoursAtEachEnd) {
     }
 }
 
-// Two pictures with different colour tables: grey i, and grey 255 - i.
+// Two pictures with different colour tables, neither of them grey: the
+// test table, and the last table ColourOf204.
 void LoadTwoPictures() {
     AddFakeResource(kHostResourceBitmap, 300,
                     MakeDib({4, 2}, [](int x, int y) { return uint8_t(10 * x + y); }));
     AddFakeResource(kHostResourceBitmap, 301,
-                    MakeDib({4, 2}, [](int x, int y) { return uint8_t(100 + 10 * x + y); },
-                            [](int i) { return uint32_t(255 - i) * 0x010101u; }));
+                    MakeDib({4, 2}, [](int x, int y) { return uint8_t(100 + 10 * x + y); }, ColourOf204));
     ASSERT_TRUE(LoadSpriteStrip(300, 0, 1));
     ASSERT_TRUE(LoadSpriteStrip(301, 1, 1));
+}
+
+// Entry i of a table as a DIB stores it: blue, green, red, 0.
+std::vector<uint8_t> StoredEntry(uint32_t nColour) {
+    return {uint8_t(nColour), uint8_t(nColour >> 8), uint8_t(nColour >> 16), 0};
 }
 
 TEST_F(PaletteTest, TrueColourDisplayTakesTheLastTableAndKeepsThePixels) {
     LoadTwoPictures();
     ASSERT_TRUE(BuildShowPalette(FakeWindow()));
     EXPECT_TRUE(FakeCalls("CreatePalette").empty());
-    for (int i = 0; i < 256; ++i) {
-        EXPECT_EQ(FrameBuffer.header.colours[4 * i], 255 - i);
-        EXPECT_EQ(FrameBuffer.header.colours[4 * i + 3], 0);
-    }
+    const uint8_t* pColours = FrameBuffer.header.colours;
+    for (int i = 0; i < 256; ++i)
+        EXPECT_EQ(std::vector<uint8_t>(pColours + 4 * i, pColours + 4 * i + 4), StoredEntry(ColourOf204(i)))
+            << "entry " << i;
     EXPECT_EQ(SpriteStore.entries[0].pPixels[4 + 3], 31);  // (3, 1)
     const HostDibHeader& h = FrameBuffer.header;
     EXPECT_EQ(h.nSize, 40u);
@@ -72,16 +77,17 @@ TEST_F(PaletteTest, TrueColourDisplayTakesTheLastTableAndKeepsThePixels) {
 
 TEST_F(PaletteTest, PaletteDisplayRemapsEveryPictureThroughTheLastTable) {
     FakeHost.caps = {true, 20, 256};
-    for (int i = 0; i < 256; ++i) FakeHost.systemPalette.push_back(uint32_t(i) * 0x010101u);
+    // The last table's colours in reverse order: its entry p is system entry 255 - p.
+    for (int i = 0; i < 256; ++i) FakeHost.systemPalette.push_back(ColourOf204(255 - i));
     LoadTwoPictures();
     ASSERT_TRUE(BuildShowPalette(FakeWindow()));
     EXPECT_EQ(FakeCalls("AdoptSystemPalette"), std::vector<std::string>{"AdoptSystemPalette(256)"});
     EXPECT_EQ(FakeHost.adoptedFlags[9], 0);
     EXPECT_EQ(FakeHost.adoptedFlags[10], kPcNoCollapse);
-    // Index p of either picture means grey 255 - p now, the system's entry 255 - p.
-    for (int x = 0; x < 4; ++x) {
-        EXPECT_EQ(SpriteStore.entries[0].pPixels[4 + x], 255 - (10 * x + 1));
-        EXPECT_EQ(SpriteStore.entries[1].pPixels[4 + x], 255 - (100 + 10 * x + 1));
+    // Index p of either picture means the last table's colour p now.
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_EQ(SpriteStore.entries[0].pPixels[k], 255 - (10 * (k % 4) + k / 4)) << "pixel " << k;
+        EXPECT_EQ(SpriteStore.entries[1].pPixels[k], 255 - (100 + 10 * (k % 4) + k / 4)) << "pixel " << k;
     }
     for (int i = 0; i < 256; ++i) {
         EXPECT_EQ(FrameBuffer.header.colours[2 * i], i);
@@ -97,7 +103,8 @@ TEST_F(PaletteTest, PaletteDisplayRemapsEveryPictureThroughTheLastTable) {
 // is remapped to one of them.
 TEST_F(PaletteTest, ASystemPaletteOfSixtyFourEntriesIsAdoptedWhole) {
     FakeHost.caps = {true, 20, 64};
-    for (int i = 0; i < 64; ++i) FakeHost.systemPalette.push_back(uint32_t(4 * i + 3) * 0x010101u);
+    // Entry k is the last table's colour 4k + 3.
+    for (int k = 0; k < 64; ++k) FakeHost.systemPalette.push_back(ColourOf204(4 * k + 3));
     LoadTwoPictures();
     ASSERT_TRUE(BuildShowPalette(FakeWindow()));
     EXPECT_EQ(FakeCalls("AdoptSystemPalette"), std::vector<std::string>{"AdoptSystemPalette(64)"});
@@ -105,22 +112,23 @@ TEST_F(PaletteTest, ASystemPaletteOfSixtyFourEntriesIsAdoptedWhole) {
     std::fill(flags.begin(), flags.begin() + 10, 0);
     std::fill(flags.end() - 10, flags.end(), 0);
     EXPECT_EQ(FakeHost.adoptedFlags, flags);
-    // Picture 300's (3, 1) is index 31, grey 224 in the last table: system
-    // entry 55 (grey 223). Picture 301's (0, 1) is index 101, grey 154:
-    // entry 38 (grey 155).
-    EXPECT_EQ(SpriteStore.entries[0].pPixels[4 + 3], 55);
-    EXPECT_EQ(SpriteStore.entries[1].pPixels[4 + 0], 38);
+    // Picture 300's (3, 1) is index 31 = 4 x 7 + 3: entry 7. Picture 301's
+    // (1, 1) is index 111 = 4 x 27 + 3: entry 27.
+    EXPECT_EQ(SpriteStore.entries[0].pPixels[4 + 3], 7);
+    EXPECT_EQ(SpriteStore.entries[1].pPixels[4 + 1], 27);
     for (int n = 0; n < 2; ++n)
         for (int k = 0; k < 8; ++k) EXPECT_LT(SpriteStore.entries[n].pPixels[k], 64);
 }
 
 TEST_F(PaletteTest, AColourRemappedOntoTheKeyBecomesTransparent) {
-    // Grey 201 is missing from the system palette; its nearest is grey 200.
+    // Colour 201 of the picture is missing from the system palette; it lies
+    // one step of green from colour 200, the key.
+    const auto colour = [](int i) { return i == 201 ? TestColour(200) + 0x100u : TestColour(i); };
     FakeHost.caps = {true, 20, 256};
-    for (int i = 0; i < 256; ++i) FakeHost.systemPalette.push_back(i == 201 ? 0xFF0000u : uint32_t(i) * 0x010101u);
+    for (int i = 0; i < 256; ++i) FakeHost.systemPalette.push_back(i == 201 ? 0xFF0000u : TestColour(i));
     AddFakeResource(kHostResourceBitmap, 300, MakeDib({8, 4}, [](int x, int y) {
                         return uint8_t(x == 0 && y == 0 ? 200 : x == 3 ? 201 : 50);
-                    }));
+                    }, colour));
     ASSERT_TRUE(LoadSpriteStrip(300, 0, 1));
     SetUpStage(800, 600);
     const Keyframe track[2] = {{0, 0, 0}, {100, 100, 0}};

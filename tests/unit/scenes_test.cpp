@@ -7,10 +7,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "audio/music.h"
 #include "audio/sound.h"
 #include "config/settings.h"
 #include "core_support.h"
@@ -454,6 +459,154 @@ TEST_F(ScenesTest, FirstTimeOnlySoundEndsWithTheFirstCycleOfEitherBranch) {
         } else {
             EXPECT_GT(nLater, 0u);
         }
+    }
+}
+
+// ---- The reference trace -------------------------------------------------
+
+// One channel of a cast member over a scene, written compactly: the first
+// value, then runs of equal steps ("+2*10" is ten steps of +2, "-1" one
+// step of -1); a run of one pair of steps repeated is "(+1 -1)*136".
+std::string ChannelText(const std::vector<int>& values) {
+    std::vector<std::string> steps;
+    for (size_t i = 1; i < values.size();) {
+        const int d = values[i] - values[i - 1];
+        size_t n = 1;
+        while (i + n < values.size() && values[i + n] - values[i + n - 1] == d) ++n;
+        steps.push_back((d < 0 ? "" : "+") + std::to_string(d) + (n > 1 ? "*" + std::to_string(n) : ""));
+        i += n;
+    }
+    std::string szText = std::to_string(values.empty() ? 0 : values[0]);
+    for (size_t i = 0; i < steps.size();) {
+        size_t n = 1;
+        while (i + 2 * n + 1 < steps.size() && steps[i + 2 * n] == steps[i] && steps[i + 2 * n + 1] == steps[i + 1]) ++n;
+        if (n > 1) {
+            szText += " (" + steps[i] + " " + steps[i + 1] + ")*" + std::to_string(n);
+            i += 2 * n;
+        } else {
+            szText += " " + steps[i++];
+        }
+    }
+    return szText;
+}
+
+// Plays both branches twice through, with blood on and off, sound and
+// music on, at 800 x 600, and writes down what the frame step made of the
+// scenes: for each branch and blood setting the tune commands with their
+// scene and frame, and for each scene and blood setting the sounds by frame
+// and every cast member's stage x, y and strip frame (-1 when not shown)
+// frame by frame. A scene must play alike every time it comes round.
+class ShowTraceTest : public ScenesTest {
+protected:
+    std::string Trace();
+};
+
+bool IsTuneCommand(const std::string& szCall) {
+    for (const char* szName : {"Open(", "Status(", "Play(", "Seek(", "Stop(", "Close("})
+        if (szCall.rfind(szName, 0) == 0) return true;
+    return false;
+}
+
+std::string ShowTraceTest::Trace() {
+    std::string szMusic;
+    std::map<std::string, std::string> scenes;  // "scene N blood on" -> its sounds and channels
+    for (bool bBlood : {true, false}) {
+        for (int nOutcome : {kScenePiratesWin, kSceneKrakenWins}) {
+            Restart();
+            StartStage(800, 600, bBlood);
+            RunFlags.bSoundOn = true;
+            RunFlags.bMusicOn = true;
+            std::snprintf(Music.szTune1Path, sizeof Music.szTune1Path, "tune1");
+            std::snprintf(Music.szTune2Path, sizeof Music.szTune2Path, "tune2");
+            FakeHost.nTickCount = TickFor(nOutcome);
+            szMusic += std::string("music, ") + (nOutcome == kScenePiratesWin ? "pirates" : "kraken") +
+                       " win, blood " + (bBlood ? "on" : "off") + ":";
+            const SceneScript* pScript = nullptr;
+            std::string szSounds;
+            std::vector<std::vector<int>> channels;  // per cast member: x, y, frame
+            for (int nCycles = 0; nCycles < 2;) {
+                FakeHost.calls.clear();
+                const StepRecord r = Step();
+                const std::string szWhen = std::to_string(r.nFrame);
+                for (const std::string& szCall : FakeHost.calls) {
+                    if (szCall.rfind("Wave(", 0) == 0)
+                        szSounds += " " + szWhen + ":" + szCall.substr(5, szCall.size() - 6);
+                    else if (IsTuneCommand(szCall))
+                        szMusic += " " + std::to_string(r.nScene) + "." + szWhen + ":" + szCall;
+                }
+                if (r.nScene == kSceneDissolve) {
+                    nCycles += r.nResult == kSceneShipsAtSea;
+                    continue;
+                }
+                if (r.nFrame == 1) {
+                    pScript = SceneTable[r.nScene].pScript;
+                    channels.assign(size_t(pScript->nCast) * 3, {});
+                }
+                for (int i = 0; i < pScript->nCast; ++i) {
+                    const CastMember& m = pScript->pCast[i];
+                    const Actor& a = ActorTable.slots[m.nSlot];
+                    const bool bShown = (bBlood || !m.bBloodOnly) && a.nFrame >= 0 && a.nFrame < a.nFrameCount;
+                    std::vector<int>* c = &channels[size_t(i) * 3];
+                    // A hidden member keeps its last place: only what is seen is pinned.
+                    const bool bFirst = c[0].empty();
+                    c[0].push_back(bShown ? a.x - StageView.nStageOriginX : bFirst ? 0 : c[0].back());
+                    c[1].push_back(bShown ? a.y - StageView.nStageOriginY : bFirst ? 0 : c[1].back());
+                    c[2].push_back(bShown ? a.nFrame : -1);
+                }
+                if (r.nResult == r.nScene) continue;
+                std::string szScene = "  sounds" + szSounds + "\n";
+                szSounds.clear();
+                for (int i = 0; i < pScript->nCast; ++i)
+                    for (int k = 0; k < 3; ++k)
+                        szScene += "  slot " + std::to_string(pScript->pCast[i].nSlot) + " " + "xyf"[k] + " " +
+                                   ChannelText(channels[size_t(i) * 3 + k]) + "\n";
+                const std::string szKey = "scene " + std::to_string(r.nScene) + " blood " + (bBlood ? "on" : "off");
+                auto [it, bNew] = scenes.emplace(szKey, szScene);
+                EXPECT_TRUE(bNew || it->second == szScene) << szKey << " played differently when it came round";
+            }
+            szMusic += "\n";
+        }
+    }
+    std::string szText =
+        "# How the scenes play through the frame step at 800 x 600, written by the\n"
+        "# test ShowTraceTest (scripts/show-trace rewrites it). Music: the tune\n"
+        "# commands as scene.frame:call over two cycles. Per scene: the sounds as\n"
+        "# frame:resource, and every cast member's stage x, y and strip frame (-1:\n"
+        "# not shown), as the first frame's value, then runs of steps.\n" +
+        szMusic;
+    for (const auto& [szKey, szScene] : scenes) {
+        const std::string szOn = szKey.substr(0, szKey.size() - 3) + "on";
+        if (szKey.compare(szKey.size() - 3, 3, "off") == 0 && scenes[szOn] == szScene)
+            szText += szKey + ": as blood on\n";
+        else
+            szText += szKey + ":\n" + szScene;
+    }
+    return szText;
+}
+
+// What the scenes' authors chose, pinned: a deliberate change rewrites the
+// trace in the same commit (scripts/show-trace); any other fails here.
+TEST_F(ShowTraceTest, ScenesPlayAsTheReferenceTraceSays) {
+    const std::string szTrace = Trace();
+    if (const char* szWrite = std::getenv("HARBORGAST_WRITE_TRACE")) {
+        std::ofstream(szWrite, std::ios::binary) << szTrace;
+        GTEST_SKIP() << "wrote " << szWrite;
+    }
+    std::ifstream file(HARBORGAST_TRACE_FILE, std::ios::binary);
+    ASSERT_TRUE(file) << HARBORGAST_TRACE_FILE;
+    std::stringstream reference;
+    reference << file.rdbuf();
+    std::istringstream want(reference.str()), got(szTrace);
+    std::string szWant, szGot;
+    int nLine = 0, nWrong = 0;
+    while (nWrong < 8) {
+        const bool bWant = bool(std::getline(want, szWant)), bGot = bool(std::getline(got, szGot));
+        if (!bWant && !bGot) break;
+        ++nLine;
+        if (bWant && bGot && szWant == szGot) continue;
+        ++nWrong;
+        ADD_FAILURE() << "line " << nLine << "\n  reference: " << (bWant ? szWant : "(none)")
+                      << "\n  played:    " << (bGot ? szGot : "(none)");
     }
 }
 

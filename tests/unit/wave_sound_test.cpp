@@ -106,12 +106,54 @@ std::vector<WaveCase> Cases() {
     PutChunk(c, "data", {});
     cases.push_back({"EmptyData", Riff(c), 0, 0});
 
+    // The format's 16 bytes at one less, exactly, and two more (the size
+    // of the extended format).
+    for (const size_t nBytes : {15, 16, 18}) {
+        Bytes format = Format();
+        format.resize(nBytes);
+        c.clear();
+        PutChunk(c, "fmt ", format);
+        PutChunk(c, "data", kSamples);
+        cases.push_back({"FormatOf" + std::to_string(nBytes) + "Bytes", Riff(c),
+                         nBytes < 16 ? 0 : 12 + 8 + nBytes + 8, 8});
+    }
+
+    // Samples that claim one byte less, exactly or one more than remain.
+    for (const int nMore : {-1, 0, 1}) {
+        c.clear();
+        PutChunk(c, "fmt ", Format());
+        PutChunk(c, "data", kSamples, uint32_t(8 + nMore));
+        cases.push_back({"DataClaims" + std::string(nMore < 0 ? "OneLess" : nMore == 0 ? "Exactly" : "OneMore"),
+                         Riff(c), 44, nMore < 0 ? 6u : 8u});
+    }
+
+    // Repeated chunks: the first of each kind decides.
+    c.clear();
+    PutChunk(c, "fmt ", Format());
+    PutChunk(c, "data", kSamples);
+    PutChunk(c, "data", {9, 9, 9, 9});
+    cases.push_back({"SecondDataIgnored", Riff(c), 44, 8});
+
+    c.clear();
+    PutChunk(c, "data", kSamples);
+    PutChunk(c, "fmt ", Format());
+    PutChunk(c, "fmt ", Format(2));
+    PutChunk(c, "data", {9, 9, 9, 9});
+    cases.push_back({"DataFormatFormatData", Riff(c), 20, 8});
+
+    c.clear();
+    PutChunk(c, "fmt ", Format(2));
+    PutChunk(c, "fmt ", Format());
+    PutChunk(c, "data", kSamples);
+    cases.push_back({"FirstFormatNotPcmDecides", Riff(c), 0, 0});
+
     c.clear();
     Bytes shortFormat = Format();
     shortFormat.resize(14);
     PutChunk(c, "fmt ", shortFormat);
+    PutChunk(c, "fmt ", Format());
     PutChunk(c, "data", kSamples);
-    cases.push_back({"ShortFormat", Riff(c), 0, 0});
+    cases.push_back({"FirstFormatShortDecides", Riff(c), 0, 0});
 
     c.clear();
     PutChunk(c, "fmt ", Format(2));

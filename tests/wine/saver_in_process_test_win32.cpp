@@ -2,8 +2,9 @@
 // show, with the saver's resources linked in) at the shortest frame
 // period: a known frame of the window equals the render tool's frame of
 // that number (on the 8-bit screen, mapped through the window's palette),
-// and on each screen the process's live GDI objects, counted between
-// frames, do not grow.
+// on each screen the process's live GDI objects, counted between frames,
+// do not grow, and shut-down with music on gives back all that start-up
+// made.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -16,7 +17,9 @@
 #include <vector>
 
 #include "gdi_objects.h"
+#include "gfx/frame_buffer.h"
 #include "gfx/show.h"
+#include "gfx/sprite_store.h"
 #include "picture_support.h"
 #include "saver_checks.h"
 #include "shell/command_line.h"
@@ -76,6 +79,12 @@ struct RunRecord {
     UINT nWindowPaletteEntries = 0;
     PALETTEENTRY windowPalette[256] = {};
     PALETTEENTRY systemPalette[256] = {};
+    // What start-up made, seen during the run, for the check that shut-down
+    // gave it all back: the frame buffer's pixels, the show palette (null on
+    // a screen without palettes) and the device of the tune that played.
+    const uint8_t* pFramePixels = nullptr;
+    HGDIOBJ hShowPalette = nullptr;
+    uint32_t nMusicDevice = 0;
 };
 RunRecord Record;
 
@@ -95,6 +104,10 @@ LRESULT CALLBACK WatchFrames(int nCode, WPARAM wParam, LPARAM lParam) {
             Record.nWindowPaletteEntries = GetPaletteEntries(static_cast<HPALETTE>(GetCurrentObject(hWindowDC, OBJ_PAL)),
                                                              0, 256, Record.windowPalette);
             GetSystemPaletteEntries(hWindowDC, 0, 256, Record.systemPalette);
+            const HGDIOBJ hPalette = GetCurrentObject(hWindowDC, OBJ_PAL);
+            if (hPalette != GetStockObject(DEFAULT_PALETTE)) Record.hShowPalette = hPalette;
+            Record.pFramePixels = FrameBuffer.pPixels;
+            Record.nMusicDevice = Music.nMusicDevice;
             ReleaseDC(pMsg->hwnd, hWindowDC);
         }
         if (Record.nCycleEnd == 0 && Record.nPreviousScene == 0 && SaverWindow.nScene == 1) {
@@ -110,6 +123,19 @@ LRESULT CALLBACK WatchFrames(int nCode, WPARAM wParam, LPARAM lParam) {
         ++Record.nFrames;
     }
     return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+// The live DIB section whose pixels are at pBits, found the way
+// CountGdiObjects walks the objects; null when there is none.
+HGDIOBJ FindDibSection(const void* pBits) {
+    for (uintptr_t nIndex = 0; nIndex < 0x10000; ++nIndex) {
+        const HGDIOBJ hObject = reinterpret_cast<HGDIOBJ>(nIndex);
+        DIBSECTION section = {};
+        if (GetObjectType(hObject) == OBJ_BITMAP && GetObjectA(hObject, sizeof section, &section) == sizeof section &&
+            section.dsBm.bmBits == pBits)
+            return hObject;
+    }
+    return nullptr;
 }
 
 // Runs the saver window full screen in this process at the shortest frame
@@ -130,6 +156,19 @@ void RunAndCountGdiObjects() {
     std::printf("GDI objects before the run:%s; after it:%s\n", szBeforeRun.c_str(), DescribeGdiObjects().c_str());
     UnhookWindowsHookEx(hHook);
     WriteProfileStringA("Harborgast", nullptr, nullptr);
+
+    // The run had music on, as the settings' defaults have it, and a tune
+    // playing when the window closed; shut-down still did every duty.
+    EXPECT_TRUE(RunFlags.bMusicOn) << "the tune files were not written";
+    EXPECT_NE(Record.nMusicDevice, 0u) << "no tune played";
+    EXPECT_TRUE(TunesGone()) << "the tune files outlived the run";
+    ASSERT_NE(Record.pFramePixels, nullptr);
+    EXPECT_EQ(FindDibSection(Record.pFramePixels), nullptr) << "the frame buffer outlived the run";
+    EXPECT_EQ(FrameBuffer.pPixels, nullptr);
+    if (Record.hShowPalette != nullptr) {
+        EXPECT_EQ(GetObjectType(Record.hShowPalette), 0u) << "the palette outlived the run";
+    }
+    EXPECT_EQ(SpriteStore.nCount, 0) << "the sprites outlived the run";
 
     ASSERT_GT(Record.nCycleEnd, 0) << "the show never finished its first cycle";
     ASSERT_EQ(Record.samples.size(), size_t(kFramesToWatch / kSampleFrames));
