@@ -22,13 +22,22 @@ add_custom_command(
   COMMENT "Generating pictures, sounds and tunes")
 add_custom_target(assets ALL DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
 
+# The version header and the manifest, with the project's version filled in.
+set(HARBORGAST_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+set(HARBORGAST_DESCRIPTION "Harborgast Screen Saver")
+set(HARBORGAST_VERSION_FOUR ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0)
+configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${HARBORGAST_GENERATED_DIR}/version.h @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/res/harborgast.manifest.in ${HARBORGAST_GENERATED_DIR}/harborgast.manifest
+               @ONLY)
+
 set_source_files_properties(${CMAKE_SOURCE_DIR}/res/harborgast.rc PROPERTIES
-  OBJECT_DEPENDS ${HARBORGAST_ASSET_DIR}/stamp)
+  OBJECT_DEPENDS "${HARBORGAST_ASSET_DIR}/stamp;${HARBORGAST_GENERATED_DIR}/version.h;${HARBORGAST_GENERATED_DIR}/harborgast.manifest")
 
 # The Win32 code is compiled once, for the saver and for the Win32 tests.
 set(HARBORGAST_WIN32_LIBS winmm gdi32 user32 advapi32 shell32)
 add_library(harborgast_win32 OBJECT ${HARBORGAST_WIN32_SOURCES})
-target_include_directories(harborgast_win32 PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
+target_include_directories(harborgast_win32 PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res
+                           ${HARBORGAST_GENERATED_DIR})
 target_compile_options(harborgast_win32 PRIVATE -Wall -Wextra)
 
 # The saver, and a twin linked from the same objects a second or more later:
@@ -39,7 +48,7 @@ foreach(saver SSHarborgast SSHarborgast_twin)
                  ${CMAKE_SOURCE_DIR}/res/harborgast.rc)
   set_target_properties(${saver} PROPERTIES SUFFIX ".scr")
   target_include_directories(${saver} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res
-                             ${HARBORGAST_ASSET_DIR})
+                             ${HARBORGAST_ASSET_DIR} ${HARBORGAST_GENERATED_DIR})
   target_link_libraries(${saver} PRIVATE harborgast_core ${HARBORGAST_WIN32_LIBS})
   target_link_options(${saver} PRIVATE -Wl,--no-insert-timestamp)
   add_dependencies(${saver} assets)

@@ -95,8 +95,16 @@
 #define IDC_MUSIC_ON 1039
 #define IDC_MUSIC_GROUP 1041
 #define IDC_ABOUT_BUTTON 1042
+#define IDC_SAVER_ICON 1050
 #define IDC_SAVE 1019             /* a second OK: saves and ends like it */
 #define IDM_ABOUT 1125            /* "&About..." in the system menu */
+/* The display choices: each setting's buttons in the order of its values,
+   so that a button's id is its first button's id plus the value. */
+#define IDC_MONITORS_EVERY 1045
+#define IDC_MONITORS_MAIN_ONLY 1046
+#define IDC_PICTURE_LARGEST_WHOLE 1047
+#define IDC_PICTURE_ORIGINAL 1048
+#define IDC_PICTURE_FILL_HEIGHT 1049
 
 /* Controls of the About dialog. */
 #define IDC_ABOUT_ART 1039

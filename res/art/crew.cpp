@@ -70,6 +70,8 @@ Outfit Pirate() {
     o.hair = kBlackHair;
     o.shirt = kStripeWhite;
     o.bStripes = true;
+    o.bVest = true;
+    o.vest = kBlack;
     o.stripe = kRedStripe;
     o.bBareForearms = true;
     o.cuff = kStripeWhite;
@@ -125,8 +127,14 @@ Shot Planted(const Pose& pose, int nDir, double dScale, double dFootX) {
     return {pose, nDir, dFootX - nDir * dScale * pose.footFar.x};
 }
 
+// Every figure is ringed by a dark contour, so that one standing before
+// another in a crowd or a fight stays a figure of its own.
+constexpr double kContour = 2.0;
+
 void PaintShot(cairo_t* cr, const Outfit& o, double dScale, const Shot& s, int nFrameHeight) {
-    crew::DrawFigure(cr, o, s.pose, {s.dX, nFrameHeight - kSoleMargin, dScale, s.nDir});
+    style::WithContour(cr, style::kOutline, kContour, [&](cairo_t* c) {
+        crew::DrawFigure(c, o, s.pose, {s.dX, nFrameHeight - kSoleMargin, dScale, s.nDir});
+    });
 }
 
 // Navy officer: fencing poses facing right, and his fall on his back.

@@ -8,7 +8,7 @@
 
 #include "crew_ink.h"
 #include "crew_rig.h"
-#include "kraken_stage.h"
+#include "sea_scenery.h"
 #include "style.h"
 #include "resource_ids.h"
 
@@ -135,19 +135,31 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     DrawSmoke(cr, lobes, 3.0, 2.5, kPuffTones);
 }
 
-// Frame 1 bursts to the right (the left-hand ship fires), frame 0 to the left.
+// Frame 1 bursts to the right (the left-hand ship fires), frame 0 to the
+// left. Each bursts from the mouth of its ship's gun on the decks backdrop,
+// towards where the ball shows on the next frame.
+namespace {
+constexpr Pt kNavyBlastAt = {422, 316}, kPirateBlastAt = {500, 316};
+constexpr double kNavyBlastHeading = -13.0, kPirateBlastHeading = -10.0;
+}  // namespace
+
 void PaintBlast(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     cairo_save(cr);
     if (nFrame == 0) Mirror(cr, nWidth);
-    const double cy = nFrameHeight / 2.0;
-    // The flash starts at the frame's edge, where the gun's muzzle is.
-    DrawSmoke(cr, {{{16.0, cy - 17.0}, 12.0}, {{15.0, cy + 5.0}, 11.0}, {{19.0, cy + 21.0}, 11.0},
-                   {{26.0, cy - 29.0}, 8.0}, {{29.0, cy + 32.0}, 7.0}},
+    // The gun's mouth in this frame's (mirrored) coordinates.
+    const Pt root = nFrame == 1 ? sea::kNavyGunMuzzle - kNavyBlastAt
+                                : Pt{nWidth - (sea::kPirateGunMuzzle.x - kPirateBlastAt.x),
+                                     sea::kPirateGunMuzzle.y - kPirateBlastAt.y};
+    const double dHeading = nFrame == 1 ? kNavyBlastHeading : kPirateBlastHeading;
+    (void)nFrameHeight;
+    DrawSmoke(cr, {{root + Pt{13.0, -24.0}, 12.0}, {root + Pt{11.0, -3.0}, 11.0}, {root + Pt{18.0, 13.0}, 9.0},
+                   {root + Pt{24.0, -36.0}, 8.0}, {root + Pt{28.0, 20.0}, 6.0}},
               4.0, 3.0);
-    DrawFlame(cr, {4.0, cy}, 0.0, 74.0, 30.0, 21 + nFrame);
+    DrawFlame(cr, root, dHeading, 76.0, 30.0, 21 + nFrame);
     // Sparks thrown ahead of the flash.
+    const Pt f = geo::Heading(dHeading), side = {-f.y, f.x};
     for (int i = 0; i < 6; ++i) {
-        const Pt p = {62.0 + 24.0 * geo::Hash01(i * 7 + 3), cy - 34.0 + 68.0 * geo::Hash01(i * 13 + 5)};
+        const Pt p = root + f * (62.0 + 22.0 * geo::Hash01(i * 7 + 3)) + side * (-30.0 + 60.0 * geo::Hash01(i * 13 + 5));
         DrawShaded(cr, [&](cairo_t* c) { AddCircle(c, p, 1.8 + geo::Hash01(i) * 1.2); }, kFlameMid, 1.2, 0.8, 0.6);
     }
     cairo_restore(cr);
@@ -184,108 +196,63 @@ void PaintSmokeCloud(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
 }
 
 // A hole torn by the shot through the navy topsail, where it lies on the
-// canvas of the decks backdrop. The picture repeats that canvas (seams and
-// all) out to a ragged patch round the hole, so the scorch fades into the
-// sail itself and its edge never shows: browned cloth, charred towards the
-// tear; rips run out from it, torn flaps hang into it and threads cross it.
-// Sky shows through the hole; outside the patch stays transparent.
+// canvas of the decks backdrop, centred where the ball is last seen before
+// it strikes: a ragged rip, longer along the ball's path, with sky seen
+// through it, the cloth's torn teeth round its edge and splits running out
+// into the canvas. Outside the rip the picture is transparent, so the sail
+// itself goes on round it.
 namespace {
 
-constexpr int kDecksBackdrop = IDB_SHIP_DECKS;
 constexpr double kHoleStageX = 15, kHoleStageY = 22;
-
-// A closed ring of nPoints round c: radius r0 with up to dRag of noise,
-// stretched by dUp towards the top (heat scorches the cloth above a hole
-// more than below it).
-std::vector<Pt> RaggedRing(Pt c, double r0, double dRag, double dUp, int nPoints, int nSeed) {
-    std::vector<Pt> ring;
-    for (int i = 0; i < nPoints; ++i) {
-        const double a = 2 * geo::kPi * (i + 0.4 * geo::Hash01(nSeed + i)) / nPoints;
-        // Every other point juts out a little: a charred, frayed edge.
-        const double r = r0 + dRag * geo::Hash01(i * 11 + nSeed) + dUp * std::fmax(0.0, -std::sin(a)) +
-                         (i % 2 == 0 ? 1.5 : -1.0);
-        ring.push_back(c + Pt{std::cos(a), std::sin(a) * 0.9} * r);
-    }
-    return ring;
-}
+// The ball's centre on its last frame (frame 0 of the ball strip at (56, 50)).
+constexpr Pt kStrikeStage = {76, 80.5};
+// The ball came in from the lower right, rising.
+constexpr double kStrikeHeading = 209.0;
 
 }  // namespace
 
-void PaintShotHole(cairo_t* cr, int, int nWidth, int nFrameHeight) {
-    const Pt c = {nWidth / 2.0, nFrameHeight / 2.0 + 3.0};
-    auto blob = [](const std::vector<Pt>& pts) {
-        return [pts](cairo_t* cc) { AddBlob(cc, pts.data(), static_cast<int>(pts.size())); };
-    };
-    // The patch of sail that the picture carries, pixel for pixel.
-    const std::vector<Pt> patch = RaggedRing(c, 38.0, 4.0, 4.0, 16, 7);
-    cairo_save(cr);
-    blob(patch)(cr);
-    kraken::ClipSharp(cr);
-    cairo_new_path(cr);
-    blob(patch)(cr);
-    kraken::FillFromPiece(cr, kDecksBackdrop, -kHoleStageX, -kHoleStageY);
-    // Scorch, browning the canvas ring by ring towards the tear, with no
-    // outline of its own; each ring ragged in its own way.
-    const struct {
-        double r, rag, up;
-        uint32_t rgb;
-    } kScorch[] = {
-        {26.0, 6.0, 6.0, style::kWoodPale}, {23.0, 5.0, 5.0, style::kWoodLight},
-        {20.5, 4.0, 3.5, style::kWood},     {18.5, 3.0, 2.0, style::kWoodDark},
-    };
-    int nSeed = 3;
-    for (const auto& w : kScorch) {
-        const std::vector<Pt> ring = RaggedRing(c, w.r, w.rag, w.up, 28, nSeed += 17);
-        FillFlat(cr, [&](cairo_t* cc) { AddPolygon(cc, ring.data(), static_cast<int>(ring.size())); }, w.rgb);
-    }
-    cairo_restore(cr);
-
-    // The tear: frayed all round, the edge charred black.
-    std::vector<Pt> hole;
-    constexpr int kEdge = 44;
+void PaintShotHole(cairo_t* cr, int, int, int) {
+    const Pt c = kStrikeStage - Pt{kHoleStageX, kHoleStageY};
+    const Pt along = geo::Heading(kStrikeHeading), across = {-along.y, along.x};
+    // The rip: an uneven outline, longer along the ball's path.
+    std::vector<Pt> rip;
+    constexpr int kEdge = 26;
     for (int i = 0; i < kEdge; ++i) {
-        const double a = 2 * geo::kPi * i / kEdge;
-        const double r = 15.0 + 4.5 * geo::Hash01(i * 5 + 1) + (i % 2 == 0 ? 1.8 : -0.8);
-        hole.push_back(c + Pt{std::cos(a), std::sin(a) * 0.9} * r);
+        const double a = 2 * geo::kPi * (i + 0.3 * geo::Hash01(i * 7 + 2)) / kEdge;
+        const double r = 0.78 + 0.4 * geo::Hash01(i * 13 + 5) - (i % 4 == 1 ? 0.22 : 0.0);
+        rip.push_back(c + along * (std::cos(a) * 19.0 * r) + across * (std::sin(a) * 13.0 * r));
     }
-    DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, hole.data(), kEdge); },
-               {style::kSkyHigh, style::kSkyHigh, style::kSkyMid}, 2.5, 0.0, 3.0);
-    // Rips running out from the tear into the cloth.
-    for (int i : {5, 19, 33}) {
-        const Pt from = hole[static_cast<size_t>(i)];
+    // Splits running out into the cloth from three corners of the rip.
+    for (int i : {1, 11, 19}) {
+        const Pt from = rip[static_cast<size_t>(i)];
         const Pt out = (from - c) * (1.0 / geo::Length(from - c));
-        const Pt side = {-out.y, out.x};
-        const double l = 10.0 + 5.0 * geo::Hash01(i);
-        const Pt rip[] = {from + side * 2.2, from + out * (l * 0.6) + side * 1.0, from + out * l,
-                           from + out * (l * 0.5) - side * 0.6, from - side * 2.2};
-        FillFlat(cr, [&](cairo_t* cc) { AddPolygon(cc, rip, 5); }, style::kCharred);
-    }
-    // Threads left hanging across the opening.
-    for (int i = 0; i < 3; ++i) {
-        const Pt a = hole[static_cast<size_t>(i * 14 + 8)], b = hole[static_cast<size_t>((i * 14 + 15) % kEdge)];
+        const Pt bend = {-out.y, out.x};
+        const double l = 8.0 + 8.0 * geo::Hash01(i + 3);
+        const Pt mid = from + out * (l * 0.5) + bend * (3.0 * (geo::Hash01(i) - 0.5));
         StrokeLine(cr, [&](cairo_t* cc) {
-            const Pt m = (a + b) * 0.5 + Pt{0.0, 5.0};
+            cairo_move_to(cc, from.x, from.y);
+            cairo_line_to(cc, mid.x, mid.y);
+            cairo_line_to(cc, (from + out * l).x, (from + out * l).y);
+        }, style::kOutline, 1.4);
+    }
+    // Canvas peeled back outside the rip where the ball burst through: the
+    // sail's shaded back turned out, torn edge outlined.
+    for (int i : {6, 15}) {
+        const Pt a = rip[static_cast<size_t>(i)], b = rip[static_cast<size_t>(i + 3)];
+        const Pt out = ((a + b) * 0.5 - c) * (1.0 / geo::Length((a + b) * 0.5 - c));
+        const Pt curl[] = {a, (a + b) * 0.5 + out * 9.0, b};
+        DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, curl, 3); }, {style::kSailShade, style::kCloudShade,
+                   style::kCloudShade}, 1.2, 0.0, 0.0);
+    }
+    DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, rip.data(), kEdge); },
+               {style::kSkyHigh, style::kSkyHigh, style::kSkyHigh}, 1.6, 0.0, 0.0);
+    // Loose threads of the torn weave hanging into the opening from above.
+    for (int i : {2, 4, 6}) {
+        const Pt a = rip[static_cast<size_t>(i)];
+        StrokeLine(cr, [&](cairo_t* cc) {
             cairo_move_to(cc, a.x, a.y);
-            cairo_curve_to(cc, m.x, m.y, m.x, m.y, (a.x + m.x) / 2.0 + 2.0, m.y + 3.0);
-        }, style::kWoodLight, 1.2);
-    }
-    // Flaps of canvas that the shot tore inwards, hanging into the hole with
-    // their torn edges burnt black: one from the top, one from the side.
-    const struct {
-        int iRoot, nSpan;
-        Pt tip;
-    } kFlaps[] = {{30, 6, {0.0, 2.0}}, {2, 5, {1.0, 10.0}}};
-    for (const auto& f : kFlaps) {
-        const Pt a = hole[static_cast<size_t>(f.iRoot)], b = hole[static_cast<size_t>((f.iRoot + f.nSpan) % kEdge)];
-        const Pt tip = c + f.tip;
-        const Pt flap[] = {a, (a + tip) * 0.5 + Pt{1.0, 0.5}, tip, (b + tip) * 0.5 + Pt{-0.5, 1.0}, b};
-        DrawShaded(cr, [&](cairo_t* cc) { AddPolygon(cc, flap, 5); },
-                   {style::kCloudShade, style::kSailShade, style::kSail}, 1.6, 1.5, 1.0);
-        StrokeLine(cr, [&](cairo_t* cc) {
-            cairo_move_to(cc, flap[1].x, flap[1].y);
-            cairo_line_to(cc, tip.x, tip.y);
-            cairo_line_to(cc, flap[3].x, flap[3].y);
-        }, style::kCharred, 2.2);
+            cairo_curve_to(cc, a.x + 1.5, a.y + 3.0, a.x - 1.5, a.y + 5.0, a.x + 0.5, a.y + 7.5);
+        }, style::kCloudShade, 1.2);
     }
 }
 

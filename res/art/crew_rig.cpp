@@ -232,6 +232,13 @@ void DrawTorso(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
             cairo_fill(c);
         }
     });
+    if (o.bVest) {
+        // Back and sides under the waistcoat; the shirt shows down the open front.
+        const Pt vest[] = {fr.At(-8.5, 2.0),   fr.At(-9.5, -10.0), fr.At(-10.5, -22.0), fr.At(-9.0, -32.0),
+                            fr.At(-3.0, -37.0), fr.At(1.5, -36.0),  fr.At(3.5, -24.0),   fr.At(5.5, -8.0),
+                            fr.At(4.5, 2.0)};
+        DrawShaded(cr, [&](cairo_t* c) { AddBlob(c, vest, 9); }, o.vest, 1.6, 1.5, 1.0);
+    }
     if (!o.bStripes) {
         // Jacket: the shirt shows in a wedge at the chest, buttons along the edge.
         const Pt shirtFront[] = {fr.At(5.0, -35.5), fr.At(10.5, -27.0), fr.At(10.0, -17.0),
@@ -510,7 +517,10 @@ void DrawBarrel(cairo_t* cr, Pt c, double dLength, double dHeight) {
                         {c.x - l, c.y + h * 0.64}};
     auto path = [&](cairo_t* cc) { AddBlob(cc, body, 10); };
     const Tones wood = {style::kWoodDark, style::kWood, style::kWoodLight};
-    const Tones hoop = {style::kIron, style::kIronLight, style::kIronSheen};
+    // The navy's stores: blue-painted hoops and a white band, like the
+    // barrels stacked on the navy deck, so plunder shows whose it was.
+    const Tones hoop = {style::kNavyJacketShade, style::kNavyJacket, style::kNavyJacketLight};
+    const Tones band = {style::kWhiteClothShade, style::kTrousers, style::kTrousers};
     DrawPatterned(cr, path, [&](cairo_t* cc, int nLevel) {
         style::SetColour(cc, nLevel == 0 ? wood.shade : nLevel == 1 ? wood.base : wood.light);
         cairo_paint(cc);
@@ -532,6 +542,11 @@ void DrawBarrel(cairo_t* cr, Pt c, double dLength, double dHeight) {
             AddPolygon(cc, b, 4);
         }
         style::SetColour(cc, nLevel == 0 ? hoop.shade : nLevel == 1 ? hoop.base : hoop.light);
+        cairo_fill(cc);
+        const Pt b[] = {{c.x - 5.0, c.y - h - 1.0}, {c.x + 5.0, c.y - h - 1.0}, {c.x + 5.0, c.y + h + 1.0},
+                         {c.x - 5.0, c.y + h + 1.0}};
+        AddPolygon(cc, b, 4);
+        style::SetColour(cc, nLevel == 0 ? band.shade : nLevel == 1 ? band.base : band.light);
         cairo_fill(cc);
     });
     // The near end turned a little towards us: the round head, its rim and

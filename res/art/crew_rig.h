@@ -19,6 +19,8 @@ enum class Carry { kSword, kBarrel, kPlank };
 struct Outfit {
     Tones skin, hair;
     Tones shirt;      // torso and upper sleeves
+    bool bVest;       // a sleeveless waistcoat over the shirt, open at the front
+    Tones vest;
     bool bStripes;    // red bands across the white of `shirt`
     Tones stripe;
     bool bBareForearms;

@@ -144,11 +144,13 @@ void PaintKrakenGrip(cairo_t* cr, int, int, int) {
     kraken::PaintTentacle(cr, {{{100, 205}, {60, 202}, {30, 194}, {19, 180}}, 30, 22, 1});
     kraken::PaintTentacle(cr, {{{95, 185}, {62, 168}, {44, 134}, {48, 98}}, 30, 22, 1});
     kraken::PaintTentacle(cr, {{{150, 185}, {196, 172}, {222, 144}, {230, 112}}, 30, 22, -1});
-    kraken::PaintDome(cr, {123, 30, 60, 184});
+    // The head as tall and broad against the galleon as the rising kraken's
+    // is against the decks, so it is the same beast in both scenes.
+    kraken::PaintDome(cr, {123, 3, 72, 211});
     EyePair eyes = Offset(kGripEyes, kGripEyesX, kGripEyesY);
     kraken::PaintBrows(cr, eyes);
     kraken::PaintEyes(cr, eyes, kNarrowed);
-    kraken::PaintMouth(cr, 123, 194, 22);
+    kraken::PaintMouth(cr, 123, 194, 26);
 }
 
 void PaintKrakenSmallEyes(cairo_t* cr, int, int, int) { kraken::PaintEyes(cr, kGripEyes, kWide); }

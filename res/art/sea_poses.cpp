@@ -63,24 +63,32 @@ void PaintBrigDistant(cairo_t* cr, int, int nWidth, int) {
     DrawWaterlineFoam(cr, kBrigFoamX0 * k, kBrigFoamX1 * k, kBrigWaterline * k, k);
 }
 
-// The rig alone stands where the brig's rig would, shifted so its main
-// masthead is at (360, 20); at its foot the sea closes over the hull in a
-// churning band of the open sea's own tones.
+// The brig going down by the stern, for the sinking's frames: the whole
+// ship tipped bow-up about its flooded stern, so that its bow, jib-boom and
+// headsails rear up clear of the galleon lying before it while the rest
+// has gone under; at the picture's foot the sea churns over the hull.
+constexpr double kSinkingDeg = 25;
+constexpr double kSinkingStemX = 430, kSinkingStemY = kBrigWaterline;  // the stern at the waterline
+constexpr double kSinkingPivotX = 355, kSinkingPivotY = 301;           // where it lies in the picture
+
 void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
-    cairo_save(cr);
-    cairo_translate(cr, 360 - kBrigMastheadX, 20 - kBrigMastheadY);
-    DrawBrig(cr, {1.0, false, true});
-    cairo_restore(cr);
     const double yTop = nFrameHeight - 14;
+    ClipAbove(cr, yTop + 4, nWidth);
+    cairo_translate(cr, kSinkingPivotX, kSinkingPivotY);
+    cairo_rotate(cr, geo::Radians(kSinkingDeg));
+    cairo_translate(cr, -kSinkingStemX, -kSinkingStemY);
+    DrawBrig(cr, {1.0, true, true});
+    cairo_restore(cr);
     Pts water;
-    for (double x = 40; x <= nWidth; x += 12) water.push_back({x, yTop + ((int(x) / 12) % 2 ? 0 : 4)});
+    for (double x = 0; x <= nWidth; x += 12) water.push_back({x, yTop + ((int(x) / 12) % 2 ? 0 : 4)});
     water.push_back({double(nWidth), double(nFrameHeight)});
-    water.push_back({40, double(nFrameHeight)});
+    water.push_back({0, double(nFrameHeight)});
     Shape(cr, water, style::kSeaMid, 0, true);
-    DrawWaterlineFoam(cr, 50, nWidth - 20, yTop + 3, 1.0);
-    for (double x : {218.0, 362.0}) {
-        DrawBowWave(cr, x - 6, yTop + 4, -1, 0.7);
-        DrawBowWave(cr, x + 6, yTop + 4, +1, 0.7);
+    DrawWaterlineFoam(cr, 10, nWidth - 20, yTop + 3, 1.0);
+    // Foam boiling round the bow where it comes out of the sea.
+    for (double x : {40.0, 96.0}) {
+        DrawBowWave(cr, x - 6, yTop + 4, -1, 0.8);
+        DrawBowWave(cr, x + 6, yTop + 4, +1, 0.8);
     }
 }
 
@@ -96,11 +104,19 @@ void DrawShadowAndWake(cairo_t* cr, double xStern, double xBow, double y) {
 
 void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
     if (nFrame == 0) {
-        // Close up it sails across in front of the brig: a pale rim, its
-        // shadow, wake and bow wave keep its hull apart from the brig's.
+        // Close up it sails across in front of the brig: a dark contour in
+        // a pale rim round all its solid parts, hull, masts and sails, its
+        // shadow, wake and bow wave keep it apart from the brig behind it.
         DrawShadowAndWake(cr, kGalleonFoamX0, kGalleonFoamX1, kGalleonWaterline);
         ClipAbove(cr, kGalleonWaterline, nWidth);
-        DrawGalleon(cr, {1.0, true, false, true});
+        auto solid = [](cairo_t* c) {
+            ShipLook look;
+            look.bRigging = false;
+            DrawGalleon(c, look);
+        };
+        style::DrawContour(cr, style::kSkyLow, 5, solid);
+        style::DrawContour(cr, style::kOutline, 2, solid);
+        DrawGalleon(cr, {});
         cairo_restore(cr);
         DrawWaterlineFoam(cr, kGalleonFoamX0, kGalleonFoamX1, kGalleonWaterline, 1.0);
         DrawBowWave(cr, 338, kGalleonWaterline, +1, 1.0);
@@ -119,12 +135,25 @@ void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
     DrawBowWave(cr, xBow - 4, yWater, +1, 1.0);
 }
 
+// The wreck sinks in front of the brig: the same dark contour in a pale rim
+// as when it sails before it keeps it a ship of its own.
 void PaintGalleonHeeling(cairo_t* cr, int, int, int) {
-    cairo_translate(cr, kHeelTopX, kHeelTopY);
-    cairo_scale(cr, kHeelScale, kHeelScale);
-    cairo_rotate(cr, geo::Radians(kHeelDeg));
-    cairo_translate(cr, -kGalleonStaffX, -kGalleonStaffY);
-    DrawGalleon(cr, {1.0 / kHeelScale, true});
+    auto heeled = [](bool bRigging) {
+        return [bRigging](cairo_t* c) {
+            cairo_save(c);
+            cairo_translate(c, kHeelTopX, kHeelTopY);
+            cairo_scale(c, kHeelScale, kHeelScale);
+            cairo_rotate(c, geo::Radians(kHeelDeg));
+            cairo_translate(c, -kGalleonStaffX, -kGalleonStaffY);
+            ShipLook look{1.0 / kHeelScale, true};
+            look.bRigging = bRigging;
+            DrawGalleon(c, look);
+            cairo_restore(c);
+        };
+    };
+    style::DrawContour(cr, style::kSkyLow, 4, heeled(false));
+    style::DrawContour(cr, style::kOutline, 2, heeled(false));
+    heeled(true)(cr);
 }
 
 }  // namespace sea

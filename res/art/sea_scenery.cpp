@@ -217,10 +217,70 @@ void Planks(cairo_t* cr, const Pts& deck, Pt vp, double xFrom, double xTo, doubl
     cairo_restore(cr);
 }
 
+// A cannon run out through a port at `port`, its muzzle at `tip`: the
+// carriage and breech on deck behind the bulwark, the barrel out over the
+// gap with its reinforcing rings, the swell at the mouth and the dark bore.
+void CarriageAndBreech(cairo_t* cr, Pt port, Pt tip) {
+    const Pt along = (tip - port) * (1.0 / geo::Length(tip - port));
+    const Pt breech = port - along * 34.0 + Pt{0.0, 10.0};
+    Shape(cr, {{breech.x - 15, breech.y - 2}, {breech.x + 15, breech.y - 2}, {breech.x + 17, breech.y + 12},
+               {breech.x - 17, breech.y + 12}},
+          style::kRedClothShade, 2);
+    for (double dx : {-11.0, 11.0}) {
+        cairo_arc(cr, breech.x + dx, breech.y + 13, 5.0, 0, 2 * geo::kPi);
+        FillKeep(cr, style::kWoodDark);
+        Outline(cr, 1.5);
+        cairo_arc(cr, breech.x + dx, breech.y + 13, 1.6, 0, 2 * geo::kPi);
+        FillKeep(cr, style::kIron);
+    }
+    Spar(cr, breech, port, 15, 12, style::kIronShade, style::kIronLight, 2);
+    // The cascabel, the knob at the back of the breech.
+    const Pt knob = breech - along * 9.0;
+    Line(cr, breech, knob, style::kIronShade, 5);
+    cairo_arc(cr, knob.x, knob.y, 4.0, 0, 2 * geo::kPi);
+    FillKeep(cr, style::kIron);
+    Outline(cr, 1.5);
+}
+
+void RunOutBarrel(cairo_t* cr, Pt port, Pt tip) {
+    const Pt along = (tip - port) * (1.0 / geo::Length(tip - port));
+    const Pt across = {-along.y, along.x};
+    Spar(cr, port, tip, 12, 9, style::kIronShade, style::kIronLight, 2);
+    // Reinforcing rings and the swell at the mouth.
+    for (double k : {0.25, 0.55}) {
+        const Pt c = port + (tip - port) * k;
+        const double h = 6.8 - 1.6 * k;
+        Shape(cr, {c + across * h - along * 1.5, c + across * h + along * 1.5, c - across * h + along * 1.5,
+                   c - across * h - along * 1.5},
+              style::kIron, 1.2);
+    }
+    const double hMouth = 7.0;
+    Shape(cr, {tip + across * hMouth - along * 5.0, tip + across * hMouth, tip - across * hMouth,
+               tip - across * hMouth - along * 5.0},
+          style::kIron, 1.5);
+    // The bore, a dark round mouth turned a little towards us.
+    cairo_save(cr);
+    cairo_translate(cr, tip.x, tip.y);
+    cairo_rotate(cr, std::atan2(along.y, along.x));
+    cairo_scale(cr, 0.55, 1.0);
+    cairo_arc(cr, 0, 0, hMouth, 0, 2 * geo::kPi);
+    cairo_restore(cr);
+    FillKeep(cr, style::kIronLight);
+    Outline(cr, 1.2);
+    cairo_save(cr);
+    cairo_translate(cr, tip.x + along.x, tip.y + along.y);
+    cairo_rotate(cr, std::atan2(along.y, along.x));
+    cairo_scale(cr, 0.5, 1.0);
+    cairo_arc(cr, 0, 0, hMouth * 0.58, 0, 2 * geo::kPi);
+    cairo_restore(cr);
+    FillKeep(cr, style::kIronShade);
+}
+
 // A ship's side between rail and waterline along the gap, with its wale
-// stripe and a row of gun ports; nMuzzlePort runs out a cannon.
+// stripe and a row of gun ports; one cannon is run out with its muzzle at
+// `muzzle` (stage), its port where the stripe lies at that height.
 void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, uint32_t rgbStripe,
-              uint32_t rgbPortFrame, int nMuzzleDir, double tMuzzle) {
+              uint32_t rgbPortFrame, int nMuzzleDir, Pt muzzle) {
     // The hull's shadow on the water beside it, and foam along its foot.
     Shape(cr, Band(water, Shifted(water, nMuzzleDir * 16, 0, 0.3, 1.2)), style::kSeaDeep, 0);
     Pts foam;
@@ -238,18 +298,13 @@ void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, 
         stripeTop.push_back(Lerp(rail[i], water[i], 0.18));
         stripeBottom.push_back(Lerp(rail[i], water[i], 0.62));
     }
-    // The run-out gun's carriage and breech on deck, behind the bulwark.
-    Pt port = Lerp(Along(stripeTop, tMuzzle), Along(stripeBottom, tMuzzle), 0.5);
-    Pt breech = {port.x - nMuzzleDir * 34, port.y + 10};
-    Shape(cr, {{breech.x - 14, breech.y - 2}, {breech.x + 14, breech.y - 2}, {breech.x + 16, breech.y + 12},
-               {breech.x - 16, breech.y + 12}},
-          style::kWoodDark, 2);
-    for (double dx : {-10.0, 10.0}) {
-        cairo_arc(cr, breech.x + dx, breech.y + 13, 4.5, 0, 2 * geo::kPi);
-        FillKeep(cr, style::kWood);
-        Outline(cr, 1.5);
-    }
-    Spar(cr, breech, port, 12, 10, style::kIron, style::kIronLight, 2);
+    // The port: the middle of the stripe where it lies a little below the muzzle.
+    auto portAt = [&](double t) { return Lerp(Along(stripeTop, t), Along(stripeBottom, t), 0.5); };
+    double tPort = 0;
+    for (double t = 0; t <= 1; t += 0.001)
+        if (std::abs(portAt(t).y - (muzzle.y + 4)) < std::abs(portAt(tPort).y - (muzzle.y + 4))) tPort = t;
+    const Pt port = portAt(tPort);
+    CarriageAndBreech(cr, port, muzzle);
 
     Pts side = Band(rail, water);
     PathPoly(cr, side);
@@ -263,9 +318,9 @@ void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, 
     for (double t = 0.2; t < 0.98; t += 0.1 + 0.06 * t) {
         Pt a = Along(stripeTop, t), b = Along(stripeBottom, t);
         Pt a2 = Along(stripeTop, t + 0.04 + 0.025 * t), b2 = Along(stripeBottom, t + 0.04 + 0.025 * t);
-        Pts port = {Lerp(a, b, 0.12), Lerp(a2, b2, 0.12), Lerp(a2, b2, 0.92), Lerp(a, b, 0.92)};
-        Shape(cr, port, style::kOutline, 0);
-        PathPoly(cr, port);
+        Pts gunPort = {Lerp(a, b, 0.12), Lerp(a2, b2, 0.12), Lerp(a2, b2, 0.92), Lerp(a, b, 0.92)};
+        Shape(cr, gunPort, style::kOutline, 0);
+        PathPoly(cr, gunPort);
         style::SetColour(cr, rgbPortFrame);
         cairo_set_line_width(cr, 1.2);
         cairo_stroke(cr);
@@ -273,11 +328,7 @@ void ShipSide(cairo_t* cr, const Pts& rail, const Pts& water, uint32_t rgbHull, 
     cairo_restore(cr);
     PathPoly(cr, side);
     Outline(cr, 2);
-    // The run-out gun's muzzle, whose blast flashes over the gap.
-    Pt tip = {port.x + nMuzzleDir * 26, port.y - 4};
-    Spar(cr, port, tip, 10, 8, style::kIron, style::kIronLight, 2);
-    Shape(cr, {{tip.x - 3, tip.y - 6}, {tip.x + 3, tip.y - 6}, {tip.x + 3, tip.y + 6}, {tip.x - 3, tip.y + 6}},
-          style::kIron, 1.5);
+    RunOutBarrel(cr, port, muzzle);
     // Rail cap along the top.
     Pts cap = Band(Shifted(rail, -nMuzzleDir * 3, -2, 0.5, 1.5), Shifted(rail, nMuzzleDir * 1, 1, 0.5, 1.5));
     Shape(cr, cap, style::kWoodLight, 1.5);
@@ -313,13 +364,15 @@ void FurledSail(cairo_t* cr, double x0, double x1, double y, double h, uint32_t 
     }
 }
 
-// A barrel standing on deck.
-void Barrel(cairo_t* cr, double cx, double yFoot, double w, double h) {
+// A barrel standing on deck; the navy's own have blue hoops and a white band.
+void Barrel(cairo_t* cr, double cx, double yFoot, double w, double h, bool bNavy = false) {
     Pts body = {{cx - w * 0.42, yFoot}, {cx - w * 0.5, yFoot - h * 0.5}, {cx - w * 0.42, yFoot - h},
                 {cx + w * 0.42, yFoot - h}, {cx + w * 0.5, yFoot - h * 0.5}, {cx + w * 0.42, yFoot}};
     Shape(cr, body, style::kWood, 2, true);
+    if (bNavy) Line(cr, {cx - w * 0.5, yFoot - h * 0.5}, {cx + w * 0.5, yFoot - h * 0.5}, style::kTrousers, 7);
     for (double t : {0.2, 0.8}) {
-        Line(cr, {cx - w * 0.47, yFoot - h * t}, {cx + w * 0.47, yFoot - h * t}, style::kIron, 2.5);
+        Line(cr, {cx - w * 0.47, yFoot - h * t}, {cx + w * 0.47, yFoot - h * t},
+             bNavy ? style::kNavyJacket : style::kIron, 2.5);
     }
     cairo_save(cr);
     cairo_scale(cr, 1, 0.35);
@@ -360,7 +413,7 @@ void NavyShip(cairo_t* cr) {
         Line(cr, a, b, kOchreDark, 2);
     }
     Shape(cr, Band(Shifted(portRail, 0, -4, 0.4, 1.4), portRail), style::kWoodLight, 2);
-    ShipSide(cr, kNavyRail, kNavyWaterline, kNavyHull, kOchre, kOchreLight, +1, 0.47);
+    ShipSide(cr, kNavyRail, kNavyWaterline, kNavyHull, kOchre, kOchreLight, +1, kNavyGunMuzzle);
 
     // Deck furniture: a grating and a coil of rope.
     Shape(cr, {{150, 430}, {250, 426}, {262, 470}, {146, 476}}, style::kWood, 2);
@@ -368,6 +421,10 @@ void NavyShip(cairo_t* cr) {
         Line(cr, Lerp({150, 430}, {146, 476}, t), Lerp({250, 426}, {262, 470}, t), style::kWoodDark, 2);
         Line(cr, Lerp({150, 430}, {250, 426}, t), Lerp({146, 476}, {262, 470}, t), style::kWoodDark, 2);
     }
+    // The ship's stores by the mast, which the pirates carry off.
+    Barrel(cr, 160, 346, 28, 36, true);
+    Barrel(cr, 188, 356, 28, 38, true);
+    Barrel(cr, 132, 360, 28, 38, true);
     for (double r = 14; r > 3; r -= 4) {
         cairo_save(cr);
         cairo_translate(cr, 300, 560);
@@ -387,7 +444,7 @@ void PirateShip(cairo_t* cr) {
     // Forecastle bulwark across the far end of the deck.
     Shape(cr, {{662, 246}, {820, 246}, {820, 266}, {660, 262}}, kPirateHullLight, 2);
     Shape(cr, {{664, 240}, {820, 240}, {820, 246}, {662, 246}}, style::kWood, 1.5);
-    ShipSide(cr, kPirateRail, kPirateWaterline, kPirateHull, kPirateHullLight, kPirateRed, -1, 0.42);
+    ShipSide(cr, kPirateRail, kPirateWaterline, kPirateHull, kPirateHullLight, kPirateRed, -1, kPirateGunMuzzle);
     // Plunder lashed by the mast.
     Barrel(cr, 760, 352, 30, 38);
     Barrel(cr, 784, 372, 30, 40);

@@ -24,6 +24,9 @@ constexpr double kDecksHorizonY = 232;
 extern const Pts kNavyRail, kNavyWaterline;
 // The same for the pirate ship's port side.
 extern const Pts kPirateRail, kPirateWaterline;
+// The mouths of the two guns run out across the gap, where the blasts of
+// the face-off burst from.
+constexpr Pt kNavyGunMuzzle = {424, 382}, kPirateGunMuzzle = {595, 360};
 // Mast centres (x), the y where each mast stands on its deck, and its
 // width there.
 constexpr double kNavyMastX = 217, kNavyMastFootY = 338, kNavyMastWidth = 14;

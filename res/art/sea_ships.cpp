@@ -291,10 +291,11 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
 
 namespace {
 
-// Rail from the raked stern to the beakhead: poop, quarterdeck, low waist,
-// forecastle.
+// Rail from the raked stern to the beakhead: poop, then the quarterdeck's
+// bulwark running on, high and closed, over the waist to the forecastle, so
+// that the hull reads as one solid body before whatever lies behind it.
 const Pts kGalleonRail = {{70, 198},  {110, 200}, {150, 204}, {152, 240}, {205, 246},
-                          {208, 300}, {250, 306}, {288, 300}, {292, 256}, {350, 250}};
+                          {250, 250}, {292, 253}, {350, 250}};
 
 Pts GalleonHullShape() {
     Pts hull = kGalleonRail;
@@ -340,7 +341,8 @@ void GalleonHull(cairo_t* cr, double lw) {
     Line(cr, {0, yStrake1}, {400, yStrake1}, style::kOutline, lw * 3);
     Shape(cr, {{0, kGalleonWaterline + 2}, {400, kGalleonWaterline + 2}, {400, 400}, {0, 400}}, kPirateBottom, 0);
     // Gold mouldings on the castles.
-    for (const Pts& moulding : {Pts{{72, 206}, {150, 210}}, Pts{{152, 250}, {206, 252}}, Pts{{292, 262}, {356, 258}}}) {
+    for (const Pts& moulding : {Pts{{72, 206}, {150, 210}}, Pts{{152, 250}, {206, 252}, {250, 256}, {292, 259}},
+                                Pts{{292, 262}, {356, 258}}}) {
         PathPoly(cr, moulding, false);
         style::SetColour(cr, kDullGold);
         cairo_set_line_width(cr, 3 * lw / 2);
@@ -376,15 +378,16 @@ struct GalleonMast {
     std::vector<Sail> sails;
 };
 
+// Both masts stop at their topsails, well below the brig's mastheads, so
+// that when the galleon passes before the brig the brig's upper sails and
+// its ensign still stand clear above the galleon's rig.
 const GalleonMast kGalleonMain = {
-    205, 300, 30,
-    {{44, 76, 30, 40, 2, {}},
-     {82, 150, 48, 64, 5, {{0.15, 0.35, 0.22, 0.25, kSailPatch}, {0.62, 0.15, 0.18, 0.2, style::kWoodLight}}},
+    205, 300, 74,
+    {{82, 150, 48, 64, 5, {{0.15, 0.35, 0.22, 0.25, kSailPatch}, {0.62, 0.15, 0.18, 0.2, style::kWoodLight}}},
      {158, 232, 64, 72, 6, {{0.55, 0.45, 0.2, 0.3, style::kWoodLight}}}}};
 const GalleonMast kGalleonFore = {
-    300, 256, 50,
-    {{62, 92, 24, 34, 2, {}},
-     {98, 160, 40, 54, 4, {{0.2, 0.5, 0.25, 0.22, style::kWoodLight}}},
+    300, 256, 90,
+    {{98, 160, 40, 54, 4, {{0.2, 0.5, 0.25, 0.22, style::kWoodLight}}},
      {166, 226, 52, 60, 5, {{0.1, 0.2, 0.2, 0.25, kSailPatch}}}}};
 
 void GalleonMastAndSails(cairo_t* cr, const GalleonMast& m, double lw) {
@@ -393,7 +396,7 @@ void GalleonMastAndSails(cairo_t* cr, const GalleonMast& m, double lw) {
     FillKeep(cr, style::kWood);
     Outline(cr, lw * 0.7);
     // A round fighting top below the topsail.
-    double yTop = m.sails[1].yFoot + 3;
+    double yTop = m.sails[0].yFoot + 3;
     Shape(cr, {{m.x - 16, yTop - 6}, {m.x + 16, yTop - 6}, {m.x + 12, yTop + 6}, {m.x - 12, yTop + 6}},
           style::kWoodDark, lw);
     for (const GalleonMast::Sail& s : m.sails) {
@@ -412,21 +415,13 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     // Drawn as one layer, so the shot holes in its sails open onto whatever
     // lies behind the ship, not through the picture it is painted on.
     cairo_push_group(cr);
-    if (look.bRim) {
-        // Under everything else, so it shows only where the hull meets what
-        // lies behind the ship: along the rail and round the ends.
-        PathPoly(cr, GalleonHullShape());
-        style::SetColour(cr, style::kSkyLow);
-        cairo_set_line_width(cr, lw + 7);
-        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-        cairo_stroke(cr);
-    }
-
     // Stays behind the sails.
-    Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonFore.x, 240}, style::kOutline, rig);
-    Line(cr, {kGalleonFore.x, kGalleonFore.yTop + 10}, {384, 222}, style::kOutline, rig);
-    Line(cr, {kGalleonFore.x, 166}, {366, 250}, style::kOutline, rig);
-    Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {120, 100}, style::kOutline, rig);
+    if (look.bRigging) {
+        Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonFore.x, 240}, style::kOutline, rig);
+        Line(cr, {kGalleonFore.x, kGalleonFore.yTop + 10}, {384, 222}, style::kOutline, rig);
+        Line(cr, {kGalleonFore.x, 166}, {366, 250}, style::kOutline, rig);
+        Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {120, 100}, style::kOutline, rig);
+    }
 
     // Ensign staff at the stern, mizzen with its lateen sail.
     Spar(cr, {kGalleonStaffX + 6, 204}, {kGalleonStaffX, kGalleonStaffY + 2}, 4, 3, style::kWoodDark, style::kWood, lw * 0.8);
@@ -442,11 +437,13 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     TearHole(cr, {226, 108}, 9, 3, lw, kDirtySail.rgbShade);
     GalleonMastAndSails(cr, kGalleonFore, lw);
     TearHole(cr, {284, 196}, 6, 5, lw, kDirtySail.rgbShade);
-    Shrouds(cr, {kGalleonMain.x, kGalleonMain.sails[1].yFoot + 6}, 300, kGalleonMain.x - 26,
-            kGalleonMain.x + 22, 4, rig);
-    Shrouds(cr, {kGalleonFore.x, kGalleonFore.sails[1].yFoot + 6}, 256, kGalleonFore.x - 22,
-            kGalleonFore.x + 20, 4, rig);
-    Shrouds(cr, {120, 120}, 202, 104, 136, 3, rig);
+    if (look.bRigging) {
+        Shrouds(cr, {kGalleonMain.x, kGalleonMain.sails[0].yFoot + 6}, 300, kGalleonMain.x - 26,
+                kGalleonMain.x + 22, 4, rig);
+        Shrouds(cr, {kGalleonFore.x, kGalleonFore.sails[0].yFoot + 6}, 256, kGalleonFore.x - 22,
+                kGalleonFore.x + 20, 4, rig);
+        Shrouds(cr, {120, 120}, 202, 104, 136, 3, rig);
+    }
 
     if (look.bHull) GalleonHull(cr, lw);
     cairo_pop_group_to_source(cr);

@@ -33,7 +33,7 @@ struct ShipLook {
     double dLineScale = 1.0;  // outlines and rigging grow by this against the picture's scale
     bool bHull = true;        // false: masts, sails and rigging only
     bool bTorn = false;       // sails holed by shot
-    bool bRim = false;        // a pale rim round the hull parts it from a ship behind
+    bool bRigging = true;     // false: no stays or shrouds (a silhouette of the solid parts)
 };
 
 constexpr double kBrigWaterline = 318;

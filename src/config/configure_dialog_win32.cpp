@@ -3,8 +3,11 @@
 // draws the link and opens the About dialog.
 #include "config/configure_dialog_win32.h"
 
+#include <initializer_list>
+
 #include "config/about_dialog_win32.h"
 #include "config/configure_form.h"
+#include "config/dialog_pictures_win32.h"
 #include "config/web_link_win32.h"
 #include "resource_ids.h"
 #include "shell/shell.h"
@@ -21,6 +24,7 @@ constexpr int kMusicTextLength = 96;
 struct ConfigureDialogState {
     HFONT hLinkFont;          // an underlined copy of the link's font
     HFONT hPreviousLinkFont;  // the link's own, given back at the end
+    ScaledPicture icon;       // the saver's icon at the display's size, while open
 };
 ConfigureDialogState ConfigureDialog;
 
@@ -52,6 +56,10 @@ void StartDialog(HWND hDialog) {
     CheckRadioButton(hDialog, IDC_SOUND_ON, IDC_SOUND_OFF, ConfigureForm.nSoundMode);
     CheckDlgButton(hDialog, IDC_SHOW_BLOOD, ConfigureForm.nBlood);
     CheckDlgButton(hDialog, IDC_MUSIC_ON, ConfigureForm.nMusic);
+    for (SettingId nChoice : {kSettingMonitors, kSettingPictureSize}) {
+        const ChoiceButtons buttons = ChoiceButtonsOf(nChoice);
+        CheckRadioButton(hDialog, buttons.nFirst, buttons.nLast, ChosenButton(nChoice));
+    }
     ShowSlider(hDialog, IDC_SPEED_SLIDER, SettingKeys[kSettingSpeed].nLow, SettingKeys[kSettingSpeed].nHigh,
                ConfigureForm.nSpeed);
     ShowSlider(hDialog, IDC_OUTCOME_SLIDER, SettingKeys[kSettingKraken].nLow,
@@ -61,6 +69,9 @@ void StartDialog(HWND hDialog) {
     SetDlgItemTextA(hDialog, IDC_MUSIC_ON, szMusic);
     EnableMusic(hDialog);
     AddAboutToSystemMenu(hDialog);
+    ConfigureDialog.icon = SizeIconControl(GetDlgItem(hDialog, IDC_SAVER_ICON),
+                                           static_cast<HINSTANCE>(Shell.hInstance), "SSAVERICON",
+                                           ConfigureIconSize(WindowDpi(hDialog)));
 }
 
 void RestoreLinkFont(HWND hDialog) {
@@ -74,6 +85,7 @@ void RestoreLinkFont(HWND hDialog) {
 void EndConfigureDialog(HWND hDialog, INT_PTR nResult) {
     if (nResult == kResultSaved) SaveConfigureForm();
     RestoreLinkFont(hDialog);
+    PutBackPicture(ConfigureDialog.icon);
     EndDialog(hDialog, nResult);
 }
 
@@ -104,6 +116,7 @@ void OnCommand(HWND hDialog, int nId) {
             ShowAboutDialog(hDialog);
             break;
         default:
+            PickChoiceButton(nId);  // the buttons check themselves
             break;
     }
 }

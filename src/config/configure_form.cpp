@@ -2,8 +2,11 @@
 // them to and from the controls.
 #include "config/configure_form.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <initializer_list>
+#include <numeric>
 
 #include "audio/sound.h"
 #include "host/host.h"
@@ -15,6 +18,17 @@ namespace {
 
 constexpr int kLineStep = 1;
 constexpr int kPageStep = 10;
+
+// The DPI that the dialogs' layouts and pictures are made for, and the
+// one of the smaller About layout; the tallest system font at 96 DPI that
+// still gets the full About layout; the icon's size at 96 DPI.
+constexpr int kBaseDpi = 96;
+constexpr int kLargeFontsDpi = 120;
+constexpr int kSmallFontHeight = 16;
+constexpr int kIconSize = 32;
+
+// The whole factor that a display of nDpi enlarges by, at least 1.
+int WholeScale(int nDpi) { return std::max(1, nDpi / kBaseDpi); }
 
 // GetTempPathA's buffer: MAX_PATH and one.
 constexpr uint32_t kTempPathLength = 261;
@@ -67,6 +81,28 @@ bool MoveSlider(SettingId nSlider, int nRequest, int nThumb) {
     return true;
 }
 
+ChoiceButtons ChoiceButtonsOf(SettingId nChoice) {
+    const int nFirst = nChoice == kSettingMonitors ? IDC_MONITORS_EVERY : IDC_PICTURE_LARGEST_WHOLE;
+    const SettingKey& key = SettingKeys[nChoice];
+    return {nFirst, nFirst + key.nHigh - key.nLow};
+}
+
+int ChosenButton(SettingId nChoice) {
+    const int nValue = nChoice == kSettingMonitors ? ConfigureForm.nMonitors : ConfigureForm.nPictureSize;
+    return ChoiceButtonsOf(nChoice).nFirst + nValue - SettingKeys[nChoice].nLow;
+}
+
+bool PickChoiceButton(int nButton) {
+    for (SettingId nChoice : {kSettingMonitors, kSettingPictureSize}) {
+        const ChoiceButtons buttons = ChoiceButtonsOf(nChoice);
+        if (nButton < buttons.nFirst || nButton > buttons.nLast) continue;
+        int& nValue = nChoice == kSettingMonitors ? ConfigureForm.nMonitors : ConfigureForm.nPictureSize;
+        nValue = SettingKeys[nChoice].nLow + nButton - buttons.nFirst;
+        return true;
+    }
+    return false;
+}
+
 bool MusicCheckBoxEnabled() { return ConfigureForm.nSoundMode != IDC_SOUND_OFF; }
 
 void FormatMusicCheckBox(char* szText, size_t nSize) {
@@ -81,7 +117,18 @@ void FormatMusicCheckBox(char* szText, size_t nSize) {
         std::snprintf(szText, nSize, "Music On (Requires 20K Free Space)");
 }
 
-int AboutTemplateFor(int nTextHeight) { return nTextHeight <= 16 ? IDD_ABOUT : IDD_ABOUT_LARGE_FONTS; }
+int AboutTemplateFor(int nTextHeight, int nDpi) {
+    return nTextHeight <= kSmallFontHeight * WholeScale(nDpi) ? IDD_ABOUT : IDD_ABOUT_LARGE_FONTS;
+}
+
+PictureScale AboutPictureScale(int nTemplate, int nDpi) {
+    const int nDrawnFor = nTemplate == IDD_ABOUT ? kBaseDpi : kLargeFontsDpi;
+    if (nDpi <= nDrawnFor) return {1, 1};
+    const int nCommon = std::gcd(nDpi, nDrawnFor);
+    return {nDpi / nCommon, nDrawnFor / nCommon};
+}
+
+int ConfigureIconSize(int nDpi) { return kIconSize * std::max(nDpi, kBaseDpi) / kBaseDpi; }
 
 void PlayAboutSound() {
     if (ConfigureForm.nSoundMode != IDC_SOUND_OFF) HostPlayWave(kOpeningSoundId);

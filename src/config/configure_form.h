@@ -42,14 +42,43 @@ enum SliderRequest {
 // changed and must be shown: it is then ConfigureForm.nSpeed or nOutcome.
 bool MoveSlider(SettingId nSlider, int nRequest, int nThumb);
 
+// The radio buttons of the two display choices (kSettingMonitors and
+// kSettingPictureSize): the first and last of a setting's buttons, and the
+// one that shows its value in the form.
+struct ChoiceButtons {
+    int nFirst;
+    int nLast;
+};
+ChoiceButtons ChoiceButtonsOf(SettingId nChoice);
+int ChosenButton(SettingId nChoice);
+// A click on a button: true when it was one of the choices' buttons, whose
+// value the form now holds.
+bool PickChoiceButton(int nButton);
+
 // Sound off also silences the music, so its check box is then disabled.
 bool MusicCheckBoxEnabled();
 
 // The music check box's text, naming the temporary directory's drive.
 void FormatMusicCheckBox(char* szText, size_t nSize);
 
-// The About dialog's template for the system font's text height.
-int AboutTemplateFor(int nTextHeight);
+// The About dialog's template for the system font's text height on a
+// display of nDpi dots per inch. Its pictures are drawn for the layout at
+// 96 DPI (and the smaller one at 120): the full layout is kept while the
+// text is no larger, against the pictures' whole scale, than at 96 DPI.
+int AboutTemplateFor(int nTextHeight, int nDpi);
+
+// How much the About dialog's pictures are enlarged: nDpi over the DPI
+// that the template was drawn for, never below 1.
+struct PictureScale {
+    int nNumerator;
+    int nDenominator;
+    bool IsWhole() const { return nNumerator % nDenominator == 0; }
+    int Of(int nLength) const { return nLength * nNumerator / nDenominator; }
+};
+PictureScale AboutPictureScale(int nTemplate, int nDpi);
+
+// The configure dialog's icon size on a display of nDpi dots per inch.
+int ConfigureIconSize(int nDpi);
 // The About dialog's opening sound, unless the dialog's sound mode is off.
 void PlayAboutSound();
 

@@ -78,6 +78,54 @@ TEST_F(ConfigureFormTest, HandEditedValuesShowWithinTheDialogsRanges) {
     }
 }
 
+// Each stored choice shows as one radio button; a click on a button picks
+// its value, which OK writes; other buttons are not the choices'.
+TEST_F(ConfigureFormTest, DisplayChoicesShowAsTheirButtonsAndClicksPickThem) {
+    const struct {
+        const char* szMonitors;
+        const char* szPictureSize;
+        int nMonitorsButton, nPictureButton;
+    } shown[] = {
+        {nullptr, nullptr, 1045, 1047},  // absent: every monitor, largest whole size
+        {"1", "1", 1046, 1048},
+        {"0", "2", 1045, 1049},
+        {"9", "-4", 1046, 1047},          // out of range: the nearest end
+        {"garbled", "2x", 1045, 1049},
+    };
+    for (const auto& c : shown) {
+        FakeProfile = {};
+        if (c.szMonitors) Store(kSettingMonitors, c.szMonitors);
+        if (c.szPictureSize) Store(kSettingPictureSize, c.szPictureSize);
+        LoadConfigureForm();
+        EXPECT_EQ(ChosenButton(kSettingMonitors), c.nMonitorsButton) << c.szMonitors;
+        EXPECT_EQ(ChosenButton(kSettingPictureSize), c.nPictureButton) << c.szPictureSize;
+    }
+    EXPECT_EQ(ChoiceButtonsOf(kSettingMonitors).nFirst, 1045);
+    EXPECT_EQ(ChoiceButtonsOf(kSettingMonitors).nLast, 1046);
+    EXPECT_EQ(ChoiceButtonsOf(kSettingPictureSize).nFirst, 1047);
+    EXPECT_EQ(ChoiceButtonsOf(kSettingPictureSize).nLast, 1049);
+
+    const struct {
+        int nButton;
+        bool bChoice;
+        int nMonitors, nPictureSize;  // the form after the click
+    } clicks[] = {
+        {1046, true, 1, 0}, {1049, true, 1, 2}, {1037, false, 1, 2}, {1050, false, 1, 2},
+        {1044, false, 1, 2}, {1048, true, 1, 1}, {1045, true, 0, 1},
+    };
+    FakeProfile = {};
+    LoadConfigureForm();
+    for (const auto& c : clicks) {
+        EXPECT_EQ(PickChoiceButton(c.nButton), c.bChoice) << c.nButton;
+        EXPECT_EQ(ConfigureForm.nMonitors, c.nMonitors) << c.nButton;
+        EXPECT_EQ(ConfigureForm.nPictureSize, c.nPictureSize) << c.nButton;
+    }
+    SaveConfigureForm();
+    ASSERT_EQ(FakeProfile.writes.size(), size_t{kSettingCount});
+    EXPECT_EQ(FakeProfile.writes[kSettingMonitors].szValue, "0");
+    EXPECT_EQ(FakeProfile.writes[kSettingPictureSize].szValue, "1");
+}
+
 TEST_F(ConfigureFormTest, SlidersStepAndStopAtTheirEnds) {
     struct Step {
         SettingId nSlider;
@@ -152,11 +200,33 @@ TEST_F(ConfigureFormTest, SoundOffDisablesTheMusicCheckBoxAndTheAboutSound) {
     }
 }
 
-TEST_F(ConfigureFormTest, LargeSystemFontsGetTheSmallerAboutLayout) {
-    EXPECT_EQ(AboutTemplateFor(13), 180);
-    EXPECT_EQ(AboutTemplateFor(16), 180);
-    EXPECT_EQ(AboutTemplateFor(17), 2004);
-    EXPECT_EQ(AboutTemplateFor(20), 2004);
+// The About layout and its pictures' scale for the system font's height
+// and the display's DPI: whole factors wherever the DPI is a whole multiple
+// of the layout's own.
+TEST_F(ConfigureFormTest, AboutLayoutAndPictureScaleFollowTheFontAndTheDpi) {
+    const struct {
+        int nTextHeight, nDpi;
+        int nTemplate;
+        int nNumerator, nDenominator;
+    } cases[] = {
+        {13, 96, 180, 1, 1},   {16, 96, 180, 1, 1},   {17, 96, 2004, 1, 1},  {20, 96, 2004, 1, 1},
+        {20, 120, 2004, 1, 1}, {24, 144, 2004, 6, 5}, {32, 192, 180, 2, 1},  {33, 192, 2004, 8, 5},
+        {40, 240, 2004, 2, 1}, {48, 288, 180, 3, 1},  {13, 72, 180, 1, 1},   {16, 144, 180, 3, 2},
+    };
+    for (const auto& c : cases) {
+        const int nTemplate = AboutTemplateFor(c.nTextHeight, c.nDpi);
+        EXPECT_EQ(nTemplate, c.nTemplate) << c.nTextHeight << " at " << c.nDpi;
+        const PictureScale scale = AboutPictureScale(nTemplate, c.nDpi);
+        EXPECT_EQ(scale.nNumerator, c.nNumerator) << c.nTextHeight << " at " << c.nDpi;
+        EXPECT_EQ(scale.nDenominator, c.nDenominator) << c.nTextHeight << " at " << c.nDpi;
+    }
+    EXPECT_EQ((PictureScale{6, 5}).Of(360), 432);
+    EXPECT_TRUE((PictureScale{2, 1}).IsWhole());
+    EXPECT_FALSE((PictureScale{3, 2}).IsWhole());
+    EXPECT_EQ(ConfigureIconSize(96), 32);
+    EXPECT_EQ(ConfigureIconSize(144), 48);
+    EXPECT_EQ(ConfigureIconSize(192), 64);
+    EXPECT_EQ(ConfigureIconSize(72), 32);
 }
 
 TEST_F(ConfigureFormTest, LinkHoverChangesOnlyOnEnteringAndLeaving) {

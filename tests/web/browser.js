@@ -157,8 +157,9 @@ class Page {
       this.loadWaiters.splice(0).forEach((resolve) => resolve());
   }
 
-  setViewport(width, height) {
-    return this.send('Emulation.setDeviceMetricsOverride', {width, height, deviceScaleFactor: 1, mobile: false});
+  // CSS pixels; a screenshot has scale times as many device pixels.
+  setViewport(width, height, scale = 1, mobile = false) {
+    return this.send('Emulation.setDeviceMetricsOverride', {width, height, deviceScaleFactor: scale, mobile});
   }
 
   async goto(url) {

@@ -98,7 +98,7 @@ test('frames inside a scene and inside a dissolve equal the render tool\'s, pixe
   }
 });
 
-test('a window room for twice the stage shows it crisp at twice its size, centred, black around', async (t) => {
+test('the stage is crisp at the largest whole size in device pixels, centred, black around', async (t) => {
   const {frame} = renderFrame(kSceneFrame, t.temp('f'));
   await t.page.setViewport(1700, 1300);
   const status = await runPage(t.page, t.server, {...kQuery, frames: kSceneFrame});
@@ -108,6 +108,13 @@ test('a window room for twice the stage shows it crisp at twice its size, centre
   // "Original" in the same window: the stage at its own size, centred.
   await runPage(t.page, t.server, {...kQuery, frames: kSceneFrame, 'picture-size': 1});
   assert.equal(compareScaled(readPng(await t.page.screenshot()), frame, 1, 450, 350), null, 'original size');
+  // A phone's screen: 390x700 CSS pixels at three device pixels each holds
+  // the stage once, in device pixels, centred.
+  await t.page.setViewport(390, 700, 3, true);
+  await runPage(t.page, t.server, {...kQuery, frames: kSceneFrame});
+  const phone = readPng(await t.page.screenshot());
+  assert.deepEqual([phone.width, phone.height], [1170, 2100]);
+  assert.equal(compareScaled(phone, frame, 1, 185, 750), null, 'phone');
   assert.deepEqual(t.page.errors, []);
 });
 
@@ -168,7 +175,7 @@ test('unknown setting values in the query and in localStorage are limited as in 
   await t.page.evaluate('localStorage.clear()');
 });
 
-test('under the test query nothing covers the picture; without it the hint goes at the first click', async (t) => {
+test('under the test query nothing covers the picture; without it the hint goes at the first click, and full screen hides the pointer', async (t) => {
   await runPage(t.page, t.server, {...kQuery, frames: 2});
   const bare = await t.page.evaluate(`({
     hint: getComputedStyle(document.getElementById('hint')).display,
@@ -184,6 +191,16 @@ test('under the test query nothing covers the picture; without it the hint goes 
   assert.deepEqual(before, {hint: true, controls: true});
   await t.page.click(400, 300);
   await t.page.waitFor('document.getElementById("hint").hidden', 10);
+  // Full screen: no pointer, no controls; they come back when it ends.
+  const button = JSON.parse(await t.page.evaluate(
+    'JSON.stringify(document.getElementById("fullscreen-button").getBoundingClientRect())'));
+  await t.page.click(button.x + button.width / 2, button.y + button.height / 2);
+  await t.page.waitFor('document.fullscreenElement !== null', 10);
+  const full = await t.page.evaluate(`({cursor: getComputedStyle(document.getElementById('stage')).cursor,
+    controls: getComputedStyle(document.getElementById('controls')).display})`);
+  assert.deepEqual(full, {cursor: 'none', controls: 'none'});
+  await t.page.evaluate('document.exitFullscreen()');
+  await t.page.waitFor('getComputedStyle(document.getElementById("controls")).display !== "none"', 10);
   assert.deepEqual(t.page.errors, []);
 });
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -110,6 +111,10 @@ TEST_F(ConfigureDialogTest, OkWritesEveryKeyInOrderAsTheDialogShowsThem) {
     EXPECT_EQ(ItemText(hDialog, IDC_MUSIC_ON),
               std::string("Music On (Requires 20K Free Space on Drive ") + TempDirectory()[0] + ":)");
     EXPECT_EQ(ItemText(hDialog, IDC_LIBRARY_LINK), HARBORGAST_LIBRARY_ADDRESS);
+    EXPECT_TRUE(IsChecked(hDialog, IDC_MONITORS_EVERY));
+    EXPECT_FALSE(IsChecked(hDialog, IDC_MONITORS_MAIN_ONLY));
+    EXPECT_TRUE(IsChecked(hDialog, IDC_PICTURE_LARGEST_WHOLE));
+    for (int nId : {IDC_PICTURE_ORIGINAL, IDC_PICTURE_FILL_HEIGHT}) EXPECT_FALSE(IsChecked(hDialog, nId));
 
     // Line steps of 1, page steps of 10, the ends, the thumb.
     const struct {
@@ -145,12 +150,21 @@ TEST_F(ConfigureDialogTest, OkWritesEveryKeyInOrderAsTheDialogShowsThem) {
     Click(hDialog, IDC_SHOW_BLOOD);
     Click(hDialog, IDC_SHOW_BLOOD);
     EXPECT_TRUE(IsChecked(hDialog, IDC_SHOW_BLOOD));
+    // Each display choice keeps one button on, the last one clicked.
+    Click(hDialog, IDC_MONITORS_MAIN_ONLY);
+    Click(hDialog, IDC_PICTURE_ORIGINAL);
+    Click(hDialog, IDC_PICTURE_FILL_HEIGHT);
+    EXPECT_TRUE(IsChecked(hDialog, IDC_MONITORS_MAIN_ONLY));
+    EXPECT_FALSE(IsChecked(hDialog, IDC_MONITORS_EVERY));
+    EXPECT_TRUE(IsChecked(hDialog, IDC_PICTURE_FILL_HEIGHT));
+    for (int nId : {IDC_PICTURE_LARGEST_WHOLE, IDC_PICTURE_ORIGINAL}) EXPECT_FALSE(IsChecked(hDialog, nId));
+    EXPECT_TRUE(IsChecked(hDialog, IDC_SOUND_FIRST_TIME)) << "the choices' buttons took the sound mode's";
     EXPECT_EQ(SaverSectionLines(), std::vector<std::string>{}) << "written before OK";
 
     ClickLater(hDialog, IDOK);
     EXPECT_EQ(saver.WaitForExit(), kSaved);
     const std::vector<std::string> expected = {"nSpeedSave=345", "nKrakenSave=73", "nShowBlood=1", "nPlayMIDI=0",
-                                               "nPlaySound=1036", "nMonitors=0",   "nPictureSize=0"};
+                                               "nPlaySound=1036", "nMonitors=1",   "nPictureSize=2"};
     EXPECT_EQ(SaverSectionLines(), expected);
 }
 
@@ -175,6 +189,8 @@ TEST_F(ConfigureDialogTest, HandEditedValuesShowLimitedAndOnlyOkWritesThem) {
         EXPECT_TRUE(IsChecked(hDialog, IDC_SHOW_BLOOD));
         EXPECT_FALSE(IsChecked(hDialog, IDC_MUSIC_ON));
         for (int nId : {IDC_SOUND_ON, IDC_SOUND_FIRST_TIME, IDC_SOUND_OFF}) EXPECT_FALSE(IsChecked(hDialog, nId));
+        EXPECT_TRUE(IsChecked(hDialog, IDC_MONITORS_MAIN_ONLY));      // 5: the top of the range
+        EXPECT_TRUE(IsChecked(hDialog, IDC_PICTURE_LARGEST_WHOLE));  // -3: the bottom
 
         POINT closeBox = {};
         switch (nWay) {
@@ -391,37 +407,28 @@ TEST_F(WebLinkTest, AHandlerThatCannotStartGivesTheErrorBoxAndTheLinkStaysBlue) 
 
 // ---- Layouts under Wine's fonts, small and large ---------------------------
 
-// The dialogs' font measured in this process: the one whose dialog units
-// give the configure dialog the client size that the saver gave it.
+// The dialogs' font measured in this process: 8 points at the saver's DPI,
+// as the dialog manager makes it. Its base units must give the configure
+// dialog the client size that the saver gave it.
 struct DialogFont {
     HFONT hFont = nullptr;
     int nBaseX = 0, nBaseY = 0;  // pixels per 4 and 8 dialog units
 };
 
-DialogFont MatchDialogFont(HWND hConfigure) {
-    RECT rcClient = {};
-    GetClientRect(hConfigure, &rcClient);
+DialogFont MeasureDialogFont(DWORD nDpi) {
     HDC hDC = GetDC(nullptr);
-    DialogFont found;
-    for (int nHeight = 6; nHeight <= 30 && found.hFont == nullptr; ++nHeight) {
-        HFONT hFont = CreateFontA(-nHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                  "MS Sans Serif");
-        HGDIOBJ hOld = SelectObject(hDC, hFont);
-        // As the dialog manager measures its font.
-        static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-        SIZE size = {};
-        GetTextExtentPoint32A(hDC, kAlphabet, 52, &size);
-        TEXTMETRICA metrics = {};
-        GetTextMetricsA(hDC, &metrics);
-        const int nBaseX = (size.cx / 26 + 1) / 2, nBaseY = metrics.tmHeight;
-        SelectObject(hDC, hOld);
-        if (MulDiv(248, nBaseX, 4) == rcClient.right && MulDiv(208, nBaseY, 8) == rcClient.bottom)
-            found = {hFont, nBaseX, nBaseY};
-        else
-            DeleteObject(hFont);
-    }
+    HFONT hFont = CreateFontA(-MulDiv(8, int(nDpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
+                              0, 0, 0, "MS Sans Serif");
+    HGDIOBJ hOld = SelectObject(hDC, hFont);
+    // As the dialog manager measures its font.
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE size = {};
+    GetTextExtentPoint32A(hDC, kAlphabet, 52, &size);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(hDC, &metrics);
+    SelectObject(hDC, hOld);
     ReleaseDC(nullptr, hDC);
-    return found;
+    return {hFont, (size.cx / 26 + 1) / 2, int(metrics.tmHeight)};
 }
 
 // Every text fits its control, and no two visible controls overlap except
@@ -475,39 +482,108 @@ void ExpectTextsFitAndNothingOverlaps(HWND hDialog, const DialogFont& font) {
     ReleaseDC(nullptr, hDC);
 }
 
-// Opens both dialogs with small and with large system fonts, checks their
-// layouts and the About template chosen, and saves a shot of each into the
-// build's screenshots folder.
-void CheckAndShootBothDialogs(const char* szScreen) {
+// The About dialog's art as the saver's file holds it, as 0xRRGGBB pixels.
+ScreenShot ArtOfTheSaver() {
+    ScreenShot art;
+    HMODULE hSaver = LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (hSaver == nullptr) return art;
+    HBITMAP hArt = static_cast<HBITMAP>(
+        LoadImageA(hSaver, MAKEINTRESOURCEA(IDB_ABOUT_ART), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP info = {};
+    if (hArt != nullptr && GetObjectA(hArt, sizeof info, &info) == sizeof info) {
+        BITMAPINFO format = {};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        format.bmiHeader.biWidth = info.bmWidth;
+        format.bmiHeader.biHeight = -info.bmHeight;
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        art.nWidth = info.bmWidth;
+        art.nHeight = info.bmHeight;
+        art.pixels.resize(size_t(art.nWidth) * art.nHeight);
+        HDC hDC = GetDC(nullptr);
+        GetDIBits(hDC, hArt, 0, info.bmHeight, art.pixels.data(), &format, DIB_RGB_COLORS);
+        ReleaseDC(nullptr, hDC);
+        for (uint32_t& p : art.pixels) p &= 0xFFFFFF;
+    }
+    if (hArt != nullptr) DeleteObject(hArt);
+    FreeLibrary(hSaver);
+    return art;
+}
+
+// The art shows crisp at a whole factor: somewhere near the middle of its
+// control, every k x k block of the shot is one pixel of the art. Returns
+// the number of shot pixels that differ at the best placement.
+int ArtMismatchesAt(const ScreenShot& shot, const ScreenShot& art, int k) {
+    int nBest = INT32_MAX;
+    const int nLeft = (shot.nWidth - art.nWidth * k) / 2, nTop = (shot.nHeight - art.nHeight * k) / 2;
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx) {
+            int nWrong = 0;
+            for (int y = 0; y < shot.nHeight; ++y)
+                for (int x = 0; x < shot.nWidth; ++x) {
+                    const int ax = x - nLeft - dx, ay = y - nTop - dy;
+                    // Only where the picture is: the control's frame and what
+                    // a larger picture has cut off are left out.
+                    if (ax < 0 || ay < 0 || ax >= art.nWidth * k || ay >= art.nHeight * k) continue;
+                    if (x < 2 || y < 2 || x >= shot.nWidth - 2 || y >= shot.nHeight - 2) continue;
+                    nWrong += shot.pixels[size_t(y) * shot.nWidth + x] !=
+                              art.pixels[size_t(ay / k) * art.nWidth + ax / k];
+                }
+            nBest = std::min(nBest, nWrong);
+        }
+    return nBest;
+}
+
+// The About layouts, in dialog units: the full one, and the smaller one for
+// system fonts that are large against the display's DPI.
+struct AboutLayout {
+    int nWidth, nHeight;
+};
+constexpr AboutLayout kFullAbout = {257, 303};
+constexpr AboutLayout kSmallerAbout = {199, 263};
+
+// Opens both dialogs at each DPI (the display's LogPixels, which Wine reads
+// when a process starts), checks their layouts and the About template
+// chosen, and saves a shot of each into the build's screenshots folder.
+struct DpiCase {
+    DWORD nDpi;
+    AboutLayout about;
+    int nWholeArtScale;  // 0: the art is scaled smoothly
+};
+void CheckAndShootBothDialogs(const char* szScreen, std::initializer_list<DpiCase> dpis) {
     const ScopedRegistryValue caption = SaverDrawsItsOwnCaption();
     const std::string szShots = WinePath(HARBORGAST_SHOT_DIR);
     CreateDirectoryA(szShots.c_str(), nullptr);
-    const struct {
-        const char* szName;
-        DWORD nDpi;
-        int nTemplateWidth, nTemplateHeight;  // the About template, in dialog units
-    } sizes[] = {{"small-fonts", 96, 257, 303}, {"large-fonts", 120, 199, 263}};
-    for (const auto& s : sizes) {
-        SCOPED_TRACE(s.szName);
+    for (const DpiCase& s : dpis) {
+        const std::string szName = "dpi-" + std::to_string(s.nDpi);
+        SCOPED_TRACE(szName);
         const ScopedRegistryValue dpi =
             ScopedRegistryValue::Number(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", s.nDpi);
         SaverProcess saver(SaverPath(), SaverLine("/c"));
         HWND hDialog = saver.WaitForCaption(kConfigureCaption);
         ASSERT_NE(hDialog, nullptr);
-        const DialogFont font = MatchDialogFont(hDialog);
-        ASSERT_NE(font.hFont, nullptr) << "no font here gives the dialog its size";
+        const DialogFont font = MeasureDialogFont(s.nDpi);
+        RECT rcConfigure = {};
+        GetClientRect(hDialog, &rcConfigure);
+        EXPECT_EQ(rcConfigure.right, MulDiv(358, font.nBaseX, 4));
+        EXPECT_EQ(rcConfigure.bottom, MulDiv(208, font.nBaseY, 8));
         ExpectTextsFitAndNothingOverlaps(hDialog, font);
-        EXPECT_TRUE(SaveShot(ShootSettled(hDialog), szShots + "\\configure-" + s.szName + "-" + szScreen + ".bmp"));
+        EXPECT_TRUE(SaveShot(ShootSettled(hDialog), szShots + "\\configure-" + szName + "-" + szScreen + ".bmp"));
 
         ClickLater(hDialog, IDC_ABOUT_BUTTON);
         HWND hAbout = saver.WaitForCaption(kAboutCaption);
         ASSERT_NE(hAbout, nullptr);
         RECT rcClient = {};
         GetClientRect(hAbout, &rcClient);
-        EXPECT_EQ(rcClient.right, MulDiv(s.nTemplateWidth, font.nBaseX, 4));
-        EXPECT_EQ(rcClient.bottom, MulDiv(s.nTemplateHeight, font.nBaseY, 8));
+        EXPECT_EQ(rcClient.right, MulDiv(s.about.nWidth, font.nBaseX, 4));
+        EXPECT_EQ(rcClient.bottom, MulDiv(s.about.nHeight, font.nBaseY, 8));
         ExpectTextsFitAndNothingOverlaps(hAbout, font);
-        EXPECT_TRUE(SaveShot(ShootSettled(hAbout), szShots + "\\about-" + s.szName + "-" + szScreen + ".bmp"));
+        if (s.nWholeArtScale > 0) {
+            const ScreenShot art = ArtOfTheSaver();
+            ASSERT_GT(art.nWidth, 0) << "no art in the saver's file";
+            EXPECT_EQ(ArtMismatchesAt(ShootSettled(GetDlgItem(hAbout, IDC_ABOUT_ART)), art, s.nWholeArtScale), 0);
+        }
+        EXPECT_TRUE(SaveShot(ShootSettled(hAbout), szShots + "\\about-" + szName + "-" + szScreen + ".bmp"));
         ClickLater(hAbout, IDOK);
         EXPECT_TRUE(WaitUntilGone(hAbout));
         ClickLater(hDialog, IDCANCEL);
@@ -516,8 +592,20 @@ void CheckAndShootBothDialogs(const char* szScreen) {
     }
 }
 
-TEST(DialogLayoutTest, TextsFitWithSmallAndLargeFonts) { CheckAndShootBothDialogs("24bit"); }
+TEST(DialogLayoutTest, TextsFitWithSmallAndLargeFonts) {
+    CheckAndShootBothDialogs("24bit", {{96, kFullAbout, 1}, {120, kSmallerAbout, 1}});
+}
 
-TEST(DialogLayoutOnPaletteDisplay, TextsFitWithSmallAndLargeFonts) { CheckAndShootBothDialogs("8bit"); }
+TEST(DialogLayoutOnPaletteDisplay, TextsFitWithSmallAndLargeFonts) {
+    CheckAndShootBothDialogs("8bit", {{96, kFullAbout, 0}, {120, kSmallerAbout, 0}});
+}
+
+// At 144 DPI the smaller About layout, its pictures smoothly at 6/5; at
+// 192 the full one, its pictures at twice their size, pixel for pixel.
+// (On the palette display the art's colours are the palette's nearest,
+// so only the true-colour screens compare its pixels.)
+TEST(DialogLayoutOnLargeScreen, TextsFitAtHighDpi) {
+    CheckAndShootBothDialogs("24bit", {{144, kSmallerAbout, 0}, {192, kFullAbout, 2}});
+}
 
 }  // namespace

@@ -344,6 +344,10 @@ TEST_F(SaverFaultTest, GarbledProfileShowsLimitedInTheDialogAndOkWritesDecimals)
         EXPECT_EQ(IsChecked(hDialog, IDC_SHOW_BLOOD), bBlood);
         EXPECT_EQ(IsChecked(hDialog, IDC_MUSIC_ON), bMusic);
         for (int nId : {IDC_SOUND_ON, IDC_SOUND_FIRST_TIME, IDC_SOUND_OFF}) EXPECT_EQ(IsChecked(hDialog, nId), nId == nSound);
+        for (int nId : {IDC_MONITORS_EVERY, IDC_MONITORS_MAIN_ONLY})
+            EXPECT_EQ(IsChecked(hDialog, nId), nId == IDC_MONITORS_EVERY + nMonitors);
+        for (int nId : {IDC_PICTURE_LARGEST_WHOLE, IDC_PICTURE_ORIGINAL, IDC_PICTURE_FILL_HEIGHT})
+            EXPECT_EQ(IsChecked(hDialog, nId), nId == IDC_PICTURE_LARGEST_WHOLE + nPictureSize);
         ClickLater(hDialog, IDOK);
         EXPECT_EQ(saver.WaitForExit(), 42u);
 

@@ -33,6 +33,8 @@
 
   const canvas = document.getElementById('stage');
   const context = canvas.getContext('2d', {alpha: false});
+  const screen = document.getElementById('screen');
+  const screenContext = screen.getContext('2d', {alpha: false});
   const hint = document.getElementById('hint');
   const controls = document.getElementById('controls');
   const panel = document.getElementById('panel');
@@ -83,6 +85,10 @@
 
   // ---- The canvas ----
 
+  // Where a crisp stage is drawn through the screen canvas (see placeStage):
+  // its device-pixel place and whole factor; null while CSS places it.
+  let screenPlace = null;
+
   let image = null;
   function showWindow(buffer, pointer, width, height, left, top, right, bottom) {
     const start = performance.now();
@@ -97,6 +103,7 @@
         image.height !== height)
       image = new ImageData(new Uint8ClampedArray(buffer, pointer, width * height * 4), width, height);
     context.putImageData(image, 0, 0, left, top, right - left, bottom - top);
+    if (screenPlace) drawOnScreen(left, top, right - left, bottom - top);
     const now = performance.now();
     pageStatus.putMsTotal += now - start;
     if (pageStatus.firstPictureMs === null) pageStatus.firstPictureMs = now;
@@ -104,8 +111,22 @@
       pageStatus.firstStepMs = now;
   }
 
+  function drawOnScreen(left, top, width, height) {
+    const {x, y, k} = screenPlace;
+    screenContext.drawImage(canvas, left, top, width, height, x + left * k, y + top * k, width * k, height * k);
+  }
+
+  // Layout works in 1/64 of a CSS pixel: a length is drawn exactly only when
+  // it is a whole number of those.
+  function exactInLayout(cssPixels) {
+    return Math.abs(cssPixels * 64 - Math.round(cssPixels * 64)) < 1e-6;
+  }
+
   // The stage's place: the module's placement for the area that the panel
-  // leaves, in device pixels, set in CSS pixels.
+  // leaves, in device pixels. Where CSS pixels can say it exactly (device
+  // pixel ratios 1 and 2, say), the canvas itself is placed and scaled in
+  // CSS; otherwise (a ratio of 3) a crisp stage is drawn by whole factors
+  // into a screen canvas of the window's device pixels.
   function placeStage() {
     if (!module.ready) return;
     const ratio = window.devicePixelRatio || 1;
@@ -113,12 +134,27 @@
     const areaWidth = Math.max(1, Math.floor((window.innerWidth - panelWidth) * ratio));
     const areaHeight = Math.max(1, Math.floor(window.innerHeight * ratio));
     module.exports._web_place_stage(areaWidth, areaHeight, canvas.width, canvas.height);
-    const at = (i) => module.exports._web_placement(i) / ratio;
-    canvas.style.left = at(0) + 'px';
-    canvas.style.top = at(1) + 'px';
-    canvas.style.width = at(2) + 'px';
-    canvas.style.height = at(3) + 'px';
-    canvas.classList.toggle('smooth', module.exports._web_placement(4) !== 0);
+    const place = [0, 1, 2, 3].map((i) => module.exports._web_placement(i));
+    const smooth = module.exports._web_placement(4) !== 0;
+    const css = place.map((v) => v / ratio);
+    canvas.classList.toggle('smooth', smooth);
+    if (smooth || css.every(exactInLayout)) {
+      screenPlace = null;
+      screen.hidden = true;
+      canvas.style.visibility = '';
+      canvas.style.left = css[0] + 'px';
+      canvas.style.top = css[1] + 'px';
+      canvas.style.width = css[2] + 'px';
+      canvas.style.height = css[3] + 'px';
+      return;
+    }
+    canvas.style.visibility = 'hidden';
+    screen.hidden = false;
+    screen.width = Math.round(window.innerWidth * ratio);
+    screen.height = Math.round(window.innerHeight * ratio);
+    screenContext.imageSmoothingEnabled = false;
+    screenPlace = {x: place[0], y: place[1], k: place[2] / canvas.width};
+    drawOnScreen(0, 0, canvas.width, canvas.height);
   }
   window.addEventListener('resize', placeStage);
 
