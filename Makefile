@@ -1,10 +1,17 @@
 # The two commands: `make test` and `make play`. Each installs what is
 # missing, builds what it needs, then acts.
 
-.PHONY: test play bench bench-wine bench-web fuzz soak soak-native soak-wine native windows saver fuzz-targets web bootstrap clean
+.PHONY: test play play-windows player install bench bench-linux bench-wine bench-web fuzz soak soak-native soak-wine native \
+	windows saver fuzz-targets web bootstrap clean
 
-# `make play ARGS=/c` opens the settings instead of the show.
-ARGS ?= /s
+# `make play ARGS=--fullscreen` passes options to the Linux player;
+# `make play-windows ARGS=/c` opens the Windows saver's settings instead of
+# its show.
+ARGS ?=
+WINDOWS_ARGS = $(if $(ARGS),$(ARGS),/s)
+# `make install` puts the player where Debian's xscreensaver looks for its
+# hacks: $(DESTDIR)$(PREFIX)/libexec/xscreensaver.
+PREFIX ?= /usr
 
 bootstrap:
 	@scripts/bootstrap
@@ -21,6 +28,10 @@ saver: bootstrap
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j2 --target SSHarborgast
 
+player: bootstrap
+	cmake --preset player >/dev/null
+	cmake --build --preset player -j2
+
 # The page: build/web/ is a static site (the module, its packed assets, the
 # rendered tunes). The native build makes the assets and the render tool
 # that the page's tests compare with.
@@ -30,11 +41,18 @@ web: bootstrap
 	cmake --preset web >/dev/null
 	cmake --build --preset web -j2
 
-# Checks for a display first, so that without one it ends at once.
+# Each checks for a display first, so that without one it ends at once
+# with the one line that says so.
+# play: the native player in a window, with its sound and music.
 play:
-	@scripts/play --check
-	@$(MAKE) -s saver
-	@scripts/play $(ARGS)
+	@if scripts/play --check; then $(MAKE) -s player && build/player/src/host/linux/harborgast $(ARGS); fi
+
+# play-windows: the real saver under Wine.
+play-windows:
+	@if scripts/play --check; then $(MAKE) -s saver && scripts/play $(WINDOWS_ARGS); fi
+
+install: player
+	DESTDIR="$(DESTDIR)" cmake --install build/player --prefix "$(PREFIX)"
 
 # The fuzz targets are built with clang and run briefly here, on their
 # seeds, so that they keep building and running; `make fuzz` runs them long.
@@ -70,6 +88,13 @@ bench: bootstrap
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j2
 	build/bench/bench/harborgast_bench
+
+# The Linux player's CPU cost beside its floor, and its start-up time
+# beside the Windows saver's under Wine, on a private screen.
+bench-linux: player saver
+	cmake --build --preset player -j2 --target present-floor-sdl
+	bench/linux/cost build/player/src/host/linux/harborgast build/player/bench/linux/present-floor-sdl \
+		build/windows/SSHarborgast.scr build/windows/wine-bench/prefix
 
 # The saver's CPU cost under Wine beside its floor, on a private screen.
 bench-wine: bootstrap

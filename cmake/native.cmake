@@ -25,10 +25,16 @@ else()
   if(EXISTS ${CMAKE_SOURCE_DIR}/tools/render/CMakeLists.txt)
     add_subdirectory(tools/render)
   endif()
+  add_subdirectory(src/host/linux)
+  add_subdirectory(bench/linux)
 endif()
 
-# `make play` without a display ends at once and says how to render instead.
-add_test(NAME play.without_display COMMAND env -u DISPLAY make -s -C ${CMAKE_SOURCE_DIR} play)
-set_tests_properties(play.without_display PROPERTIES
-  PASS_REGULAR_EXPRESSION "play: no X display[^\n]*harborgast-render --out"
-  FAIL_REGULAR_EXPRESSION "Building|cmake")
+# `make play` and `make play-windows` without a display end at once and say
+# how to render instead.
+foreach(play_target play play-windows)
+  add_test(NAME ${play_target}.without_display
+           COMMAND env -u DISPLAY make -s -C ${CMAKE_SOURCE_DIR} ${play_target})
+  set_tests_properties(${play_target}.without_display PROPERTIES
+    PASS_REGULAR_EXPRESSION "^play: no X display[^\n]*harborgast-render --out[^\n]*\n$"
+    FAIL_REGULAR_EXPRESSION "Building|cmake")
+endforeach()

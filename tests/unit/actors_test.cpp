@@ -66,6 +66,7 @@ struct ClipCase {
     int nStageX, nStageY;    // where the 8 x 8 sprite is put
     int nLastColumn;         // last frame-buffer column drawn
     int nLastRow;            // last frame-buffer row drawn
+    int nBackdropWidth = 800, nBackdropHeight = 600;
 };
 void PrintTo(const ClipCase& c, std::ostream* os) {
     *os << "client " << c.nClientWidth << "x" << c.nClientHeight << ", sprite at " << c.nStageX << ","
@@ -76,7 +77,7 @@ class ActorClipTest : public CoreTest, public ::testing::WithParamInterface<Clip
 
 TEST_P(ActorClipTest, CutAtTheStageOrTheFrameBuffer) {
     const ClipCase c = GetParam();
-    SetUpStage(c.nClientWidth, c.nClientHeight);
+    SetUpStage(c.nClientWidth, c.nClientHeight, c.nBackdropWidth, c.nBackdropHeight);
     LoadSprite(0, 8, 8);
     Place(0, c.nStageX, c.nStageY, 0);
     const int nLeft = StageView.nStageOriginX + c.nStageX;
@@ -99,8 +100,11 @@ INSTANTIATE_TEST_SUITE_P(Windows, ActorClipTest,
                              // Smaller: cut at the frame buffer's last column and row.
                              ClipCase{640, 480, 716, 536, 639, 479},
                              // Narrow and not a multiple of 4: 636 columns.
-                             ClipCase{639, 479, 712, 534, 635, 478}),
-                         ClientSizeName());
+                             ClipCase{639, 479, 712, 534, 635, 478},
+                             // A stage of 797 columns in a frame buffer of 800:
+                             // cut at the stage's column 796.
+                             ClipCase{1024, 768, 790, 590, 796, 596, 797, 597}),
+                         ClientAndStageName());
 
 TEST_F(ActorsTest, HiddenActorsAreNeitherDrawnNorErased) {
     SetUpStage(800, 600);

@@ -30,6 +30,15 @@ struct ClientSizeName {
     }
 };
 
+// The same with the stage's size: Client1024x768Stage797x597.
+struct ClientAndStageName {
+    template <typename Case>
+    std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
+        return ClientSizeName()(info) + "Stage" + std::to_string(info.param.nBackdropWidth) + "x" +
+               std::to_string(info.param.nBackdropHeight);
+    }
+};
+
 class CoreTest : public ::testing::Test {
 protected:
     void SetUp() override;

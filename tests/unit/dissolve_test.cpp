@@ -33,6 +33,7 @@ TEST_F(DissolveTest, RegisterNamesEveryPixelOfItsSquareInOnePeriod) {
 struct AreaCase {
     int nClientWidth, nClientHeight;
     int nPaintedWidth, nPaintedHeight;
+    int nBackdropWidth = 800, nBackdropHeight = 600;
 };
 void PrintTo(const AreaCase& c, std::ostream* os) {
     *os << "client " << c.nClientWidth << "x" << c.nClientHeight << ", painted " << c.nPaintedWidth << "x"
@@ -43,7 +44,7 @@ class DissolveAreaTest : public CoreTest, public ::testing::WithParamInterface<A
 
 TEST_P(DissolveAreaTest, FiveFramesPaintExactlyTheStageView) {
     const AreaCase c = GetParam();
-    SetUpStage(c.nClientWidth, c.nClientHeight);
+    SetUpStage(c.nClientWidth, c.nClientHeight, c.nBackdropWidth, c.nBackdropHeight);
     std::fill(FrameBuffer.pPixels, FrameBuffer.pPixels + size_t(FrameBuffer.nWidth) * FrameBuffer.nHeight, 9);
     for (int f = 1; f <= 5; ++f) {
         DissolveStep(f, 5);
@@ -67,8 +68,10 @@ TEST_P(DissolveAreaTest, FiveFramesPaintExactlyTheStageView) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, DissolveAreaTest,
                          ::testing::Values(AreaCase{800, 600, 800, 600}, AreaCase{1024, 768, 800, 600},
-                                           AreaCase{640, 480, 640, 480}, AreaCase{1920, 1080, 800, 600}),
-                         ClientSizeName());
+                                           AreaCase{640, 480, 640, 480}, AreaCase{1920, 1080, 800, 600},
+                                           // A stage taller than it is wide: each axis keeps its own limit.
+                                           AreaCase{1024, 768, 300, 500, 300, 500}),
+                         ClientAndStageName());
 
 // 2^20 / 52428 = 20 steps a frame. The register's first states, worked by
 // hand from 1 with the taps 0x90000: 1, 0x90000, 0x48000, ... 0x12, 0x9,

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "core_support.h"
@@ -61,7 +62,9 @@ TEST_F(LoadersTest, RejectsWhatItCannotLoadWithItsMessage) {
         {"width times height wraps", [&] { return WithU32(WithU32(good, 4, 0x10000), 8, 0x10000); },
          kTruncated},
         {"short header size", [&] { return WithU32(good, 0, 12); }, kInvalid},
+        {"header size one short", [&] { return WithU32(good, 0, 39); }, kInvalid},
         {"300 colours", [&] { return WithU32(good, 32, 300); }, kInvalid},
+        {"257 colours", [&] { return WithU32(good, 32, 257); }, kInvalid},
         {"top-down rows", [&] { return WithU32(good, 8, uint32_t(-6)); }, kInvalid},
         {"zero width", [&] { return WithU32(good, 4, 0); }, kInvalid},
     };
@@ -78,6 +81,34 @@ TEST_F(LoadersTest, RejectsWhatItCannotLoadWithItsMessage) {
         EXPECT_EQ(FakeHost.boxes[0].nIcon, kHostIconError);
         EXPECT_EQ(SpriteStore.nCount, 0) << c.szWhat;
         EXPECT_EQ(ActorTable.slots[0].nFrameCount, 0) << c.szWhat;
+    }
+}
+
+// The limits that the rejections above pass by one: a resource of exactly
+// the size its header gives or a byte more, 256 colours named, a header of
+// exactly 40 bytes or a longer one (its colour table starts after it).
+TEST_F(LoadersTest, LoadsAtEachLimit) {
+    const std::vector<uint8_t> good = MakeDib({8, 6}, RowNumber);
+    std::vector<uint8_t> longer = good;
+    longer.push_back(0xEE);
+    // A 44-byte header: four more bytes before the colour table.
+    std::vector<uint8_t> longHeader = WithU32(good, 0, 44);
+    longHeader.insert(longHeader.begin() + 40, 4, 0xEE);
+    const std::pair<const char*, std::vector<uint8_t>> cases[] = {
+        {"exact size", good},
+        {"one byte more", longer},
+        {"256 colours named", WithU32(good, 32, 256)},
+        {"44-byte header", longHeader},
+    };
+    for (const auto& [szWhat, bytes] : cases) {
+        FakeHost = {};
+        ReleaseSpriteStore();
+        AddFakeResource(kHostResourceBitmap, 300, bytes);
+        ASSERT_TRUE(LoadSpriteStrip(300, 0, 1)) << szWhat;
+        EXPECT_TRUE(FakeHost.boxes.empty()) << szWhat;
+        const uint8_t* pPixels = SpriteStore.entries[0].pPixels;
+        for (int y = 0; y < 6; ++y) EXPECT_EQ(pPixels[y * 8 + 3], RowNumber(3, y)) << szWhat << " row " << y;
+        EXPECT_EQ(SpriteStore.colourTable[4 * 7 + 2], uint8_t(TestColour(7) >> 16)) << szWhat;
     }
 }
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -160,6 +162,27 @@ TEST_F(MusicTest, NoTemporaryDirectoryOrNoRoomForTheNamesMeansNoMusic) {
         EXPECT_FALSE(RunFlags.bMusicOn) << c.szWhat;
         EXPECT_EQ(Music.szTune1Path[0], '\0') << c.szWhat;
         EXPECT_EQ(Music.szTune2Path[0], '\0') << c.szWhat;
+    }
+}
+
+// A tune's path must fit 260 characters with its terminating zero: real
+// directories whose paths make the tunes' paths 259, 260 and 261 long.
+TEST_F(MusicTest, TunePathsOfUpTo259CharactersAreWritten) {
+    const size_t nName = std::string("SSQuillmere's Harborgast01.mid").size();
+    for (const size_t nPath : {259, 260, 261}) {
+        SCOPED_TRACE(nPath);
+        const std::string szDir = szDir_ + std::string(nPath - nName - szDir_.size() - 1, 'd') + "/";
+        ASSERT_EQ(szDir.size() + nName, nPath);
+        ASSERT_EQ(mkdir(szDir.c_str(), 0700), 0);
+        Music = {};
+        RunFlags.bMusicOn = true;
+        FakeHost.szTempPath = szDir;
+        WriteTuneFiles();
+        EXPECT_EQ(RunFlags.bMusicOn, nPath < 260);
+        EXPECT_EQ(FileExists(szDir + "SSQuillmere's Harborgast01.mid"), nPath < 260);
+        EXPECT_EQ(std::string(Music.szTune2Path).size(), nPath < 260 ? nPath : 0);
+        ReleaseMusic();
+        EXPECT_EQ(rmdir(szDir.c_str()), 0) << "a tune file was left behind";
     }
 }
 

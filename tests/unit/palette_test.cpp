@@ -200,7 +200,10 @@ INSTANTIATE_TEST_SUITE_P(
                       // Narrower than the stage and not a multiple of 4: the
                       // view is held to the frame buffer's 636 columns.
                       PlacementCase{639, 479, 636, 479, 0, 0, 636, 479, -80, -60},
-                      PlacementCase{801, 599, 800, 599, 0, 0, 800, 599, 0, 0}),
+                      PlacementCase{801, 599, 800, 599, 0, 0, 800, 599, 0, 0},
+                      // One below the stage, and two above it (centred by one).
+                      PlacementCase{799, 599, 796, 599, 0, 0, 796, 599, 0, 0},
+                      PlacementCase{802, 602, 800, 600, 1, 1, 800, 600, 0, 0}),
     ClientSizeName());
 
 TEST_F(PaletteTest, FrameBufferThatCannotBeMadeIsAFailureAndPlacesNothing) {

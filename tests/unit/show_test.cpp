@@ -91,7 +91,9 @@ TEST_F(ShowTest, MissingTitlePictureAsksToQuitAndStartUpGoesOn) {
 
 TEST_F(ShowTest, KrakenChanceIsLimitedWhereItIsUsed) {
     const std::pair<const char*, int> cases[] = {{"50", 50}, {"5", 95},   {"95", 5},          {"0", 99},
-                                                 {"100", 1}, {"250", 1}, {"-20", 99}, {"-2147483648", 99}};
+                                                 {"100", 1}, {"250", 1}, {"-20", 99}, {"-2147483648", 99},
+                                                 // each limit at one less, exactly and one more
+                                                 {"2", 98},  {"1", 99},  {"98", 2},   {"99", 1}};
     for (const auto& [szStored, nChance] : cases) {
         Show = {};
         SetSetting(kSettingKraken, szStored);

@@ -1,0 +1,89 @@
+// The Linux player's host services: the profile in the settings file, the
+// SDL clock, the driver's timers, the generated assets as resources,
+// messages on standard error, and the window drawn in memory and copied to
+// the SDL window.
+
+#include <cstdio>
+#include <cstring>
+
+#include "config/profile_text.h"
+#include "host/asset_files.h"
+#include "host/linux/linux_host.h"
+#include "host/memory_window.h"
+#include "shell/driver.h"
+
+LinuxHostState LinuxHost;
+
+namespace {
+
+struct LinuxWindowTag {} gWindowTag;
+
+}  // namespace
+
+HostWindow LinuxWindow() { return reinterpret_cast<HostWindow>(&gWindowTag); }
+
+int HostGetProfileInt(const char* szSection, const char* szKey, int nDefault) {
+    std::string szValue;
+    if (!FindIniValue(LinuxHost.settings, szSection, szKey, szValue)) return nDefault;
+    return ReadProfileTextAsInt(szValue, nDefault);
+}
+
+bool HostWriteProfileString(const char* szSection, const char* szKey, const char* szValue) {
+    SetIniValue(LinuxHost.settings, szSection, szKey, szValue);
+    return SaveSettingsFile();
+}
+
+uint32_t HostGetTickCount() { return SDL_GetTicks(); }
+
+bool HostSetTimer(HostWindow, int nTimerId, uint32_t nPeriodMs) { return DriverSetTimer(nTimerId, nPeriodMs); }
+void HostKillTimer(HostWindow, int nTimerId) { DriverKillTimer(nTimerId); }
+
+HostResource HostFindResource(HostResourceType nType, int nId) { return FindAssetFile(nType, nId); }
+
+void HostMessageBox(HostWindow, const char* szText, const char* szCaption, HostIcon) {
+    std::string szLine = szText;
+    for (char& c : szLine)
+        if (c == '\r' || c == '\n') c = ' ';
+    std::fprintf(stderr, "harborgast: %s: %s\n", szCaption, szLine.c_str());
+}
+
+void HostBeep() {}
+
+void HostRequestQuit(int nExitCode) { DriverRequestQuit(nExitCode); }
+
+uint32_t HostGetTempPath(char* szBuffer, uint32_t nBufferLength) {
+    const uint32_t nLength = static_cast<uint32_t>(LinuxHost.szTempDir.size());
+    if (nLength == 0) return 0;
+    if (nLength >= nBufferLength) return nLength + 1;
+    std::memcpy(szBuffer, LinuxHost.szTempDir.c_str(), nLength + 1);
+    return nLength;
+}
+
+// A true-colour display: the palette services are never asked for.
+HostDisplayCaps HostQueryDisplay(HostWindow) { return {false, 0, 0}; }
+bool HostCreateShowPalette(const uint32_t (&)[256]) { return false; }
+void HostAdoptSystemPalette(HostWindow, const uint8_t*, int) {}
+int HostNearestPaletteIndex(uint32_t) { return 0; }
+void HostDeleteShowPalette() {}
+
+uint8_t* HostCreateFrameBuffer(HostWindow, const HostDibHeader& header, bool) {
+    return MemoryWindowCreateFrameBuffer(header);
+}
+void HostDeleteFrameBuffer() { MemoryWindowDeleteFrameBuffer(); }
+
+bool HostStretchPicture(HostWindow, int nResourceId, const HostRect& dest) {
+    if (!MemoryWindowStretchPicture(nResourceId, dest)) return false;
+    PresentWindow(false);
+    return true;
+}
+
+bool HostBeginFrame(HostWindow) { return MemoryWindowHasFrameBuffer(); }
+void HostEndFrame(HostWindow) { PresentWindow(false); }
+void HostClearWindow(HostWindow) { MemoryWindowClear(); }
+// The window is the one output (whole client).
+int HostGetOutputs(HostWindow, HostRect*, int) { return 0; }
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
+    MemoryWindowPresentView(source, dest, bSmooth);
+}
+void HostFlush() {}
+void HostInvalidateWindow(HostWindow) {}
