@@ -18,7 +18,7 @@
 #include "engine/dissolve.h"
 #include "engine/sequencer.h"
 #include "fake_host.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
 #include "gfx/sprite_store.h"

@@ -2,6 +2,7 @@
 # sanitizers, the headless render tool and the soak, and (bench and fuzz
 # presets) the benchmarks or the fuzz targets.
 
+add_subdirectory(res)
 add_subdirectory(tools/assetgen)
 
 set(HARBORGAST_ASSET_DIR ${CMAKE_BINARY_DIR}/assets)

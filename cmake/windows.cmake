@@ -36,7 +36,7 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/res/harborgast.rc PROPERTIES
 # The Win32 code is compiled once, for the saver and for the Win32 tests.
 set(HARBORGAST_WIN32_LIBS winmm gdi32 user32 advapi32 shell32)
 add_library(harborgast_win32 OBJECT ${HARBORGAST_WIN32_SOURCES})
-target_include_directories(harborgast_win32 PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res
+target_include_directories(harborgast_win32 PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res/catalogue
                            ${HARBORGAST_GENERATED_DIR})
 target_compile_options(harborgast_win32 PRIVATE -Wall -Wextra)
 
@@ -47,7 +47,7 @@ foreach(saver SSHarborgast SSHarborgast_twin)
   add_executable(${saver} WIN32 $<TARGET_OBJECTS:harborgast_win32>
                  ${CMAKE_SOURCE_DIR}/res/harborgast.rc)
   set_target_properties(${saver} PROPERTIES SUFFIX ".scr")
-  target_include_directories(${saver} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res
+  target_include_directories(${saver} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res/catalogue
                              ${HARBORGAST_ASSET_DIR} ${HARBORGAST_GENERATED_DIR})
   target_link_libraries(${saver} PRIVATE harborgast_core ${HARBORGAST_WIN32_LIBS})
   target_link_options(${saver} PRIVATE -Wl,--no-insert-timestamp)

@@ -20,7 +20,7 @@
 #include "engine/actors.h"
 #include "fake_host.h"
 #include "fuzz_support.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
 #include "gfx/sprite_store.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 
 namespace {
 

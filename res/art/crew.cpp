@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "assetgen.h"
+#include "art.h"
 #include "crew_fx.h"
 #include "crew_poses.h"
 #include "crew_rig.h"

@@ -8,6 +8,7 @@
 
 #include "crew_ink.h"
 #include "crew_rig.h"
+#include "props.h"
 #include "sea_scenery.h"
 #include "style.h"
 #include "resource_ids.h"
@@ -120,10 +121,24 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
         const bool bSecond = nFrame == 3;
         const Pt muzzle = {nWidth - 4.0, cy};
         DrawFlame(cr, muzzle, 180.0, bSecond ? 50.0 : 53.0, 12.5, nFrame);
+        // A round fireball at the mouth itself, the whole height of the frame:
+        // where a ship stands before the gun, what shows of the shot beside
+        // it is this burst.
+        const Pt burst = muzzle + Pt{-11.0, 0.0};
+        std::vector<Pt> star;
+        constexpr int kSpikes = 11;
+        for (int k = 0; k < 2 * kSpikes; ++k) {
+            const double a = geo::kPi * k / kSpikes;
+            const double r = (k % 2 == 0 ? cy - 1.5 : cy * 0.55) * (0.85 + 0.3 * geo::Hash01(k * 5 + nFrame));
+            star.push_back(burst + Pt{std::cos(a) * r * 0.8, std::sin(a) * r});
+        }
+        DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, star.data(), static_cast<int>(star.size())); }, kFlameEdge,
+                   1.5, 1.5, 1.5);
+        FillFlat(cr, [&](cairo_t* c) { AddCircle(c, burst, cy * 0.55); }, style::kFlash);
         // The white-hot heart of the blast, just out of the mouth.
-        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{-16.0, 0.0}, 10.0, 6.0, 0.0); },
+        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{-14.0, 0.0}, 10.0, 7.0, 0.0); },
                  style::kFlashCore);
-        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{-14.0, -0.5}, 5.5, 3.2, 0.0); },
+        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{-13.0, -0.5}, 5.5, 3.5, 0.0); },
                  style::kCloud);
         return;
     }
@@ -312,7 +327,7 @@ void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
 }
 
 void PaintPlank(cairo_t* cr, int, int nWidth, int nFrameHeight) {
-    DrawPlank(cr, {3.0, 3.0}, nWidth - 6.0, nFrameHeight - 14.0, 7.0);
+    props::DrawPlank(cr, {3.0, 3.0}, nWidth - 6.0, nFrameHeight - 14.0, 7.0);
 }
 
 // Frame 1: blood spurting from a wound in an arc to the left (away from the

@@ -1,22 +1,19 @@
-// The figure rig: joints from a pose, then limbs, clothes, head and sword
-// painted back to front (far limbs in their shadow tones).
+// The figure painter: the solver's joints dressed, limbs, clothes, head and
+// sword painted back to front (far limbs in their shadow tones), with the
+// props a figure carries.
 
 #include "crew_rig.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "crew_joints.h"
+#include "props.h"
 #include "style.h"
 
 namespace crew {
 
 namespace {
-
-// Limb lengths and radii in rig units (about 120 units from sole to crown).
-constexpr double kThigh = 26.0, kShin = 25.0;
-constexpr double kTorso = 34.0, kNeck = 4.0, kHeadR = 11.5;
-constexpr double kUpperArm = 19.0, kForearm = 18.0;
-constexpr double kHandR = 4.3;
 
 constexpr Tones kSteel = {style::kSteelShade, style::kSteel, style::kSteelShine};
 constexpr Tones kGrip = {style::kWoodDark, style::kSwordGrip, style::kWood};
@@ -30,71 +27,11 @@ bool SameTones(const Tones& a, const Tones& b) {
     return a.shade == b.shade && a.base == b.base && a.light == b.light;
 }
 
-// A local frame: origin, forward axis and the axis 90 degrees clockwise.
-struct Frame {
-    Pt o, f, d;
-    Pt At(double a, double b) const { return o + f * a + d * b; }
-};
-
-Frame MakeFrame(Pt o, double dHeading) {
-    const Pt f = geo::Heading(dHeading);
-    return {o, f, {-f.y, f.x}};
-}
-
-// Two-bone solver: the middle joint of a limb from root a to target t.
-Pt SolveJoint(Pt a, Pt t, double l1, double l2, int nSide) {
-    Pt u = t - a;
-    double d = geo::Length(u);
-    if (d < 1e-6) return a + Pt{0.0, l1};
-    u = u * (1.0 / d);
-    d = std::clamp(d, std::fabs(l1 - l2) + 0.01, l1 + l2 - 0.01);
-    const double dAlong = (l1 * l1 - l2 * l2 + d * d) / (2.0 * d);
-    const double dOff = std::sqrt(std::max(0.0, l1 * l1 - dAlong * dAlong));
-    const Pt n = {-u.y, u.x};
-    return a + u * dAlong + n * (dOff * nSide);
-}
-
-// The end of a limb: the target, or as far as the limb reaches towards it.
-Pt Reach(Pt a, Pt t, double dMax) {
-    const Pt u = t - a;
-    const double d = geo::Length(u);
-    return d <= dMax ? t : a + u * (dMax / d);
-}
-
 void Stripes(cairo_t* cr, const Frame& fr, double dFrom, double dTo, double dStep, double dWidth) {
     for (double b = dFrom; b < dTo; b += dStep) {
         const Pt p[4] = {fr.At(-40, b), fr.At(40, b), fr.At(40, b + dWidth), fr.At(-40, b + dWidth)};
         AddPolygon(cr, p, 4);
     }
-}
-
-struct Joints {
-    Pt hip, shoulder, neck, head;
-    double dTorso, dHead;
-    Pt hipNear, kneeNear, ankleNear, hipFar, kneeFar, ankleFar;
-    Pt elbowSword, wristSword, elbowFree, wristFree;
-};
-
-Joints Solve(const Pose& p) {
-    Joints j{};
-    j.hip = p.hip;
-    j.dTorso = p.dTorso;
-    j.dHead = p.dTorso + p.dHead;
-    const Frame torso = MakeFrame(p.hip, p.dTorso);  // f forward, d down
-    j.shoulder = torso.At(1.0, -kTorso);
-    j.neck = torso.At(1.5, -kTorso - 2.0);
-    j.head = j.neck + geo::Heading(j.dHead - 90.0) * (kNeck + kHeadR);
-    j.hipNear = torso.At(1.5, 0.0);
-    j.hipFar = torso.At(-1.5, 0.0);
-    j.ankleNear = Reach(j.hipNear, p.footNear, kThigh + kShin - 0.05);
-    j.ankleFar = Reach(j.hipFar, p.footFar, kThigh + kShin - 0.05);
-    j.kneeNear = SolveJoint(j.hipNear, j.ankleNear, kThigh, kShin, -p.nKneeNear);
-    j.kneeFar = SolveJoint(j.hipFar, j.ankleFar, kThigh, kShin, -p.nKneeFar);
-    j.wristSword = Reach(j.shoulder, j.shoulder + p.handSword, kUpperArm + kForearm - 0.05);
-    j.wristFree = Reach(j.shoulder, j.shoulder + p.handFree, kUpperArm + kForearm - 0.05);
-    j.elbowSword = SolveJoint(j.shoulder, j.wristSword, kUpperArm, kForearm, p.nElbowSword);
-    j.elbowFree = SolveJoint(j.shoulder, j.wristFree, kUpperArm, kForearm, p.nElbowFree);
-    return j;
 }
 
 // ---- Legs -----------------------------------------------------------------
@@ -473,101 +410,6 @@ void DrawHead(cairo_t* cr, const Outfit& o, const Joints& j, const Pose& p) {
 
 }  // namespace
 
-void DrawPlank(cairo_t* cr, Pt from, double dLength, double dWidth, double dEdge) {
-    const Tones top = {style::kWood, style::kWoodLight, style::kWoodPale};
-    const Tones edge = {style::kWoodDark, style::kWood, style::kWoodLight};
-    const double x0 = from.x, y0 = from.y, x1 = from.x + dLength;
-    const Pt face[] = {{x0 + 2.0, y0}, {x1, y0}, {x1 - 2.0, y0 + dWidth}, {x0, y0 + dWidth}};
-    const Pt side[] = {{x0, y0 + dWidth}, {x1 - 2.0, y0 + dWidth}, {x1 - 2.0, y0 + dWidth + dEdge},
-                        {x0, y0 + dWidth + dEdge}};
-    const Pt end[] = {{x1 - 2.0, y0 + dWidth}, {x1, y0}, {x1, y0 + dEdge}, {x1 - 2.0, y0 + dWidth + dEdge}};
-    DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, side, 4); AddPolygon(c, end, 4); }, edge, 2.0, 1.5, 1.0);
-    DrawPatterned(cr, [&](cairo_t* c) { AddPolygon(c, face, 4); }, [&](cairo_t* c, int nLevel) {
-        style::SetColour(c, nLevel == 0 ? top.shade : nLevel == 1 ? top.base : top.light);
-        cairo_paint(c);
-        // Grain: long wavy lines and a knot.
-        cairo_new_path(c);
-        for (int i = 0; i < 3; ++i) {
-            const double y = y0 + dWidth * (0.28 + 0.24 * i);
-            cairo_move_to(c, x0 + 6.0 + 9.0 * i, y);
-            for (double x = x0 + 6.0 + 9.0 * i; x < x1 - 10.0; x += 12.0)
-                cairo_curve_to(c, x + 4.0, y - 0.8, x + 8.0, y + 0.8, x + 12.0, y);
-        }
-        cairo_set_line_width(c, 1.0);
-        style::SetColour(c, top.shade);
-        cairo_stroke(c);
-        AddEllipse(c, {x0 + dLength * 0.62, y0 + dWidth * 0.5}, 3.5, std::min(1.6, dWidth * 0.2), 0.0);
-        style::SetColour(c, style::kWoodDark);
-        cairo_fill(c);
-    }, 2.0, 1.5, 1.0);
-    for (double x : {x0 + 5.0, x1 - 6.0}) {
-        FillFlat(cr, [&](cairo_t* c) {
-            AddCircle(c, {x, y0 + dWidth * 0.3}, 0.9);
-            AddCircle(c, {x - 0.5, y0 + dWidth * 0.72}, 0.9);
-        }, style::kIron);
-    }
-}
-
-void DrawBarrel(cairo_t* cr, Pt c, double dLength, double dHeight) {
-    const double l = dLength / 2.0, h = dHeight / 2.0;
-    // Bellied staves between narrower ends.
-    const Pt body[] = {{c.x - l, c.y - h * 0.64},        {c.x - l * 0.6, c.y - h * 0.94}, {c.x, c.y - h},
-                        {c.x + l * 0.6, c.y - h * 0.94},  {c.x + l, c.y - h * 0.64},       {c.x + l, c.y + h * 0.64},
-                        {c.x + l * 0.6, c.y + h * 0.94},  {c.x, c.y + h},                  {c.x - l * 0.6, c.y + h * 0.94},
-                        {c.x - l, c.y + h * 0.64}};
-    auto path = [&](cairo_t* cc) { AddBlob(cc, body, 10); };
-    const Tones wood = {style::kWoodDark, style::kWood, style::kWoodLight};
-    // The navy's stores: blue-painted hoops and a white band, like the
-    // barrels stacked on the navy deck, so plunder shows whose it was.
-    const Tones hoop = {style::kNavyJacketShade, style::kNavyJacket, style::kNavyJacketLight};
-    const Tones band = {style::kWhiteClothShade, style::kTrousers, style::kTrousers};
-    DrawPatterned(cr, path, [&](cairo_t* cc, int nLevel) {
-        style::SetColour(cc, nLevel == 0 ? wood.shade : nLevel == 1 ? wood.base : wood.light);
-        cairo_paint(cc);
-        cairo_new_path(cc);
-        // Staves run along the barrel, bowed with its belly; hoops round it.
-        for (int i = -3; i <= 3; ++i) {
-            const double f = i / 3.5;
-            cairo_move_to(cc, c.x - l, c.y + f * h * 0.62);
-            cairo_curve_to(cc, c.x - l * 0.35, c.y + f * h * 1.02, c.x + l * 0.35, c.y + f * h * 1.02, c.x + l,
-                           c.y + f * h * 0.62);
-        }
-        cairo_set_line_width(cc, 1.0);
-        style::SetColour(cc, wood.shade);
-        cairo_stroke(cc);
-        for (double f : {-0.8, -0.5, 0.5, 0.8}) {
-            const double hh = h * (1.0 - 0.36 * std::fabs(f) * std::fabs(f)) + 1.0;
-            const Pt b[] = {{c.x + l * f - 2.0, c.y - hh}, {c.x + l * f + 2.0, c.y - hh},
-                             {c.x + l * f + 2.0, c.y + hh}, {c.x + l * f - 2.0, c.y + hh}};
-            AddPolygon(cc, b, 4);
-        }
-        style::SetColour(cc, nLevel == 0 ? hoop.shade : nLevel == 1 ? hoop.base : hoop.light);
-        cairo_fill(cc);
-        const Pt b[] = {{c.x - 5.0, c.y - h - 1.0}, {c.x + 5.0, c.y - h - 1.0}, {c.x + 5.0, c.y + h + 1.0},
-                         {c.x - 5.0, c.y + h + 1.0}};
-        AddPolygon(cc, b, 4);
-        style::SetColour(cc, nLevel == 0 ? band.shade : nLevel == 1 ? band.base : band.light);
-        cairo_fill(cc);
-    });
-    // The near end turned a little towards us: the round head, its rim and
-    // the boards across it.
-    const Pt end = {c.x - l + 1.5, c.y};
-    DrawPatterned(cr, [&](cairo_t* cc) { AddEllipse(cc, end, h * 0.3, h * 0.66, 0.0); },
-                  [&](cairo_t* cc, int nLevel) {
-                      style::SetColour(cc, nLevel == 0 ? wood.shade : wood.light);
-                      cairo_paint(cc);
-                      cairo_new_path(cc);
-                      for (double f : {-0.3, 0.3}) {
-                          cairo_move_to(cc, end.x - h * 0.3, end.y + f * h);
-                          cairo_line_to(cc, end.x + h * 0.3, end.y + f * h);
-                      }
-                      cairo_set_line_width(cc, 1.0);
-                      style::SetColour(cc, wood.base);
-                      cairo_stroke(cc);
-                  },
-                  1.6, 1.5, 1.0);
-}
-
 void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p, const Placement& at) {
     cairo_save(cr);
     cairo_translate(cr, at.dX, at.dY);
@@ -605,7 +447,7 @@ void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p, const Placement& at
     if (p.eCarry == Carry::kBarrel) {
         // The barrel rides on the far shoulder, held by both hands.
         DrawArm(cr, o, j.shoulder, j.elbowFree, j.wristFree, true);
-        DrawBarrel(cr, j.shoulder + Pt{-22.0, -23.0}, 56.0, 38.0);
+        props::DrawLyingBarrel(cr, j.shoulder + Pt{-22.0, -23.0}, 56.0, 38.0);
         // The far hand grips the barrel's lower rim from behind.
         DrawHand(cr, o, j.wristFree, j.elbowFree, true);
     }
@@ -619,7 +461,7 @@ void DrawFigure(cairo_t* cr, const Outfit& o, const Pose& p, const Placement& at
     if (!bArmBehindHead) DrawHead(cr, o, j, p);
     if (p.eCarry == Carry::kPlank) {
         const Pt a = j.shoulder + Pt{-58.0, 25.0};
-        DrawPlank(cr, a, 150.0, 4.5, 6.0);
+        props::DrawPlank(cr, a, 150.0, 4.5, 6.0);
     }
     DrawArm(cr, o, j.shoulder, j.elbowSword, j.wristSword, false);
     if (p.eCarry == Carry::kSword) {

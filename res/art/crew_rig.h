@@ -69,9 +69,4 @@ struct Placement {
 
 void DrawFigure(cairo_t* cr, const Outfit& outfit, const Pose& pose, const Placement& at);
 
-// The wooden plank, lying along +x from `from` (also carried by the pirates).
-void DrawPlank(cairo_t* cr, Pt from, double dLength, double dWidth, double dEdge);
-// A barrel lying on its side, centred at c.
-void DrawBarrel(cairo_t* cr, Pt c, double dLength, double dHeight);
-
 }  // namespace crew

@@ -2,7 +2,7 @@
 // cursor of the dialogs' links.
 #include <cmath>
 
-#include "assetgen.h"
+#include "art.h"
 #include "geometry.h"
 #include "style.h"
 

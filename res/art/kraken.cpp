@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "assetgen.h"
+#include "art.h"
 #include "kraken_about.h"
 #include "kraken_rig.h"
 #include "kraken_stage.h"

@@ -3,7 +3,8 @@
 
 #include "kraken_stage.h"
 
-#include "gfx/catalogue.h"
+#include "art.h"
+#include "catalogue.h"
 
 namespace kraken {
 

@@ -5,7 +5,7 @@
 
 #include <cairo.h>
 
-#include "assetgen.h"
+#include "pieces.h"
 
 namespace kraken {
 

@@ -1,5 +1,5 @@
 // The sea painter's table: backdrops, ships, flags and the title card.
-#include "assetgen.h"
+#include "art.h"
 #include "sea_art.h"
 #include "resource_ids.h"
 

@@ -1,9 +1,14 @@
 // The two background tunes; each file builds one complete MIDI file under
-// the id and at the size that the show's music code expects.
+// the id and at the size that the catalogue gives.
 #pragma once
 
-#include "assetgen.h"
-#include "audio/music.h"
+#include <vector>
+
+#include "catalogue.h"
+#include "pieces.h"
 
 extern const TunePiece kHornpipe;
 extern const TunePiece kRuleBritannia;
+
+// Both, in resource order.
+const std::vector<TunePiece>& Tunes();

@@ -4,7 +4,7 @@
 // out byte for byte the same on every run.
 #pragma once
 
-#include "assetgen.h"
+#include "pieces.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The show's sound effects: each one synthesised from noise, oscillators,
 // filters and the formant voice, then levelled to the common loudness.
-#include "assetgen.h"
+#include "sounds.h"
 #include "dsp.h"
 #include "parts.h"
 #include "voice.h"

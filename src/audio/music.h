@@ -5,12 +5,8 @@
 #include <cstdint>
 
 #include "host/host.h"
-#include "resource_ids.h"
+#include "catalogue.h"
 
-constexpr int kTune1ResourceId = IDM_TUNE_HORNPIPE;
-constexpr int kTune2ResourceId = IDM_TUNE_BRITANNIA;
-constexpr uint32_t kTune1Bytes = 8921;
-constexpr uint32_t kTune2Bytes = 8457;
 constexpr int kTempPathLength = 261;
 constexpr int kMaxPathLength = 260;
 

@@ -5,13 +5,9 @@
 
 #include <cstdint>
 
-constexpr int kActorSlotCount = 56;
+#include "actor_slots.h"
 
-// The two backdrops that scenes are drawn on.
-enum BackdropId : int {
-    kBackdropOpenSea,  // the open sea under a cloudy sky
-    kBackdropDecks,    // the two ships' decks seen from on board
-};
+constexpr int kActorSlotCount = 56;
 
 struct Actor {
     int32_t x;            // frame-buffer column of the current frame's left edge

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/actor_slots.h"
+#include "actor_slots.h"
 #include "engine/scene_script.h"
 #include "engine/track.h"
 

@@ -12,7 +12,7 @@
 #include "engine/actors.h"
 #include "engine/scenes.h"
 #include "engine/sequencer.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/sprite_store.h"
 

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "engine/actors.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "gfx/palette.h"
 
 SpriteStoreState SpriteStore;

@@ -8,7 +8,7 @@
 #include "audio/music.h"
 #include "config/settings.h"
 #include "engine/sequencer.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "gfx/show.h"
 #include "shell/frame_period.h"
 

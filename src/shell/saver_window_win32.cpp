@@ -1,9 +1,7 @@
 // The saver window on Win32: its class, the full-screen and preview windows,
-// the message loop, and the chain of three window procedures.
-// SaverWindowProc (the class's) filters, ScreenSaverProc runs the show,
-// SaverDefaultProc turns input into close requests and asks for the
-// password. The show itself is the portable saver-window logic; these
-// procedures only translate messages into its calls.
+// the message loop, and the chain of window procedures (its stages and their
+// order are together below). The show itself is the portable saver-window
+// logic; the stages only translate messages into its calls.
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -27,7 +25,7 @@ constexpr UINT kVerifyPasswordMessage = WM_APP;
 using ImmAssociateContextFn = HIMC(WINAPI*)(HWND, HIMC);
 
 struct SaverShellState {
-    bool bPreview;
+    bool bInHostWindow;  // a child of the host's window (the /p preview), not full screen
     ScreenPoint mouseReference;
     bool bClosing;          // a close was granted
     bool bPasswordDialog;   // the password dialog is open
@@ -112,20 +110,144 @@ bool ConfirmClose(HWND hWnd) {
     return SaverShell.bClosing;
 }
 
-LRESULT WINAPI SaverDefaultProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) {
-    if (SaverShell.bPreview || SaverShell.bClosing) return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+namespace {
+
+// ---- The chain of window procedures ----------------------------------------
+// Every message to the saver window runs down one chain, outermost stage
+// first, until a stage answers it; what no stage answers goes to
+// DefWindowProcA. A stage returns true with the answer in nResult, or
+// false to pass the message on. Each of the three procedures that the
+// platform and the tests know enters the chain at its own stage.
+
+// 1. The class's procedure (SaverWindowProc): the input method, the cursor,
+//    system commands, the end of the session, help in a preview, and input
+//    after a close was granted.
+bool FilterStage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT& nResult) {
+    switch (nMessage) {
+        case WM_CREATE:
+            DetachInputMethod(hWnd);
+            SaverShell.mouseReference = CursorPosition();
+            if (!SaverShell.bInHostWindow) HideCursor();
+            break;
+        case WM_DESTROY:
+            RestoreInputMethod(hWnd);
+            PostQuitMessage(0);
+            break;
+        case WM_SETTEXT:
+            nResult = 0;
+            return true;
+        case WM_PAINT:
+            if (SaverShell.bClosing) {
+                nResult = DefWindowProcA(hWnd, nMessage, wParam, lParam);
+                return true;
+            }
+            if (!SaverShell.bInHostWindow) HideCursor();
+            break;
+        case WM_HELP:
+        case WM_CONTEXTMENU:
+            if (SaverShell.bInHostWindow) {
+                HWND hParent = GetParent(hWnd);
+                if (hParent != nullptr && IsWindow(hParent))
+                    PostMessageA(hParent, nMessage, reinterpret_cast<WPARAM>(hParent), lParam);
+                nResult = 1;
+                return true;
+            }
+            break;
+        case WM_SYSCOMMAND:
+            if (!SaverShell.bInHostWindow &&
+                (wParam == SC_NEXTWINDOW || wParam == SC_PREVWINDOW || wParam == SC_SCREENSAVE)) {
+                nResult = 0;
+                return true;
+            }
+            break;
+        case WM_TIMER:
+            if (SaverShell.bClosing) {
+                nResult = 0;
+                return true;
+            }
+            Sleep(0);
+            break;
+        case WM_ENDSESSION:
+            // The session ends as soon as this returns, without WM_DESTROY:
+            // go now, so that the show is released, the tune files deleted
+            // and the screen-saver-running state turned off. An open
+            // password dialog runs this from inside its module, which may
+            // only go once the dialog has returned (after the loop).
+            if (wParam != 0) {
+                DestroyWindow(hWnd);
+                if (SaverShell.bPasswordDialog)
+                    SetSaverRunning(false);
+                else
+                    UnloadPasswordModule();
+                nResult = 0;
+                return true;
+            }
+            break;
+        default:
+            if (IsInputMessage(nMessage) && SaverShell.bClosing) {
+                nResult = DefWindowProcA(hWnd, nMessage, wParam, lParam);
+                return true;
+            }
+            break;
+    }
+    return false;
+}
+
+// 2. The show (ScreenSaverProc, exported): start-up and shut-down, paint,
+//    the timers and the music's notifications, as calls of the portable
+//    saver-window logic.
+bool ShowStage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM /*lParam*/, LRESULT& nResult) {
+    switch (nMessage) {
+        case WM_CREATE:
+            OnSaverCreate(HostWindowOf(hWnd));
+            break;
+        case WM_DESTROY:
+            OnSaverDestroy(HostWindowOf(hWnd));
+            break;
+        case WM_PAINT:
+            RefreshClientSize(hWnd);
+            if (IsPreviewWidth(Show.nClientWidth)) {
+                PAINTSTRUCT paint;
+                BeginPaint(hWnd, &paint);
+                OnPreviewPaint(HostWindowOf(hWnd));
+                EndPaint(hWnd, &paint);
+                nResult = 0;
+                return true;
+            }
+            break;
+        case WM_ERASEBKGND:
+            RefreshClientSize(hWnd);
+            break;
+        case WM_TIMER:
+            OnSaverTick(HostWindowOf(hWnd), int(wParam));
+            nResult = 0;
+            return true;
+        case MM_MCINOTIFY:
+            OnSaverMusicNotify(HostWindowOf(hWnd));
+            break;
+    }
+    return false;
+}
+
+// 3. Input (SaverDefaultProc): keys, buttons and mouse movement turned into
+//    close requests, the close confirmed by the password on the Windows 95
+//    family, the cursor kept hidden. Nothing for a window inside a host.
+bool InputStage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM /*lParam*/, LRESULT& nResult) {
+    if (SaverShell.bInHostWindow || SaverShell.bClosing) return false;
     switch (nMessage) {
         case WM_CLOSE:
             if (Shell.bWindows95Family && !ConfirmClose(hWnd)) {
                 SaverShell.mouseReference = CursorPosition();
-                return 0;
+                nResult = 0;
+                return true;
             }
-            return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+            return false;
         case kVerifyPasswordMessage:
-            if (Shell.bWindows95Family) return VerifySaverPassword(HostWindowOf(hWnd)) ? 1 : 0;
-            return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+            if (!Shell.bWindows95Family) return false;
+            nResult = VerifySaverPassword(HostWindowOf(hWnd)) ? 1 : 0;
+            return true;
     }
-    if (SaverShell.bPasswordDialog) return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+    if (SaverShell.bPasswordDialog) return false;
     switch (nMessage) {
         case WM_SHOWWINDOW:
             if (wParam != 0) HideCursor();
@@ -135,7 +257,8 @@ LRESULT WINAPI SaverDefaultProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM 
             break;
         case WM_SETCURSOR:
             HideCursor();
-            return 1;
+            nResult = 1;
+            return true;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
         case WM_LBUTTONDOWN:
@@ -154,11 +277,32 @@ LRESULT WINAPI SaverDefaultProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM 
             break;
         }
     }
+    return false;
+}
+
+using SaverStageFn = bool (*)(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT& nResult);
+
+// The chain's order, in one place.
+enum SaverStage { kStageFilter, kStageShow, kStageInput, kStageCount };
+constexpr SaverStageFn kSaverChain[kStageCount] = {FilterStage, ShowStage, InputStage};
+
+LRESULT RunSaverChain(SaverStage nFrom, HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) {
+    for (int i = nFrom; i < kStageCount; ++i) {
+        LRESULT nResult = 0;
+        if (kSaverChain[i](hWnd, nMessage, wParam, lParam, nResult)) return nResult;
+    }
     return DefWindowProcA(hWnd, nMessage, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK SaverWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) {
+    return RunSaverChain(kStageFilter, hWnd, nMessage, wParam, lParam);
 }
 
 extern "C" __declspec(dllexport) LRESULT WINAPI ScreenSaverProc(HWND hWnd, UINT nMessage, WPARAM wParam,
                                                                  LPARAM lParam) {
+<<<<<<< HEAD
     switch (nMessage) {
         case WM_CREATE:
             OnSaverCreate(HostWindowOf(hWnd));
@@ -202,64 +346,13 @@ extern "C" __declspec(dllexport) LRESULT WINAPI ScreenSaverProc(HWND hWnd, UINT 
             break;
     }
     return SaverDefaultProc(hWnd, nMessage, wParam, lParam);
+=======
+    return RunSaverChain(kStageShow, hWnd, nMessage, wParam, lParam);
+>>>>>>> main
 }
 
-LRESULT CALLBACK SaverWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) {
-    switch (nMessage) {
-        case WM_CREATE:
-            DetachInputMethod(hWnd);
-            SaverShell.mouseReference = CursorPosition();
-            if (!SaverShell.bPreview) HideCursor();
-            break;
-        case WM_DESTROY:
-            RestoreInputMethod(hWnd);
-            PostQuitMessage(0);
-            break;
-        case WM_SETTEXT:
-            return 0;
-        case WM_PAINT:
-            if (SaverShell.bClosing) return DefWindowProcA(hWnd, nMessage, wParam, lParam);
-            if (!SaverShell.bPreview) HideCursor();
-            break;
-        case WM_HELP:
-        case WM_CONTEXTMENU:
-            if (SaverShell.bPreview) {
-                HWND hParent = GetParent(hWnd);
-                if (hParent != nullptr && IsWindow(hParent))
-                    PostMessageA(hParent, nMessage, reinterpret_cast<WPARAM>(hParent), lParam);
-                return 1;
-            }
-            break;
-        case WM_SYSCOMMAND:
-            if (!SaverShell.bPreview &&
-                (wParam == SC_NEXTWINDOW || wParam == SC_PREVWINDOW || wParam == SC_SCREENSAVE))
-                return 0;
-            break;
-        case WM_TIMER:
-            if (SaverShell.bClosing) return 0;
-            Sleep(0);
-            break;
-        case WM_ENDSESSION:
-            // The session ends as soon as this returns, without WM_DESTROY:
-            // go now, so that the show is released, the tune files deleted
-            // and the screen-saver-running state turned off. An open
-            // password dialog runs this from inside its module, which may
-            // only go once the dialog has returned (after the loop).
-            if (wParam != 0) {
-                DestroyWindow(hWnd);
-                if (SaverShell.bPasswordDialog)
-                    SetSaverRunning(false);
-                else
-                    UnloadPasswordModule();
-                return 0;
-            }
-            break;
-        default:
-            if (IsInputMessage(nMessage) && SaverShell.bClosing)
-                return DefWindowProcA(hWnd, nMessage, wParam, lParam);
-            break;
-    }
-    return ScreenSaverProc(hWnd, nMessage, wParam, lParam);
+LRESULT WINAPI SaverDefaultProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) {
+    return RunSaverChain(kStageInput, hWnd, nMessage, wParam, lParam);
 }
 
 int RunSaverWindow(HWND hParent) {
@@ -284,7 +377,7 @@ int RunSaverWindow(HWND hParent) {
         szTitle = kPreviewTitle;
         nStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
         nExStyle = 0;
-        SaverShell.bPreview = true;
+        SaverShell.bInHostWindow = true;
     } else {
         const RECT screen = VirtualScreen();
         nLeft = screen.left;

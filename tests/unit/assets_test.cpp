@@ -24,7 +24,7 @@
 #include "audio/sound.h"
 #include "audio/wave_sound.h"
 #include "generated_assets.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "stated_colours.h"
 
 namespace {

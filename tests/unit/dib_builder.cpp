@@ -3,7 +3,7 @@
 #include "dib_builder.h"
 
 #include "fake_host.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 
 namespace {
 

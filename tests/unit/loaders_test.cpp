@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "core_support.h"
-#include "engine/actor_slots.h"
+#include "actor_slots.h"
 #include "engine/actors.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/sprite_store.h"
 #include "resource_ids.h"

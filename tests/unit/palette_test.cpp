@@ -10,7 +10,7 @@
 
 #include "core_support.h"
 #include "engine/actors.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
 #include "gfx/sprite_store.h"

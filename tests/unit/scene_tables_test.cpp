@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "audio/cues.h"
-#include "engine/actor_slots.h"
+#include "actor_slots.h"
 #include "engine/actors.h"
 #include "engine/scene_ids.h"
 #include "engine/scenes.h"

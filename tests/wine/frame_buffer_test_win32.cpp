@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/actors.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
 #include "gfx/sprite_store.h"

@@ -14,7 +14,7 @@
 
 #include "bed_support.h"
 #include "generated_assets.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "version.h"
 
 namespace {

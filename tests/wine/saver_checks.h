@@ -14,7 +14,7 @@
 
 #include "audio/music.h"
 #include "bed_support.h"
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 #include "picture_support.h"
 #include "tune_files.h"
 

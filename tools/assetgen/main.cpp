@@ -1,7 +1,8 @@
 // assetgen --out DIR [--only ID,ID...] [--png]
 // Renders the pictures, sounds and tunes that the painting, synthesis and
-// tune modules provide into the files the resource script packs, plus a
-// contact sheet of all pictures. Exits non-zero if any asset fails.
+// tune modules provide, through the asset kit, into the files the resource
+// script packs, plus a contact sheet of all pictures. Exits non-zero if any
+// asset fails.
 #include <fontconfig/fontconfig.h>
 
 #include <chrono>
@@ -12,12 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "assetgen.h"
+#include "art.h"
 #include "iconfile.h"
 #include "picture.h"
-#include "sheet.h"
-#include "wave.h"
 #include "resource_ids.h"
+#include "sheet.h"
+#include "sounds.h"
+#include "tunes.h"
+#include "wave.h"
 
 namespace {
 
@@ -206,8 +209,8 @@ int main(int argc, char** argv) {
     bOk = GenerateSounds(opt) && bOk;
     bOk = GenerateTunes(opt) && bOk;
     if (opt.only.empty()) {
-        bOk = WriteFileBytes(opt.szOut + "/ssavericon.ico", EncodeSaverIcon()) && bOk;
-        bOk = WriteFileBytes(opt.szOut + "/" FILE_OF(cursor, IDCUR_LINK_HAND, cur), EncodeHandCursor()) && bOk;
+        bOk = WriteFileBytes(opt.szOut + "/ssavericon.ico", EncodeSaverIcon(PaintSaverIcon)) && bOk;
+        bOk = WriteFileBytes(opt.szOut + "/" FILE_OF(cursor, IDCUR_LINK_HAND, cur), EncodeHandCursor(PaintHandCursor)) && bOk;
     }
     bOk = WriteContactSheet(opt.szOut + "/contact-sheet.png", pictures) && bOk;
     double dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();

@@ -1,7 +1,7 @@
 // Nearest-colour matching, remembered per colour so that large pictures
 // match quickly.
 
-#include "palette.h"
+#include "colour_match.h"
 
 ColourMatcher::ColourMatcher(const uint32_t* pTable, int nEntries, uint32_t rgbExcluded)
     : m_pTable(pTable) {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "assetgen.h"
+#include "pieces.h"
 #include "filebytes.h"
 
 // Runs the piece's synthesis and returns its finished 16-bit samples, or

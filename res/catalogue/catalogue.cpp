@@ -1,10 +1,8 @@
 // The load list and the shared colour table, as the pictures were authored.
 
-#include "gfx/catalogue.h"
+#include "catalogue.h"
 
-#include "engine/actor_slots.h"
-#include "engine/actors.h"
-#include "resource_ids.h"
+#include "actor_slots.h"
 
 // Rows that fill several slots are repeated, one load per slot.
 const LoadListEntry LoadList[kLoadListCount] = {

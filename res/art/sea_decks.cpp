@@ -1,13 +1,16 @@
-// The two backdrops and the title card: the open sea under a cloudy sky, the
-// two ships' decks side by side with the water between their hulls, and the
-// two ships meeting at sea under the show's name.
+// The two ships' decks side by side with the water between their hulls
+// (backdrop 1): the navy ship's deck on the left, the pirates' on the
+// right, both masts and their rigging, sky and sea beyond.
+
 #include "sea_scenery.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "props.h"
 #include "sea_art.h"
 #include "sea_ships.h"
+#include "sea_sky.h"
 #include "style.h"
 
 namespace sea {
@@ -20,142 +23,6 @@ const Pts kPirateRail = {{666, 238}, {658, 262}, {652, 290}, {646, 320}, {640, 3
                          {632, 430}, {622, 490}, {610, 550}, {602, 600}, {600, 640}};
 const Pts kPirateWaterline = {{660, 242}, {652, 266}, {644, 294}, {632, 330}, {618, 380},
                               {602, 440}, {588, 500}, {574, 556}, {564, 600}, {562, 640}};
-
-namespace {
-
-constexpr uint32_t kCloudRim = style::kSkyHigh;
-
-// ---- Sky and sea ---------------------------------------------------------
-
-void CloudPath(cairo_t* cr, const Pts& puffs, const std::vector<double>& radii, double yBase, double dGrow) {
-    cairo_new_path(cr);
-    for (size_t i = 0; i < puffs.size(); ++i) {
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, puffs[i].x, puffs[i].y, radii[i] + dGrow, 0, 2 * geo::kPi);
-    }
-    // Flat base between the outermost puffs.
-    double x0 = puffs.front().x, x1 = puffs.back().x;
-    double yTop = std::min(puffs.front().y, puffs.back().y);
-    cairo_new_sub_path(cr);
-    cairo_rectangle(cr, x0, yTop, x1 - x0, yBase - yTop + dGrow);
-}
-
-// A cumulus: overlapping puffs under a domed outline on a flat base; lit
-// from the upper left, shadowed underneath, with a soft rim.
-void Cloud(cairo_t* cr, double cx, double yBase, double w, double h, uint32_t nSeed) {
-    geo::Rng rng{nSeed};
-    const int n = std::max(4, int(w / (h * 0.3)));
-    Pts puffs;
-    std::vector<double> radii;
-    for (int i = 0; i < n; ++i) {
-        double t = double(i) / (n - 1);
-        double dome = std::pow(std::sin(t * geo::kPi), 0.6);
-        double r = h * (0.2 + 0.32 * dome) * rng.Range(0.8, 1.2);
-        double x = cx - w / 2 + r + (w - 2 * r) * t + rng.Range(-0.1, 0.1) * r;
-        double top = yBase - h * (0.35 + 0.65 * dome) * rng.Range(0.85, 1.05);
-        puffs.push_back({x, std::min(yBase - r, top + r)});
-        radii.push_back(r);
-    }
-    // Rim: the union grown by the rim's width, then the body over it.
-    CloudPath(cr, puffs, radii, yBase, 2);
-    style::SetColour(cr, kCloudRim);
-    cairo_fill(cr);
-    CloudPath(cr, puffs, radii, yBase, 0);
-    style::SetColour(cr, style::kCloudUnderside);
-    cairo_fill_preserve(cr);
-    cairo_save(cr);
-    cairo_clip(cr);
-    // The lit part: the same puffs nudged up-left and shrunk.
-    Pts lit = puffs;
-    std::vector<double> litR = radii;
-    for (size_t i = 0; i < lit.size(); ++i) {
-        lit[i].x -= radii[i] * 0.2;
-        lit[i].y -= radii[i] * 0.25;
-        litR[i] *= 0.9;
-    }
-    CloudPath(cr, lit, litR, yBase - h * 0.28, 0);
-    style::SetColour(cr, style::kCloud);
-    cairo_fill(cr);
-    cairo_restore(cr);
-}
-
-struct SwellTones {
-    uint32_t rgbTrough, rgbCrest, rgbFoam;
-};
-
-// Rows of swells between y0 and y1, small and close together near the
-// horizon, larger and further apart near; each swell a lit crest over its
-// shadow, the nearer ones capped with foam on their sunlit left. Rows
-// above ySplit take the far tones, the others the near ones.
-void Waves(cairo_t* cr, double x0, double x1, double y0, double y1, uint32_t nSeed, double ySplit,
-           const SwellTones& far, const SwellTones& near) {
-    geo::Rng rng{nSeed};
-    auto lens = [&](double x, double y, double w, double h, double dLean) {
-        cairo_new_path(cr);
-        cairo_move_to(cr, x - w / 2, y);
-        cairo_curve_to(cr, x - w * 0.25, y - h, x + w * (0.05 + dLean), y - h * 1.15, x + w / 2, y);
-        cairo_curve_to(cr, x + w * 0.15, y - h * 0.25, x - w * 0.2, y - h * 0.25, x - w / 2, y);
-    };
-    double y = y0 + 2;
-    while (y < y1 + 12) {
-        const SwellTones& tones = y < ySplit ? far : near;
-        double t = std::clamp((y - y0) / std::max(1.0, y1 - y0), 0.0, 1.0);
-        double w = 12 + 90 * t, h = 1.5 + 7 * t;
-        for (double x = x0 - rng.Range(0, w); x < x1 + w; x += w * rng.Range(1.3, 2.3)) {
-            double ww = w * rng.Range(0.7, 1.2), hh = h * rng.Range(0.8, 1.2);
-            double yy = y + rng.Range(-h * 0.5, h * 0.5), lean = rng.Range(0, 0.15);
-            lens(x + ww * 0.05, yy + hh * 0.5, ww * 1.04, hh, lean);
-            style::SetColour(cr, tones.rgbTrough);
-            cairo_fill(cr);
-            lens(x, yy, ww, hh, lean);
-            style::SetColour(cr, tones.rgbCrest);
-            cairo_fill(cr);
-            if (t > 0.12 && rng.Next() < 0.7) {
-                // Foam along the crest's lit shoulder.
-                cairo_new_path(cr);
-                cairo_move_to(cr, x - ww * 0.3, yy - hh * 0.55);
-                cairo_curve_to(cr, x - ww * 0.15, yy - hh * 0.95, x + ww * 0.05, yy - hh * 1.0, x + ww * 0.15,
-                               yy - hh * 0.8);
-                style::SetColour(cr, tones.rgbFoam);
-                cairo_set_line_width(cr, std::max(1.2, hh * 0.35));
-                cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-                cairo_stroke(cr);
-            }
-        }
-        y += 3 + 20 * t * t + 5 * t;
-    }
-}
-
-constexpr SwellTones kFarSwell = {style::kSea, style::kSeaLight, style::kFoam};
-constexpr SwellTones kNearSwell = {style::kSeaDeep, style::kSeaLight, style::kFoam};
-
-void OpenSeaSky(cairo_t* cr, int w) {
-    DitherBands(cr, 0, 0, w, int(kSeaHorizonY),
-                {{0, style::kSkyZenith}, {30, style::kSkyZenith}, {110, style::kSkyHigh}, {170, style::kSkyHigh},
-                 {270, style::kSkyMid}, {330, style::kSkyMid}, {410, style::kSkyLow}});
-    Cloud(cr, 150, 130, 230, 90, 11);
-    Cloud(cr, 470, 78, 170, 60, 23);
-    Cloud(cr, 690, 170, 210, 80, 37);
-    Cloud(cr, 330, 248, 120, 40, 41);
-    Cloud(cr, 60, 330, 110, 34, 53);
-    Cloud(cr, 540, 290, 90, 26, 61);
-    Cloud(cr, 250, 392, 140, 22, 71);
-    Cloud(cr, 700, 400, 120, 20, 83);
-}
-
-}  // namespace
-
-void PaintOpenSea(cairo_t* cr, int, int nWidth, int nHeight) {
-    OpenSeaSky(cr, nWidth);
-    const int yH = int(kSeaHorizonY);
-    DitherBands(cr, 0, yH, nWidth, nHeight - yH,
-                {{kSeaHorizonY, style::kSeaLight}, {kSeaHorizonY + 3, style::kSeaLight},
-                 {kSeaHorizonY + 14, style::kSeaMid}, {470, style::kSeaMid}, {520, style::kSea}, {560, style::kSea},
-                 {600, style::kSeaDeep}});
-    Waves(cr, 0, nWidth, kSeaHorizonY + 3, nHeight, 7, 510, kFarSwell, kNearSwell);
-}
-
-// ---- The decks -------------------------------------------------------------
 
 namespace {
 
@@ -364,24 +231,6 @@ void FurledSail(cairo_t* cr, double x0, double x1, double y, double h, uint32_t 
     }
 }
 
-// A barrel standing on deck; the navy's own have blue hoops and a white band.
-void Barrel(cairo_t* cr, double cx, double yFoot, double w, double h, bool bNavy = false) {
-    Pts body = {{cx - w * 0.42, yFoot}, {cx - w * 0.5, yFoot - h * 0.5}, {cx - w * 0.42, yFoot - h},
-                {cx + w * 0.42, yFoot - h}, {cx + w * 0.5, yFoot - h * 0.5}, {cx + w * 0.42, yFoot}};
-    Shape(cr, body, style::kWood, 2, true);
-    if (bNavy) Line(cr, {cx - w * 0.5, yFoot - h * 0.5}, {cx + w * 0.5, yFoot - h * 0.5}, style::kTrousers, 7);
-    for (double t : {0.2, 0.8}) {
-        Line(cr, {cx - w * 0.47, yFoot - h * t}, {cx + w * 0.47, yFoot - h * t},
-             bNavy ? style::kNavyJacket : style::kIron, 2.5);
-    }
-    cairo_save(cr);
-    cairo_scale(cr, 1, 0.35);
-    cairo_arc(cr, cx, (yFoot - h) / 0.35, w * 0.42, 0, 2 * geo::kPi);
-    cairo_restore(cr);
-    FillKeep(cr, style::kWoodLight);
-    Outline(cr, 1.5);
-}
-
 void DecksSkyAndSea(cairo_t* cr, int w) {
     const int yH = int(kDecksHorizonY);
     DitherBands(cr, 0, 0, w, yH,
@@ -422,9 +271,9 @@ void NavyShip(cairo_t* cr) {
         Line(cr, Lerp({150, 430}, {250, 426}, t), Lerp({146, 476}, {262, 470}, t), style::kWoodDark, 2);
     }
     // The ship's stores by the mast, which the pirates carry off.
-    Barrel(cr, 160, 346, 28, 36, true);
-    Barrel(cr, 188, 356, 28, 38, true);
-    Barrel(cr, 132, 360, 28, 38, true);
+    props::DrawStandingBarrel(cr, 160, 346, 28, 36, true);
+    props::DrawStandingBarrel(cr, 188, 356, 28, 38, true);
+    props::DrawStandingBarrel(cr, 132, 360, 28, 38, true);
     for (double r = 14; r > 3; r -= 4) {
         cairo_save(cr);
         cairo_translate(cr, 300, 560);
@@ -446,9 +295,9 @@ void PirateShip(cairo_t* cr) {
     Shape(cr, {{664, 240}, {820, 240}, {820, 246}, {662, 246}}, style::kWood, 1.5);
     ShipSide(cr, kPirateRail, kPirateWaterline, kPirateHull, kPirateHullLight, kPirateRed, -1, kPirateGunMuzzle);
     // Plunder lashed by the mast.
-    Barrel(cr, 760, 352, 30, 38);
-    Barrel(cr, 784, 372, 30, 40);
-    Barrel(cr, 742, 384, 30, 40);
+    props::DrawStandingBarrel(cr, 760, 352, 30, 38);
+    props::DrawStandingBarrel(cr, 784, 372, 30, 40);
+    props::DrawStandingBarrel(cr, 742, 384, 30, 40);
 }
 
 void Rigging(cairo_t* cr) {
@@ -481,146 +330,6 @@ void PaintShipDecks(cairo_t* cr, int, int nWidth, int) {
     NavyShip(cr);
     PirateShip(cr);
     Rigging(cr);
-}
-
-// ---- Title card -------------------------------------------------------------
-
-namespace {
-
-// A puff of gun smoke: grey balls, lit from the upper left.
-void SmokePuff(cairo_t* cr, double cx, double cy, double r, uint32_t nSeed) {
-    geo::Rng rng{nSeed};
-    Pts balls;
-    std::vector<double> radii;
-    for (int i = 0; i < 6; ++i) {
-        double a = rng.Range(0, 2 * geo::kPi), d = rng.Range(0, r * 0.6);
-        balls.push_back({cx + std::cos(a) * d * 1.4, cy + std::sin(a) * d * 0.8});
-        radii.push_back(r * rng.Range(0.45, 0.7));
-    }
-    for (int pass = 0; pass < 3; ++pass) {
-        for (size_t i = 0; i < balls.size(); ++i) {
-            double k = pass == 2 ? 0.7 : 1.0, off = pass == 2 ? -radii[i] * 0.2 : 0;
-            cairo_new_path(cr);
-            cairo_arc(cr, balls[i].x + off, balls[i].y + off, radii[i] * k + (pass == 0 ? 2 : 0), 0, 2 * geo::kPi);
-            style::SetColour(cr, pass == 0 ? style::kSmokeDark : pass == 1 ? style::kSmoke : style::kSmokeLight);
-            cairo_fill(cr);
-        }
-    }
-}
-
-// Draws a ship at scale k with its waterline at (x, yWater), cut there, and
-// leaves cr saved and in the ship's coordinates for its flag and foam.
-void FloatShip(cairo_t* cr, double x, double yWater, double k, double dWaterline,
-               void (*pfnDraw)(cairo_t*, const ShipLook&)) {
-    cairo_save(cr);
-    cairo_translate(cr, x, yWater - dWaterline * k);
-    cairo_scale(cr, k, k);
-    cairo_save(cr);
-    cairo_rectangle(cr, -100, -400, 1000, 400 + dWaterline);
-    cairo_clip(cr);
-    pfnDraw(cr, {1.0 / k, true});
-    cairo_restore(cr);
-}
-
-// A muzzle flash: a jagged star bursting towards nDir, three tones of fire.
-void MuzzleFlash(cairo_t* cr, double x, double y, double r, int nDir) {
-    const uint32_t tones[3] = {style::kFlashEdge, style::kFlash, style::kFlashCore};
-    for (int pass = 0; pass < 3; ++pass) {
-        double k = 1.0 - 0.3 * pass;
-        Pts star;
-        for (int i = 0; i < 16; ++i) {
-            double a = geo::kPi * i / 8, rr = r * k * (i % 2 ? 0.45 : 1.0);
-            double stretch = 1 + 0.6 * std::max(0.0, std::cos(a) * nDir);
-            star.push_back({x + std::cos(a) * rr * stretch, y + std::sin(a) * rr * 0.7});
-        }
-        Shape(cr, star, tones[pass], pass == 0 ? 1.5 : 0);
-    }
-}
-
-// The name in big gold letters on a gentle arch, heavily outlined, with a
-// dark drop shadow.
-void TitleLettering(cairo_t* cr, const char* szText, double cx, double yBase, double dSize, double dArch) {
-    cairo_select_font_face(cr, "DejaVu Serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, dSize);
-    double dTotal = 0;
-    std::vector<double> advances;
-    for (const char* p = szText; *p; ++p) {
-        char sz[2] = {*p, 0};
-        cairo_text_extents_t e;
-        cairo_text_extents(cr, sz, &e);
-        advances.push_back(e.x_advance);
-        dTotal += e.x_advance;
-    }
-    auto glyphPath = [&](double dx, double dy) {
-        cairo_new_path(cr);
-        double s = -dTotal / 2;
-        for (size_t i = 0; szText[i]; ++i) {
-            char sz[2] = {szText[i], 0};
-            double mid = s + advances[i] / 2, u = mid / (dTotal / 2);
-            cairo_save(cr);
-            cairo_translate(cr, cx + mid + dx, yBase + dArch * u * u + dy);
-            cairo_rotate(cr, std::atan(2 * dArch * u / (dTotal / 2)));
-            cairo_move_to(cr, -advances[i] / 2, 0);
-            cairo_text_path(cr, sz);
-            cairo_restore(cr);
-            s += advances[i];
-        }
-    };
-    glyphPath(7, 7);
-    style::SetColour(cr, style::kTitleShadow);
-    cairo_set_line_width(cr, 10);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    cairo_fill(cr);
-    glyphPath(0, 0);
-    style::SetColour(cr, style::kOutline);
-    cairo_set_line_width(cr, 10);
-    cairo_stroke_preserve(cr);
-    style::SetColour(cr, style::kGold);
-    cairo_fill_preserve(cr);
-    cairo_save(cr);
-    cairo_clip(cr);
-    // Lower half in the shade tone, a bright streak near the top.
-    for (double x = cx - dTotal / 2 - 20; x < cx + dTotal / 2 + 20; x += 4) {
-        double u = (x - cx) / (dTotal / 2);
-        double y = yBase + dArch * u * u;
-        cairo_rectangle(cr, x, y - dSize * 0.3, 4, dSize);
-        style::SetColour(cr, style::kGoldShade);
-        cairo_fill(cr);
-        cairo_rectangle(cr, x, y - dSize * 0.62, 4, dSize * 0.06);
-        style::SetColour(cr, style::kFlashCore);
-        cairo_fill(cr);
-    }
-    cairo_restore(cr);
-    glyphPath(0, 0);
-    Outline(cr, 3);
-}
-
-}  // namespace
-
-// The galleon bears down from the left, the brig answers with a broadside,
-// both under their flags; the name arches across the sky.
-void PaintTitle(cairo_t* cr, int nFrame, int nWidth, int nHeight) {
-    PaintOpenSea(cr, nFrame, nWidth, nHeight);
-
-    FloatShip(cr, 392, 478, 0.78, kBrigWaterline, DrawBrig);
-    DrawWaterlineFoam(cr, kBrigFoamX0, kBrigFoamX1, kBrigWaterline, 1.0);
-    cairo_translate(cr, kBrigMastheadX - 2, kBrigMastheadY - 2);
-    PaintSmallUnionJack(cr, 0, 56, 37);
-    cairo_restore(cr);
-
-    for (int i = 0; i < 5; ++i) SmokePuff(cr, 430 + 40 * i - 18 * (i % 2), 432 - 12 * (i % 2) - 6 * i, 26 + 4 * i, 200 + i);
-    MuzzleFlash(cr, 452, 461, 16, -1);
-    MuzzleFlash(cr, 478, 462, 12, -1);
-
-    FloatShip(cr, -6, 540, 0.92, kGalleonWaterline, DrawGalleon);
-    DrawWaterlineFoam(cr, kGalleonFoamX0, kGalleonFoamX1, kGalleonWaterline, 1.0);
-    DrawBowWave(cr, 340, kGalleonWaterline, +1, 1.2);
-    cairo_translate(cr, kGalleonStaffX - 60, kGalleonStaffY);
-    PaintSmallJollyRoger(cr, 1, 64, 47);
-    cairo_restore(cr);
-
-    TitleLettering(cr, "Harborgast", nWidth / 2.0, 118, 112, 22);
 }
 
 }  // namespace sea

@@ -1,8 +1,14 @@
-// The actor slots by name: each slot holds one sprite strip, named after the
-// picture it shows. The load list fills them, the scenes' casts step and
-// draw them. A picture that several actors show at once is loaded once per
-// slot (A, B, C ...).
+// The actor slots and the backdrops by name: each slot holds one sprite
+// strip, named after the picture it shows. The load list fills them, the
+// scenes' casts step and draw them. A picture that several actors show at
+// once is loaded once per slot (A, B, C ...).
 #pragma once
+
+// The two backdrops that scenes are drawn on.
+enum BackdropId : int {
+    kBackdropOpenSea,  // the open sea under a cloudy sky
+    kBackdropDecks,    // the two ships' decks seen from on board
+};
 
 enum ActorSlot : int {
     kSlotBrig,                 // the navy brig, side view

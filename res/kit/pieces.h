@@ -1,7 +1,7 @@
-// assetgen: renders every picture, sound and tune of the show from the
-// sources in res/ into the files that the resource script compiles.
-// This header is the contract between the generator's framework (writers,
-// quantiser, contact sheet) and the painting and synthesis modules.
+// The contract between the asset kit (writers, quantiser, contact sheet) and
+// the modules that paint pictures, synthesise sounds and build tunes: what
+// a piece is and what the kit does with it. The modules export tables of
+// pieces (art.h, sounds.h, tunes.h); the generator hands them to the kit.
 #pragma once
 
 #include <cairo.h>
@@ -26,11 +26,6 @@ struct ArtPiece {
     bool bDither;  // ordered dither for soft gradients (skies, smoke); flat tones otherwise
 };
 
-// Each painting module exports its own table; the framework joins them.
-extern const std::vector<ArtPiece>& SeaArt();     // backdrops, ships, flags, waves, title, About art
-extern const std::vector<ArtPiece>& CrewArt();    // sailors, pirates, props, cannon fire, effects
-extern const std::vector<ArtPiece>& KrakenArt();  // the kraken and its tentacles
-
 // ---- Sounds ------------------------------------------------------------
 
 constexpr int kSampleRate = 22050;
@@ -49,7 +44,6 @@ struct SoundPiece {
     // here (the INAM text); nullptr writes only "fmt " and "data".
     const char* szInfoName = nullptr;
 };
-extern const std::vector<SoundPiece>& SoundEffects();
 
 // ---- Tunes -------------------------------------------------------------
 
@@ -59,17 +53,16 @@ struct TunePiece {
     size_t nExactBytes;
     std::vector<uint8_t> (*pfnBuild)();
 };
-extern const std::vector<TunePiece>& Tunes();
 
 // ---- Icon and cursor ---------------------------------------------------
 
 // The saver's icon at nSize x nSize pixels (16 or 32) on a transparent
 // surface; what stays transparent is masked out.
-void PaintSaverIcon(cairo_t* cr, int nSize);
+using PaintIconFn = void (*)(cairo_t* cr, int nSize);
 
 // The pointing hand, 32 x 32, black outline and white fill on a transparent
 // surface; the hotspot is the tip of the index finger.
 constexpr int kCursorSize = 32;
 constexpr int kCursorHotspotX = 9;
 constexpr int kCursorHotspotY = 0;
-void PaintHandCursor(cairo_t* cr);
+using PaintCursorFn = void (*)(cairo_t* cr);

@@ -7,9 +7,8 @@
 
 #include <vector>
 
-#include "assetgen.h"
-#include "gfx/catalogue.h"
-#include "palette.h"
+#include "catalogue.h"
+#include "colour_match.h"
 
 namespace {
 
@@ -121,14 +120,14 @@ Bytes EncodeDirectory(uint16_t nType, const std::vector<DirEntry>& entries) {
 
 }  // namespace
 
-Bytes EncodeSaverIcon() {
+Bytes EncodeSaverIcon(PaintIconFn pfnPaint) {
     std::vector<DirEntry> entries;
     for (int nColours : {256, 16}) {
         for (int nSize : {32, 16}) {
             // Sixteen colours cannot blend edges: those images are drawn crisp.
             std::vector<uint32_t> argb = Render(nSize, [&](cairo_t* cr) {
                 if (nColours == 16) cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-                PaintSaverIcon(cr, nSize);
+                pfnPaint(cr, nSize);
             });
             const uint32_t* pTable = nColours == 256 ? SharedColourTable : kStandard16;
             uint16_t nBits = nColours == 256 ? 8 : 4;
@@ -138,9 +137,9 @@ Bytes EncodeSaverIcon() {
     return EncodeDirectory(1, entries);
 }
 
-Bytes EncodeHandCursor() {
+Bytes EncodeHandCursor(PaintCursorFn pfnPaint) {
     static const uint32_t kMonochrome[2] = {0x000000, 0xFFFFFF};
-    std::vector<uint32_t> argb = Render(kCursorSize, [](cairo_t* cr) { PaintHandCursor(cr); });
+    std::vector<uint32_t> argb = Render(kCursorSize, [&](cairo_t* cr) { pfnPaint(cr); });
     return EncodeDirectory(2, {{kCursorSize, 2, kCursorHotspotX, kCursorHotspotY,
                                 EncodeImage(argb, kCursorSize, kMonochrome, 2)}});
 }

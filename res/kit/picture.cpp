@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <set>
 
-#include "gfx/catalogue.h"
-#include "palette.h"
+#include "catalogue.h"
+#include "colour_match.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "assetgen.h"
+#include "pieces.h"
 #include "filebytes.h"
 
 struct PictureGeometry {

@@ -1,6 +1,6 @@
-// The asset catalogue: every bitmap the show loads, in load order, and the one
-// colour table that all pictures are painted against. Pure data; the loaders
-// and the asset generator both read it.
+// The asset catalogue: every bitmap the show loads, in load order, the one
+// colour table that all pictures are painted against, and the tunes' ids and
+// sizes. Pure data; the loaders and the asset generator both read it.
 #pragma once
 
 #include <cstdint>
@@ -47,3 +47,9 @@ extern const uint32_t SharedColourTable[256];
 constexpr int kTitlePictureId = IDB_TITLE;
 constexpr int kAboutPictureId = IDB_ABOUT_ART;
 constexpr int kCreditsPictureId = IDB_ABOUT_CREDITS;
+
+// The two background tunes, each a complete MIDI file of exactly this size.
+constexpr int kTune1ResourceId = IDM_TUNE_HORNPIPE;
+constexpr int kTune2ResourceId = IDM_TUNE_BRITANNIA;
+constexpr uint32_t kTune1Bytes = 8921;
+constexpr uint32_t kTune2Bytes = 8457;
