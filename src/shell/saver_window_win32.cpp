@@ -225,6 +225,21 @@ bool ShowStage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM /*lParam*/, LRESU
         case MM_MCINOTIFY:
             OnSaverMusicNotify(HostWindowOf(hWnd));
             break;
+        case WM_DISPLAYCHANGE:
+            // A monitor came or went, or a resolution changed: the window
+            // covers the new virtual screen and the show follows its
+            // monitors. The system may have moved the pointer off a monitor
+            // that went, which is no movement of the user's.
+            if (!SaverShell.bInHostWindow) {
+                const RECT screen = VirtualScreen();
+                SetWindowPos(hWnd, HWND_TOPMOST, screen.left, screen.top, screen.right - screen.left,
+                             screen.bottom - screen.top, SWP_NOACTIVATE);
+                SaverShell.mouseReference = CursorPosition();
+                RECT client = {};
+                GetClientRect(hWnd, &client);
+                OnSaverDisplayChange(HostWindowOf(hWnd), client.right, client.bottom);
+            }
+            break;
     }
     return false;
 }
@@ -302,53 +317,7 @@ LRESULT CALLBACK SaverWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM
 
 extern "C" __declspec(dllexport) LRESULT WINAPI ScreenSaverProc(HWND hWnd, UINT nMessage, WPARAM wParam,
                                                                  LPARAM lParam) {
-<<<<<<< HEAD
-    switch (nMessage) {
-        case WM_CREATE:
-            OnSaverCreate(HostWindowOf(hWnd));
-            break;
-        case WM_DESTROY:
-            OnSaverDestroy(HostWindowOf(hWnd));
-            break;
-        case WM_PAINT:
-            RefreshClientSize(hWnd);
-            if (IsPreviewWidth(Show.nClientWidth)) {
-                PAINTSTRUCT paint;
-                BeginPaint(hWnd, &paint);
-                OnPreviewPaint(HostWindowOf(hWnd));
-                EndPaint(hWnd, &paint);
-                return 0;
-            }
-            break;
-        case WM_ERASEBKGND:
-            RefreshClientSize(hWnd);
-            break;
-        case WM_TIMER:
-            OnSaverTick(HostWindowOf(hWnd), int(wParam));
-            return 0;
-        case MM_MCINOTIFY:
-            OnSaverMusicNotify(HostWindowOf(hWnd));
-            break;
-        case WM_DISPLAYCHANGE:
-            // A monitor came or went, or a resolution changed: the window
-            // covers the new virtual screen and the show follows its
-            // monitors. The system may have moved the pointer off a monitor
-            // that went, which is no movement of the user's.
-            if (!SaverShell.bPreview) {
-                const RECT screen = VirtualScreen();
-                SetWindowPos(hWnd, HWND_TOPMOST, screen.left, screen.top, screen.right - screen.left,
-                             screen.bottom - screen.top, SWP_NOACTIVATE);
-                SaverShell.mouseReference = CursorPosition();
-                RECT client = {};
-                GetClientRect(hWnd, &client);
-                OnSaverDisplayChange(HostWindowOf(hWnd), client.right, client.bottom);
-            }
-            break;
-    }
-    return SaverDefaultProc(hWnd, nMessage, wParam, lParam);
-=======
     return RunSaverChain(kStageShow, hWnd, nMessage, wParam, lParam);
->>>>>>> main
 }
 
 LRESULT WINAPI SaverDefaultProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) {
