@@ -59,7 +59,7 @@ void SetUpStage(int nWidth, int nHeight) {
     AddFakeResource(kHostResourceBitmap, 950, MakeDib({kSpriteWidth, kSpriteHeight}, SpritePixel));
     LoadSpriteStrip(950, 0, 1);
     BuildShowPalette(FakeWindow());
-    CreateFrameBuffer(FakeWindow(), nWidth, nHeight);
+    CreateFrameBuffer(FakeWindow(), WholeClientLayout(nWidth, nHeight, kPictureLargestWhole));
     const Keyframe track[2] = {{0, 0, 0}, {kSpriteX, kSpriteY, 0}};
     Sequencer.nSceneFrame = 1;
     StepActor(0, track);

@@ -122,7 +122,9 @@ void DrawBackdrop(int nBackdrop) {
 
 void PresentStage() {
     HostFlush();
-    HostPresentView(StageView.nStageLeft, StageView.nStageTop, StageView.nViewWidth,
-                    StageView.nViewHeight);
+    for (int i = 0; i < StageView.nOutputs; ++i) {
+        const StageOutput& out = StageView.outputs[i];
+        HostPresentView(out.source, out.dest, out.bSmooth);
+    }
     HostFlush();
 }

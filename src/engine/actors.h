@@ -44,5 +44,5 @@ void DrawActor(int nSlot);
 void EraseActor(int nSlot, int nBackdrop);
 // Copies the visible part of a backdrop over the stage view.
 void DrawBackdrop(int nBackdrop);
-// Copies the stage view from the frame buffer to the window.
+// Copies the stage view from the frame buffer to every output of the window.
 void PresentStage();

@@ -1,10 +1,11 @@
 // The frame buffer every frame is composed in (8-bit palette indices, rows
-// top-down, stride = width) and the placement of the 800 x 600 stage in a
-// window of any size.
+// top-down, stride = width) and the placement of the 800 x 600 stage on
+// every output (monitor) of a window of any size.
 #pragma once
 
 #include <cstdint>
 
+#include "gfx/stage_placement.h"
 #include "host/host.h"
 
 struct FrameBufferState {
@@ -17,30 +18,48 @@ struct FrameBufferState {
 };
 extern FrameBufferState FrameBuffer;
 
-// Where the stage is shown: the view always starts at the frame buffer's
+constexpr int kMaxOutputs = 16;
+
+// The outputs the stage is shown on (rectangles of the window's client area,
+// the main one first) and the picture-size setting that places it on each.
+struct OutputLayout {
+    int32_t nOutputs;
+    HostRect outputs[kMaxOutputs];
+    int nPictureSize;  // a PictureSize value
+};
+// One output that is the whole client area.
+OutputLayout WholeClientLayout(int32_t nClientWidth, int32_t nClientHeight, int nPictureSize);
+
+// One output's share of presenting: the part of the frame buffer it shows
+// and where in the window, scaled crisp or smooth.
+struct StageOutput {
+    HostRect source;
+    HostRect dest;
+    bool bSmooth;
+};
+
+// Which part of the stage the frame buffer holds: the view starts at its
 // top-left corner; the origin is the frame-buffer position of stage (0, 0).
+// Every output shows a part of the view.
 struct StageViewState {
-    int32_t nStageLeft;
-    int32_t nStageTop;
     int32_t nViewWidth;
     int32_t nViewHeight;
     int32_t nStageOriginX;
     int32_t nStageOriginY;
+    int32_t nOutputs;
+    StageOutput outputs[kMaxOutputs];
 };
 extern StageViewState StageView;
 
-// The crop of one picture axis (width or height) into a client extent.
-struct StageAxis {
-    int32_t nSource;   // offset into the picture
-    int32_t nVisible;  // visible extent
-    int32_t nWindow;   // window position of the visible part
-};
-// nClient is the unrounded client extent, nBuffer the frame buffer's; the
-// visible extent never exceeds nBuffer.
-StageAxis PlaceStageAxis(int32_t nPicture, int32_t nClient, int32_t nBuffer);
-
-// Makes (or remakes) the frame buffer for a client area and places every
-// loaded backdrop and the stage view. False when the platform could not
+// Makes (or remakes) the frame buffer for a layout and places every loaded
+// backdrop and the stage on every output. The frame buffer holds the part
+// of the stage that the largest output shows (all of it unless every
+// output is smaller than the stage). False when the platform could not
 // make it.
-bool CreateFrameBuffer(HostWindow hWindow, int32_t nClientWidth, int32_t nClientHeight);
+bool CreateFrameBuffer(HostWindow hWindow, const OutputLayout& layout);
+// The display changed while the show runs: places the stage on the new
+// layout's outputs. The frame buffer is kept when it holds every output's
+// part of the stage; otherwise it is made anew with the pixels it had
+// copied to their place. False when a new one could not be made.
+bool PlaceOutputs(HostWindow hWindow, const OutputLayout& layout);
 void DeleteFrameBuffer();

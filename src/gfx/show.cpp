@@ -9,6 +9,7 @@
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "config/settings.h"
+#include "engine/actors.h"
 #include "engine/scenes.h"
 #include "engine/sequencer.h"
 #include "catalogue.h"
@@ -19,6 +20,8 @@ ShowState Show;
 RunFlagState RunFlags;
 
 namespace {
+
+constexpr char kFrameBufferError[] = "Unable to Create DIBSection.\r\nMay be insufficient memory.";
 
 void ShowStartupError(HostWindow hWindow, const char* szText) {
     HostBeep();
@@ -36,6 +39,25 @@ void ReadRunFlags() {
     RunFlags.bSoundOn = RunFlags.nSoundMode != kSoundOff;
 }
 
+// The outputs from the host (the whole client when it names none), only
+// the main one with "Main monitor only", and the picture size. Both
+// settings are brought into their ranges.
+void ReadOutputLayout(HostWindow hWindow) {
+    OutputLayout& layout = Show.layout;
+    layout.nOutputs = HostGetOutputs(hWindow, layout.outputs, kMaxOutputs);
+    if (layout.nOutputs <= 0) layout = WholeClientLayout(Show.nClientWidth, Show.nClientHeight, 0);
+    if (ReadLimitedSetting(kSettingMonitors) == kMonitorsMainOnly) layout.nOutputs = 1;
+    layout.nPictureSize = ReadLimitedSetting(kSettingPictureSize);
+}
+
+// The title picture over every output; false when it could not be shown.
+bool ShowTitle(HostWindow hWindow) {
+    bool bShown = true;
+    for (int i = 0; i < Show.layout.nOutputs; ++i)
+        bShown = HostStretchPicture(hWindow, kTitlePictureId, Show.layout.outputs[i]) && bShown;
+    return bShown;
+}
+
 }  // namespace
 
 void StartShow(HostWindow hWindow) {
@@ -43,8 +65,11 @@ void StartShow(HostWindow hWindow) {
     Show.bStartGuard = false;
     Show.bStartingUp = true;
 
-    if (!HostStretchPicture(hWindow, kTitlePictureId, Show.nClientWidth, Show.nClientHeight))
-        HostRequestQuit(0);
+    if (Show.bPreviewShow)
+        Show.layout = WholeClientLayout(Show.nClientWidth, Show.nClientHeight, kPictureOriginal);
+    else
+        ReadOutputLayout(hWindow);
+    if (!ShowTitle(hWindow)) HostRequestQuit(0);
 
     if (!Show.bPreviewShow) {
         ReadRunFlags();
@@ -54,10 +79,26 @@ void StartShow(HostWindow hWindow) {
         if (!LoadBitmaps(hWindow))
             ShowStartupError(hWindow, "Unable to Load Bitmap Resources.\r\nMay be insufficient memory.");
         ExpandSceneTracks(RunFlags.bShowBlood);
-        if (!CreateFrameBuffer(hWindow, Show.nClientWidth, Show.nClientHeight))
-            ShowStartupError(hWindow, "Unable to Create DIBSection.\r\nMay be insufficient memory.");
+        if (!CreateFrameBuffer(hWindow, Show.layout))
+            ShowStartupError(hWindow, kFrameBufferError);
     }
     Show.bStartingUp = false;
+}
+
+void FollowDisplayChange(HostWindow hWindow, bool bTitleShowing) {
+    if (Show.bPreviewShow || Show.bStartGuard || Show.bStartingUp || FrameBuffer.pPixels == nullptr) return;
+    ReadOutputLayout(hWindow);
+    if (!PlaceOutputs(hWindow, Show.layout)) {
+        ShowStartupError(hWindow, kFrameBufferError);
+        return;
+    }
+    if (!HostBeginFrame(hWindow)) return;
+    HostClearWindow(hWindow);
+    if (bTitleShowing)
+        ShowTitle(hWindow);
+    else
+        PresentStage();
+    HostEndFrame(hWindow);
 }
 
 void StopShow(HostWindow /*hWindow*/) {

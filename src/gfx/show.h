@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "gfx/frame_buffer.h"
 #include "host/host.h"
 
 struct ShowState {
@@ -13,6 +14,9 @@ struct ShowState {
     bool bPreviewShow = false;   // set by the window: client width 638 or less
     int32_t nClientWidth = 0;    // set by the window before StartShow
     int32_t nClientHeight = 0;
+    // The outputs that the full-screen show plays on, as the host and the
+    // two display settings give them; read by StartShow.
+    OutputLayout layout = {};
 };
 extern ShowState Show;
 
@@ -33,6 +37,11 @@ constexpr char kStartupCaption[] = "Screen Saver Startup Error!";
 
 // Runs its body once per process; every later call returns at once.
 void StartShow(HostWindow hWindow);
+// The display changed while the full-screen show runs: reads the outputs
+// anew, places the stage on them, and paints the window again (black, and
+// the title or the last frame on every output). Nothing for a preview or
+// before start-up is over.
+void FollowDisplayChange(HostWindow hWindow, bool bTitleShowing);
 // Releases what StartShow made; does nothing for a preview.
 void StopShow(HostWindow hWindow);
 // True when frame steps may run: start-up is over and a frame buffer exists.

@@ -73,7 +73,22 @@ void HostRequestQuit(int nExitCode);
 // buffer holds nothing usable).
 uint32_t HostGetTempPath(char* szBuffer, uint32_t nBufferLength);
 
-// ---- Display: palette and frame buffer ------------------------------------
+// ---- Display: outputs, palette and frame buffer ----------------------------
+// A rectangle of the window's client area (or of the frame buffer).
+struct HostRect {
+    int32_t nLeft;
+    int32_t nTop;
+    int32_t nWidth;
+    int32_t nHeight;
+};
+
+// The outputs that the full-screen window covers (the monitors), as
+// rectangles of its client area, the main one first; at most nMax are
+// written. Returns how many were written; 0 when the platform cannot say,
+// and then the whole client area is one output.
+int HostGetOutputs(HostWindow hWindow, HostRect* pOutputs, int nMax);
+
+
 // The 1064-byte header of the frame buffer: a BITMAPINFOHEADER followed by
 // 256 four-byte colour slots, laid out exactly as Windows expects it.
 struct HostDibHeader {
@@ -121,10 +136,10 @@ uint8_t* HostCreateFrameBuffer(HostWindow hWindow, const HostDibHeader& header,
 void HostDeleteFrameBuffer();
 
 // ---- Window drawing -------------------------------------------------------
-// Stretches a bitmap resource over the window's client area (nWidth x
-// nHeight from its top-left corner), copying pixels as they are. False when
-// the window, its drawing contexts or the picture are not available.
-bool HostStretchPicture(HostWindow hWindow, int nResourceId, int nWidth, int nHeight);
+// Stretches a bitmap resource over a rectangle of the window's client area,
+// copying pixels as they are (the nearest source pixel, no blending). False
+// when the window, its drawing contexts or the picture are not available.
+bool HostStretchPicture(HostWindow hWindow, int nResourceId, const HostRect& dest);
 
 // Between these two calls the frame buffer is the source of presenting
 // (one frame step). HostBeginFrame returns false when the window cannot be
@@ -133,9 +148,12 @@ bool HostBeginFrame(HostWindow hWindow);
 void HostEndFrame(HostWindow hWindow);
 // Within a frame: fills the whole client area with black.
 void HostClearWindow(HostWindow hWindow);
-// Within a frame: copies nWidth x nHeight pixels from the frame buffer's
-// top-left corner to the window at (nLeft, nTop), unscaled.
-void HostPresentView(int nLeft, int nTop, int nWidth, int nHeight);
+// Within a frame: copies the part source of the frame buffer to the part
+// dest of the window. When the sizes differ the picture is scaled: each
+// pixel to a block when bSmooth is false (dest a whole multiple of source),
+// blended smoothly when it is true (the nearest pixel on a palette display,
+// where only the palette's colours can be shown).
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth);
 // Finishes pending drawing into the frame buffer.
 void HostFlush();
 // Marks the whole window as to be repainted, without erasing.

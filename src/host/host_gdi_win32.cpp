@@ -1,8 +1,10 @@
-// The host seam on Win32, drawing: the display's colour capabilities, the
-// show palette, the frame buffer (a DIB section) and its presentation, the
-// stretched title picture, all through GDI.
+// The host seam on Win32, drawing: the monitors, the display's colour
+// capabilities, the show palette, the frame buffer (a DIB section) and its
+// presentation to each monitor, the stretched title picture, all through GDI.
 
 #include <windows.h>
+
+#include <algorithm>
 
 #include "host/host.h"
 #include "host/host_win32.h"
@@ -13,6 +15,7 @@ struct GdiHostState {
     HBITMAP hFrameBuffer;
     HPALETTE hShowPalette;
     HWND hPaletteWindow;  // where the show palette is selected
+    bool bPaletteIndices;  // the frame buffer holds indices into the show palette
     // Holds the frame buffer from the first frame until the frame buffer is
     // deleted: under Wine, making and deleting it on every frame cost more
     // than all of the frame's drawing.
@@ -31,6 +34,36 @@ void SelectShowPalette(HDC hDC) {
 }
 
 }  // namespace
+
+int HostGetOutputs(HostWindow hWindow, HostRect* pOutputs, int nMax) {
+    struct Search {
+        HostRect* pOutputs;
+        int nMax;
+        int nCount;
+        POINT origin;  // the client area's top-left corner on the screen
+    } search = {pOutputs, nMax, 0, {0, 0}};
+    if (nMax <= 0 || !ClientToScreen(WindowOf(hWindow), &search.origin)) return 0;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR hMonitor, HDC, LPRECT, LPARAM lParam) -> BOOL {
+            Search& s = *reinterpret_cast<Search*>(lParam);
+            MONITORINFO info = {};
+            info.cbSize = sizeof info;
+            if (!GetMonitorInfoA(hMonitor, &info)) return TRUE;
+            const RECT& r = info.rcMonitor;
+            const HostRect output = {r.left - s.origin.x, r.top - s.origin.y, r.right - r.left, r.bottom - r.top};
+            // The main monitor first, the others in the system's order.
+            const bool bMain = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+            if (s.nCount == s.nMax && !bMain) return TRUE;
+            HostRect* pAt = bMain ? s.pOutputs : s.pOutputs + s.nCount;
+            for (HostRect* p = s.pOutputs + std::min(s.nCount, s.nMax - 1); bMain && p > s.pOutputs; --p) p[0] = p[-1];
+            *pAt = output;
+            s.nCount = std::min(s.nCount + 1, s.nMax);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.nCount;
+}
 
 HostDisplayCaps HostQueryDisplay(HostWindow hWindow) {
     HostDisplayCaps caps = {false, 0, 0};
@@ -119,6 +152,7 @@ uint8_t* HostCreateFrameBuffer(HostWindow hWindow, const HostDibHeader& header, 
         return nullptr;
     }
     Gdi.hFrameBuffer = hBitmap;
+    Gdi.bPaletteIndices = bPaletteIndices;
     return static_cast<uint8_t*>(pBits);
 }
 
@@ -134,7 +168,7 @@ void HostDeleteFrameBuffer() {
     Gdi.hFrameBuffer = nullptr;
 }
 
-bool HostStretchPicture(HostWindow hWindow, int nResourceId, int nWidth, int nHeight) {
+bool HostStretchPicture(HostWindow hWindow, int nResourceId, const HostRect& dest) {
     HWND hWnd = WindowOf(hWindow);
     HDC hDC = GetDC(hWnd);
     if (hDC == nullptr) return false;
@@ -145,7 +179,8 @@ bool HostStretchPicture(HostWindow hWindow, int nResourceId, int nWidth, int nHe
         HGDIOBJ hPrevious = SelectObject(hMemoryDC, hPicture);
         BITMAP picture = {};
         GetObjectA(hPicture, sizeof picture, &picture);
-        StretchBlt(hDC, 0, 0, nWidth, nHeight, hMemoryDC, 0, 0, picture.bmWidth, picture.bmHeight, SRCCOPY);
+        StretchBlt(hDC, dest.nLeft, dest.nTop, dest.nWidth, dest.nHeight, hMemoryDC, 0, 0, picture.bmWidth,
+                   picture.bmHeight, SRCCOPY);
         SelectObject(hMemoryDC, hPrevious);
     }
     if (hPicture != nullptr) DeleteObject(hPicture);
@@ -187,8 +222,20 @@ void HostClearWindow(HostWindow hWindow) {
     FillRect(Gdi.hWindowDC, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-void HostPresentView(int nLeft, int nTop, int nWidth, int nHeight) {
-    BitBlt(Gdi.hWindowDC, nLeft, nTop, nWidth, nHeight, Gdi.hMemoryDC, 0, 0, SRCCOPY);
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
+    if (source.nWidth == dest.nWidth && source.nHeight == dest.nHeight) {
+        BitBlt(Gdi.hWindowDC, dest.nLeft, dest.nTop, dest.nWidth, dest.nHeight, Gdi.hMemoryDC, source.nLeft,
+               source.nTop, SRCCOPY);
+        return;
+    }
+    // Whole factors copy each pixel to a block. Smooth scaling blends, which
+    // a palette display cannot show: there the nearest pixel goes through
+    // the realised palette like every other frame.
+    const bool bHalftone = bSmooth && !Gdi.bPaletteIndices;
+    SetStretchBltMode(Gdi.hWindowDC, bHalftone ? HALFTONE : COLORONCOLOR);
+    if (bHalftone) SetBrushOrgEx(Gdi.hWindowDC, 0, 0, nullptr);
+    StretchBlt(Gdi.hWindowDC, dest.nLeft, dest.nTop, dest.nWidth, dest.nHeight, Gdi.hMemoryDC, source.nLeft,
+               source.nTop, source.nWidth, source.nHeight, SRCCOPY);
 }
 
 void HostFlush() { GdiFlush(); }

@@ -39,7 +39,7 @@ DirtyRect TakeMemoryWindowDirtyRect();
 // What the host services of the same names do (see host.h).
 uint8_t* MemoryWindowCreateFrameBuffer(const HostDibHeader& header);
 void MemoryWindowDeleteFrameBuffer();
-bool MemoryWindowStretchPicture(int nResourceId, int nWidth, int nHeight);
+bool MemoryWindowStretchPicture(int nResourceId, const HostRect& dest);
 bool MemoryWindowHasFrameBuffer();
 void MemoryWindowClear();
-void MemoryWindowPresentView(int nLeft, int nTop, int nWidth, int nHeight);
+void MemoryWindowPresentView(const HostRect& source, const HostRect& dest, bool bSmooth);

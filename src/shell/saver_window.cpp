@@ -46,7 +46,12 @@ void OnSaverTick(HostWindow hWindow, int nTimerId) {
 }
 
 void OnPreviewPaint(HostWindow hWindow) {
-    HostStretchPicture(hWindow, kTitlePictureId, Show.nClientWidth, Show.nClientHeight);
+    HostStretchPicture(hWindow, kTitlePictureId, {0, 0, Show.nClientWidth, Show.nClientHeight});
+}
+
+void OnSaverDisplayChange(HostWindow hWindow, int nClientWidth, int nClientHeight) {
+    OnSaverClientSize(nClientWidth, nClientHeight);
+    FollowDisplayChange(hWindow, SaverWindow.bStartupDelay);
 }
 
 void OnSaverMusicNotify(HostWindow hWindow) { HandleMusicNotify(hWindow); }

@@ -39,6 +39,10 @@ void OnSaverTick(HostWindow hWindow, int nTimerId);
 // stretches the title picture over the window. A full-size window leaves
 // its painting to the frames.
 void OnPreviewPaint(HostWindow hWindow);
+// The display changed (a monitor added or removed, a resolution changed)
+// and the window now has this client size: the show follows the new
+// outputs and goes on.
+void OnSaverDisplayChange(HostWindow hWindow, int nClientWidth, int nClientHeight);
 // The sequencer finished or cut short a play.
 void OnSaverMusicNotify(HostWindow hWindow);
 // The window is going: stops the timers and releases the show.

@@ -47,6 +47,13 @@ ScreenPoint CursorPosition() {
     return {point.x, point.y};
 }
 
+// The whole virtual screen, which may start left of or above the main
+// monitor's corner: every monitor is covered.
+RECT VirtualScreen() {
+    const int nLeft = GetSystemMetrics(SM_XVIRTUALSCREEN), nTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {nLeft, nTop, nLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN), nTop + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 void RefreshClientSize(HWND hWnd) {
     RECT client = {};
     GetClientRect(hWnd, &client);
@@ -218,6 +225,21 @@ bool ShowStage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM /*lParam*/, LRESU
         case MM_MCINOTIFY:
             OnSaverMusicNotify(HostWindowOf(hWnd));
             break;
+        case WM_DISPLAYCHANGE:
+            // A monitor came or went, or a resolution changed: the window
+            // covers the new virtual screen and the show follows its
+            // monitors. The system may have moved the pointer off a monitor
+            // that went, which is no movement of the user's.
+            if (!SaverShell.bInHostWindow) {
+                const RECT screen = VirtualScreen();
+                SetWindowPos(hWnd, HWND_TOPMOST, screen.left, screen.top, screen.right - screen.left,
+                             screen.bottom - screen.top, SWP_NOACTIVATE);
+                SaverShell.mouseReference = CursorPosition();
+                RECT client = {};
+                GetClientRect(hWnd, &client);
+                OnSaverDisplayChange(HostWindowOf(hWnd), client.right, client.bottom);
+            }
+            break;
     }
     return false;
 }
@@ -312,7 +334,7 @@ int RunSaverWindow(HWND hParent) {
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = kSaverClassName;
 
-    int nWidth, nHeight;
+    int nLeft = 0, nTop = 0, nWidth, nHeight;
     const char* szTitle;
     HANDLE hOnlySaver = nullptr;  // full screen: held for the whole run
     DWORD nStyle, nExStyle;
@@ -326,8 +348,11 @@ int RunSaverWindow(HWND hParent) {
         nExStyle = 0;
         SaverShell.bInHostWindow = true;
     } else {
-        nWidth = GetSystemMetrics(SM_CXSCREEN);
-        nHeight = GetSystemMetrics(SM_CYSCREEN);
+        const RECT screen = VirtualScreen();
+        nLeft = screen.left;
+        nTop = screen.top;
+        nWidth = screen.right - screen.left;
+        nHeight = screen.bottom - screen.top;
         szTitle = kFullScreenTitle;
         nStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
         nExStyle = WS_EX_TOPMOST;
@@ -351,7 +376,7 @@ int RunSaverWindow(HWND hParent) {
     int nExitCode = kExitRejected;  // no window could be made
     HWND hWnd = nullptr;
     if (RegisterClassA(&windowClass) != 0)
-        hWnd = CreateWindowExA(nExStyle, kSaverClassName, szTitle, nStyle, 0, 0, nWidth, nHeight, hParent,
+        hWnd = CreateWindowExA(nExStyle, kSaverClassName, szTitle, nStyle, nLeft, nTop, nWidth, nHeight, hParent,
                                nullptr, hInstance, nullptr);
     if (hWnd != nullptr) {
         if (hParent == nullptr) SetForegroundWindow(hWnd);

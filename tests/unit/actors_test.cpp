@@ -169,7 +169,7 @@ TEST_F(ActorsTest, EraseIsCutAtTheBackdropsEdge) {
     ASSERT_TRUE(LoadBackdrop(900, 0));
     ASSERT_TRUE(LoadBackdrop(901, 1));
     ASSERT_TRUE(BuildShowPalette(FakeWindow()));
-    ASSERT_TRUE(CreateFrameBuffer(FakeWindow(), 800, 600));
+    ASSERT_TRUE(CreateFrameBuffer(FakeWindow(), WholeClientLayout(800, 600, kPictureLargestWhole)));
     LoadSprite(0, 8, 8);
     Place(0, 96, 76, 0);  // columns 96..103, rows 76..83
     DrawActor(0);
@@ -252,7 +252,7 @@ TEST_F(ActorsTest, PresentCopiesTheStageViewBetweenFlushes) {
     SetUpStage(1024, 768);
     FakeHost.calls.clear();
     PresentStage();
-    EXPECT_EQ(FakeHost.calls, (std::vector<std::string>{"Flush()", "Present(112,84,800x600)", "Flush()"}));
+    EXPECT_EQ(FakeHost.calls, (std::vector<std::string>{"Flush()", "Present(0,0,800x600>112,84,800x600)", "Flush()"}));
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ void LoadTestBackdrops(int nWidth, int nHeight) {
 void SetUpStage(int nClientWidth, int nClientHeight, int nBackdropWidth, int nBackdropHeight) {
     LoadTestBackdrops(nBackdropWidth, nBackdropHeight);
     ASSERT_TRUE(BuildShowPalette(FakeWindow()));
-    ASSERT_TRUE(CreateFrameBuffer(FakeWindow(), nClientWidth, nClientHeight));
+    ASSERT_TRUE(CreateFrameBuffer(FakeWindow(), WholeClientLayout(nClientWidth, nClientHeight, kPictureLargestWhole)));
     Show.bStartGuard = false;
 }
 

@@ -122,7 +122,7 @@ TEST_F(DissolveTest, SceneZeroRunsFiveFramesThenHandsOver) {
         FakeHost.calls.clear();
         results.push_back(Scene0(FakeWindow(), 0));
         EXPECT_EQ(FakeHost.calls, (std::vector<std::string>{"Flush()", "Invalidate()", "Flush()",
-                                                            "Present(0,0,800x600)", "Flush()"}));
+                                                            "Present(0,0,800x600>0,0,800x600)", "Flush()"}));
         ++Sequencer.nSceneFrame;  // as the frame step does
     }
     EXPECT_EQ(results, (std::vector<int>{0, 0, 0, 0, 2}));

@@ -36,6 +36,17 @@ uint32_t Distance(uint32_t a, uint32_t b) {
 
 HostWindow FakeWindow() { return kFakeWindow; }
 
+std::string FakeRectText(const HostRect& r) {
+    return std::to_string(r.nLeft) + "," + std::to_string(r.nTop) + "," + std::to_string(r.nWidth) + "x" +
+           std::to_string(r.nHeight);
+}
+
+int HostGetOutputs(HostWindow, HostRect* pOutputs, int nMax) {
+    const int nCount = std::min(nMax, int(FakeHost.outputs.size()));
+    std::copy(FakeHost.outputs.begin(), FakeHost.outputs.begin() + nCount, pOutputs);
+    return nCount;
+}
+
 std::vector<std::string> FakeCalls(const std::string& szPrefix) {
     std::vector<std::string> found;
     for (const std::string& szCall : FakeHost.calls)
@@ -148,9 +159,8 @@ void HostDeleteFrameBuffer() {
     FakeHost.frameBuffer.clear();
 }
 
-bool HostStretchPicture(HostWindow, int nResourceId, int nWidth, int nHeight) {
-    Log("StretchPicture(" + std::to_string(nResourceId) + "," + std::to_string(nWidth) + "x" +
-        std::to_string(nHeight) + ")");
+bool HostStretchPicture(HostWindow, int nResourceId, const HostRect& dest) {
+    Log("StretchPicture(" + std::to_string(nResourceId) + "," + FakeRectText(dest) + ")");
     return FakeHost.bTitlePicture;
 }
 
@@ -163,9 +173,8 @@ void HostEndFrame(HostWindow) { Log("EndFrame()"); }
 
 void HostClearWindow(HostWindow) { Log("ClearWindow()"); }
 
-void HostPresentView(int nLeft, int nTop, int nWidth, int nHeight) {
-    Log("Present(" + std::to_string(nLeft) + "," + std::to_string(nTop) + "," + std::to_string(nWidth) +
-        "x" + std::to_string(nHeight) + ")");
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
+    Log("Present(" + FakeRectText(source) + ">" + FakeRectText(dest) + (bSmooth ? ",smooth)" : ")"));
     if (FakeHost.onPresent) FakeHost.onPresent();
 }
 

@@ -41,6 +41,9 @@ struct FakeHostState {
     std::vector<uint32_t> showPalette;
     std::vector<uint8_t> adoptedFlags;
 
+    // What HostGetOutputs gives (none: the host cannot say).
+    std::vector<HostRect> outputs;
+
     bool bFrameBufferFails = false;
     std::vector<uint8_t> frameBuffer;
     HostDibHeader frameBufferHeader = {};
@@ -52,6 +55,8 @@ struct FakeHostState {
 extern FakeHostState FakeHost;
 
 HostWindow FakeWindow();
+// "left,top,WxH", as the log writes a rectangle.
+std::string FakeRectText(const HostRect& r);
 // The calls whose text starts with szPrefix, in order.
 std::vector<std::string> FakeCalls(const std::string& szPrefix);
 // The sequencer commands only (Open, Status, Play, Seek, Stop, Close).

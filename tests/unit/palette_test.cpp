@@ -94,7 +94,7 @@ TEST_F(PaletteTest, PaletteDisplayRemapsEveryPictureThroughTheLastTable) {
         EXPECT_EQ(FrameBuffer.header.colours[2 * i + 1], 0);
     }
     for (int i = 512; i < 1024; ++i) EXPECT_EQ(FrameBuffer.header.colours[i], 0);
-    ASSERT_TRUE(CreateFrameBuffer(FakeWindow(), 800, 600));
+    ASSERT_TRUE(CreateFrameBuffer(FakeWindow(), WholeClientLayout(800, 600, kPictureLargestWhole)));
     EXPECT_TRUE(FakeHost.bFrameBufferPaletteIndices);
 }
 
@@ -153,7 +153,9 @@ TEST_F(PaletteTest, PaletteThatCannotBeMadeFailsLoadBitmaps) {
 struct PlacementCase {
     int nClientWidth, nClientHeight;
     int nBufferWidth, nBufferHeight;  // no larger than the stage
-    StageViewState view;  // left, top, view width, view height, origin x, origin y
+    int nLeft, nTop;                  // where the view lands in the window
+    int nViewWidth, nViewHeight;
+    int nOriginX, nOriginY;           // the frame-buffer position of stage (0, 0)
 };
 void PrintTo(const PlacementCase& c, std::ostream* os) {
     *os << "client " << c.nClientWidth << "x" << c.nClientHeight;
@@ -170,17 +172,19 @@ TEST_P(PlacementTest, StageIsCentredOrCropped) {
     EXPECT_EQ(FakeHost.frameBufferHeader.nHeight, -c.nBufferHeight);
     EXPECT_EQ(FakeHost.frameBufferHeader.nSizeImage, uint32_t(c.nBufferWidth * c.nBufferHeight));
     const StageViewState& v = StageView;
-    EXPECT_EQ(v.nStageLeft, c.view.nStageLeft);
-    EXPECT_EQ(v.nStageTop, c.view.nStageTop);
-    EXPECT_EQ(v.nViewWidth, c.view.nViewWidth);
-    EXPECT_EQ(v.nViewHeight, c.view.nViewHeight);
-    EXPECT_EQ(v.nStageOriginX, c.view.nStageOriginX);
-    EXPECT_EQ(v.nStageOriginY, c.view.nStageOriginY);
+    EXPECT_EQ(v.nViewWidth, c.nViewWidth);
+    EXPECT_EQ(v.nViewHeight, c.nViewHeight);
+    EXPECT_EQ(v.nStageOriginX, c.nOriginX);
+    EXPECT_EQ(v.nStageOriginY, c.nOriginY);
+    ASSERT_EQ(v.nOutputs, 1);
+    EXPECT_EQ(FakeRectText(v.outputs[0].source), FakeRectText({0, 0, c.nViewWidth, c.nViewHeight}));
+    EXPECT_EQ(FakeRectText(v.outputs[0].dest), FakeRectText({c.nLeft, c.nTop, c.nViewWidth, c.nViewHeight}));
+    EXPECT_FALSE(v.outputs[0].bSmooth);
     for (const Backdrop& b : {SpriteStore.backdrops[0], SpriteStore.backdrops[1]}) {
-        EXPECT_EQ(b.nSourceX, -c.view.nStageOriginX);
-        EXPECT_EQ(b.nSourceY, -c.view.nStageOriginY);
-        EXPECT_EQ(b.nVisibleWidth, c.view.nViewWidth);
-        EXPECT_EQ(b.nVisibleHeight, c.view.nViewHeight);
+        EXPECT_EQ(b.nSourceX, -c.nOriginX);
+        EXPECT_EQ(b.nSourceY, -c.nOriginY);
+        EXPECT_EQ(b.nVisibleWidth, c.nViewWidth);
+        EXPECT_EQ(b.nVisibleHeight, c.nViewHeight);
         EXPECT_LE(b.nVisibleWidth, FrameBuffer.nWidth);
         EXPECT_LE(b.nVisibleHeight, FrameBuffer.nHeight);
     }
@@ -188,27 +192,27 @@ TEST_P(PlacementTest, StageIsCentredOrCropped) {
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, PlacementTest,
-    ::testing::Values(PlacementCase{800, 600, 800, 600, {0, 0, 800, 600, 0, 0}},
-                      PlacementCase{1024, 768, 800, 600, {112, 84, 800, 600, 0, 0}},
-                      PlacementCase{640, 480, 640, 480, {0, 0, 640, 480, -80, -60}},
-                      PlacementCase{1023, 768, 800, 600, {111, 84, 800, 600, 0, 0}},
-                      PlacementCase{1920, 1080, 800, 600, {560, 240, 800, 600, 0, 0}},
+    ::testing::Values(PlacementCase{800, 600, 800, 600, 0, 0, 800, 600, 0, 0},
+                      PlacementCase{1024, 768, 800, 600, 112, 84, 800, 600, 0, 0},
+                      PlacementCase{640, 480, 640, 480, 0, 0, 640, 480, -80, -60},
+                      PlacementCase{1023, 768, 800, 600, 111, 84, 800, 600, 0, 0},
+                      PlacementCase{1920, 1080, 800, 600, 560, 240, 800, 600, 0, 0},
                       // Narrower than the stage and not a multiple of 4: the
                       // view is held to the frame buffer's 636 columns.
-                      PlacementCase{639, 479, 636, 479, {0, 0, 636, 479, -80, -60}},
-                      PlacementCase{801, 599, 800, 599, {0, 0, 800, 599, 0, 0}},
+                      PlacementCase{639, 479, 636, 479, 0, 0, 636, 479, -80, -60},
+                      PlacementCase{801, 599, 800, 599, 0, 0, 800, 599, 0, 0},
                       // One below the stage, and two above it (centred by one).
-                      PlacementCase{799, 599, 796, 599, {0, 0, 796, 599, 0, 0}},
-                      PlacementCase{802, 602, 800, 600, {1, 1, 800, 600, 0, 0}}),
+                      PlacementCase{799, 599, 796, 599, 0, 0, 796, 599, 0, 0},
+                      PlacementCase{802, 602, 800, 600, 1, 1, 800, 600, 0, 0}),
     ClientSizeName());
 
 TEST_F(PaletteTest, FrameBufferThatCannotBeMadeIsAFailureAndPlacesNothing) {
-    EXPECT_FALSE(CreateFrameBuffer(FakeWindow(), 800, 600));  // no header before the palette step
+    EXPECT_FALSE(CreateFrameBuffer(FakeWindow(), WholeClientLayout(800, 600, kPictureLargestWhole)));  // no header before the palette step
     EXPECT_TRUE(FakeCalls("CreateFrameBuffer").empty());
     LoadTestBackdrops(800, 600);
     ASSERT_TRUE(BuildShowPalette(FakeWindow()));
     FakeHost.bFrameBufferFails = true;
-    EXPECT_FALSE(CreateFrameBuffer(FakeWindow(), 1024, 768));
+    EXPECT_FALSE(CreateFrameBuffer(FakeWindow(), WholeClientLayout(1024, 768, kPictureLargestWhole)));
     EXPECT_EQ(FrameBuffer.pPixels, nullptr);
     EXPECT_EQ(StageView.nViewWidth, 0);
     EXPECT_EQ(SpriteStore.backdrops[0].nVisibleWidth, 0);

@@ -56,7 +56,7 @@ TEST_F(SaverWindowTest, FramesWaitForTheStartupTimerThenRunFromSceneOne) {
     Create(800, 600);
     OnSaverTick(FakeWindow(), kFrameTimerId);  // the first tick starts the show
     EXPECT_TRUE(ShowReady());
-    EXPECT_EQ(FakeCalls("StretchPicture"), std::vector<std::string>{"StretchPicture(142,800x600)"});
+    EXPECT_EQ(FakeCalls("StretchPicture"), std::vector<std::string>{"StretchPicture(142,0,0,800x600)"});
     for (int i = 0; i < 5; ++i) OnSaverTick(FakeWindow(), kFrameTimerId);
     EXPECT_EQ(FramesRun(), 0u) << "frame ticks during the start-up delay run nothing";
 
@@ -90,7 +90,7 @@ TEST_F(SaverWindowTest, ANarrowWindowIsAPreviewOfTheTitleOnly) {
         EXPECT_EQ(Show.bPreviewShow, c.bPreview) << c.nWidth;
         if (c.bPreview) {
             OnPreviewPaint(FakeWindow());
-            EXPECT_EQ(FakeHost.calls, std::vector<std::string>{"StretchPicture(142," + std::to_string(c.nWidth) + "x112)"});
+            EXPECT_EQ(FakeHost.calls, std::vector<std::string>{"StretchPicture(142,0,0," + std::to_string(c.nWidth) + "x112)"});
             EXPECT_TRUE(FakeCalls("Wave").empty());
             EXPECT_EQ(SpriteStore.nCount, 0) << "a preview loads nothing";
         } else {

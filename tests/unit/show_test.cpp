@@ -40,12 +40,12 @@ TEST_F(ShowTest, FullStartUpLeavesTheShowReady) {
     StartShow(FakeWindow());
     EXPECT_TRUE(ShowReady());
     EXPECT_TRUE(FakeHost.boxes.empty());
-    EXPECT_EQ(FakeCalls("StretchPicture"), std::vector<std::string>{"StretchPicture(142,1024x768)"});
+    EXPECT_EQ(FakeCalls("StretchPicture"), std::vector<std::string>{"StretchPicture(142,0,0,1024x768)"});
     EXPECT_EQ(FakeCalls("Wave"), std::vector<std::string>{"Wave(149)"});  // sound on by default
     EXPECT_TRUE(FakeCalls("Quit").empty());
     EXPECT_EQ(SpriteStore.nCount, 51);
     EXPECT_EQ(FrameBuffer.nWidth, 800);  // the stage's width: nothing beyond it is shown
-    EXPECT_EQ(StageView.nStageLeft, 112);
+    EXPECT_EQ(StageView.outputs[0].dest.nLeft, 112);
     EXPECT_FALSE(RunFlags.bMusicWanted);
     EXPECT_TRUE(RunFlags.bShowBlood);
     EXPECT_EQ(RunFlags.nKrakenChance, 50);
@@ -73,7 +73,7 @@ TEST_F(ShowTest, PreviewShowsOnlyTheTitlePicture) {
     Show.nClientHeight = 112;
     SetSetting(kSettingMusic, "1");
     StartShow(FakeWindow());
-    EXPECT_EQ(FakeHost.calls, std::vector<std::string>{"StretchPicture(142,152x112)"});
+    EXPECT_EQ(FakeHost.calls, std::vector<std::string>{"StretchPicture(142,0,0,152x112)"});
     EXPECT_FALSE(RunFlags.bSoundOn);  // settings not read
     EXPECT_FALSE(ShowReady());
     FakeHost.calls.clear();

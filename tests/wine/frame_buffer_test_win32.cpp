@@ -56,6 +56,8 @@ protected:
         backdropPixels_.assign(size_t(800) * 600, 0);
         SpriteStore.backdrops[0] = {0, 0, 0, 0, 0, 0, 0, 600, 800, backdropPixels_.data()};
         SpriteStore.nBackdropCount = 1;
+        SpriteStore.nStageWidth = 800;
+        SpriteStore.nStageHeight = 600;
         // The colour table of the last bitmap loaded: the shared one.
         for (int i = 0; i < 256; ++i) {
             SpriteStore.colourTable[4 * i + 0] = BYTE(SharedColourTable[i]);
@@ -81,10 +83,7 @@ protected:
         std::fill(FrameBuffer.pPixels, FrameBuffer.pPixels + size_t(FrameBuffer.nWidth) * FrameBuffer.nHeight,
                   nIndex);
         EXPECT_TRUE(HostBeginFrame(Window()));
-        HostFlush();
-        HostPresentView(StageView.nStageLeft, StageView.nStageTop, StageView.nViewWidth,
-                        StageView.nViewHeight);
-        HostFlush();
+        PresentStage();
         HostEndFrame(Window());
         GdiFlush();
         HDC hDC = GetDC(hWnd_);
@@ -115,7 +114,7 @@ TEST_F(StageOnPaletteDisplay, ShowPaletteIsTheSystemPaletteWithTheFlagPattern) {
     hDC = GetDC(hWnd_);
     GetSystemPaletteEntries(hDC, 0, 256, system);
     ReleaseDC(hWnd_, hDC);
-    ASSERT_TRUE(CreateFrameBuffer(Window(), kClientWidth, kClientHeight));
+    ASSERT_TRUE(CreateFrameBuffer(Window(), WholeClientLayout(kClientWidth, kClientHeight, kPictureLargestWhole)));
 
     // The window's own device context keeps the show palette selected: a
     // copy of that system palette, entry for entry, with the flag pattern.
@@ -150,7 +149,7 @@ TEST_F(StageOnPaletteDisplay, ShowPaletteIsTheSystemPaletteWithTheFlagPattern) {
 
 TEST_F(StageOnPaletteDisplay, PresentedIndicesShowTheirColours) {
     ASSERT_TRUE(BuildShowPalette(Window()));
-    ASSERT_TRUE(CreateFrameBuffer(Window(), kClientWidth, kClientHeight));
+    ASSERT_TRUE(CreateFrameBuffer(Window(), WholeClientLayout(kClientWidth, kClientHeight, kPictureLargestWhole)));
     // Pure red and pure blue are among the static colours, so they are
     // shown exactly; the index is the one the remap gives them.
     for (const int nTableIndex : {249, 252}) {
@@ -162,11 +161,11 @@ TEST_F(StageOnPaletteDisplay, PresentedIndicesShowTheirColours) {
 TEST_F(StageTest, FrameBufferIsARealDibSectionOnATrueColourDisplay) {
     ASSERT_TRUE(BuildShowPalette(Window()));
     EXPECT_FALSE(FrameBuffer.bPalette);
-    ASSERT_TRUE(CreateFrameBuffer(Window(), kClientWidth, kClientHeight));
+    ASSERT_TRUE(CreateFrameBuffer(Window(), WholeClientLayout(kClientWidth, kClientHeight, kPictureLargestWhole)));
     ASSERT_NE(FrameBuffer.pPixels, nullptr);
     EXPECT_EQ(FrameBuffer.nWidth, 640);
     EXPECT_EQ(StageView.nViewWidth, 640);
-    EXPECT_EQ(StageView.nStageLeft, 0);
+    EXPECT_EQ(StageView.outputs[0].dest.nLeft, 0);
     // Every byte of the DIB section is ours to write.
     std::fill(FrameBuffer.pPixels, FrameBuffer.pPixels + size_t(640) * kClientHeight, 0);
     for (const int nIndex : {235, 249, 36}) {

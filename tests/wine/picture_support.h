@@ -116,12 +116,15 @@ inline Picture LoadPng(const std::string& szPath) {
     return picture;
 }
 
-inline std::string ReferenceFramePath(int nFrame) {
+// Frame nFrame of the render tool's frames in szDir (a Linux path).
+inline std::string ReferenceFramePathIn(const std::string& szDir, int nFrame) {
     char szName[32];
     std::snprintf(szName, sizeof szName, "/frame-%06d.png", nFrame);
-    std::string szPath = std::string("Z:") + HARBORGAST_REFERENCE_FRAMES + szName;
+    std::string szPath = "Z:" + szDir + szName;
     for (char& c : szPath)
         if (c == '/') c = '\\';
     return szPath;
 }
+
+inline std::string ReferenceFramePath(int nFrame) { return ReferenceFramePathIn(HARBORGAST_REFERENCE_FRAMES, nFrame); }
 

@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -81,6 +83,70 @@ inline Picture CaptureScreen(const RECT& area) {
         HDC hScreen = GetDC(nullptr);
         BitBlt(hMemory, 0, 0, area.right - area.left, area.bottom - area.top, hScreen, area.left, area.top,
                SRCCOPY);
+        ReleaseDC(nullptr, hScreen);
+    });
+}
+
+// The window's client area as its own device context holds it.
+inline Picture CaptureWindow(HWND hWindow) {
+    RECT client = {};
+    GetClientRect(hWindow, &client);
+    return DrawPicture(client.right, client.bottom, [&](HDC hMemory) {
+        HDC hWindowDC = GetDC(hWindow);
+        BitBlt(hMemory, 0, 0, client.right, client.bottom, hWindowDC, 0, 0, SRCCOPY);
+        ReleaseDC(hWindow, hWindowDC);
+    });
+}
+
+// A frame as a palette display shows it (windowPalette: the palette
+// selected in the window's device context): every colour becomes the nearest
+// entry of the window's palette, by the platform's own rule, as the
+// saver's remap does it. The picture is then held as this screen holds it:
+// Wine keeps a window on an 8-bit screen in a fixed colour table of its
+// own, whatever palette is realised, so the mapped picture goes through a
+// bitmap compatible with the screen, as the window's drawing does.
+inline Picture ThroughWindowPalette(const Picture& frame, const PALETTEENTRY (&windowPalette)[256]) {
+    struct {
+        WORD palVersion;
+        WORD palNumEntries;
+        PALETTEENTRY entries[256];
+    } palette = {0x300, 256, {}};
+    std::copy(windowPalette, windowPalette + 256, palette.entries);
+    HPALETTE hPalette = CreatePalette(reinterpret_cast<const LOGPALETTE*>(&palette));
+    std::vector<uint8_t> indices(frame.pixels.size());
+    std::map<uint32_t, uint8_t> nearest;
+    for (size_t i = 0; i < indices.size(); ++i) {
+        const uint32_t nPixel = frame.pixels[i];
+        auto found = nearest.find(nPixel);
+        if (found == nearest.end()) {
+            const UINT nIndex = GetNearestPaletteIndex(
+                hPalette, RGB(BYTE(nPixel >> 16), BYTE(nPixel >> 8), BYTE(nPixel)));
+            found = nearest.emplace(nPixel, uint8_t(nIndex)).first;
+        }
+        indices[i] = found->second;
+    }
+    DeleteObject(hPalette);
+
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } info = {};
+    info.header = {sizeof info.header, frame.nWidth, -frame.nHeight, 1, 8, BI_RGB, 0, 0, 0, 0, 0};
+    for (int i = 0; i < 256; ++i) {
+        const PALETTEENTRY& entry = windowPalette[i];
+        info.colours[i] = {entry.peBlue, entry.peGreen, entry.peRed, 0};
+    }
+    return DrawPicture(frame.nWidth, frame.nHeight, [&](HDC hMemory) {
+        HDC hScreen = GetDC(nullptr);
+        HBITMAP hHeld = CreateCompatibleBitmap(hScreen, frame.nWidth, frame.nHeight);
+        SetDIBits(hScreen, hHeld, 0, UINT(frame.nHeight), indices.data(), reinterpret_cast<BITMAPINFO*>(&info),
+                  DIB_RGB_COLORS);
+        HDC hSource = CreateCompatibleDC(hScreen);
+        HGDIOBJ hPrevious = SelectObject(hSource, hHeld);
+        BitBlt(hMemory, 0, 0, frame.nWidth, frame.nHeight, hSource, 0, 0, SRCCOPY);
+        SelectObject(hSource, hPrevious);
+        DeleteDC(hSource);
+        DeleteObject(hHeld);
         ReleaseDC(nullptr, hScreen);
     });
 }

@@ -117,6 +117,8 @@ int main(int argc, char** argv) {
     SetAssetDirectory(options.szAssetDir.empty() ? HARBORGAST_ASSET_DIR : options.szAssetDir);
     for (int i = 0; i < kSettingCount; ++i)
         if (options.bHasSetting[i]) RenderHost.profile[SettingKeys[i].szKey] = options.nSetting[i];
+    for (const RenderOutput& o : options.outputs)
+        RenderHost.outputs.push_back({o.nLeft, o.nTop, o.nWidth, o.nHeight});
     ResizeMemoryWindow(options.nWidth, options.nHeight);
     if (!MakeTempDir(RenderHost.szTempDir)) {
         std::fprintf(stderr, "harborgast-render: cannot make a temporary directory\n");

@@ -33,6 +33,28 @@ constexpr SettingFlag kSettingFlags[] = {
     {"--picture-size", kSettingPictureSize, kPictureLargestWhole, kPictureFillHeight},
 };
 
+// "WxH+X+Y[,WxH+X+Y...]": each rectangle of a positive size, with no
+// other character anywhere.
+bool ParseOutputs(const char* sz, std::vector<RenderOutput>& outputs) {
+    outputs.clear();
+    std::string szRest = sz;
+    while (true) {
+        const size_t nEnd = szRest.find(',');
+        const std::string szItem = szRest.substr(0, nEnd);
+        const size_t nX = szItem.find('x'), nPlus1 = szItem.find('+'), nPlus2 = szItem.find('+', nPlus1 + 1);
+        long long w = 0, h = 0, x = 0, y = 0;
+        if (nX == std::string::npos || nPlus1 == std::string::npos || nPlus2 == std::string::npos ||
+            nX > nPlus1 || !ParseLong(szItem.substr(0, nX).c_str(), 1, 16384, w) ||
+            !ParseLong(szItem.substr(nX + 1, nPlus1 - nX - 1).c_str(), 1, 16384, h) ||
+            !ParseLong(szItem.substr(nPlus1 + 1, nPlus2 - nPlus1 - 1).c_str(), 0, 16384, x) ||
+            !ParseLong(szItem.substr(nPlus2 + 1).c_str(), 0, 16384, y))
+            return false;
+        outputs.push_back({int(x), int(y), int(w), int(h)});
+        if (nEnd == std::string::npos) return true;
+        szRest = szRest.substr(nEnd + 1);
+    }
+}
+
 }  // namespace
 
 const char kRenderUsage[] =
@@ -42,6 +64,8 @@ const char kRenderUsage[] =
     "  --frames N          frame steps to run (906, one pirates' cycle)\n"
     "  --every K           write only frames K, 2K, 3K, ... (1)\n"
     "  --size WxH          the window's client size (800x600); narrower than 639 is a preview\n"
+    "  --outputs WxH+X+Y[,WxH+X+Y...]\n"
+    "                      the monitors inside the window, the main one first (the window)\n"
     "  --tick-count T      the millisecond clock at the first frame step (0)\n"
     "  --speed N  --kraken N  --blood 0/1  --sound N  --music 0/1\n"
     "  --monitors 0/1  --picture-size 0/1/2\n"
@@ -89,6 +113,8 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
         } else if (!std::strcmp(szArg, "--tick-count")) {
             if (!ParseLong(szValue, 0, UINT32_MAX, n)) return bad("bad tick count");
             options.nTickCount = n;
+        } else if (!std::strcmp(szArg, "--outputs")) {
+            if (!ParseOutputs(szValue, options.outputs)) return bad("bad outputs (WxH+X+Y,...)");
         } else if (!std::strcmp(szArg, "--size")) {
             const char* pX = std::strchr(szValue, 'x');
             long long w = 0, h = 0;
@@ -105,6 +131,12 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
             if (!ParseLong(szValue, pFlag->nLow, pFlag->nHigh, n)) return bad("bad setting value");
             options.bHasSetting[pFlag->id] = true;
             options.nSetting[pFlag->id] = static_cast<int>(n);
+        }
+    }
+    for (const RenderOutput& o : options.outputs) {
+        if (o.nLeft + o.nWidth > options.nWidth || o.nTop + o.nHeight > options.nHeight) {
+            szError = "harborgast-render: --outputs reach beyond the window's --size";
+            return false;
         }
     }
     if (options.szOutDir.empty()) {

@@ -2,6 +2,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+// A monitor inside the window: its client-area rectangle.
+struct RenderOutput {
+    int nLeft, nTop, nWidth, nHeight;
+};
 
 #include "config/settings.h"
 
@@ -14,6 +20,9 @@ struct RenderOptions {
     int nWidth = 800;
     int nHeight = 600;
     long long nTickCount = 0;
+    // --outputs: the monitors the window covers, the main one first; none
+    // makes the whole window one.
+    std::vector<RenderOutput> outputs;
     bool bTrace = false;
     bool bHelp = false;  // --help: print the usage and do nothing else
     // Settings as profile values; unset ones read as absent keys.

@@ -70,15 +70,21 @@ uint8_t* HostCreateFrameBuffer(HostWindow, const HostDibHeader& header, bool) {
 }
 void HostDeleteFrameBuffer() { MemoryWindowDeleteFrameBuffer(); }
 
-bool HostStretchPicture(HostWindow, int nResourceId, int nWidth, int nHeight) {
-    return MemoryWindowStretchPicture(nResourceId, nWidth, nHeight);
+bool HostStretchPicture(HostWindow, int nResourceId, const HostRect& dest) {
+    return MemoryWindowStretchPicture(nResourceId, dest);
+}
+
+int HostGetOutputs(HostWindow, HostRect* pOutputs, int nMax) {
+    const int nCount = std::min(nMax, static_cast<int>(RenderHost.outputs.size()));
+    std::copy(RenderHost.outputs.begin(), RenderHost.outputs.begin() + nCount, pOutputs);
+    return nCount;
 }
 
 bool HostBeginFrame(HostWindow) { return MemoryWindowHasFrameBuffer(); }
 void HostEndFrame(HostWindow) {}
 void HostClearWindow(HostWindow) { MemoryWindowClear(); }
-void HostPresentView(int nLeft, int nTop, int nWidth, int nHeight) {
-    MemoryWindowPresentView(nLeft, nTop, nWidth, nHeight);
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
+    MemoryWindowPresentView(source, dest, bSmooth);
 }
 
 void HostFlush() {}

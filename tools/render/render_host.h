@@ -15,6 +15,7 @@ struct RenderHostState {
     std::string szTempDir;  // private, with a trailing separator
     std::map<std::string, int> profile;
     uint32_t nTickCount = 0;  // the clock, which the driver's host sets
+    std::vector<HostRect> outputs;  // the monitors in the window; none: the window is one
 
     // What the current frame step played and sent, for the trace; the tool
     // clears both after each step.

@@ -71,8 +71,8 @@ uint8_t* HostCreateFrameBuffer(HostWindow, const HostDibHeader& header, bool) {
 }
 void HostDeleteFrameBuffer() { MemoryWindowDeleteFrameBuffer(); }
 
-bool HostStretchPicture(HostWindow, int nResourceId, int nWidth, int nHeight) {
-    if (!MemoryWindowStretchPicture(nResourceId, nWidth, nHeight)) return false;
+bool HostStretchPicture(HostWindow, int nResourceId, const HostRect& dest) {
+    if (!MemoryWindowStretchPicture(nResourceId, dest)) return false;
     PresentWindow(false);
     return true;
 }
@@ -80,8 +80,10 @@ bool HostStretchPicture(HostWindow, int nResourceId, int nWidth, int nHeight) {
 bool HostBeginFrame(HostWindow) { return MemoryWindowHasFrameBuffer(); }
 void HostEndFrame(HostWindow) { PresentWindow(false); }
 void HostClearWindow(HostWindow) { MemoryWindowClear(); }
-void HostPresentView(int nLeft, int nTop, int nWidth, int nHeight) {
-    MemoryWindowPresentView(nLeft, nTop, nWidth, nHeight);
+// The window is the one output (whole client).
+int HostGetOutputs(HostWindow, HostRect*, int) { return 0; }
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
+    MemoryWindowPresentView(source, dest, bSmooth);
 }
 void HostFlush() {}
 void HostInvalidateWindow(HostWindow) {}

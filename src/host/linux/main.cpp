@@ -217,7 +217,7 @@ private:
         if (nWidth == MemoryWindow.window.nWidth && nHeight == MemoryWindow.window.nHeight) return;
         ResizeMemoryWindow(nWidth, nHeight);
         OnSaverClientSize(nWidth, nHeight);
-        if (ShowReady()) CreateFrameBuffer(LinuxWindow(), nWidth, nHeight);
+        if (ShowReady()) CreateFrameBuffer(LinuxWindow(), WholeClientLayout(nWidth, nHeight, Show.layout.nPictureSize));
         Repaint();
     }
 

@@ -144,8 +144,8 @@ uint8_t* HostCreateFrameBuffer(HostWindow, const HostDibHeader& header, bool) {
 void HostDeleteFrameBuffer() { MemoryWindowDeleteFrameBuffer(); }
 
 // The title picture is on the page as soon as it is drawn.
-bool HostStretchPicture(HostWindow, int nResourceId, int nWidth, int nHeight) {
-    const bool bDrawn = MemoryWindowStretchPicture(nResourceId, nWidth, nHeight);
+bool HostStretchPicture(HostWindow, int nResourceId, const HostRect& dest) {
+    const bool bDrawn = MemoryWindowStretchPicture(nResourceId, dest);
     TurnWindowToCanvasPixels(MemoryWindow.dirty);
     ShowWebWindow();
     return bDrawn;
@@ -158,8 +158,12 @@ void HostEndFrame(HostWindow) { ShowWebWindow(); }
 // Black is 0 in either order; the page's canvas is opaque.
 void HostClearWindow(HostWindow) { MemoryWindowClear(); }
 
-void HostPresentView(int nLeft, int nTop, int nWidth, int nHeight) {
-    MemoryWindowPresentView(nLeft, nTop, nWidth, nHeight);
+// The page scales the stage itself (in CSS): it is the one output here, and
+// the whole window, as the page's client size makes it.
+int HostGetOutputs(HostWindow, HostRect*, int) { return 0; }
+
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
+    MemoryWindowPresentView(source, dest, bSmooth);
 }
 
 void HostFlush() {}
