@@ -4,6 +4,8 @@
 
 add_subdirectory(res)
 add_subdirectory(tools/assetgen)
+add_subdirectory(src/host/posix)
+add_subdirectory(tests/fake)
 
 set(HARBORGAST_ASSET_DIR ${CMAKE_BINARY_DIR}/assets)
 add_custom_command(
@@ -20,11 +22,9 @@ elseif(HARBORGAST_FUZZ)
   add_subdirectory(fuzz)
 else()
   add_subdirectory(tests/unit)
+  add_subdirectory(tools/render)
   if(HARBORGAST_SANITIZE)
     add_subdirectory(tests/soak)
-  endif()
-  if(EXISTS ${CMAKE_SOURCE_DIR}/tools/render/CMakeLists.txt)
-    add_subdirectory(tools/render)
   endif()
   add_subdirectory(src/host/linux)
   add_subdirectory(bench/linux)

@@ -20,6 +20,7 @@
 #include "engine/actors.h"
 #include "fake_host.h"
 #include "fuzz_support.h"
+#include "show_reset.h"
 #include "catalogue.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
@@ -167,7 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     const int nNumColors = input.ConsumeIntegralInRange<int>(0, 255);
     const std::vector<uint8_t> res = input.ConsumeRemainingBytes<uint8_t>();
 
-    ResetShowModules();
+    ResetShowState();
     AddFakeResource(kHostResourceBitmap, kFillerId, MakeDib({4, 1, 8, 0, 1}, [](int, int) { return 0; }));
     for (int i = 0; i < nFillers; ++i) LoadSpriteStrip(kFillerId, kFillerSlot, 1);
     FakeHost.boxes.clear();

@@ -22,6 +22,7 @@
 #include "fake_host.h"
 #include "fake_profile.h"
 #include "fuzz_support.h"
+#include "show_reset.h"
 #include "gfx/show.h"
 #include "resource_ids.h"
 #include "shell/frame_period.h"
@@ -87,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     const uint8_t nPresent = input.ConsumeIntegral<uint8_t>();
     const std::string szText = input.ConsumeRemainingBytesAsString();
 
-    ResetShowModules();
+    ResetShowState();
     FakeHost.szTempPath = FuzzTempDir();
     AddFakeResource(kHostResourceMidi, kTune1ResourceId, TuneBytes(kTune1Bytes));
     AddFakeResource(kHostResourceMidi, kTune2ResourceId, TuneBytes(kTune2Bytes));

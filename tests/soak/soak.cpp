@@ -25,6 +25,7 @@
 #include "config/settings.h"
 #include "host/asset_files.h"
 #include "host/memory_window.h"
+#include "host/posix/temp_dir.h"
 #include "render_host.h"
 #include "shell/driver.h"
 #include "shell/saver_window.h"
@@ -99,14 +100,6 @@ private:
     CycleFigures current = {};
 };
 
-bool MakeTempDir(std::string& szDir) {
-    std::error_code ec;
-    std::string szPattern = (std::filesystem::temp_directory_path(ec) / "harborgast-soak-XXXXXX").string();
-    if (ec || mkdtemp(szPattern.data()) == nullptr) return false;
-    szDir = szPattern + "/";
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,7 +114,8 @@ int main(int argc, char** argv) {
     RenderHost.profile[SettingKeys[kSettingBlood].szKey] = nBlood;
     RenderHost.profile[SettingKeys[kSettingSound].szKey] = nSound;
     ResizeMemoryWindow(nWidth, nHeight);
-    if (!MakeTempDir(RenderHost.szTempDir)) {
+    RenderHost.szTempDir = MakeTempDir("harborgast-soak");
+    if (RenderHost.szTempDir.empty()) {
         std::fprintf(stderr, "harborgast-soak: cannot make a temporary directory\n");
         return 1;
     }
@@ -173,7 +167,7 @@ int main(int argc, char** argv) {
     Check(nHeapKept == 0, "shut-down kept " + std::to_string(nHeapKept) + " bytes of the heap");
     std::error_code ec;
     Check(std::filesystem::is_empty(RenderHost.szTempDir, ec), "files left in the temporary directory");
-    std::filesystem::remove_all(RenderHost.szTempDir, ec);
+    RemoveTempDir(RenderHost.szTempDir);
 
     std::printf("%dx%d blood=%d sound=%d: %zu cycles (%d pirates, %d kraken), %ld frames; heap %zu bytes after "
                 "cycle 1, largest change after it %ld; resident %ld KiB after cycle 1, at most %ld KiB; "
