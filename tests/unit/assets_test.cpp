@@ -27,6 +27,7 @@
 #include "catalogue.h"
 #include "host/dib.h"
 #include "stated_colours.h"
+#include "strip_frames.h"
 
 namespace {
 
@@ -78,6 +79,40 @@ uint8_t PixelAt(const Dib8& dib, int x, int y) { return dib.RowFromBottom(dib.nH
 uint32_t TableColour(const Bytes& b, int i) {
     size_t n = 14 + 40 + 4 * i;
     return (b[n + 2] << 16) | (b[n + 1] << 8) | b[n];
+}
+
+// The painters paint, and the scenes pick, a strip's frames by their names;
+// the load list must cut each strip into just as many frames.
+TEST(Catalogue, EveryStripHasAsManyFramesAsItHasNames) {
+    const std::map<int, int> kNamedFrames = {
+        {IDB_GALLEON, frames::kGalleonFrames},
+        {IDB_ENSIGN_SMALL, frames::kFlagFrames},
+        {IDB_JOLLY_ROGER_SMALL, frames::kFlagFrames},
+        {IDB_ENSIGN_LARGE, frames::kFlagFrames},
+        {IDB_JOLLY_ROGER_LARGE, frames::kFlagFrames},
+        {IDB_ENSIGN_TINY, frames::kFlagFrames},
+        {IDB_CANNON_FIRE, frames::kCannonFireFrames},
+        {IDB_CANNON_BLAST, frames::kCannonBlastFrames},
+        {IDB_CANNONBALL, frames::kCannonballFrames},
+        {IDB_SMOKE_CLOUD, frames::kSmokeCloudFrames},
+        {IDB_NAVY_OFFICER, frames::kOfficerFrames},
+        {IDB_NAVY_SAILORS, frames::kSailorFrames},
+        {IDB_RED_COAT_PIRATE, frames::kRedCoatFrames},
+        {IDB_PIRATE, frames::kPirateFrames},
+        {IDB_SPLASH, frames::kSplashFrames},
+        {IDB_BLOOD, frames::kSpatterFrames},
+        {IDB_KRAKEN_EYES, frames::kKrakenEyesFrames},
+        {IDB_TENTACLE_TWO_POSES, frames::kTentacleTwoPosesFrames},
+        {IDB_TENTACLE_THREE_POSES, frames::kTentacleThreePosesFrames},
+        {IDB_TENTACLE_TIP, frames::kTentacleTipFrames},
+    };
+    for (const LoadListEntry& e : LoadList) {
+        const auto named = kNamedFrames.find(e.nResourceId);
+        if (named != kNamedFrames.end())
+            EXPECT_EQ(e.nFrames, named->second) << "bitmap " << e.nResourceId;
+        else
+            EXPECT_EQ(e.nFrames, 1) << "bitmap " << e.nResourceId << ": a strip without named frames";
+    }
 }
 
 TEST(GeneratedBitmaps, HeaderColourTableAndKeyOfEveryPicture) {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "host/dib.h"
+#include "resource_ids.h"
+#include "stage_marks.h"
 
 namespace {
 
@@ -35,16 +37,16 @@ bool LoadBitmap(int nId, Bitmap& bmp) {
 
 struct CutOut {
     int nId, nBackdrop;
-    int nStageX, nStageY;  // where the scene lays it
+    StageMark at;  // where the scene lays it
     int nFirstRow, nLastRow;  // rows that must repeat the backdrop (crests and props excepted)
 };
 
 TEST(KrakenArt, CutOutsRepeatTheirBackdropWhereverPainted) {
     const CutOut cutOuts[] = {
-        {202, 141, 352, 274, 0, 245},  // below row 245 the near water's crest crosses it
-        {203, 141, 560, 300, 0, 299},
-        {188, 130, 194, 475, 50, 124},  // under the crest line, tapered ends included
-        {201, 130, 287, 475, 50, 124},
+        {IDB_GUN_PORTS, IDB_SHIP_DECKS, marks::kNavySide, 0, 245},  // below row 245 the near water's crest crosses it
+        {IDB_GUN_PORTS_NARROW, IDB_SHIP_DECKS, marks::kPirateSide, 0, 299},
+        {IDB_WAVES_WIDE, IDB_OPEN_SEA, marks::kWavesOverBrig, 50, 124},  // under the crest line, tapered ends included
+        {IDB_WAVES_NARROW, IDB_OPEN_SEA, marks::kWavesOverGalleon, 50, 124},
     };
     for (const CutOut& c : cutOuts) {
         SCOPED_TRACE("bitmap " + std::to_string(c.nId));
@@ -57,7 +59,7 @@ TEST(KrakenArt, CutOutsRepeatTheirBackdropWhereverPainted) {
                 uint8_t i = pic.At(x, y);
                 if (i == nKey) continue;
                 ++nPainted;
-                ASSERT_EQ(i, backdrop.At(c.nStageX + x, c.nStageY + y)) << "at " << x << "," << y;
+                ASSERT_EQ(i, backdrop.At(c.at.x + x, c.at.y + y)) << "at " << x << "," << y;
             }
         }
         EXPECT_GT(nPainted, pic.nWidth * 20) << "hardly anything painted";
