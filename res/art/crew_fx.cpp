@@ -112,14 +112,21 @@ void DrawDrop(cairo_t* cr, Pt c, double r, double dStretch, double dHeading) {
 
 // Frames 1 and 3: the muzzle flash, bursting to the left from the gun's
 // mouth at the right end of the frame; frames 0 and 2: the puff of the
-// shot, trailing a wisp down and to the right as it flies up and left.
-// Both fill their small frame, so a shot reads at a glance at full size:
-// the flash a white-hot heart in a star of flame, the puff nearly white.
+// shot, trailing a wisp down and to the right as it flies up and left
+// (frame 2 with the ball at its head). Both fill their small frame, so a shot reads at a
+// glance at full size: the flash a white-hot heart in a star of flame, the
+// puff nearly white. Frame 3 fires from the brig's side, where nothing
+// hides the gun: its barrel shows, run out, the flame leaving its mouth and
+// smoke rolling up from it.
 void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     const double cy = nFrameHeight / 2.0;
     if (nFrame % 2 == 1) {
         const bool bSecond = nFrame == 3;
-        const Pt muzzle = {nWidth - 4.0, cy};
+        const Pt muzzle = {nWidth - (bSecond ? 13.0 : 4.0), cy};
+        if (bSecond) {
+            DrawSmoke(cr, {{muzzle + Pt{-2.0, -9.5}, 6.0}, {muzzle + Pt{6.0, -10.5}, 5.0}, {muzzle + Pt{4.0, 10.0}, 4.5}},
+                      2.0, 1.5, kPuffTones);
+        }
         DrawFlame(cr, muzzle, 180.0, bSecond ? 50.0 : 53.0, 12.5, nFrame);
         // A round fireball at the mouth itself, the whole height of the frame:
         // where a ship stands before the gun, what shows of the shot beside
@@ -140,6 +147,18 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
                  style::kFlashCore);
         FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{-13.0, -0.5}, 5.5, 3.5, 0.0); },
                  style::kCloud);
+        if (bSecond) {
+            // The gun's barrel, run out to the right of its mouth, with the
+            // swell of the muzzle and a reinforcing ring.
+            DrawShaded(cr, [&](cairo_t* c) {
+                const Pt barrel[] = {muzzle + Pt{1.0, -4.5}, {nWidth + 2.0, cy - 3.5}, {nWidth + 2.0, cy + 3.5},
+                                     muzzle + Pt{1.0, 4.5}};
+                AddPolygon(c, barrel, 4);
+            }, kIronBall, 1.5, 1.5, 1.0);
+            DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{1.0, 0.0}, 2.5, 6.0, 0.0); }, kIronBall, 1.5,
+                       0.0, 1.0);
+            FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle, 1.3, 3.0, 0.0); }, style::kIronShade);
+        }
         return;
     }
     const bool bSecond = nFrame == 2;
@@ -148,6 +167,12 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     lobes.push_back({{46.0, cy + 10.0}, 3.8});
     if (!bSecond) lobes.push_back({{52.0, cy + 12.5}, 2.4});
     DrawSmoke(cr, lobes, 3.0, 2.5, kPuffTones);
+    if (!bSecond) return;
+    // Frame 2, the brig's shot where it flies clear of the galleon before
+    // it: the ball, just ahead of its smoke.
+    const Pt ball = {9.0, cy - 8.0};
+    DrawShaded(cr, [&](cairo_t* c) { AddCircle(c, ball, 5.5); }, kIronBall, 1.5, 2.0, 1.5);
+    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, ball + Pt{-1.8, -1.8}, 1.6, 1.1, -40.0); }, style::kSteelShine);
 }
 
 // Frame 1 bursts to the right (the left-hand ship fires), frame 0 to the

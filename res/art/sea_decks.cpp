@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "props.h"
 #include "sea_art.h"
@@ -92,7 +93,7 @@ void CarriageAndBreech(cairo_t* cr, Pt port, Pt tip) {
     const Pt breech = port - along * 34.0 + Pt{0.0, 10.0};
     Shape(cr, {{breech.x - 15, breech.y - 2}, {breech.x + 15, breech.y - 2}, {breech.x + 17, breech.y + 12},
                {breech.x - 17, breech.y + 12}},
-          style::kRedClothShade, 2);
+          style::kWoodDark, 2);
     for (double dx : {-11.0, 11.0}) {
         cairo_arc(cr, breech.x + dx, breech.y + 13, 5.0, 0, 2 * geo::kPi);
         FillKeep(cr, style::kWoodDark);
@@ -246,6 +247,31 @@ void DecksSkyAndSea(cairo_t* cr, int w) {
     Waves(cr, 0, w, kDecksHorizonY + 3, 600, 13, 420, kFarSwell, kNearSwell);
 }
 
+// An open cargo hatch in a deck: the raised coaming round a dark hold, the
+// top of a ladder going down, and barrels standing below (the navy's own,
+// with their white band, in either ship: their stores, then the plunder).
+// Corners: far left, far right, near right, near left.
+void OpenHatch(cairo_t* cr, const Pts& corners, const std::vector<Pt>& barrels) {
+    Shape(cr, corners, style::kWood, 2);
+    Pt centre = {0, 0};
+    for (const Pt& p : corners) centre = centre + p * 0.25;
+    Pts hole;
+    for (const Pt& p : corners) hole.push_back(Lerp(p, centre, 0.16));
+    Shape(cr, hole, style::kCharred, 2);
+    cairo_save(cr);
+    PathPoly(cr, hole);
+    cairo_clip(cr);
+    // The inside of the coaming's far side, lit, then what stands below.
+    Shape(cr, {hole[0], hole[1], hole[1] + Pt{0, 9}, hole[0] + Pt{0, 9}}, style::kWoodDark, 1.5);
+    for (const Pt& b : barrels) props::DrawStandingBarrel(cr, b.x, b.y, 30, 40, true);
+    const Pt l0 = Lerp(hole[0], hole[1], 0.12), l1 = Lerp(hole[0], hole[1], 0.32);
+    for (const Pt& p : {l0, l1}) Spar(cr, p + Pt{0, -4}, p + Pt{-6, 60}, 5, 5, style::kWood, style::kWoodLight, 1.5);
+    for (double y = 8; y < 60; y += 13) Line(cr, l0 + Pt{-y * 0.1, y}, l1 + Pt{-y * 0.1, y}, style::kWood, 3.5);
+    cairo_restore(cr);
+    PathPoly(cr, hole);
+    Outline(cr, 2);
+}
+
 void NavyShip(cairo_t* cr) {
     // Port rail, far side of the deck; the inner face of its bulwark shows.
     const Pts& portRail = kNavyPortRail;
@@ -270,10 +296,9 @@ void NavyShip(cairo_t* cr) {
         Line(cr, Lerp({150, 430}, {146, 476}, t), Lerp({250, 426}, {262, 470}, t), style::kWoodDark, 2);
         Line(cr, Lerp({150, 430}, {250, 426}, t), Lerp({146, 476}, {262, 470}, t), style::kWoodDark, 2);
     }
-    // The ship's stores by the mast, which the pirates carry off.
-    props::DrawStandingBarrel(cr, 160, 346, 28, 36, true);
-    props::DrawStandingBarrel(cr, 188, 356, 28, 38, true);
-    props::DrawStandingBarrel(cr, 132, 360, 28, 38, true);
+    // The hold's hatch, open, near the bottom left: the ship's stores stand
+    // below it, where the pirates fetch the barrels they carry off.
+    OpenHatch(cr, {{110, 522}, {255, 522}, {234, 622}, {40, 622}}, {{180, 588}, {214, 594}, {150, 606}});
     for (double r = 14; r > 3; r -= 4) {
         cairo_save(cr);
         cairo_translate(cr, 300, 560);
@@ -294,10 +319,13 @@ void PirateShip(cairo_t* cr) {
     Shape(cr, {{662, 246}, {820, 246}, {820, 266}, {660, 262}}, kPirateHullLight, 2);
     Shape(cr, {{664, 240}, {820, 240}, {820, 246}, {662, 246}}, style::kWood, 1.5);
     ShipSide(cr, kPirateRail, kPirateWaterline, kPirateHull, kPirateHullLight, kPirateRed, -1, kPirateGunMuzzle);
-    // Plunder lashed by the mast.
+    // Their own stores lashed by the mast.
     props::DrawStandingBarrel(cr, 760, 352, 30, 38);
     props::DrawStandingBarrel(cr, 784, 372, 30, 40);
     props::DrawStandingBarrel(cr, 742, 384, 30, 40);
+    // Their hold's hatch, open near the bottom right, where the plunder
+    // goes down: the navy's barrels already stand below.
+    OpenHatch(cr, {{700, 505}, {795, 505}, {848, 622}, {713, 622}}, {{764, 570}, {796, 578}, {744, 590}});
 }
 
 void Rigging(cairo_t* cr) {

@@ -78,4 +78,8 @@ struct FlagCloth {
 // shade tones, and outlines the cloth.
 void WavingFlag(cairo_t* cr, const FlagCloth& cloth, FlagDesignFn pfnDesign);
 
+// The Union Jack's design (sea_flags.cpp), for the flags and for the jack
+// the brig flies at its bow.
+void UnionJackDesign(cairo_t* cr, double w, double h, bool bShade);
+
 }  // namespace sea

@@ -25,29 +25,6 @@ void Band(cairo_t* cr, double x0, double y0, double x1, double y1, double dWidth
     cairo_stroke(cr);
 }
 
-void UnionJackDesign(cairo_t* cr, double w, double h, bool bShade) {
-    const uint32_t rgbBlue = bShade ? style::kFlagBlueShade : style::kFlagBlue;
-    const uint32_t rgbWhite = bShade ? style::kCloudShade : style::kFlagWhite;
-    const uint32_t rgbRed = bShade ? style::kFlagRedShade : style::kFlagRed;
-    cairo_rectangle(cr, 0, 0, w, h);
-    Fill(cr, rgbBlue);
-    cairo_save(cr);
-    cairo_rectangle(cr, 0, 0, w, h);
-    cairo_clip(cr);
-    Band(cr, 0, 0, w, h, h * 0.2, rgbWhite);
-    Band(cr, w, 0, 0, h, h * 0.2, rgbWhite);
-    // The red saltire sits off-centre in each arm (counterchanged).
-    double dRed = std::max(1.0, h * 0.066), dOff = h * 0.035;
-    Band(cr, -dOff, dOff, w / 2 - dOff, h / 2 + dOff, dRed, rgbRed);
-    Band(cr, w / 2 + dOff, h / 2 - dOff, w + dOff, h - dOff, dRed, rgbRed);
-    Band(cr, w + dOff, dOff, w / 2 + dOff, h / 2 + dOff, dRed, rgbRed);
-    Band(cr, w / 2 - dOff, h / 2 - dOff, -dOff, h - dOff, dRed, rgbRed);
-    Band(cr, w / 2, 0, w / 2, h, h * 0.34, rgbWhite);
-    Band(cr, 0, h / 2, w, h / 2, h * 0.34, rgbWhite);
-    Band(cr, w / 2, 0, w / 2, h, std::max(1.5, h * 0.2), rgbRed);
-    Band(cr, 0, h / 2, w, h / 2, std::max(1.5, h * 0.2), rgbRed);
-    cairo_restore(cr);
-}
 
 void Bone(cairo_t* cr, double x0, double y0, double x1, double y1, double r, uint32_t rgb) {
     Band(cr, x0, y0, x1, y1, r * 1.1, rgb);
@@ -114,6 +91,30 @@ double Phase(int nFrame) { return nFrame % 2 ? geo::kPi : 0.0; }
 
 }  // namespace
 
+void UnionJackDesign(cairo_t* cr, double w, double h, bool bShade) {
+    const uint32_t rgbBlue = bShade ? style::kFlagBlueShade : style::kFlagBlue;
+    const uint32_t rgbWhite = bShade ? style::kCloudShade : style::kFlagWhite;
+    const uint32_t rgbRed = bShade ? style::kFlagRedShade : style::kFlagRed;
+    cairo_rectangle(cr, 0, 0, w, h);
+    Fill(cr, rgbBlue);
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_clip(cr);
+    Band(cr, 0, 0, w, h, h * 0.2, rgbWhite);
+    Band(cr, w, 0, 0, h, h * 0.2, rgbWhite);
+    // The red saltire sits off-centre in each arm (counterchanged).
+    double dRed = std::max(1.0, h * 0.066), dOff = h * 0.035;
+    Band(cr, -dOff, dOff, w / 2 - dOff, h / 2 + dOff, dRed, rgbRed);
+    Band(cr, w / 2 + dOff, h / 2 - dOff, w + dOff, h - dOff, dRed, rgbRed);
+    Band(cr, w + dOff, dOff, w / 2 + dOff, h / 2 + dOff, dRed, rgbRed);
+    Band(cr, w / 2 - dOff, h / 2 - dOff, -dOff, h - dOff, dRed, rgbRed);
+    Band(cr, w / 2, 0, w / 2, h, h * 0.34, rgbWhite);
+    Band(cr, 0, h / 2, w, h / 2, h * 0.34, rgbWhite);
+    Band(cr, w / 2, 0, w / 2, h, std::max(1.5, h * 0.2), rgbRed);
+    Band(cr, 0, h / 2, w, h / 2, std::max(1.5, h * 0.2), rgbRed);
+    cairo_restore(cr);
+}
+
 // Brig's ensign at the main masthead; the pole is the topmast's tip.
 void PaintSmallUnionJack(cairo_t* cr, int nFrame, int, int nFrameHeight) {
     Pole(cr, 2, 2, nFrameHeight, 4, 1.5);
@@ -126,10 +127,18 @@ void PaintTinyUnionJack(cairo_t* cr, int nFrame, int, int nFrameHeight) {
     WavingFlag(cr, {2.5, 2.5, 23, 11.5, +1, 1.8, 1.1, Phase(nFrame), 1.0}, UnionJackDesign);
 }
 
-// The galleon's flag: its staff is at the right, the cloth streams astern.
+// The galleon's flag: its staff is at the right, the top of the mizzen
+// below it, and the cloth streams astern. Staff and cloth are ringed like
+// the galleon itself (a dark contour in a pale rim), so that where the flag
+// flies before the brig's sails it reads as part of the nearer ship.
 void PaintSmallJollyRoger(cairo_t* cr, int nFrame, int, int nFrameHeight) {
-    Pole(cr, 60, 0, nFrameHeight, 3.5, 1.5);
-    WavingFlag(cr, {58, 5, 50, 33, -1, 4, 1.2, Phase(nFrame), 1.8}, JollyRogerDesign);
+    auto flag = [&](cairo_t* c) {
+        Pole(c, 60.5, 0, nFrameHeight, 5, 1.5);
+        WavingFlag(c, {58, 5, 50, 33, -1, 4, 1.2, Phase(nFrame), 1.8}, JollyRogerDesign);
+    };
+    style::DrawContour(cr, style::kSkyLow, 3, flag);
+    style::DrawContour(cr, style::kOutline, 1.5, flag);
+    flag(cr);
 }
 
 // Over the decks the flags fly from halyards on masts just right of them.

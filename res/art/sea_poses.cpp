@@ -2,6 +2,7 @@
 // transform its scenes ask for (where the flag sprite meets the masthead or
 // staff, where the waterline sits against the open sea).
 #include <cmath>
+#include <vector>
 
 #include "sea_art.h"
 #include "sea_draw.h"
@@ -71,6 +72,64 @@ constexpr double kSinkingDeg = 25;
 constexpr double kSinkingStemX = 430, kSinkingStemY = kBrigWaterline;  // the stern at the waterline
 constexpr double kSinkingPivotX = 355, kSinkingPivotY = 301;           // where it lies in the picture
 
+// A ragged hole knocked through a hull by a ball: black inside, the
+// splintered planks round it showing their pale wood.
+void ShotThroughHull(cairo_t* cr, Pt c, double r, uint32_t nSeed) {
+    geo::Rng rng{nSeed};
+    Pts splinters, hole;
+    for (int i = 0; i < 14; ++i) {
+        const double a = 2 * geo::kPi * i / 14;
+        const double rr = r * (i % 2 ? rng.Range(1.0, 1.25) : rng.Range(1.45, 1.9));
+        splinters.push_back({c.x + std::cos(a) * rr, c.y + std::sin(a) * rr * 0.8});
+        const double rh = r * (i % 2 ? rng.Range(0.55, 0.75) : rng.Range(0.85, 1.05));
+        hole.push_back({c.x + std::cos(a) * rh, c.y + std::sin(a) * rh * 0.8});
+    }
+    Shape(cr, splinters, style::kWoodPale, 1.5);
+    Shape(cr, hole, style::kIronShade, 1.5);
+}
+
+// Smoke of the fires the broadsides lit, rising from `foot` (picture
+// coordinates) in dark billows that grow and drift downwind as they climb.
+void RisingSmoke(cairo_t* cr, Pt foot, double dHeight, uint32_t nSeed) {
+    geo::Rng rng{nSeed};
+    struct Puff {
+        Pt c;
+        double r;
+    };
+    std::vector<Puff> puffs;
+    for (double h = 0, r = 7; h < dHeight; h += r * 0.8, r += 1.8) {
+        const Pt c = {foot.x + h * 0.25, foot.y - h};
+        puffs.push_back({c + Pt{rng.Range(-3, 3), 0}, r});
+        puffs.push_back({c + Pt{-r * 0.7, r * 0.3 + rng.Range(-2, 2)}, r * 0.7});
+        puffs.push_back({c + Pt{r * 0.75, r * 0.2 + rng.Range(-2, 2)}, r * 0.65});
+    }
+    // The outline round the whole column, then the billows over it.
+    for (const Puff& p : puffs) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, p.c.x, p.c.y, p.r, 0, 2 * geo::kPi);
+    }
+    Outline(cr, 3);
+    for (const Puff& p : puffs) {
+        cairo_arc(cr, p.c.x, p.c.y, p.r, 0, 2 * geo::kPi);
+        FillKeep(cr, foot.y - p.c.y < dHeight * 0.35 ? style::kSmokeDark : style::kSmoke);
+        cairo_new_path(cr);
+        cairo_arc(cr, p.c.x - p.r * 0.25, p.c.y - p.r * 0.3, p.r * 0.45, 0, 2 * geo::kPi);
+        FillKeep(cr, foot.y - p.c.y < dHeight * 0.35 ? style::kSmoke : style::kSmokeLight);
+        cairo_new_path(cr);
+    }
+}
+
+// Flames licking up from a deck at `foot` (picture coordinates).
+void DeckFire(cairo_t* cr, Pt foot, double w, double h) {
+    Shape(cr, {{foot.x - w, foot.y}, {foot.x - w * 0.7, foot.y - h * 0.6}, {foot.x - w * 0.35, foot.y - h * 0.35},
+               {foot.x - w * 0.1, foot.y - h}, {foot.x + w * 0.25, foot.y - h * 0.45}, {foot.x + w * 0.55, foot.y - h * 0.8},
+               {foot.x + w, foot.y}},
+          style::kFlameShade, 1.5, false);
+    Shape(cr, {{foot.x - w * 0.55, foot.y}, {foot.x - w * 0.2, foot.y - h * 0.55}, {foot.x + w * 0.1, foot.y - h * 0.3},
+               {foot.x + w * 0.45, foot.y - h * 0.5}, {foot.x + w * 0.6, foot.y}},
+          style::kFlameLight, 0, false);
+}
+
 void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     const double yTop = nFrameHeight - 14;
     ClipAbove(cr, yTop + 4, nWidth);
@@ -78,7 +137,19 @@ void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     cairo_rotate(cr, geo::Radians(kSinkingDeg));
     cairo_translate(cr, -kSinkingStemX, -kSinkingStemY);
     DrawBrig(cr, {1.0, true, true});
+    // The broadsides' damage: holes knocked through its side, and fires on
+    // deck by the foremast and amidships (found here in picture coordinates).
+    ShotThroughHull(cr, {112, 276}, 8, 3);
+    ShotThroughHull(cr, {168, 288}, 9, 5);
+    ShotThroughHull(cr, {236, 282}, 8, 9);
+    Pt fires[] = {{104, 254}, {176, 262}};
+    for (Pt& p : fires) cairo_user_to_device(cr, &p.x, &p.y);
     cairo_restore(cr);
+    for (Pt& p : fires) cairo_device_to_user(cr, &p.x, &p.y);
+    for (const Pt& p : fires) {
+        RisingSmoke(cr, p + Pt{0, -10}, p.y - 6, uint32_t(p.x));
+        DeckFire(cr, p, 14, 30);
+    }
     Pts water;
     for (double x = 0; x <= nWidth; x += 12) water.push_back({x, yTop + ((int(x) / 12) % 2 ? 0 : 4)});
     water.push_back({double(nWidth), double(nFrameHeight)});

@@ -238,6 +238,10 @@ void BrigHull(cairo_t* cr, double lw) {
     Shape(cr, {{484, 228}, {492, 228}, {493, 238}, {483, 238}}, style::kFlashCore, lw * 0.6);
     // Figurehead scroll at the stem.
     Shape(cr, {{70, 248}, {58, 240}, {52, 246}, {58, 256}, {68, 258}}, kOchre, lw * 0.8, true);
+    // The jack on its staff at the bow: the navy's colours at the ship's
+    // other end too, where they stay clear of a ship lying before the brig.
+    Spar(cr, {74, 250}, {70, 204}, 3.5, 3, style::kWoodDark, style::kWood, lw * 0.6);
+    WavingFlag(cr, {72, 206, 30, 17, +1, 2, 1.2, 0, lw * 0.7}, UnionJackDesign);
     // Anchor at the cathead.
     Line(cr, {104, 262}, {104, 288}, style::kIron, 3);
     PathSmooth(cr, {{94, 282}, {98, 290}, {104, 292}, {110, 290}, {114, 282}}, false);
@@ -362,8 +366,8 @@ void GalleonHull(cairo_t* cr, double lw) {
     Shape(cr, {{86, 250}, {140, 254}, {134, 262}, {94, 258}}, kDullGold, lw * 0.6, true);
     // Figurehead on the beakhead.
     Shape(cr, {{380, 268}, {392, 262}, {394, 272}, {388, 282}, {378, 280}}, kDullGold, lw * 0.8, true);
-    Spar(cr, {72, 198}, {68, 184}, 2.5, 2.5, style::kIron, style::kIronLight, lw * 0.6);
-    Shape(cr, {{62, 174}, {72, 174}, {74, 186}, {60, 186}}, style::kFlashCore, lw * 0.6);
+    Spar(cr, {72, 198}, {56, 188}, 2.5, 2.5, style::kIron, style::kIronLight, lw * 0.6);
+    Shape(cr, {{48, 176}, {58, 176}, {60, 188}, {46, 188}}, style::kFlashCore, lw * 0.6);
     for (int i = 0; i < kGunPorts; ++i) OpenGunPort(cr, kGunPortX0 + kGunPortStep * i, kGunDeckY, lw);
     for (double x : {110.0, 134.0})
         GunPort(cr, x, 262 + (x - 110) * 0.2, 10, lw, kPirateRed, +1);
@@ -378,17 +382,22 @@ struct GalleonMast {
     std::vector<Sail> sails;
 };
 
-// Both masts stop at their topsails, well below the brig's mastheads, so
-// that when the galleon passes before the brig the brig's upper sails and
-// its ensign still stand clear above the galleon's rig.
+// Both masts stop at their topsails, far below the brig's mastheads: when
+// the galleon lies before the brig, the brig's upper sails stand as a white
+// mast of their own above the galleon's rig, its ensign at their top, and
+// the galleon's own flag flies higher, from its mizzen at the stern.
 const GalleonMast kGalleonMain = {
-    205, 300, 74,
-    {{82, 150, 48, 64, 5, {{0.15, 0.35, 0.22, 0.25, kSailPatch}, {0.62, 0.15, 0.18, 0.2, style::kWoodLight}}},
-     {158, 232, 64, 72, 6, {{0.55, 0.45, 0.2, 0.3, style::kWoodLight}}}}};
+    205, 300, 114,
+    {{120, 172, 44, 58, 4, {{0.15, 0.35, 0.22, 0.25, kSailPatch}, {0.62, 0.15, 0.18, 0.2, style::kWoodLight}}},
+     {180, 238, 60, 70, 6, {{0.55, 0.45, 0.2, 0.3, style::kWoodLight}}}}};
 const GalleonMast kGalleonFore = {
-    300, 256, 90,
-    {{98, 160, 40, 54, 4, {{0.2, 0.5, 0.25, 0.22, style::kWoodLight}}},
-     {166, 226, 52, 60, 5, {{0.1, 0.2, 0.2, 0.25, kSailPatch}}}}};
+    300, 256, 126,
+    {{132, 182, 36, 48, 4, {{0.2, 0.5, 0.25, 0.22, style::kWoodLight}}},
+     {188, 232, 48, 56, 5, {{0.1, 0.2, 0.2, 0.25, kSailPatch}}}}};
+
+// The mizzen stands at the very stern and carries the flag: its truck is
+// the top of the ensign staff, so the flag's staff runs on down into it.
+constexpr Pt kMizzenFoot = {71, 204};
 
 void GalleonMastAndSails(cairo_t* cr, const GalleonMast& m, double lw) {
     Spar(cr, {m.x, m.yFoot}, {m.x, m.yTop + 2}, 11, 4, style::kWoodDark, style::kWood, lw);
@@ -419,22 +428,24 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     if (look.bRigging) {
         Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonFore.x, 240}, style::kOutline, rig);
         Line(cr, {kGalleonFore.x, kGalleonFore.yTop + 10}, {384, 222}, style::kOutline, rig);
-        Line(cr, {kGalleonFore.x, 166}, {366, 250}, style::kOutline, rig);
-        Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {120, 100}, style::kOutline, rig);
+        Line(cr, {kGalleonFore.x, 190}, {366, 250}, style::kOutline, rig);
+        Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonStaffX + 1, kGalleonStaffY + 16}, style::kOutline, rig);
     }
 
-    // Ensign staff at the stern, mizzen with its lateen sail.
-    Spar(cr, {kGalleonStaffX + 6, 204}, {kGalleonStaffX, kGalleonStaffY + 2}, 4, 3, style::kWoodDark, style::kWood, lw * 0.8);
-    Spar(cr, {122, 204}, {120, 96}, 8, 4, style::kWoodDark, style::kWood, lw);
-    TriSail(cr, {84, 118}, {176, 196}, {122, 196}, 6, kDirtySail, lw);
-    Spar(cr, {80, 112}, {186, 204}, 4, 3, style::kWoodDark, style::kWood, lw * 0.8);
+    // The mizzen, which is the ensign staff, with its lateen sail.
+    Spar(cr, kMizzenFoot, {kGalleonStaffX, kGalleonStaffY + 2}, 9, 5, style::kWoodDark, style::kWood, lw);
+    cairo_arc(cr, kGalleonStaffX, kGalleonStaffY + 2, 3, 0, 2 * geo::kPi);
+    FillKeep(cr, style::kWood);
+    Outline(cr, lw * 0.7);
+    TriSail(cr, {56, 130}, {172, 198}, {82, 198}, 6, kDirtySail, lw);
+    Spar(cr, {50, 124}, {182, 204}, 4, 3, style::kWoodDark, style::kWood, lw * 0.8);
 
     // Bowsprit with its spritsail.
     Spar(cr, {340, 256}, {392, 212}, 8, 5, style::kWoodDark, style::kWood, lw);
     SquareSail(cr, {352, 236}, {384, 222}, {392, 246}, {356, 262}, 3, kDirtySail, lw, 1);
 
     GalleonMastAndSails(cr, kGalleonMain, lw);
-    TearHole(cr, {226, 108}, 9, 3, lw, kDirtySail.rgbShade);
+    TearHole(cr, {226, 146}, 9, 3, lw, kDirtySail.rgbShade);
     GalleonMastAndSails(cr, kGalleonFore, lw);
     TearHole(cr, {284, 196}, 6, 5, lw, kDirtySail.rgbShade);
     if (look.bRigging) {
@@ -442,7 +453,7 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
                 kGalleonMain.x + 22, 4, rig);
         Shrouds(cr, {kGalleonFore.x, kGalleonFore.sails[0].yFoot + 6}, 256, kGalleonFore.x - 22,
                 kGalleonFore.x + 20, 4, rig);
-        Shrouds(cr, {120, 120}, 202, 104, 136, 3, rig);
+        Shrouds(cr, {kGalleonStaffX + 2, 140}, 202, 80, 112, 3, rig);
     }
 
     if (look.bHull) GalleonHull(cr, lw);
