@@ -33,7 +33,7 @@ void PaintSaverIcon(cairo_t* cr, int nSize) {
     cairo_stroke(cr);
     cairo_restore(cr);
     style::SetColour(cr, style::kOutline);
-    cairo_set_line_width(cr, bLarge ? 1.4 : 1.0);
+    cairo_set_line_width(cr, bLarge ? 1.4 * s : 1.0);
     cairo_stroke(cr);
 
     // The wheel: spokes through the rim, each ending in a turned handle.
@@ -44,33 +44,33 @@ void PaintSaverIcon(cairo_t* cr, int nSize) {
         cairo_line_to(cr, c + std::cos(a) * 12.5 * s, c + std::sin(a) * 12.5 * s);
     }
     style::SetColour(cr, style::kWoodDark);
-    cairo_set_line_width(cr, bLarge ? 2.2 : 1.2);
+    cairo_set_line_width(cr, bLarge ? 2.2 * s : 1.2);
     cairo_stroke(cr);
     if (bLarge) {
         for (int i = 0; i < nSpokes; ++i) {
             double a = i * 2 * geo::kPi / nSpokes;
             cairo_new_path(cr);
-            cairo_arc(cr, c + std::cos(a) * 12.5 * s, c + std::sin(a) * 12.5 * s, 1.7, 0, 2 * geo::kPi);
-            style::FillAndOutline(cr, style::kWood, 1.0);
+            cairo_arc(cr, c + std::cos(a) * 12.5 * s, c + std::sin(a) * 12.5 * s, 1.7 * s, 0, 2 * geo::kPi);
+            style::FillAndOutline(cr, style::kWood, 1.0 * s);
         }
     }
-    const double dRim = bLarge ? 8.0 : 5.0;  // small: a wider rim leaves room for the spokes
+    const double dRim = bLarge ? 8.0 * s : 5.0;  // small: a wider rim leaves room for the spokes
     cairo_new_path(cr);
     cairo_arc(cr, c, c, dRim, 0, 2 * geo::kPi);
     style::SetColour(cr, style::kOutline);
-    cairo_set_line_width(cr, bLarge ? 4.4 : 2.6);
+    cairo_set_line_width(cr, bLarge ? 4.4 * s : 2.6);
     cairo_stroke_preserve(cr);
     style::SetColour(cr, style::kWood);
-    cairo_set_line_width(cr, bLarge ? 2.4 : 1.4);
+    cairo_set_line_width(cr, bLarge ? 2.4 * s : 1.4);
     cairo_stroke(cr);
     if (bLarge) {  // light from the upper left
         cairo_arc(cr, c, c, dRim, geo::kPi * 1.0, geo::kPi * 1.5);
         style::SetColour(cr, style::kWoodLight);
-        cairo_set_line_width(cr, 1.0);
+        cairo_set_line_width(cr, 1.0 * s);
         cairo_stroke(cr);
     }
     cairo_arc(cr, c, c, 3.0 * s, 0, 2 * geo::kPi);
-    style::FillAndOutline(cr, style::kGold, bLarge ? 1.2 : 0.8);
+    style::FillAndOutline(cr, style::kGold, bLarge ? 1.2 * s : 0.8);
 }
 
 void PaintHandCursor(cairo_t* cr) {

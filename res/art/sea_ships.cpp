@@ -275,8 +275,10 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
     BrigMast(cr, kBrigFore, lw);
     BrigSails(cr, kBrigMain, lw);
     BrigSails(cr, kBrigFore, lw);
+    // The hole the pirates' shot tore in the main topsail in the face-off;
+    // the sinking brig takes more.
+    TearHole(cr, {296, 122}, 11, 7, lw, kWhiteSail.rgbShade);
     if (look.bTorn) {
-        TearHole(cr, {300, 120}, 9, 7, lw, kWhiteSail.rgbShade);
         TearHole(cr, {350, 72}, 6, 11, lw, kWhiteSail.rgbShade);
         TearHole(cr, {160, 136}, 8, 13, lw, kWhiteSail.rgbShade);
         TearHole(cr, {200, 84}, 5, 17, lw, kWhiteSail.rgbShade);

@@ -56,12 +56,15 @@ void PutRows(Bytes& b, int nSize, int nBits, const std::vector<int>& values) {
 Bytes EncodeImage(const std::vector<uint32_t>& argb, int nSize, const uint32_t* pTable, int nColours) {
     int nBits = nColours == 2 ? 1 : nColours == 16 ? 4 : 8;
     ColourMatcher matcher(pTable, nColours, kNoColour);
+    // Where the mask lets the screen through, the screen is XORed with the
+    // colour bits: they must be black there, whichever entry holds black.
+    const int nBlack = matcher.Match(0, 0, 0);
     std::vector<int> colour(argb.size()), mask(argb.size());
     for (size_t i = 0; i < argb.size(); ++i) {
         uint32_t p = argb[i];
         int a = p >> 24;
         mask[i] = Opaque(p) ? 0 : 1;
-        colour[i] = 0;  // masked pixels are black, so the screen shows through
+        colour[i] = nBlack;
         if (!mask[i]) {
             auto un = [&](int nShift) { return std::min(255, ((int(p >> nShift) & 0xFF) * 255 + a / 2) / a); };
             colour[i] = matcher.Match(un(16), un(8), un(0));
@@ -122,8 +125,12 @@ Bytes EncodeDirectory(uint16_t nType, const std::vector<DirEntry>& entries) {
 
 Bytes EncodeSaverIcon(PaintIconFn pfnPaint) {
     std::vector<DirEntry> entries;
+    // 48 and 64 pixels for the dialogs at 144 and 192 DPI, so that Windows
+    // does not enlarge the 32-pixel image there; sixteen-colour displays
+    // are of the older, smaller kind.
     for (int nColours : {256, 16}) {
-        for (int nSize : {32, 16}) {
+        for (int nSize : {64, 48, 32, 16}) {
+            if (nColours == 16 && nSize > 32) continue;
             // Sixteen colours cannot blend edges: those images are drawn crisp.
             std::vector<uint32_t> argb = Render(nSize, [&](cairo_t* cr) {
                 if (nColours == 16) cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);

@@ -644,7 +644,8 @@ TEST(GeneratedTunes, BassOnEveryStrongBeatIsInItsChord) {
 
 struct IconImage {
     int nSize, nBits;
-    std::vector<bool> masked;  // AND mask, rows top-down
+    std::vector<bool> masked;      // AND mask, rows top-down
+    std::vector<uint32_t> colour;  // 0xRRGGBB of the colour bits, rows top-down
 };
 
 // Walks an icon or cursor directory and checks each image's header and
@@ -680,29 +681,41 @@ std::vector<IconImage> ReadIconDirectory(const Bytes& b, uint32_t nType) {
         const size_t nMask = nOffset + 40 + 4 * nColours + nColourStride * nSize;
         EXPECT_EQ(nBytes, 40 + 4 * nColours + (nColourStride + nMaskStride) * nSize);
         if (nMask + nMaskStride * nSize > b.size()) continue;
-        IconImage image{nSize, nBits, std::vector<bool>(size_t(nSize) * nSize)};
+        IconImage image{nSize, nBits, std::vector<bool>(size_t(nSize) * nSize),
+                        std::vector<uint32_t>(size_t(nSize) * nSize)};
+        const size_t nTable = nOffset + 40, nColourBits = nTable + 4 * nColours;
         for (int y = 0; y < nSize; ++y)
-            for (int x = 0; x < nSize; ++x)
-                image.masked[size_t(y) * nSize + x] =
-                    (b[nMask + (nSize - 1 - y) * nMaskStride + x / 8] >> (7 - x % 8)) & 1;
+            for (int x = 0; x < nSize; ++x) {
+                const size_t i = size_t(y) * nSize + x;
+                image.masked[i] = (b[nMask + (nSize - 1 - y) * nMaskStride + x / 8] >> (7 - x % 8)) & 1;
+                if (nColours == 0) continue;
+                const size_t nBit = size_t(x) * nBits;
+                const int nIndex = (b[nColourBits + (nSize - 1 - y) * nColourStride + nBit / 8] >>
+                                    (8 - nBits - nBit % 8)) & ((1 << nBits) - 1);
+                image.colour[i] = U32(b, nTable + 4 * nIndex) & 0xFFFFFF;
+            }
         images.push_back(image);
     }
     return images;
 }
 
-TEST(GeneratedIcon, FourImagesOfTheSaverIcon) {
+TEST(GeneratedIcon, SixImagesOfTheSaverIcon) {
     std::optional<Bytes> file = ReadAsset("ssavericon.ico");
     if (!file) return;
     std::vector<IconImage> images = ReadIconDirectory(*file, 1);
-    ASSERT_EQ(images.size(), 4u);
+    ASSERT_EQ(images.size(), 6u);
     std::set<std::pair<int, int>> kinds;
     for (const IconImage& image : images) {
         kinds.insert({image.nSize, image.nBits});
         long nMasked = std::count(image.masked.begin(), image.masked.end(), true);
         EXPECT_GT(nMasked, 0) << "a round icon leaves its corners clear";
+        // The screen is XORed with a clear pixel's colour: black shows it as it is.
+        long nClearNotBlack = 0;
+        for (size_t i = 0; i < image.masked.size(); ++i) nClearNotBlack += image.masked[i] && image.colour[i] != 0;
+        EXPECT_EQ(nClearNotBlack, 0) << image.nSize << " px, " << image.nBits << " bits";
         EXPECT_LT(nMasked, long(image.masked.size()) / 2) << "mostly empty";
     }
-    EXPECT_EQ(kinds, (std::set<std::pair<int, int>>{{32, 8}, {16, 8}, {32, 4}, {16, 4}}));
+    EXPECT_EQ(kinds, (std::set<std::pair<int, int>>{{64, 8}, {48, 8}, {32, 8}, {16, 8}, {32, 4}, {16, 4}}));
 }
 
 TEST(GeneratedCursor, OneMonochromeHandWithItsHotspotOnTheFinger) {

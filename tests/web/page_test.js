@@ -115,6 +115,10 @@ test('the stage is crisp at the largest whole size in device pixels, centred, bl
   const phone = readPng(await t.page.screenshot());
   assert.deepEqual([phone.width, phone.height], [1170, 2100]);
   assert.equal(compareScaled(phone, frame, 1, 185, 750), null, 'phone');
+  // A window smaller than the stage shows the middle of it, unscaled.
+  await t.page.setViewport(600, 400);
+  await runPage(t.page, t.server, {...kQuery, frames: kSceneFrame});
+  assert.equal(compareScaled(readPng(await t.page.screenshot()), frame, 1, -100, -100), null, 'smaller window');
   assert.deepEqual(t.page.errors, []);
 });
 

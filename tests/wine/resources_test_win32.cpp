@@ -93,7 +93,7 @@ TEST_F(SaverAssetResources, IconAndCursorGroups) {
     Resource icon = Find(kIconGroupName, RT_GROUP_ICON);
     ASSERT_NE(icon.pData, nullptr) << "icon group not found";
     ASSERT_GE(icon.nBytes, 6u);
-    EXPECT_EQ(U16(icon.pData + 4), 4u) << "images in the icon group";
+    EXPECT_EQ(U16(icon.pData + 4), 6u) << "images in the icon group";
     Resource cursor = Find(MAKEINTRESOURCEA(kHandCursorId), RT_GROUP_CURSOR);
     ASSERT_NE(cursor.pData, nullptr) << "cursor group not found";
     ASSERT_GE(cursor.nBytes, 6u);

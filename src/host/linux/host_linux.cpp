@@ -80,8 +80,21 @@ bool HostStretchPicture(HostWindow, int nResourceId, const HostRect& dest) {
 bool HostBeginFrame(HostWindow) { return MemoryWindowHasFrameBuffer(); }
 void HostEndFrame(HostWindow) { PresentWindow(false); }
 void HostClearWindow(HostWindow) { MemoryWindowClear(); }
-// The window is the one output (whole client).
-int HostGetOutputs(HostWindow, HostRect*, int) { return 0; }
+// Full screen: each display's bounds in the window, the main (SDL's first)
+// first. Any other window is the one output (the whole client).
+int HostGetOutputs(HostWindow, HostRect* pOutputs, int nMax) {
+    if (!LinuxHost.bFullScreen || LinuxHost.pWindow == nullptr) return 0;
+    int nWindowX = 0, nWindowY = 0;
+    SDL_GetWindowPosition(LinuxHost.pWindow, &nWindowX, &nWindowY);
+    int nCount = 0;
+    const int nDisplays = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < nDisplays && nCount < nMax; ++i) {
+        SDL_Rect bounds;
+        if (SDL_GetDisplayBounds(i, &bounds) != 0 || bounds.w <= 0 || bounds.h <= 0) continue;
+        pOutputs[nCount++] = {bounds.x - nWindowX, bounds.y - nWindowY, bounds.w, bounds.h};
+    }
+    return nCount;
+}
 void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
     MemoryWindowPresentView(source, dest, bSmooth);
 }

@@ -24,6 +24,7 @@ struct LinuxHostState {
 
     SDL_Window* pWindow = nullptr;
     bool bForeignWindow = false;  // drawn into another program's window
+    bool bFullScreen = false;     // over every display, each one an output
 };
 extern LinuxHostState LinuxHost;
 

@@ -18,7 +18,6 @@
 
 #include "config/configure_form.h"
 #include "config/settings.h"
-#include "gfx/frame_buffer.h"
 #include "gfx/show.h"
 #include "host/asset_files.h"
 #include "host/linux/linux_host.h"
@@ -182,10 +181,20 @@ private:
                 break;
             case SDL_WINDOWEVENT:
                 if (event.window.event == SDL_WINDOWEVENT_CLOSE) bQuit = true;
-                if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) Resize();
+                if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) Resize(false);
                 if (event.window.event == SDL_WINDOWEVENT_EXPOSED) Repaint();
                 if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) bHadFocus = true;
                 if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST && bFullScreen && bHadFocus) bQuit = true;
+                break;
+            case SDL_DISPLAYEVENT:
+                // A monitor came or went: cover the new set and place the
+                // stage on each again.
+                if (bFullScreen) {
+                    const SDL_Rect all = AllMonitors();
+                    SDL_SetWindowPosition(LinuxHost.pWindow, all.x, all.y);
+                    SDL_SetWindowSize(LinuxHost.pWindow, all.w, all.h);
+                    Resize(true);
+                }
                 break;
             case SDL_KEYDOWN:
                 if (bFullScreen || (options.nMode == kModeWindow && event.key.keysym.sym == SDLK_ESCAPE))
@@ -204,13 +213,16 @@ private:
         }
     }
 
-    void Resize() {
+    // bOutputsMoved: the displays changed even if the window's size did not.
+    void Resize(bool bOutputsMoved) {
         int nWidth = 0, nHeight = 0;
         SDL_GetWindowSize(LinuxHost.pWindow, &nWidth, &nHeight);
-        if (nWidth == MemoryWindow.window.nWidth && nHeight == MemoryWindow.window.nHeight) return;
+        if (!bOutputsMoved && nWidth == MemoryWindow.window.nWidth && nHeight == MemoryWindow.window.nHeight)
+            return;
         ResizeMemoryWindow(nWidth, nHeight);
-        OnSaverClientSize(nWidth, nHeight);
-        if (ShowReady()) CreateFrameBuffer(LinuxWindow(), WholeClientLayout(nWidth, nHeight, Show.layout.nPictureSize));
+        // The stage is placed anew and shown again at once: the last frame
+        // (or the title while it shows), not black until the next scene.
+        OnSaverDisplayChange(LinuxWindow(), nWidth, nHeight);
         Repaint();
     }
 
@@ -272,6 +284,7 @@ int main(int argc, char** argv) {
             LinuxHost.pWindow = SDL_CreateWindow("Harborgast", all.x, all.y, all.w, all.h,
                                                  SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP |
                                                      SDL_WINDOW_SKIP_TASKBAR);
+            LinuxHost.bFullScreen = true;
             SDL_ShowCursor(SDL_DISABLE);
             if (LinuxHost.pWindow != nullptr) SDL_RaiseWindow(LinuxHost.pWindow);
             break;

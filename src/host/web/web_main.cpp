@@ -10,7 +10,6 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
-#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +21,7 @@
 #include "config/settings.h"
 #include "engine/sequencer.h"
 #include "gfx/show.h"
+#include "gfx/stage_placement.h"
 #include "host/asset_files.h"
 #include "host_web.h"
 #include "shell/driver.h"
@@ -44,23 +44,14 @@ bool ParseCount(const char* sz, long long nHigh, long long& nOut) {
     return true;
 }
 
-// The stage's place in an area of the page.
-struct StagePlacementInArea {
+// The stage's place in the page's area (device pixels): the whole canvas
+// (the stage) scaled by the placement's factor, so that the part the
+// placement shows lands where it says; smooth when not a whole factor.
+struct StageInArea {
     int nLeft, nTop, nWidth, nHeight;
     bool bSmooth;
 };
-StagePlacementInArea Placement;
-
-StagePlacementInArea PlaceStageInArea(int nAreaW, int nAreaH, int nStageW, int nStageH, int nMode) {
-    int nScale = 1;
-    if (nMode == kPictureFillHeight && nAreaH > nStageH) {
-        const int nW = int(int64_t(nStageW) * nAreaH / nStageH);
-        return {(nAreaW - nW) / 2, 0, nW, nAreaH, true};
-    }
-    if (nMode == kPictureLargestWhole) nScale = std::max(1, std::min(nAreaW / nStageW, nAreaH / nStageH));
-    return {(nAreaW - nScale * nStageW) / 2, (nAreaH - nScale * nStageH) / 2, nScale * nStageW, nScale * nStageH,
-            false};
-}
+StageInArea Placement;
 
 // The driver's host for one animation frame: the driver runs the timers
 // that have fallen due and gives the page back; a page cannot wait inside
@@ -158,8 +149,17 @@ EMSCRIPTEN_KEEPALIVE void web_save_form(int nSpeed, int nOutcome, int nSoundMode
 // of the saver's picture-size setting, read out by web_placement (0 left,
 // 1 top, 2 width, 3 height, 4 smooth).
 EMSCRIPTEN_KEEPALIVE void web_place_stage(int nAreaWidth, int nAreaHeight, int nStageWidth, int nStageHeight) {
-    Placement = PlaceStageInArea(nAreaWidth, nAreaHeight, nStageWidth, nStageHeight,
-                                 ReadLimitedSetting(kSettingPictureSize));
+    const StagePlacement p =
+        PlaceStage(nStageWidth, nStageHeight, nAreaWidth, nAreaHeight, ReadLimitedSetting(kSettingPictureSize));
+    if (p.nSourceWidth <= 0 || p.nSourceHeight <= 0) {
+        Placement = {0, 0, nStageWidth, nStageHeight, false};
+        return;
+    }
+    // The scale of the shown part, kept exact for the width and height.
+    const int nWidth = int(int64_t(nStageWidth) * p.nWidth / p.nSourceWidth);
+    const int nHeight = int(int64_t(nStageHeight) * p.nHeight / p.nSourceHeight);
+    Placement = {p.nLeft - int(int64_t(p.nSourceX) * p.nWidth / p.nSourceWidth),
+                 p.nTop - int(int64_t(p.nSourceY) * p.nHeight / p.nSourceHeight), nWidth, nHeight, p.nScale == 0};
 }
 
 EMSCRIPTEN_KEEPALIVE int web_placement(int nField) {
