@@ -39,3 +39,6 @@ foreach(play_target play play-windows)
     PASS_REGULAR_EXPRESSION "^play: no X display[^\n]*harborgast-render --out[^\n]*\n$"
     FAIL_REGULAR_EXPRESSION "Building|cmake")
 endforeach()
+
+# The rooms of the portable core include one way (docs/ARCHITECTURE.md).
+add_test(NAME layers.includes COMMAND ${CMAKE_SOURCE_DIR}/tests/layers/check-includes ${CMAKE_SOURCE_DIR}/src)
