@@ -49,7 +49,7 @@ void SetUpStage(int nWidth, int nHeight) {
         LoadBackdrop(900 + b, b);
     }
     AddFakeResource(kHostResourceBitmap, 950, MakeDib({kSpriteWidth, kSpriteHeight}, SpritePixel));
-    LoadSpriteStrip(950, 0, 1);
+    LoadActorStrip(950, 0, 1);
     BuildShowPalette(FakeWindow());
     CreateFrameBuffer(FakeWindow(), WholeClientLayout(nWidth, nHeight, kPictureLargestWhole));
     const Keyframe track[2] = {{0, 0, 0}, {kSpriteX, kSpriteY, 0}};
@@ -207,7 +207,7 @@ void LoadBitmapsBench(benchmark::State& state, bool bPaletteDevice) {
         const bool bLoaded = LoadBitmaps(FakeWindow());
         benchmark::DoNotOptimize(bLoaded);
         state.PauseTiming();
-        ReleaseSpriteStore();
+        ReleaseActors();
         FakeHost.calls.clear();
         state.ResumeTiming();
     }

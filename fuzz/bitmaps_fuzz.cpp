@@ -170,13 +170,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
 
     ResetShowState();
     AddFakeResource(kHostResourceBitmap, kFillerId, MakeDib({4, 1, 8, 0, 1}, [](int, int) { return 0; }));
-    for (int i = 0; i < nFillers; ++i) LoadSpriteStrip(kFillerId, kFillerSlot, 1);
+    for (int i = 0; i < nFillers; ++i) LoadActorStrip(kFillerId, kFillerSlot, 1);
     FakeHost.boxes.clear();
     AddFakeResource(kHostResourceBitmap, kFuzzedId, res);
 
     const Header h = ReadHeader(res);
     const bool bStoreFull = nFillers >= kStoreCapacity;
-    const bool bLoaded = nFrames == 0 ? LoadBackdrop(kFuzzedId, 0) : LoadSpriteStrip(kFuzzedId, 0, nFrames);
+    const bool bLoaded = nFrames == 0 ? LoadBackdrop(kFuzzedId, 0) : LoadActorStrip(kFuzzedId, 0, nFrames);
     FUZZ_CHECK(bLoaded == (h.bLoadable && !bStoreFull));
     FUZZ_CHECK(SpriteStore.nCount == nFillers + (h.bLoadable ? 1 : 0));
     if (h.bLoadable) CheckColourTable(h, res);
@@ -203,6 +203,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
         FUZZ_CHECK(ActorTable.slots[0].nFrameCount == 0 && SpriteStore.nBackdropCount == 0);
     }
     CheckPaletteStep(bPaletteDevice, nNumColors, bLoaded ? &SpriteStore.entries[nEntry] : nullptr);
-    ReleaseSpriteStore();
+    ReleaseActors();
     return 0;
 }

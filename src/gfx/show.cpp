@@ -14,7 +14,6 @@
 #include "engine/sequencer.h"
 #include "catalogue.h"
 #include "gfx/frame_buffer.h"
-#include "gfx/sprite_store.h"
 
 ShowState Show;
 RunFlagState RunFlags;
@@ -105,7 +104,7 @@ void StopShow(HostWindow /*hWindow*/) {
     if (Show.bPreviewShow) return;
     ReleaseMusic();
     HostReleaseSound();
-    ReleaseSpriteStore();
+    ReleaseActors();
     ReleaseSceneTracks();
     HostDeleteShowPalette();
     DeleteFrameBuffer();

@@ -8,9 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/actors.h"
-#include "catalogue.h"
-#include "gfx/palette.h"
 #include "host/dib.h"
 
 SpriteStoreState SpriteStore;
@@ -192,38 +189,19 @@ bool LoadBackdrop(int nResourceId, int nBackdrop) {
     return true;
 }
 
-bool LoadSpriteStrip(int nResourceId, int nActorSlot, int nFrames) {
-    if (nActorSlot < 0 || nActorSlot >= kActorSlotCount || nFrames < 1) return false;
-    const int nStore = LoadPicture(nResourceId, nFrames, true);
-    if (nStore < 0) return false;
-    const StoredBitmap& entry = SpriteStore.entries[nStore];
-    Actor& actor = ActorTable.slots[nActorSlot];
-    actor = {};
-    actor.nStore = nStore;
-    actor.nFrameCount = nFrames;
-    actor.nFrameHeight = entry.nHeight / nFrames;
-    actor.nFrameWidth = entry.nWidth;
-    actor.pFrame = entry.pPixels;
-    return true;
+int LoadSpriteStrip(int nResourceId, int nFrames) {
+    if (nFrames < 1) return -1;
+    return LoadPicture(nResourceId, nFrames, true);
 }
 
-bool LoadBitmaps(HostWindow hWindow) {
+void StartLoadingBitmaps() {
     SpriteStore.nCurrent = -1;
     SpriteStore.nCount = 0;
     SpriteStore.nBackdropCount = 0;
-    // A failed load shows its message and loading goes on.
-    for (const LoadListEntry& e : LoadList) {
-        if (e.nBackdrop >= 0)
-            LoadBackdrop(e.nResourceId, e.nBackdrop);
-        else
-            LoadSpriteStrip(e.nResourceId, e.nActorSlot, e.nFrames);
-    }
-    return BuildShowPalette(hWindow);
 }
 
 void ReleaseSpriteStore() {
     const int32_t nEntries = SpriteStore.nCount < kStoreCapacity ? SpriteStore.nCount : kStoreCapacity;
     for (int32_t i = 0; i < nEntries; ++i) ReleaseEntry(SpriteStore.entries[i]);
     SpriteStore = {};
-    ActorTable = {};
 }

@@ -15,12 +15,11 @@
 #include "shell/saver_window.h"
 
 void ResetShowState() {
-    ReleaseSpriteStore();
+    ReleaseActors();
     DeleteFrameBuffer();
     FakeHost = {};
     FakeProfile = {};
     ConfigureForm = {};
-    ActorTable = {};
     Sequencer = {};
     RunFlags = {};
     Dissolve = {};

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/actors.h"
 #include "engine/scene_script.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
@@ -38,6 +39,6 @@ void CoreTest::SetUp() {
 }
 
 void CoreTest::TearDown() {
-    ReleaseSpriteStore();
+    ReleaseActors();
     std::copy(savedScenes_, savedScenes_ + kSceneCount, SceneTable);
 }

@@ -70,10 +70,10 @@ TEST_F(LoadersTest, RejectsWhatItCannotLoadWithItsMessage) {
     };
     for (const RejectCase& c : cases) {
         FakeHost = {};
-        ReleaseSpriteStore();
+        ReleaseActors();
         std::vector<uint8_t> bytes = c.make();
         if (!bytes.empty()) AddFakeResource(kHostResourceBitmap, 300, std::move(bytes));
-        EXPECT_FALSE(LoadSpriteStrip(300, 0, 1)) << c.szWhat;
+        EXPECT_FALSE(LoadActorStrip(300, 0, 1)) << c.szWhat;
         ASSERT_EQ(FakeHost.boxes.size(), 1u) << c.szWhat;
         EXPECT_EQ(FakeHost.boxes[0].szText, c.szMessage) << c.szWhat;
         EXPECT_EQ(FakeHost.boxes[0].szCaption, "LoadBitmaps");
@@ -102,9 +102,9 @@ TEST_F(LoadersTest, LoadsAtEachLimit) {
     };
     for (const auto& [szWhat, bytes] : cases) {
         FakeHost = {};
-        ReleaseSpriteStore();
+        ReleaseActors();
         AddFakeResource(kHostResourceBitmap, 300, bytes);
-        ASSERT_TRUE(LoadSpriteStrip(300, 0, 1)) << szWhat;
+        ASSERT_TRUE(LoadActorStrip(300, 0, 1)) << szWhat;
         EXPECT_TRUE(FakeHost.boxes.empty()) << szWhat;
         const uint8_t* pPixels = SpriteStore.entries[0].pPixels;
         for (int y = 0; y < 6; ++y) EXPECT_EQ(pPixels[y * 8 + 3], RowNumber(3, y)) << szWhat << " row " << y;
@@ -114,7 +114,7 @@ TEST_F(LoadersTest, LoadsAtEachLimit) {
 
 TEST_F(LoadersTest, StripOfThirtySevenRowsGivesTwoFramesOfEighteen) {
     AddFakeResource(kHostResourceBitmap, IDB_ENSIGN_TINY, MakeDib({32, 37}, RowNumber));
-    ASSERT_TRUE(LoadSpriteStrip(IDB_ENSIGN_TINY, kSlotEnsignTiny, 2));
+    ASSERT_TRUE(LoadActorStrip(IDB_ENSIGN_TINY, kSlotEnsignTiny, 2));
     const Actor& actor = ActorTable.slots[kSlotEnsignTiny];
     EXPECT_EQ(actor.nFrameCount, 2);
     EXPECT_EQ(actor.nFrameHeight, 18);
@@ -135,9 +135,9 @@ TEST_F(LoadersTest, OddWidthsSkipEachRowsPadding) {
     const auto pixel = [](int x, int y) { return uint8_t(x + 16 * y); };
     for (int nWidth : {13, 14, 15, 16}) {
         FakeHost = {};
-        ReleaseSpriteStore();
+        ReleaseActors();
         AddFakeResource(kHostResourceBitmap, 300, MakeDib({nWidth, 6}, pixel));
-        ASSERT_TRUE(LoadSpriteStrip(300, 0, 2)) << nWidth;
+        ASSERT_TRUE(LoadActorStrip(300, 0, 2)) << nWidth;
         AddFakeResource(kHostResourceBitmap, 301, MakeDib({nWidth, 5}, pixel));
         ASSERT_TRUE(LoadBackdrop(301, 0)) << nWidth;
         // The strip: frame 0 is the lower band (picture rows 3..5), upright.
@@ -154,10 +154,10 @@ TEST_F(LoadersTest, OddWidthsSkipEachRowsPadding) {
     }
     // The last row's padding belongs to the picture: without it, it is cut.
     FakeHost = {};
-    ReleaseSpriteStore();
+    ReleaseActors();
     const std::vector<uint8_t> odd = MakeDib({13, 6}, pixel);
     AddFakeResource(kHostResourceBitmap, 300, Cut(odd, odd.size() - 1));
-    EXPECT_FALSE(LoadSpriteStrip(300, 0, 1));
+    EXPECT_FALSE(LoadActorStrip(300, 0, 1));
     ASSERT_EQ(FakeHost.boxes.size(), 1u);
     EXPECT_EQ(FakeHost.boxes[0].szText, kTruncated);
 }
@@ -180,8 +180,8 @@ TEST_F(LoadersTest, ColourTableOfFewerEntriesLeavesTheRestBlack) {
                     MakeDib({8, 2}, RowNumber, [](int i) { return 0x102030u + uint32_t(i); }));
     AddFakeResource(kHostResourceBitmap, 301,
                     MakeDib({8, 2, 8, 0, 236}, [](int x, int) { return uint8_t(x + 1); }));
-    ASSERT_TRUE(LoadSpriteStrip(300, 0, 1));
-    ASSERT_TRUE(LoadSpriteStrip(301, 1, 1));
+    ASSERT_TRUE(LoadActorStrip(300, 0, 1));
+    ASSERT_TRUE(LoadActorStrip(301, 1, 1));
     const uint8_t* pTable = SpriteStore.colourTable;
     // Entry 235 as stored: blue, green, red, 0.
     const uint32_t nColour = TestColour(235);
@@ -195,9 +195,9 @@ TEST_F(LoadersTest, ColourTableOfFewerEntriesLeavesTheRestBlack) {
 
 TEST_F(LoadersTest, TheFiftySeventhPictureLoadsTheFiftyEighthDoesNot) {
     AddFakeResource(kHostResourceBitmap, 300, MakeDib({4, 2}, RowNumber));
-    for (int i = 0; i < 57; ++i) ASSERT_TRUE(LoadSpriteStrip(300, i % kActorSlotCount, 1)) << i;
+    for (int i = 0; i < 57; ++i) ASSERT_TRUE(LoadActorStrip(300, i % kActorSlotCount, 1)) << i;
     EXPECT_TRUE(FakeHost.boxes.empty());
-    EXPECT_FALSE(LoadSpriteStrip(300, 0, 1));
+    EXPECT_FALSE(LoadActorStrip(300, 0, 1));
     EXPECT_FALSE(LoadBackdrop(300, 0));
     ASSERT_EQ(FakeHost.boxes.size(), 2u);
     EXPECT_EQ(FakeHost.boxes[0].szText, "Too many bitmaps.");
