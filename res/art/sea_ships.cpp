@@ -71,7 +71,7 @@ void GunPort(cairo_t* cr, double cx, double cy, double s, double dLine, uint32_t
 // frame, the red lid swung up above, a gun's muzzle run out at the sill.
 constexpr int kGunPorts = 6;
 constexpr double kGunPortX0 = 143, kGunPortStep = 30, kGunDeckY = 318;
-constexpr double kGunPortW = 17, kGunPortH = 14;
+constexpr double kGunPortW = 21, kGunPortH = 16;
 
 // The shot holes in the galleon's sails: centre, size, shape seed.
 struct SailHole {
