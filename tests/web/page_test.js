@@ -199,7 +199,10 @@ test('under the test query nothing covers the picture; without it the hint goes 
   const button = JSON.parse(await t.page.evaluate(
     'JSON.stringify(document.getElementById("fullscreen-button").getBoundingClientRect())'));
   await t.page.click(button.x + button.width / 2, button.y + button.height / 2);
-  await t.page.waitFor('document.fullscreenElement !== null', 10);
+  // fullscreenElement is set before the page's fullscreenchange handler
+  // runs; the button's new label says that the handler has run.
+  await t.page.waitFor('document.fullscreenElement !== null && ' +
+                       'document.getElementById("fullscreen-button").textContent === "Leave full screen"', 10);
   const full = await t.page.evaluate(`({cursor: getComputedStyle(document.getElementById('stage')).cursor,
     controls: getComputedStyle(document.getElementById('controls')).display})`);
   assert.deepEqual(full, {cursor: 'none', controls: 'none'});
