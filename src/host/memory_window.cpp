@@ -169,12 +169,21 @@ ShownView* FindShown(const HostRect& source, const HostRect& dest, bool bSmooth)
     return nullptr;
 }
 
+// The changed span [nLeft, nRight) of each source row of the last
+// TakeChanges (empty where the row did not change).
+struct RowSpan {
+    int nLeft, nRight;
+};
+std::vector<RowSpan> gRowSpans;
+
 // The box of the view's source (in source coordinates, right and bottom
-// exclusive) where the frame buffer differs from what the view showed, and
-// the view's pixels brought up to date; false when nothing changed.
+// exclusive) where the frame buffer differs from what the view showed, each
+// row's span in gRowSpans, and the view's pixels brought up to date; false
+// when nothing changed.
 bool TakeChanges(ShownView& v, DirtyRect& changed) {
     const int nWidth = v.source.nWidth;
     changed = {nWidth, v.source.nHeight, 0, 0};
+    gRowSpans.assign(static_cast<size_t>(v.source.nHeight), RowSpan{0, 0});
     for (int y = 0; y < v.source.nHeight; ++y) {
         const uint8_t* pNow = MemoryWindow.frameBuffer.data() +
                               static_cast<size_t>(v.source.nTop + y) * MemoryWindow.nBufferWidth + v.source.nLeft;
@@ -184,6 +193,7 @@ bool TakeChanges(ShownView& v, DirtyRect& changed) {
         while (pNow[l] == pWas[l]) ++l;
         while (pNow[r - 1] == pWas[r - 1]) --r;
         std::memcpy(pWas + l, pNow + l, static_cast<size_t>(r - l));
+        gRowSpans[static_cast<size_t>(y)] = {l, r};
         changed = {std::min(changed.nLeft, l), std::min(changed.nTop, y), std::max(changed.nRight, r), y + 1};
     }
     return changed.nLeft < changed.nRight;
@@ -240,7 +250,10 @@ void MemoryWindowPresentView(const HostRect& source, const HostRect& dest, bool 
     int x0 = std::max(0, -dest.nLeft), x1 = std::min(dest.nWidth, w.nWidth - dest.nLeft);
     int y0 = std::max(0, -dest.nTop), y1 = std::min(dest.nHeight, w.nHeight - dest.nTop);
     if (x0 >= x1 || y0 >= y1) return;
+    // Crisp and presented before: each row is drawn only over its changed span.
+    bool bRowSpans = false;
     if (ShownView* pShown = FindShown(source, dest, bSmooth)) {
+        bRowSpans = !bSmooth;
         DirtyRect c;
         if (!TakeChanges(*pShown, c)) return;
         int d0 = 0, d1 = 0;
@@ -260,20 +273,31 @@ void MemoryWindowPresentView(const HostRect& source, const HostRect& dest, bool 
                         static_cast<size_t>(source.nWidth));
         MemoryWindow.shown.push_back(std::move(v));
     }
-    int nLastRow = -1;
+    int nLastRow = -1, nRowX0 = x0, nRowX1 = x1;
     for (int y = y0; y < y1; ++y) {
         uint32_t* pOut = MemoryWindowRow(dest.nTop + y) + dest.nLeft;
         if (!bSmooth) {
-            const int nRow = source.nTop + static_cast<int>(int64_t{y} * source.nHeight / dest.nHeight);
-            if (nRow == nLastRow) {  // a block's next row: the same pixels
-                std::memcpy(pOut + x0, MemoryWindowRow(dest.nTop + y - 1) + dest.nLeft + x0,
-                            static_cast<size_t>(x1 - x0) * sizeof(uint32_t));
-                continue;
+            const int nRow = static_cast<int>(int64_t{y} * source.nHeight / dest.nHeight);
+            if (nRow != nLastRow) {
+                nLastRow = nRow;
+                nRowX0 = x0;
+                nRowX1 = x1;
+                if (bRowSpans) {
+                    const RowSpan span = gRowSpans[static_cast<size_t>(nRow)];
+                    int d0 = 0, d1 = 0;
+                    DestSpan(span.nLeft, span.nRight, source.nWidth, dest.nWidth, false, d0, d1);
+                    nRowX0 = std::max(x0, d0);
+                    nRowX1 = std::min(x1, d1);
+                }
+                if (nRowX0 >= nRowX1) continue;
+                const uint8_t* pRow = MemoryWindow.frameBuffer.data() +
+                                      static_cast<size_t>(source.nTop + nRow) * MemoryWindow.nBufferWidth +
+                                      source.nLeft;
+                PresentCrispRow(pOut, pRow, nRowX0, nRowX1, source.nWidth, dest.nWidth);
+            } else if (nRowX0 < nRowX1) {  // a block's next row: the same pixels
+                std::memcpy(pOut + nRowX0, MemoryWindowRow(dest.nTop + y - 1) + dest.nLeft + nRowX0,
+                            static_cast<size_t>(nRowX1 - nRowX0) * sizeof(uint32_t));
             }
-            nLastRow = nRow;
-            const uint8_t* pRow =
-                MemoryWindow.frameBuffer.data() + static_cast<size_t>(nRow) * MemoryWindow.nBufferWidth + source.nLeft;
-            PresentCrispRow(pOut, pRow, x0, x1, source.nWidth, dest.nWidth);
             continue;
         }
         const SourceSpan sy = SpanOf(y, source.nTop, source.nHeight, dest.nHeight);

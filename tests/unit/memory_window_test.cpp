@@ -55,8 +55,11 @@ TEST(MemoryWindowTest, PresentingAgainDrawsWhatChangedAsAWholePresentWould) {
         {"smooth, a fill of the height", 120, 75, {0, 0, 40, 30}, {10, 0, 100, 75}, true},
         {"smooth, an odd factor", 61, 47, {0, 0, 40, 30}, {0, 0, 61, 47}, true},
     };
-    const Change changes[] = {
-        {0, 0, 1, 1}, {39, 29, 1, 1}, {12, 9, 5, 3}, {0, 14, 40, 1}, {20, 0, 1, 30}, {0, 0, 40, 30},
+    // Each step's changes; two apart make rows that changed in different
+    // places inside one box.
+    const std::vector<Change> steps[] = {
+        {{0, 0, 1, 1}}, {{39, 29, 1, 1}}, {{12, 9, 5, 3}}, {{2, 3, 4, 2}, {30, 20, 6, 5}},
+        {{0, 14, 40, 1}}, {{20, 0, 1, 30}}, {{0, 0, 40, 30}},
     };
     std::mt19937 random(7);
     for (const ViewCase& v : views) {
@@ -70,10 +73,12 @@ TEST(MemoryWindowTest, PresentingAgainDrawsWhatChangedAsAWholePresentWould) {
         MemoryWindowPresentView(v.source, v.dest, v.bSmooth);
         const DirtyRect none = TakeMemoryWindowDirtyRect();
         EXPECT_FALSE(none.nLeft < none.nRight && none.nTop < none.nBottom) << "drawn with nothing changed";
-        for (const Change& c : changes) {
-            const uint8_t nIndex = uint8_t(random());
-            for (int y = c.y; y < c.y + c.nHeight; ++y)
-                std::memset(&MemoryWindow.frameBuffer[size_t(y) * kBufferWidth + c.x], nIndex, size_t(c.nWidth));
+        for (const std::vector<Change>& step : steps) {
+            for (const Change& c : step) {
+                const uint8_t nIndex = uint8_t(random());
+                for (int y = c.y; y < c.y + c.nHeight; ++y)
+                    std::memset(&MemoryWindow.frameBuffer[size_t(y) * kBufferWidth + c.x], nIndex, size_t(c.nWidth));
+            }
             MemoryWindowPresentView(v.source, v.dest, v.bSmooth);
             const std::vector<uint32_t> again = WindowPixels();
             const std::vector<uint8_t> frame = MemoryWindow.frameBuffer;
@@ -81,7 +86,7 @@ TEST(MemoryWindowTest, PresentingAgainDrawsWhatChangedAsAWholePresentWould) {
             MakeFrameBuffer();
             MemoryWindow.frameBuffer = frame;
             MemoryWindowPresentView(v.source, v.dest, v.bSmooth);
-            ASSERT_EQ(again, WindowPixels()) << "after the change at " << c.x << "," << c.y;
+            ASSERT_EQ(again, WindowPixels()) << "after the change at " << step[0].x << "," << step[0].y;
         }
         // A clear between two presents: the whole view is drawn again.
         MemoryWindowClear();
