@@ -163,9 +163,16 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     }
     const bool bSecond = nFrame == 2;
     std::vector<Lobe> lobes = Billow({22.5, cy - 0.5}, 20.0, 13.0, 6, 7.0, bSecond ? 11 : 5);
-    lobes.push_back({{38.0, cy + 6.0}, 5.5});
-    lobes.push_back({{46.0, cy + 10.0}, 3.8});
-    if (!bSecond) lobes.push_back({{52.0, cy + 12.5}, 2.4});
+    if (bSecond) {
+        lobes.push_back({{38.0, cy + 6.0}, 5.5});
+        lobes.push_back({{46.0, cy + 10.0}, 3.8});
+    } else {
+        // A thick trail back to the gun: seen through the port the gun
+        // fired from, on the frames after the flash, it fills the port.
+        lobes.push_back({{38.0, cy + 5.0}, 7.0});
+        lobes.push_back({{47.0, cy + 8.0}, 6.0});
+        lobes.push_back({{52.5, cy + 10.0}, 4.5});
+    }
     DrawSmoke(cr, lobes, 3.0, 2.5, kPuffTones);
     if (!bSecond) return;
     // Frame 2, the brig's shot where it flies clear of the galleon before

@@ -188,6 +188,7 @@ void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
         style::DrawContour(cr, style::kSkyLow, 5, solid);
         style::DrawContour(cr, style::kOutline, 2, solid);
         DrawGalleon(cr, {});
+        CutGalleonHoles(cr);
         cairo_restore(cr);
         DrawWaterlineFoam(cr, kGalleonFoamX0, kGalleonFoamX1, kGalleonWaterline, 1.0);
         DrawBowWave(cr, 338, kGalleonWaterline, +1, 1.0);
@@ -209,13 +210,16 @@ void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
 // The wreck sinks in front of the brig: the same dark contour in a pale rim
 // as when it sails before it keeps it a ship of its own.
 void PaintGalleonHeeling(cairo_t* cr, int, int, int) {
-    auto heeled = [](bool bRigging) {
-        return [bRigging](cairo_t* c) {
+    auto heel = [](cairo_t* c) {
+        cairo_translate(c, kHeelTopX, kHeelTopY);
+        cairo_scale(c, kHeelScale, kHeelScale);
+        cairo_rotate(c, geo::Radians(kHeelDeg));
+        cairo_translate(c, -kGalleonStaffX, -kGalleonStaffY);
+    };
+    auto heeled = [heel](bool bRigging) {
+        return [heel, bRigging](cairo_t* c) {
             cairo_save(c);
-            cairo_translate(c, kHeelTopX, kHeelTopY);
-            cairo_scale(c, kHeelScale, kHeelScale);
-            cairo_rotate(c, geo::Radians(kHeelDeg));
-            cairo_translate(c, -kGalleonStaffX, -kGalleonStaffY);
+            heel(c);
             ShipLook look{1.0 / kHeelScale, true};
             look.bRigging = bRigging;
             DrawGalleon(c, look);
@@ -225,6 +229,10 @@ void PaintGalleonHeeling(cairo_t* cr, int, int, int) {
     style::DrawContour(cr, style::kSkyLow, 4, heeled(false));
     style::DrawContour(cr, style::kOutline, 2, heeled(false));
     heeled(true)(cr);
+    cairo_save(cr);
+    heel(cr);
+    CutGalleonHoles(cr);
+    cairo_restore(cr);
 }
 
 }  // namespace sea

@@ -73,6 +73,14 @@ constexpr int kGunPorts = 6;
 constexpr double kGunPortX0 = 143, kGunPortStep = 30, kGunDeckY = 318;
 constexpr double kGunPortW = 17, kGunPortH = 14;
 
+// The shot holes in the galleon's sails: centre, size, shape seed.
+struct SailHole {
+    Pt c;
+    double r;
+    uint32_t nSeed;
+};
+constexpr SailHole kMainTopsailHole = {{226, 146}, 9, 3}, kForeCourseHole = {{284, 196}, 6, 5};
+
 void OpenGunPort(cairo_t* cr, double cx, double cy, double lw) {
     const double x0 = cx - kGunPortW / 2, x1 = cx + kGunPortW / 2, y0 = cy - kGunPortH / 2, y1 = cy + kGunPortH / 2;
     // Lid hinged at the head of the port, propped open outwards.
@@ -90,14 +98,20 @@ void OpenGunPort(cairo_t* cr, double cx, double cy, double lw) {
     Spar(cr, {cx, y1 - 2}, {x0 - 3, y1 - 2}, 4, 4.5, style::kIron, style::kIronLight, lw * 0.6);
 }
 
-// A ragged shot hole through a sail: cleared, with a frayed rim.
-void TearHole(cairo_t* cr, Pt c, double r, uint32_t nSeed, double lw, uint32_t rgbRim) {
+// The outline of a ragged shot hole through a sail.
+Pts TearHoleShape(Pt c, double r, uint32_t nSeed) {
     geo::Rng rng{nSeed};
     Pts hole;
     for (int i = 0; i < 11; ++i) {
         double a = 2 * geo::kPi * i / 11, rr = r * (i % 2 ? rng.Range(0.45, 0.7) : rng.Range(0.9, 1.2));
         hole.push_back({c.x + std::cos(a) * rr * 1.2, c.y + std::sin(a) * rr});
     }
+    return hole;
+}
+
+// A ragged shot hole through a sail: cleared, with a frayed rim.
+void TearHole(cairo_t* cr, Pt c, double r, uint32_t nSeed, double lw, uint32_t rgbRim) {
+    const Pts hole = TearHoleShape(c, r, nSeed);
     PathPoly(cr, hole);
     style::SetColour(cr, rgbRim);
     cairo_set_line_width(cr, lw * 1.6);
@@ -275,8 +289,10 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
     BrigMast(cr, kBrigFore, lw);
     BrigSails(cr, kBrigMain, lw);
     BrigSails(cr, kBrigFore, lw);
+    // The hole the pirates' shot tore in the main topsail in the face-off;
+    // the sinking brig takes more.
+    TearHole(cr, {296, 122}, 11, 7, lw, kWhiteSail.rgbShade);
     if (look.bTorn) {
-        TearHole(cr, {300, 120}, 9, 7, lw, kWhiteSail.rgbShade);
         TearHole(cr, {350, 72}, 6, 11, lw, kWhiteSail.rgbShade);
         TearHole(cr, {160, 136}, 8, 13, lw, kWhiteSail.rgbShade);
         TearHole(cr, {200, 84}, 5, 17, lw, kWhiteSail.rgbShade);
@@ -445,9 +461,9 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     SquareSail(cr, {352, 236}, {384, 222}, {392, 246}, {356, 262}, 3, kDirtySail, lw, 1);
 
     GalleonMastAndSails(cr, kGalleonMain, lw);
-    TearHole(cr, {226, 146}, 9, 3, lw, kDirtySail.rgbShade);
+    TearHole(cr, kMainTopsailHole.c, kMainTopsailHole.r, kMainTopsailHole.nSeed, lw, kDirtySail.rgbShade);
     GalleonMastAndSails(cr, kGalleonFore, lw);
-    TearHole(cr, {284, 196}, 6, 5, lw, kDirtySail.rgbShade);
+    TearHole(cr, kForeCourseHole.c, kForeCourseHole.r, kForeCourseHole.nSeed, lw, kDirtySail.rgbShade);
     if (look.bRigging) {
         Shrouds(cr, {kGalleonMain.x, kGalleonMain.sails[0].yFoot + 6}, 300, kGalleonMain.x - 26,
                 kGalleonMain.x + 22, 4, rig);
@@ -459,6 +475,28 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     if (look.bHull) GalleonHull(cr, lw);
     cairo_pop_group_to_source(cr);
     cairo_paint(cr);
+}
+
+void CutGalleonHoles(cairo_t* cr) {
+    cairo_push_group(cr);
+    style::SetColour(cr, style::kOutline);
+    for (int i = 0; i < kGunPorts; ++i) {
+        const double cx = kGunPortX0 + kGunPortStep * i;
+        // Inside the port's frame, above the muzzle at its sill.
+        cairo_rectangle(cr, cx - kGunPortW / 2 + 1, kGunDeckY - kGunPortH / 2 + 1, kGunPortW - 2, kGunPortH - 6.5);
+        cairo_rectangle(cr, cx + 3, kGunDeckY - kGunPortH / 2 + 1, kGunPortW / 2 - 4, kGunPortH - 2);
+        cairo_fill(cr);
+    }
+    for (const SailHole& h : {kMainTopsailHole, kForeCourseHole}) {
+        PathPoly(cr, TearHoleShape(h.c, h.r, h.nSeed));
+        cairo_fill(cr);
+    }
+    cairo_pattern_t* pHoles = cairo_pop_group(cr);
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_mask(cr, pHoles);
+    cairo_restore(cr);
+    cairo_pattern_destroy(pHoles);
 }
 
 }  // namespace sea

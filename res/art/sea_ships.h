@@ -49,6 +49,11 @@ constexpr double kGalleonFoamX0 = 146, kGalleonFoamX1 = 344;
 void DrawBrig(cairo_t* cr, const ShipLook& look);
 void DrawGalleon(cairo_t* cr, const ShipLook& look);
 
+// Clears the galleon's see-through holes (its open gun ports and the shot
+// holes in its sails) in everything painted so far, under the current
+// transform: a contour painted round the galleon fills them otherwise.
+void CutGalleonHoles(cairo_t* cr);
+
 // White water at a ship's waterline (x0..x1 at y, in the current transform),
 // and a bow wave leaning forward from xBow (nDir: +1 the bow faces right).
 void DrawWaterlineFoam(cairo_t* cr, double x0, double x1, double y, double dScale);

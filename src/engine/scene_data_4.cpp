@@ -67,8 +67,8 @@ constexpr TrackRun kSailorARuns[] = {Rows(1, kSailorARows)};
 
 // Sailor B is driven back to the left edge by pirate A and dies there.
 constexpr int32_t kSailorBWay[] = {
-    33, 110, 380,  37, 130, 378,  41, 100, 372,  45, 115, 368,  49, 80, 362,  53, 95, 357,
-    57, 60, 352,  61, 70, 348,  64, 45, 344,  67, 23, 338,  72, -5, 330,
+    33, 110, 380,  36, 80, 372,  40, 50, 362,  44, 62, 358,  48, 35, 354,  52, 48, 352,
+    57, 25, 348,  61, 38, 344,  64, 18, 340,  67, 8, 336,  72, -5, 330,
 };
 constexpr TrackRun kSailorBRuns[] = {
     Pose(1, 32, 110, 380, 13),
@@ -78,8 +78,8 @@ constexpr TrackRun kSailorBRuns[] = {
 
 // Sailor C stands his ground against pirate B, then falls.
 constexpr int32_t kSailorCWay[] = {
-    28, 65, 400,  32, 95, 400,  36, 80, 400,  40, 115, 400,  44, 100, 400,  48, 130, 400,
-    51, 110, 400,  53, 120, 400,  57, 105, 400,
+    28, 65, 400,  32, 90, 400,  36, 75, 400,  40, 95, 400,  44, 80, 400,  48, 100, 400,
+    51, 90, 400,  53, 105, 400,  57, 105, 400,
 };
 constexpr TrackRun kSailorCRuns[] = {
     Pose(1, 13, 45, 412, 12), Pose(14, 27, 45, 400, 12),
@@ -114,11 +114,16 @@ constexpr TrackRun kRedCoatRuns[] = {
     Pose(129, 129, 160, 338, 2),
 };
 
-// Pirate A crosses over, drives sailor B back and runs off to the left.
+// Pirate A crosses over, drives sailor B back and runs off to the left,
+// down the deck past the open hatch of the navy's hold, where the pirates
+// come up with the plunder in the next scene. The two pairs of
+// fighters keep apart: sailor B and pirate A up the deck, sailor C and
+// pirate B below them, each navy man left of his pirate.
 constexpr int32_t kPirateAWay[] = {
-    11, 550, 395,  22, 333, 400,  32, 200, 385,  33, 195, 385,  37, 215, 383,  41, 180, 378,
-    45, 195, 374,  49, 150, 370,  53, 165, 365,  57, 130, 358,  61, 140, 352,  64, 120, 346,
-    67, 90, 340,  72, 70, 330,  73, 50, 340,  78, -170, 380,
+    11, 550, 395,  22, 333, 400,  32, 200, 385,  33, 180, 380,  36, 150, 372,  40, 125, 362,
+    44, 140, 358,  48, 115, 354,  52, 128, 352,  57, 105, 348,  61, 118, 344,  64, 98, 340,
+    67, 88, 336,  72, 70, 330,  73, 50, 340,  74, 20, 360,  75, -10, 375,  76, -50, 380,
+    77, -110, 380,  78, -170, 380,
 };
 constexpr TrackRun kPirateARuns[] = {
     Pose(1, 10, 562, 315, 11),
@@ -127,11 +132,11 @@ constexpr TrackRun kPirateARuns[] = {
     F(73, 78, Cycle(kPirateWalk)),
 };
 
-// Pirate B crosses, fights sailor C and runs off.
+// Pirate B crosses, fights sailor C and runs off over the hatch.
 constexpr int32_t kPirateBWay[] = {
-    1, 600, 385,  28, 225, 400,  29, 200, 400,  32, 175, 400,  36, 160, 400,  40, 185, 400,
-    44, 170, 400,  48, 200, 400,  51, 185, 400,  53, 160, 400,  56, 150, 400,  57, 125, 420,
-    63, -200, 495,
+    1, 600, 385,  28, 225, 400,  29, 200, 400,  32, 175, 400,  36, 160, 400,  40, 180, 400,
+    44, 170, 400,  48, 190, 400,  51, 180, 400,  53, 165, 400,  56, 150, 400,  57, 125, 420,
+    58, 95, 440,  59, 70, 460,  60, 45, 485,  61, 10, 495,  62, -90, 495,  63, -200, 495,
 };
 constexpr TrackRun kPirateBRuns[] = {
     Route(1, 63, kPirateBWay), F(1, 28, Cycle(kPirateWalk, 2)),

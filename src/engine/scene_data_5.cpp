@@ -44,23 +44,24 @@ constexpr TrackRun kRedCoatRuns[] = {
     Rows(91, kRedCoatWalk),
 };
 
-// Every trip follows the same way over the decks: up from the navy deck to
-// the crossing near x 390, then down onto the pirate deck. Loaded trips walk
-// right with a barrel on the shoulder, empty ones back left, sword lowered.
+// Every trip follows the same way over the decks: up out of the navy's hold
+// at the bottom left to the crossing near x 390, then down the pirate deck
+// and into its hold at the bottom right. Loaded trips walk right with a
+// barrel on the shoulder, empty ones back left, sword lowered.
 constexpr int32_t kCarry[] = {0, 1, 2, 3};
 constexpr int32_t kCarryShort[] = {3, 2};
 constexpr int32_t kReturn[] = {9, 10, 11, 10};
 
 constexpr int32_t kPirateALoaded1[] = {
     14, -60, 523,  15, -10, 507,  16, 40, 490,  20, 40, 490,  21, 100, 470,
-    27, 390, 390,  31, 585, 385,  35, 800, 440,
+    27, 390, 390,  31, 585, 385,  32, 640, 415,  33, 690, 455,  34, 730, 500,  35, 800, 540,
 };
 constexpr int32_t kPirateAEmpty[] = {
     43, 640, 399,  44, 585, 385,  48, 390, 390,  54, 100, 470,  55, 40, 490,  60, -200, 556,
 };
 constexpr int32_t kPirateALoaded2[] = {
     74, -40, 517,  75, 10, 500,  76, 55, 485,  77, 100, 470,  82, 390, 390,  86, 585, 385,
-    90, 820, 445,
+    87, 645, 420,  88, 700, 465,  89, 745, 510,  90, 820, 445,
 };
 constexpr TrackRun kPirateARuns[] = {
     Route(14, 35, kPirateALoaded1), F(14, 35, Cycle(kCarry)), F(16, 20, Hold(0)),
@@ -69,13 +70,15 @@ constexpr TrackRun kPirateARuns[] = {
 };
 
 constexpr int32_t kPirateBLoaded1[] = {
-    3, -20, 510,  4, 40, 490,  5, 100, 470,  11, 390, 390,  15, 585, 385,  19, 820, 445,
+    3, -20, 510,  4, 40, 490,  5, 100, 470,  11, 390, 390,  15, 585, 385,  16, 645, 420,
+    17, 700, 465,  18, 745, 510,  19, 820, 445,
 };
 constexpr int32_t kPirateBEmpty[] = {
     48, 640, 399,  49, 585, 385,  53, 390, 390,  59, 100, 470,  60, 40, 490,  63, -150, 553,
 };
 constexpr int32_t kPirateBLoaded2[] = {
-    72, 105, 469,  78, 390, 390,  82, 585, 385,  86, 760, 430,
+    72, 105, 469,  78, 390, 390,  82, 585, 385,  83, 640, 415,  84, 690, 460,  85, 730, 505,
+    86, 760, 540,
 };
 constexpr TrackRun kPirateBRuns[] = {
     Route(3, 19, kPirateBLoaded1), F(3, 19, Cycle(kCarryShort)),
@@ -84,13 +87,15 @@ constexpr TrackRun kPirateBRuns[] = {
 };
 
 constexpr int32_t kPirateCLoaded1[] = {
-    9, 50, 487,  10, 100, 470,  15, 390, 390,  19, 585, 385,  24, 790, 437,
+    9, 50, 487,  10, 100, 470,  15, 390, 390,  19, 585, 385,  20, 630, 405,  21, 675, 440,
+    22, 715, 480,  23, 750, 520,  24, 790, 540,
 };
 constexpr int32_t kPirateCEmpty[] = {
     38, 640, 399,  39, 585, 385,  43, 390, 390,  50, 115, 465,
 };
 constexpr int32_t kPirateCLoaded2[] = {
-    70, 170, 451,  74, 390, 390,  78, 585, 385,  82, 790, 437,
+    70, 170, 451,  74, 390, 390,  78, 585, 385,  79, 645, 420,  80, 700, 465,  81, 745, 510,
+    82, 790, 540,
 };
 constexpr TrackRun kPirateCRuns[] = {
     Route(9, 24, kPirateCLoaded1), F(9, 24, Cycle(kCarry)),

@@ -44,7 +44,9 @@ constexpr TrackRun kJollyRogerRuns[] = {
 
 // One gun of both broadsides: flash (1) at (x, 429) on frames 5-6 and
 // 17-18; then the puff (0) starts 10 left and nLift higher and climbs nRise
-// a frame for ten frames.
+// a frame for ten frames. The free guns (2, 3, 5, 6) keep their smoke low:
+// on the frames after a volley it still hangs in the galleon's open ports,
+// and the first of it comes out past the stern at the brig's side.
 constexpr std::array<TrackRun, 8> Broadsides(int32_t x, int32_t nLift, int32_t nRise) {
     return {{
         Pose(5, 6, x, 429, 1),
@@ -54,11 +56,11 @@ constexpr std::array<TrackRun, 8> Broadsides(int32_t x, int32_t nLift, int32_t n
     }};
 }
 constexpr auto kGun1Runs = Broadsides(410, 10, 10);
-constexpr auto kGun2Runs = Broadsides(440, 8, 7);
+constexpr auto kGun2Runs = Broadsides(440, 4, 5);
 constexpr auto kGun3Runs = Broadsides(470, 3, 5);
 constexpr auto kGun4Runs = Broadsides(500, 11, 13);
-constexpr auto kGun5Runs = Broadsides(530, 6, 9);
-constexpr auto kGun6Runs = Broadsides(560, 9, 12);
+constexpr auto kGun5Runs = Broadsides(530, 5, 6);
+constexpr auto kGun6Runs = Broadsides(560, 3, 6);
 
 constexpr CastMember kCast[kCastCount] = {
     {kSlotBrig, Track(kBrigRuns), false},
