@@ -227,6 +227,10 @@ private:
         // The stage is placed anew and shown again at once: the last frame
         // (or the title while it shows), not black until the next scene.
         OnSaverDisplayChange(LinuxWindow(), MemoryWindow.window.nWidth, MemoryWindow.window.nHeight);
+        if (options.bTrace) {
+            std::printf("size=%dx%d\n", MemoryWindow.window.nWidth, MemoryWindow.window.nHeight);
+            std::fflush(stdout);
+        }
         Repaint();
     }
 
