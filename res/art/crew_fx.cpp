@@ -23,6 +23,8 @@ constexpr Tones kSmokeTones = {style::kSmokeDark, style::kSmoke, style::kSmokeLi
 // Fresh powder smoke is nearly white: it stands out against sky and hulls.
 constexpr Tones kPuffTones = {style::kSmoke, style::kSmokeLight, style::kCloud};
 constexpr Tones kIronBall = {style::kIronShade, style::kIron, style::kIronLight};
+// A gun port's dark opening (its frame is the outline).
+constexpr Tones kGunPort = {style::kIronShade, style::kIronShade, style::kIronShade};
 constexpr Tones kWater = {style::kSeaLight, style::kSpray, style::kFoam};
 constexpr Tones kFoamTones = {style::kSpray, style::kFoam, style::kFoam};
 constexpr Tones kBloodTones = {style::kBloodDark, style::kBlood, style::kBloodLight};
@@ -148,8 +150,13 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
         FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{-13.0, -0.5}, 5.5, 3.5, 0.0); },
                  style::kCloud);
         if (bSecond) {
-            // The gun's barrel, run out to the right of its mouth, with the
-            // swell of the muzzle and a reinforcing ring.
+            // The gun's port in the brig's ochre band, and its barrel run out
+            // to the right of its mouth, with the swell of the muzzle.
+            DrawShaded(cr, [&](cairo_t* c) {
+                const Pt port[] = {{nWidth - 12.0, cy - 6.5}, {nWidth + 2.0, cy - 6.5}, {nWidth + 2.0, cy + 6.5},
+                                   {nWidth - 12.0, cy + 6.5}};
+                AddPolygon(c, port, 4);
+            }, kGunPort, 2.0, 0.0, 0.0);
             DrawShaded(cr, [&](cairo_t* c) {
                 const Pt barrel[] = {muzzle + Pt{1.0, -4.5}, {nWidth + 2.0, cy - 3.5}, {nWidth + 2.0, cy + 3.5},
                                      muzzle + Pt{1.0, 4.5}};

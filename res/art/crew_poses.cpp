@@ -69,7 +69,7 @@ Pose SlashLow() {
 }
 
 Pose Recoil() {
-    Pose p = Make({-8, -52}, -16, {12, -5}, {-26, -5}, {14, 16}, 62, {-24, -12}, Face::kPain);
+    Pose p = Make({-8, -52}, -16, {12, -5}, {-26, -5}, {14, 16}, 62, {-24, -12}, Face::kFright);
     p.dHead = -12;
     return p;
 }

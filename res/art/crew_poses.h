@@ -13,7 +13,7 @@ Pose ParryHigh();    // blade up before the face
 Pose ParryLow();     // blade down across the legs
 Pose SwingHigh();    // wind-up, blade back over the head
 Pose SlashLow();     // follow-through of a cut, blade down and forward
-Pose Recoil();       // struck or backing away, leaning back
+Pose Recoil();       // struck or backing away in alarm, leaning back, eyes wide
 Pose Ready();        // standing, sword held up in front
 Pose Step();         // walking with the sword ready
 Pose StaggerBack();  // knocked back, arms thrown up

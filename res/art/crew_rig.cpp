@@ -335,6 +335,19 @@ void DrawEye(cairo_t* cr, const Frame& h, Face eFace) {
         }, style::kOutline, 1.4);
         break;
     }
+    case Face::kFright: {
+        // Eyes wide, the pupil a dot, the brow jumped up high.
+        FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, e, 2.8, 3.6, 0.0); }, style::kEyeWhite);
+        StrokeLine(cr, [&](cairo_t* c) { AddEllipse(c, e, 2.8, 3.6, 0.0); }, style::kOutline, 0.9);
+        FillFlat(cr, [&](cairo_t* c) { AddCircle(c, h.At(6.2, -1.8), 0.9); }, style::kPupil);
+        StrokeLine(cr, [&](cairo_t* c) {
+            const Pt a = h.At(2.6, -7.4), m = h.At(5.5, -9.0), b = h.At(8.6, -7.8);
+            cairo_move_to(c, a.x, a.y);
+            cairo_line_to(c, m.x, m.y);
+            cairo_line_to(c, b.x, b.y);
+        }, style::kOutline, 1.5);
+        break;
+    }
     default: {
         FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, e, 2.2, 2.9, 0.0); }, style::kEyeWhite);
         FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, h.At(6.6, -1.8), 1.3, 2.0, 0.0); }, style::kPupil);
@@ -351,8 +364,10 @@ void DrawEye(cairo_t* cr, const Frame& h, Face eFace) {
 }
 
 void DrawMouth(cairo_t* cr, const Frame& h, Face eFace) {
-    if (eFace == Face::kShout || eFace == Face::kPain) {
-        DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, h.At(7.8, 6.2), 2.4, eFace == Face::kShout ? 2.8 : 1.8, 0.0); },
+    if (eFace == Face::kShout || eFace == Face::kPain || eFace == Face::kFright) {
+        const double ry = eFace == Face::kPain ? 1.8 : eFace == Face::kFright ? 3.2 : 2.8;
+        const double rx = eFace == Face::kFright ? 1.9 : 2.4;
+        DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, h.At(7.8, 6.4), rx, ry, 0.0); },
                    {style::kMouth, style::kMouth, style::kMouthLight}, 1.0, 0.5, 0.5);
         return;
     }

@@ -13,7 +13,7 @@ namespace crew {
 
 enum class Hat { kRound, kBicorne, kTricorne, kBandana };
 enum class Blade { kStraight, kCutlass };
-enum class Face { kCalm, kShout, kGrit, kPain, kDead };
+enum class Face { kCalm, kShout, kGrit, kPain, kFright, kDead };
 enum class Carry { kSword, kBarrel, kPlank };
 
 struct Outfit {

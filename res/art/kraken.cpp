@@ -110,6 +110,7 @@ void PaintKrakenRising(cairo_t* cr, int, int, int) {
     kraken::PaintTentacle(cr, {{{140, 266}, {138, 300}, {140, 345}}, 36, 26, 1});
     kraken::PaintTentacle(cr, {{{164, 266}, {170, 300}, {169, 345}}, 36, 26, -1});
     kraken::PaintDome(cr, {151, 3, 78, 272});
+    kraken::PaintWaterRunningOff(cr, {151, 3, 78, 272});
     EyePair eyes = Offset(kRisingEyes, kRisingEyesX, kRisingEyesY);
     kraken::PaintBrows(cr, eyes);
     kraken::PaintEyes(cr, eyes, kLookAtPirates);
@@ -319,39 +320,8 @@ void PaintHullSide(cairo_t* cr, const geo::Pts& waterline, double dTowardsGap, d
     cairo_restore(cr);
 }
 
-// A topmast shot away in the exchange of fire, floating in the gap.
-void PaintFloatingMast(cairo_t* cr) {
-    cairo_save(cr);
-    cairo_rotate(cr, -0.26);
-    // Round spar with a splintered end on the right.
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0, -5);
-    cairo_line_to(cr, 64, -6);
-    cairo_line_to(cr, 70, -2);
-    cairo_line_to(cr, 66, 0);
-    cairo_line_to(cr, 74, 3);
-    cairo_line_to(cr, 64, 6);
-    cairo_line_to(cr, 0, 5);
-    cairo_close_path(cr);
-    style::FillAndOutline(cr, style::kWood);
-    cairo_rectangle(cr, 2, -4, 60, 2.5);
-    style::SetColour(cr, style::kWoodLight);
-    cairo_fill(cr);
-    // An iron band with a trailing line of rope.
-    cairo_rectangle(cr, 16, -5.5, 4, 11);
-    style::FillAndOutline(cr, style::kIron, 1.0);
-    cairo_move_to(cr, 20, 5);
-    cairo_curve_to(cr, 28, 12, 40, 8, 50, 14);
-    style::SetColour(cr, style::kRope);
-    cairo_set_line_width(cr, 2.0);
-    cairo_stroke(cr);
-    // Water lapping over both ends.
-    for (double x : {-2.0, 58.0}) FoamOval(cr, x, 5, 9, 3.5, 1.0);
-    cairo_restore(cr);
-}
-
 // The near water across the gap, in stage coordinates: the decks backdrop
-// below a crest between the two waterlines, the crest, the floating mast.
+// below a crest between the two waterlines, and the crest.
 // The navy side's frame reaches into the gap too, so it repeats this.
 void PaintNearWater(cairo_t* cr) {
     cairo_save(cr);
@@ -360,8 +330,6 @@ void PaintNearWater(cairo_t* cr) {
     kraken::WaterBodyPath(cr, kNearWaterRow, 640);
     kraken::FillFromPiece(cr, kDecks, 0, 0);
     kraken::PaintCrest(cr, kNearWaterRow, 640);
-    cairo_translate(cr, 484, 588);
-    PaintFloatingMast(cr);
     cairo_restore(cr);
 }
 

@@ -71,7 +71,7 @@ void GunPort(cairo_t* cr, double cx, double cy, double s, double dLine, uint32_t
 // frame, the red lid swung up above, a gun's muzzle run out at the sill.
 constexpr int kGunPorts = 6;
 constexpr double kGunPortX0 = 143, kGunPortStep = 30, kGunDeckY = 318;
-constexpr double kGunPortW = 17, kGunPortH = 14;
+constexpr double kGunPortW = 21, kGunPortH = 16;
 
 // The shot holes in the galleon's sails: centre, size, shape seed.
 struct SailHole {
@@ -235,10 +235,12 @@ void BrigHull(cairo_t* cr, double lw) {
     PathPoly(cr, hull);
     Outline(cr, lw);
 
-    // Gun ports along the ochre band, muzzles run out to the left.
+    // Gun ports along the ochre band, the guns run out through them, their
+    // barrels pointing forward and out: a warship cleared for action.
     for (int i = 0; i < 11; ++i) {
-        double x = 100 + 32 * i;
-        GunPort(cr, x, SheerY(sh, x) + 35, 11, lw, kOchreLight, -1);
+        double x = 100 + 32 * i, y = SheerY(sh, x) + 35;
+        GunPort(cr, x, y, 11, lw, kOchreLight, -1);
+        Spar(cr, {x + 1, y + 0.5}, {x - 13, y + 0.5}, 4.5, 5.5, style::kIron, style::kIronLight, lw * 0.6);
     }
     // Rail cap, quarter-gallery windows, stern lantern.
     PathPoly(cr, SheerBand(sh, 66, 492, -3, 0));

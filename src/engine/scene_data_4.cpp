@@ -67,8 +67,8 @@ constexpr TrackRun kSailorARuns[] = {Rows(1, kSailorARows)};
 
 // Sailor B is driven back to the left edge by pirate A and dies there.
 constexpr int32_t kSailorBWay[] = {
-    33, 110, 380,  36, 80, 372,  40, 50, 362,  44, 62, 358,  48, 35, 354,  52, 48, 352,
-    57, 25, 348,  61, 38, 344,  64, 18, 340,  67, 8, 336,  72, -5, 330,
+    33, 110, 380,  36, 50, 355,  39, -5, 334,  44, 10, 333,  48, -5, 332,  52, 10, 332,
+    57, -5, 331,  61, 8, 331,  64, -2, 330,  67, 4, 330,  72, -5, 330,
 };
 constexpr TrackRun kSailorBRuns[] = {
     Pose(1, 32, 110, 380, 13),
@@ -78,8 +78,8 @@ constexpr TrackRun kSailorBRuns[] = {
 
 // Sailor C stands his ground against pirate B, then falls.
 constexpr int32_t kSailorCWay[] = {
-    28, 65, 400,  32, 90, 400,  36, 75, 400,  40, 95, 400,  44, 80, 400,  48, 100, 400,
-    51, 90, 400,  53, 105, 400,  57, 105, 400,
+    28, 65, 400,  32, 100, 400,  36, 125, 400,  40, 130, 400,  44, 115, 400,  48, 130, 400,
+    51, 120, 400,  53, 125, 400,  57, 105, 400,
 };
 constexpr TrackRun kSailorCRuns[] = {
     Pose(1, 13, 45, 412, 12), Pose(14, 27, 45, 400, 12),
@@ -117,12 +117,13 @@ constexpr TrackRun kRedCoatRuns[] = {
 // Pirate A crosses over, drives sailor B back and runs off to the left,
 // down the deck past the open hatch of the navy's hold, where the pirates
 // come up with the plunder in the next scene. The two pairs of
-// fighters keep apart: sailor B and pirate A up the deck, sailor C and
-// pirate B below them, each navy man left of his pirate.
+// fighters keep apart as two duels side by side: sailor B and pirate A at
+// the left edge up the deck, sailor C and pirate B right of them and lower,
+// each navy man left of his pirate.
 constexpr int32_t kPirateAWay[] = {
-    11, 550, 395,  22, 333, 400,  32, 200, 385,  33, 180, 380,  36, 150, 372,  40, 125, 362,
-    44, 140, 358,  48, 115, 354,  52, 128, 352,  57, 105, 348,  61, 118, 344,  64, 98, 340,
-    67, 88, 336,  72, 70, 330,  73, 50, 340,  74, 20, 360,  75, -10, 375,  76, -50, 380,
+    11, 550, 395,  22, 333, 400,  32, 200, 385,  33, 180, 380,  36, 115, 350,  39, 70, 334,
+    44, 85, 333,  48, 70, 332,  52, 85, 332,  57, 70, 331,  61, 82, 331,  64, 70, 330,
+    67, 75, 330,  72, 70, 330,  73, 50, 340,  74, 20, 360,  75, -10, 375,  76, -50, 380,
     77, -110, 380,  78, -170, 380,
 };
 constexpr TrackRun kPirateARuns[] = {
@@ -132,14 +133,16 @@ constexpr TrackRun kPirateARuns[] = {
     F(73, 78, Cycle(kPirateWalk)),
 };
 
-// Pirate B crosses, fights sailor C and runs off over the hatch.
+// Pirate B crosses first and drives sailor A overboard, then turns on
+// sailor C and at last runs off over the hatch.
 constexpr int32_t kPirateBWay[] = {
-    1, 600, 385,  28, 225, 400,  29, 200, 400,  32, 175, 400,  36, 160, 400,  40, 180, 400,
-    44, 170, 400,  48, 190, 400,  51, 180, 400,  53, 165, 400,  56, 150, 400,  57, 125, 420,
+    1, 600, 385,  4, 470, 390,  7, 300, 360,  10, 110, 330,  12, 70, 322,  14, 90, 332,
+    20, 160, 375,  28, 225, 400,  29, 200, 400,  32, 190, 400,  36, 200, 400,  40, 200, 400,
+    44, 185, 400,  48, 200, 400,  51, 190, 400,  53, 175, 400,  56, 150, 400,  57, 125, 420,
     58, 95, 440,  59, 70, 460,  60, 45, 485,  61, 10, 495,  62, -90, 495,  63, -200, 495,
 };
 constexpr TrackRun kPirateBRuns[] = {
-    Route(1, 63, kPirateBWay), F(1, 28, Cycle(kPirateWalk, 2)),
+    Route(1, 63, kPirateBWay), F(1, 9, Cycle(kPirateWalk, 2)), F(10, 28, Cycle(kPirateFence, 2)),
     F(29, 52, Cycle(kPirateFence, 2)), F(53, 54, Hold(5)), F(55, 56, Hold(4)),
     F(57, 63, Cycle(kRunOff)),
 };
@@ -148,7 +151,7 @@ constexpr TrackRun kPirateBRuns[] = {
 // runs off.
 constexpr int32_t kPirateCWay[] = {
     1, 520, 430,  4, 470, 402,  9, 350, 398,  12, 290, 415,  14, 240, 430,  19, 205, 428,  22, 215, 428,  26, 165, 427,  29, 175, 427,
-    32, 115, 426,  35, 40, 425,  38, 35, 425,  39, -10, 445,  47, -400, 525,
+    32, 115, 426,  35, 40, 425,  38, 35, 425,  39, -10, 445,  40, -150, 460,  47, -400, 525,
 };
 constexpr TrackRun kPirateCRuns[] = {
     Route(1, 47, kPirateCWay), F(1, 14, Cycle(kPirateWalk, 2)),
