@@ -22,6 +22,7 @@
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
 #include "gfx/sprite_store.h"
+#include "show_reset.h"
 
 namespace {
 
@@ -39,25 +40,16 @@ uint8_t SpritePixel(int x, int y) {
     return dx + dy <= 1.0 ? uint8_t(40 + (x + y) % 150) : kKey;
 }
 
-void ResetShow() {
-    ReleaseSpriteStore();
-    DeleteFrameBuffer();
-    FakeHost = {};
-    FrameBuffer = {};
-    StageView = {};
-    Sequencer = {};
-}
-
 // Two backdrops, the sprite in actor slot 0 and a frame buffer of w x h.
 void SetUpStage(int nWidth, int nHeight) {
-    ResetShow();
+    ResetShowState();
     for (int b = 0; b < 2; ++b) {
         AddFakeResource(kHostResourceBitmap, 900 + b,
                         MakeDib({800, 600}, [b](int x, int y) { return uint8_t(x * 3 + y * 5 + b); }));
         LoadBackdrop(900 + b, b);
     }
     AddFakeResource(kHostResourceBitmap, 950, MakeDib({kSpriteWidth, kSpriteHeight}, SpritePixel));
-    LoadSpriteStrip(950, 0, 1);
+    LoadActorStrip(950, 0, 1);
     BuildShowPalette(FakeWindow());
     CreateFrameBuffer(FakeWindow(), WholeClientLayout(nWidth, nHeight, kPictureLargestWhole));
     const Keyframe track[2] = {{0, 0, 0}, {kSpriteX, kSpriteY, 0}};
@@ -201,7 +193,7 @@ int64_t LoadListBytes() {
 }
 
 void SetUpLoadList(bool bPaletteDevice) {
-    ResetShow();
+    ResetShowState();
     AddLoadListPictures();
     if (bPaletteDevice) {
         FakeHost.caps = {true, 20, 256};
@@ -215,7 +207,7 @@ void LoadBitmapsBench(benchmark::State& state, bool bPaletteDevice) {
         const bool bLoaded = LoadBitmaps(FakeWindow());
         benchmark::DoNotOptimize(bLoaded);
         state.PauseTiming();
-        ReleaseSpriteStore();
+        ReleaseActors();
         FakeHost.calls.clear();
         state.ResumeTiming();
     }
@@ -311,6 +303,6 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    ResetShow();
+    ResetShowState();
     return 0;
 }

@@ -4,6 +4,8 @@
 
 add_subdirectory(res)
 add_subdirectory(tools/assetgen)
+add_subdirectory(src/host/posix)
+add_subdirectory(tests/fake)
 
 set(HARBORGAST_ASSET_DIR ${CMAKE_BINARY_DIR}/assets)
 add_custom_command(
@@ -20,11 +22,9 @@ elseif(HARBORGAST_FUZZ)
   add_subdirectory(fuzz)
 else()
   add_subdirectory(tests/unit)
+  add_subdirectory(tools/render)
   if(HARBORGAST_SANITIZE)
     add_subdirectory(tests/soak)
-  endif()
-  if(EXISTS ${CMAKE_SOURCE_DIR}/tools/render/CMakeLists.txt)
-    add_subdirectory(tools/render)
   endif()
   add_subdirectory(src/host/linux)
   add_subdirectory(bench/linux)
@@ -39,3 +39,6 @@ foreach(play_target play play-windows)
     PASS_REGULAR_EXPRESSION "^play: no X display[^\n]*harborgast-render --out[^\n]*\n$"
     FAIL_REGULAR_EXPRESSION "Building|cmake")
 endforeach()
+
+# The rooms of the portable core include one way (docs/ARCHITECTURE.md).
+add_test(NAME layers.includes COMMAND ${CMAKE_SOURCE_DIR}/tests/layers/check-includes ${CMAKE_SOURCE_DIR}/src)

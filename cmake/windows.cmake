@@ -30,9 +30,6 @@ configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${HARBORGAST_GENERATED_DIR}/
 configure_file(${CMAKE_SOURCE_DIR}/res/harborgast.manifest.in ${HARBORGAST_GENERATED_DIR}/harborgast.manifest
                @ONLY)
 
-set_source_files_properties(${CMAKE_SOURCE_DIR}/res/harborgast.rc PROPERTIES
-  OBJECT_DEPENDS "${HARBORGAST_ASSET_DIR}/stamp;${HARBORGAST_GENERATED_DIR}/version.h;${HARBORGAST_GENERATED_DIR}/harborgast.manifest")
-
 # The Win32 code is compiled once, for the saver and for the Win32 tests.
 set(HARBORGAST_WIN32_LIBS winmm gdi32 user32 advapi32 shell32)
 add_library(harborgast_win32 OBJECT ${HARBORGAST_WIN32_SOURCES})
@@ -62,5 +59,15 @@ add_test(NAME saver.reproducible COMMAND ${CMAKE_COMMAND} -E compare_files
          $<TARGET_FILE:SSHarborgast> $<TARGET_FILE:SSHarborgast_twin>)
 
 add_subdirectory(tests/wine)
+
+# The resource script embeds the generated files, so it is compiled again
+# whenever they are made anew. A source property belongs to a directory, so
+# tests/wine, whose test program embeds the script too, is named as well
+# (after it is added).
+set(HARBORGAST_RC_DEPENDS
+    "${HARBORGAST_ASSET_DIR}/stamp;${HARBORGAST_GENERATED_DIR}/version.h;${HARBORGAST_GENERATED_DIR}/harborgast.manifest")
+set_source_files_properties(${CMAKE_SOURCE_DIR}/res/harborgast.rc
+  DIRECTORY ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/wine
+  PROPERTIES OBJECT_DEPENDS "${HARBORGAST_RC_DEPENDS}")
 add_subdirectory(bench/wine)
 add_subdirectory(tests/soak/wine)

@@ -20,6 +20,7 @@
 #include "engine/actors.h"
 #include "fake_host.h"
 #include "fuzz_support.h"
+#include "show_reset.h"
 #include "catalogue.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
@@ -44,6 +45,7 @@ struct Header {
     uint16_t nBitCount;
     uint32_t nCompression;
     uint64_t nColours;
+    uint64_t nStride;  // bytes a row: the width rounded up to 4
     bool bLoadable;
 };
 
@@ -56,9 +58,10 @@ Header ReadHeader(const std::vector<uint8_t>& res) {
     h.nBitCount = uint16_t(res[14] | res[15] << 8);
     h.nCompression = U32At(res, 16);
     h.nColours = U32At(res, 32) == 0 ? 256 : U32At(res, 32);
+    h.nStride = (uint64_t(uint32_t(h.nWidth)) + 3) / 4 * 4;
     h.bLoadable = h.nBitCount == 8 && h.nCompression == 0 && h.nHeaderSize >= 40 && h.nWidth > 0 &&
                   h.nHeight > 0 && h.nColours <= 256 &&
-                  h.nHeaderSize + 4 * h.nColours + uint64_t(h.nWidth) * uint64_t(h.nHeight) <= res.size();
+                  h.nHeaderSize + 4 * h.nColours + h.nStride * uint64_t(h.nHeight) <= res.size();
     return h;
 }
 
@@ -102,7 +105,7 @@ void CheckUpright(const StoredBitmap& entry, const Header& h, const std::vector<
         for (int32_t r = 0; r < nFrameHeight; ++r) {
             const size_t nStored = size_t(f) * size_t(nFrameHeight) + size_t(r);
             const size_t nSource = size_t(f + 1) * size_t(nFrameHeight) - 1 - size_t(r);
-            FUZZ_CHECK(std::memcmp(entry.pPixels + nStored * nWidth, pRows + nSource * nWidth, nWidth) == 0);
+            FUZZ_CHECK(std::memcmp(entry.pPixels + nStored * nWidth, pRows + nSource * h.nStride, nWidth) == 0);
         }
     }
     const size_t nUsed = nWidth * size_t(nFrames) * size_t(nFrameHeight);
@@ -165,15 +168,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     const int nNumColors = input.ConsumeIntegralInRange<int>(0, 255);
     const std::vector<uint8_t> res = input.ConsumeRemainingBytes<uint8_t>();
 
-    ResetShowModules();
+    ResetShowState();
     AddFakeResource(kHostResourceBitmap, kFillerId, MakeDib({4, 1, 8, 0, 1}, [](int, int) { return 0; }));
-    for (int i = 0; i < nFillers; ++i) LoadSpriteStrip(kFillerId, kFillerSlot, 1);
+    for (int i = 0; i < nFillers; ++i) LoadActorStrip(kFillerId, kFillerSlot, 1);
     FakeHost.boxes.clear();
     AddFakeResource(kHostResourceBitmap, kFuzzedId, res);
 
     const Header h = ReadHeader(res);
     const bool bStoreFull = nFillers >= kStoreCapacity;
-    const bool bLoaded = nFrames == 0 ? LoadBackdrop(kFuzzedId, 0) : LoadSpriteStrip(kFuzzedId, 0, nFrames);
+    const bool bLoaded = nFrames == 0 ? LoadBackdrop(kFuzzedId, 0) : LoadActorStrip(kFuzzedId, 0, nFrames);
     FUZZ_CHECK(bLoaded == (h.bLoadable && !bStoreFull));
     FUZZ_CHECK(SpriteStore.nCount == nFillers + (h.bLoadable ? 1 : 0));
     if (h.bLoadable) CheckColourTable(h, res);
@@ -200,6 +203,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
         FUZZ_CHECK(ActorTable.slots[0].nFrameCount == 0 && SpriteStore.nBackdropCount == 0);
     }
     CheckPaletteStep(bPaletteDevice, nNumColors, bLoaded ? &SpriteStore.entries[nEntry] : nullptr);
-    ReleaseSpriteStore();
+    ReleaseActors();
     return 0;
 }

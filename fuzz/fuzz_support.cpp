@@ -3,49 +3,25 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 
-#include "audio/music.h"
-#include "engine/sequencer.h"
-#include "fake_host.h"
-#include "fake_profile.h"
-#include "gfx/frame_buffer.h"
-#include "gfx/show.h"
-#include "gfx/sprite_store.h"
+#include "host/posix/temp_dir.h"
 
 void FuzzCheckFailed(const char* szCondition, const char* szFile, int nLine) {
     std::fprintf(stderr, "%s:%d: property failed: %s\n", szFile, nLine, szCondition);
     std::abort();
 }
 
-void ResetShowModules() {
-    ReleaseSpriteStore();
-    FakeHost = {};
-    FakeProfile = {};
-    Sequencer = {};
-    RunFlags = {};
-    Music = {};
-    Show = {};
-    FrameBuffer = {};
-    StageView = {};
-}
-
 namespace {
 
 struct TempDir {
-    std::string szPath;
+    std::string szPath = MakeTempDir("harborgast-fuzz");
     TempDir() {
-        std::string szPattern = (std::filesystem::temp_directory_path() / "harborgast-fuzz-XXXXXX").string();
-        if (mkdtemp(szPattern.data()) == nullptr) {
+        if (szPath.empty()) {
             std::perror("harborgast fuzz: mkdtemp");
             std::abort();
         }
-        szPath = szPattern + "/";
     }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(szPath, ec);
-    }
+    ~TempDir() { RemoveTempDir(szPath); }
 };
 
 }  // namespace

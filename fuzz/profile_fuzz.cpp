@@ -22,7 +22,9 @@
 #include "fake_host.h"
 #include "fake_profile.h"
 #include "fuzz_support.h"
+#include "show_reset.h"
 #include "gfx/show.h"
+#include "resource_ids.h"
 #include "shell/frame_period.h"
 
 namespace {
@@ -67,11 +69,12 @@ void CheckRunFlags(const int (&nValues)[kSettingCount]) {
     FUZZ_CHECK(!RunFlags.bMusicWanted);
     FUZZ_CHECK(RunFlags.bShowBlood == (nValues[kSettingBlood] != 0));
     FUZZ_CHECK(RunFlags.nKrakenChance == std::clamp<int64_t>(100 - nKraken, 1, 99));
-    // Only 1037 is off and only 1036 first time only.
-    FUZZ_CHECK(RunFlags.bSoundOn == (nSound != 1037));
-    FUZZ_CHECK((RunFlags.nSoundMode == kSoundOff) == (nSound == 1037));
-    FUZZ_CHECK((RunFlags.nSoundMode == kSoundFirstTimeOnly) == (nSound == 1036));
-    if (nSound - 1035 >= INT32_MIN) FUZZ_CHECK(RunFlags.nSoundMode == nSound - 1035);
+    // Only the off button's id is off and only the first-time button's id
+    // first time only.
+    FUZZ_CHECK(RunFlags.bSoundOn == (nSound != IDC_SOUND_OFF));
+    FUZZ_CHECK((RunFlags.nSoundMode == kSoundOff) == (nSound == IDC_SOUND_OFF));
+    FUZZ_CHECK((RunFlags.nSoundMode == kSoundFirstTimeOnly) == (nSound == IDC_SOUND_FIRST_TIME));
+    if (nSound - IDC_SOUND_ON >= INT32_MIN) FUZZ_CHECK(RunFlags.nSoundMode == nSound - IDC_SOUND_ON);
     FUZZ_CHECK(FakeCalls("Wave(149)").size() == (RunFlags.bSoundOn ? 1u : 0u));
     // Music asks for its two files, written whole, and for nothing else.
     FUZZ_CHECK(RunFlags.bMusicOn == (nValues[kSettingMusic] != 0));
@@ -85,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     const uint8_t nPresent = input.ConsumeIntegral<uint8_t>();
     const std::string szText = input.ConsumeRemainingBytesAsString();
 
-    ResetShowModules();
+    ResetShowState();
     FakeHost.szTempPath = FuzzTempDir();
     AddFakeResource(kHostResourceMidi, kTune1ResourceId, TuneBytes(kTune1Bytes));
     AddFakeResource(kHostResourceMidi, kTune2ResourceId, TuneBytes(kTune2Bytes));

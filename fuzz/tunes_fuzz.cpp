@@ -19,6 +19,7 @@
 #include "engine/sequencer.h"
 #include "fake_host.h"
 #include "fuzz_support.h"
+#include "show_reset.h"
 #include "gfx/show.h"
 
 namespace {
@@ -72,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     const std::vector<uint8_t> tune1 = input.ConsumeBytes<uint8_t>(nTune1Length);
     const std::vector<uint8_t> tune2 = input.ConsumeRemainingBytes<uint8_t>();
 
-    ResetShowModules();
+    ResetShowState();
     FakeHost.szTempPath = TempPathOf(nKind);
     FakeHost.bNoTempPath = nKind == kTempDirNone;
     AddFakeResource(kHostResourceMidi, kTune1ResourceId, tune1);

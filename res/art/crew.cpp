@@ -3,6 +3,7 @@
 // Navy figures face right (their foes stand on the right-hand ship),
 // pirates face left, except where a strip walks them home to the right.
 
+#include <stdexcept>
 #include <vector>
 
 #include "art.h"
@@ -11,6 +12,7 @@
 #include "crew_rig.h"
 #include "style.h"
 #include "resource_ids.h"
+#include "strip_frames.h"
 
 namespace {
 
@@ -127,6 +129,23 @@ Shot Planted(const Pose& pose, int nDir, double dScale, double dFootX) {
     return {pose, nDir, dFootX - nDir * dScale * pose.footFar.x};
 }
 
+// A strip's shots, each named by the frame it paints; the names must come
+// in frame order and cover the strip.
+struct NamedShot {
+    int nFrame;
+    Shot shot;
+};
+
+std::vector<Shot> InFrameOrder(std::initializer_list<NamedShot> named, int nFrames) {
+    std::vector<Shot> shots;
+    for (const NamedShot& n : named) {
+        if (n.nFrame != int(shots.size())) throw std::logic_error("a strip's shots out of frame order");
+        shots.push_back(n.shot);
+    }
+    if (int(shots.size()) != nFrames) throw std::logic_error("a strip's shots do not cover its frames");
+    return shots;
+}
+
 // Every figure is ringed by a dark contour, so that one standing before
 // another in a crowd or a fight stays a figure of its own.
 constexpr double kContour = 2.0;
@@ -141,18 +160,18 @@ void PaintShot(cairo_t* cr, const Outfit& o, double dScale, const Shot& s, int n
 void PaintOfficer(cairo_t* cr, int nFrame, int, int nFrameHeight) {
     static const Outfit o = NavyOfficer();
     constexpr double kScale = 1.05;
-    static const std::vector<Shot> kShots = {
-        {poses::LyingOnBack(0), 1, 79},  // 0
-        Planted(poses::Advance(), 1, kScale, 50),    // 1
-        Planted(poses::SwingHigh(), 1, kScale, 50),  // 2
-        Planted(poses::SlashLow(), 1, kScale, 50),   // 3
-        {poses::Lunge(), 1, 62},                     // 4
-        Planted(poses::ParryHigh(), 1, kScale, 50),  // 5
-        Planted(poses::Recoil(), 1, kScale, 50),     // 6
-        Planted(poses::Guard(), 1, kScale, 50),      // 7
-        {poses::LyingOnBack(1), 1, 79},  // 8
-        {poses::LyingOnBack(2), 1, 79},  // 9
-    };
+    static const std::vector<Shot> kShots = InFrameOrder({
+        {frames::kOfficerDead, {poses::LyingOnBack(0), 1, 79}},
+        {frames::kOfficerAdvance, Planted(poses::Advance(), 1, kScale, 50)},
+        {frames::kOfficerWindUp, Planted(poses::SwingHigh(), 1, kScale, 50)},
+        {frames::kOfficerCutLow, Planted(poses::SlashLow(), 1, kScale, 50)},
+        {frames::kOfficerLunge, {poses::Lunge(), 1, 62}},
+        {frames::kOfficerParryHigh, Planted(poses::ParryHigh(), 1, kScale, 50)},
+        {frames::kOfficerRecoil, Planted(poses::Recoil(), 1, kScale, 50)},
+        {frames::kOfficerGuard, Planted(poses::Guard(), 1, kScale, 50)},
+        {frames::kOfficerDeadBleeding, {poses::LyingOnBack(1), 1, 79}},
+        {frames::kOfficerDeadBled, {poses::LyingOnBack(2), 1, 79}},
+    }, frames::kOfficerFrames);
     PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
 }
 
@@ -160,28 +179,28 @@ void PaintOfficer(cairo_t* cr, int nFrame, int, int nFrameHeight) {
 void PaintSailor(cairo_t* cr, int nFrame, int, int nFrameHeight) {
     static const Outfit o = NavySailor();
     constexpr double kScale = 1.1;
-    static const std::vector<Shot> kShots = {
-        {poses::LyingOnFront(0), 1, 85},  // 0
-        Planted(poses::Advance(), 1, kScale, 50),    // 1
-        {poses::LyingOnBack(0), 1, 79},              // 2
-        {poses::Lunge(), 1, 62},                     // 3
-        Planted(poses::ParryHigh(), 1, kScale, 50),  // 4
-        Planted(poses::SwingHigh(), 1, kScale, 50),  // 5
-        Planted(poses::Recoil(), 1, kScale, 50),     // 6
-        Planted(poses::SlashLow(), 1, kScale, 50),   // 7
-        Planted(poses::ParryLow(), 1, kScale, 50),   // 8
-        Planted(poses::Guard(), 1, kScale, 50),      // 9
-        {poses::Tumbling(), 1, 88},       // 10
-        {poses::Toppling(), 1, 96},       // 11
-        {poses::Step(), 1, 80},           // 12
-        {poses::Ready(), 1, 80},          // 13
-        {poses::StaggerBack(), 1, 88},    // 14
-        {poses::Reeling(), 1, 92},        // 15
-        {poses::LyingOnFront(1), 1, 85},  // 16
-        {poses::LyingOnFront(2), 1, 85},  // 17
-        {poses::LyingOnBack(1), 1, 79},   // 18
-        {poses::LyingOnBack(2), 1, 79},   // 19
-    };
+    static const std::vector<Shot> kShots = InFrameOrder({
+        {frames::kSailorDeadFaceDown, {poses::LyingOnFront(0), 1, 85}},
+        {frames::kSailorAdvance, Planted(poses::Advance(), 1, kScale, 50)},
+        {frames::kSailorDeadOnBack, {poses::LyingOnBack(0), 1, 79}},
+        {frames::kSailorLunge, {poses::Lunge(), 1, 62}},
+        {frames::kSailorParryHigh, Planted(poses::ParryHigh(), 1, kScale, 50)},
+        {frames::kSailorWindUp, Planted(poses::SwingHigh(), 1, kScale, 50)},
+        {frames::kSailorRecoil, Planted(poses::Recoil(), 1, kScale, 50)},
+        {frames::kSailorCutLow, Planted(poses::SlashLow(), 1, kScale, 50)},
+        {frames::kSailorParryLow, Planted(poses::ParryLow(), 1, kScale, 50)},
+        {frames::kSailorGuard, Planted(poses::Guard(), 1, kScale, 50)},
+        {frames::kSailorTumbling, {poses::Tumbling(), 1, 88}},
+        {frames::kSailorToppling, {poses::Toppling(), 1, 96}},
+        {frames::kSailorStep, {poses::Step(), 1, 80}},
+        {frames::kSailorReady, {poses::Ready(), 1, 80}},
+        {frames::kSailorKnockedBack, {poses::StaggerBack(), 1, 88}},
+        {frames::kSailorReeling, {poses::Reeling(), 1, 92}},
+        {frames::kSailorDeadFaceDownBleeding, {poses::LyingOnFront(1), 1, 85}},
+        {frames::kSailorDeadFaceDownBled, {poses::LyingOnFront(2), 1, 85}},
+        {frames::kSailorDeadOnBackBleeding, {poses::LyingOnBack(1), 1, 79}},
+        {frames::kSailorDeadOnBackBled, {poses::LyingOnBack(2), 1, 79}},
+    }, frames::kSailorFrames);
     PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
 }
 
@@ -189,17 +208,17 @@ void PaintSailor(cairo_t* cr, int nFrame, int, int nFrameHeight) {
 void PaintCaptain(cairo_t* cr, int nFrame, int, int nFrameHeight) {
     static const Outfit o = PirateCaptain();
     constexpr double kScale = 1.12;
-    static const std::vector<Shot> kShots = {
-        Planted(poses::Guard(), -1, kScale, 118),      // 0
-        Planted(poses::SwingHigh(), -1, kScale, 118),  // 1
-        {poses::Lunge(), -1, 110},                     // 2
-        Planted(poses::ParryHigh(), -1, kScale, 118),  // 3
-        Planted(poses::Point(), -1, kScale, 104),      // 4
-        Planted(poses::Cheer(), -1, kScale, 104),      // 5
-        Planted(poses::Ready(), -1, kScale, 104),      // 6
-        {poses::Stroll(true), 1, 82},  // 7
-        {poses::Stroll(false), 1, 82}, // 8
-    };
+    static const std::vector<Shot> kShots = InFrameOrder({
+        {frames::kRedCoatGuard, Planted(poses::Guard(), -1, kScale, 118)},
+        {frames::kRedCoatWindUp, Planted(poses::SwingHigh(), -1, kScale, 118)},
+        {frames::kRedCoatLunge, {poses::Lunge(), -1, 110}},
+        {frames::kRedCoatParryHigh, Planted(poses::ParryHigh(), -1, kScale, 118)},
+        {frames::kRedCoatAtThem, Planted(poses::Point(), -1, kScale, 104)},
+        {frames::kRedCoatCheer, Planted(poses::Cheer(), -1, kScale, 104)},
+        {frames::kRedCoatReady, Planted(poses::Ready(), -1, kScale, 104)},
+        {frames::kRedCoatStrideRight, {poses::Stroll(true), 1, 82}},
+        {frames::kRedCoatStanceRight, {poses::Stroll(false), 1, 82}},
+    }, frames::kRedCoatFrames);
     PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
 }
 
@@ -207,21 +226,21 @@ void PaintCaptain(cairo_t* cr, int nFrame, int, int nFrameHeight) {
 void PaintPirate(cairo_t* cr, int nFrame, int, int nFrameHeight) {
     static const Outfit o = Pirate();
     constexpr double kScale = 1.08;
-    static const std::vector<Shot> kShots = {
-        {poses::WalkBarrel(0), 1, 92},    // 0
-        {poses::WalkBarrel(1), 1, 92},    // 1
-        {poses::WalkBarrel(2), 1, 92},    // 2
-        {poses::WalkBarrel(3), 1, 92},    // 3
-        Planted(poses::Guard(), -1, kScale, 142),      // 4
-        Planted(poses::Lunge(), -1, kScale, 142),      // 5
-        Planted(poses::SwingHigh(), -1, kScale, 142),  // 6
-        Planted(poses::SlashLow(), -1, kScale, 142),   // 7
-        Planted(poses::ParryHigh(), -1, kScale, 142),  // 8
-        {poses::WalkLowered(0), -1, 104}, // 9
-        {poses::WalkLowered(1), -1, 104}, // 10
-        {poses::WalkLowered(2), -1, 104}, // 11
-        {poses::HoldPlank(), -1, 114},    // 12
-    };
+    static const std::vector<Shot> kShots = InFrameOrder({
+        {frames::kPirateCarryContact, {poses::WalkBarrel(0), 1, 92}},
+        {frames::kPirateCarryPassing, {poses::WalkBarrel(1), 1, 92}},
+        {frames::kPirateCarryContactOther, {poses::WalkBarrel(2), 1, 92}},
+        {frames::kPirateCarryPassingOther, {poses::WalkBarrel(3), 1, 92}},
+        {frames::kPirateGuard, Planted(poses::Guard(), -1, kScale, 142)},
+        {frames::kPirateLunge, Planted(poses::Lunge(), -1, kScale, 142)},
+        {frames::kPirateWindUp, Planted(poses::SwingHigh(), -1, kScale, 142)},
+        {frames::kPirateCutLow, Planted(poses::SlashLow(), -1, kScale, 142)},
+        {frames::kPirateParryHigh, Planted(poses::ParryHigh(), -1, kScale, 142)},
+        {frames::kPirateWalkNearFoot, {poses::WalkLowered(0), -1, 104}},
+        {frames::kPirateWalkPassing, {poses::WalkLowered(1), -1, 104}},
+        {frames::kPirateWalkFarFoot, {poses::WalkLowered(2), -1, 104}},
+        {frames::kPirateHoldPlank, {poses::HoldPlank(), -1, 114}},
+    }, frames::kPirateFrames);
     PaintShot(cr, o, kScale, kShots[nFrame], nFrameHeight);
 }
 
@@ -234,8 +253,8 @@ const std::vector<ArtPiece>& CrewArt() {
         {IDB_CANNONBALL, crew::PaintCannonball, false},
         {IDB_SMOKE_CLOUD, crew::PaintSmokeCloud, false},
         {IDB_SHOT_HOLE, crew::PaintShotHole, false},
-        {IDB_NAVY_SAILOR, PaintOfficer, false},
-        {IDB_NAVY_FENCER, PaintSailor, false},
+        {IDB_NAVY_OFFICER, PaintOfficer, false},
+        {IDB_NAVY_SAILORS, PaintSailor, false},
         {IDB_RED_COAT_PIRATE, PaintCaptain, false},
         {IDB_PIRATE, PaintPirate, false},
         {IDB_SPLASH, crew::PaintSplash, false},

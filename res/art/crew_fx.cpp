@@ -12,6 +12,7 @@
 #include "sea_scenery.h"
 #include "style.h"
 #include "resource_ids.h"
+#include "strip_frames.h"
 
 namespace crew {
 
@@ -122,8 +123,8 @@ void DrawDrop(cairo_t* cr, Pt c, double r, double dStretch, double dHeading) {
 // smoke rolling up from it.
 void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     const double cy = nFrameHeight / 2.0;
-    if (nFrame % 2 == 1) {
-        const bool bSecond = nFrame == 3;
+    if (nFrame == frames::kFlash || nFrame == frames::kFlashFromBarrel) {
+        const bool bSecond = nFrame == frames::kFlashFromBarrel;
         const Pt muzzle = {nWidth - (bSecond ? 13.0 : 4.0), cy};
         if (bSecond) {
             DrawSmoke(cr, {{muzzle + Pt{-2.0, -9.5}, 6.0}, {muzzle + Pt{6.0, -10.5}, 5.0}, {muzzle + Pt{4.0, 10.0}, 4.5}},
@@ -168,7 +169,7 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
         }
         return;
     }
-    const bool bSecond = nFrame == 2;
+    const bool bSecond = nFrame == frames::kPuffWithBall;
     std::vector<Lobe> lobes = Billow({22.5, cy - 0.5}, 20.0, 13.0, 6, 7.0, bSecond ? 11 : 5);
     if (bSecond) {
         lobes.push_back({{38.0, cy + 6.0}, 5.5});
@@ -199,12 +200,12 @@ constexpr double kNavyBlastHeading = -13.0, kPirateBlastHeading = -10.0;
 
 void PaintBlast(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     cairo_save(cr);
-    if (nFrame == 0) Mirror(cr, nWidth);
+    if (nFrame == frames::kBlastLeft) Mirror(cr, nWidth);
     // The gun's mouth in this frame's (mirrored) coordinates.
-    const Pt root = nFrame == 1 ? sea::kNavyGunMuzzle - kNavyBlastAt
+    const Pt root = nFrame == frames::kBlastRight ? sea::kNavyGunMuzzle - kNavyBlastAt
                                 : Pt{nWidth - (sea::kPirateGunMuzzle.x - kPirateBlastAt.x),
                                      sea::kPirateGunMuzzle.y - kPirateBlastAt.y};
-    const double dHeading = nFrame == 1 ? kNavyBlastHeading : kPirateBlastHeading;
+    const double dHeading = nFrame == frames::kBlastRight ? kNavyBlastHeading : kPirateBlastHeading;
     (void)nFrameHeight;
     DrawSmoke(cr, {{root + Pt{13.0, -24.0}, 12.0}, {root + Pt{11.0, -3.0}, 11.0}, {root + Pt{18.0, 13.0}, 9.0},
                    {root + Pt{24.0, -36.0}, 8.0}, {root + Pt{28.0, 20.0}, 6.0}},
@@ -223,7 +224,7 @@ void PaintBlast(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
 // and speed lines trail behind it.
 void PaintCannonball(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     cairo_save(cr);
-    if (nFrame == 0) Mirror(cr, nWidth);
+    if (nFrame == frames::kBallFlyingLeft) Mirror(cr, nWidth);
     const double cy = nFrameHeight / 2.0;
     DrawSmoke(cr, {{{24.0, cy + 1.0}, 7.5}, {{14.0, cy + 2.5}, 5.5}, {{7.5, cy + 3.5}, 3.5}}, 2.0, 1.5);
     for (int i = 0; i < 3; ++i) {
@@ -316,7 +317,7 @@ void PaintShotHole(cairo_t* cr, int, int, int) {
 // edge, so its foot is cut along the rail's slope (it drops 4 pixels for
 // every 5 to the left) where each frame is placed.
 void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
-    const bool bHigh = nFrame == 1;
+    const bool bHigh = nFrame == frames::kSplashColumn;
     const double dRailLeft = bHigh ? 121.0 : 107.0, dSlope = 0.8;
     const double cx = nWidth / 2.0, base = dRailLeft - dSlope * cx;
     cairo_save(cr);
@@ -373,13 +374,14 @@ void PaintPlank(cairo_t* cr, int, int nWidth, int nFrameHeight) {
 // blow), breaking into drops; frame 0: the drops falling, further and lower.
 void PaintSpatter(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     const double w = nWidth, h = nFrameHeight;
+    const bool bSpurt = nFrame == frames::kSpatterSpurt;
     // The arc of the spurt: from the wound on the right, up and over to the left.
     auto arc = [&](double t) {
         const double x = w - 10.0 - t * (w - 18.0);
-        const double y = h - 7.0 - 7.5 * std::sin(t * geo::kPi * 0.8) + (nFrame == 0 ? 6.0 * t : 0.0);
+        const double y = h - 7.0 - 7.5 * std::sin(t * geo::kPi * 0.8) + (bSpurt ? 0.0 : 6.0 * t);
         return Pt{x, y};
     };
-    if (nFrame == 1) {
+    if (bSpurt) {
         DrawShaded(cr, [&](cairo_t* c) {
             const int nSteps = 12;
             for (int i = 0; i < nSteps; ++i) {
@@ -388,14 +390,14 @@ void PaintSpatter(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
             }
         }, kBloodTones, 1.2, 1.0, 0.8);
     }
-    const double dFrom = nFrame == 1 ? 0.68 : 0.25;
-    const int nDrops = nFrame == 1 ? 4 : 6;
+    const double dFrom = bSpurt ? 0.68 : 0.25;
+    const int nDrops = bSpurt ? 4 : 6;
     for (int i = 0; i < nDrops; ++i) {
         const double t = dFrom + (1.0 - dFrom) * i / (nDrops - 1);
         const Pt p = arc(t) + Pt{0.0, (geo::Hash01(i + nFrame * 9) - 0.5) * 3.0};
-        DrawDrop(cr, p, 1.1 + 0.5 * geo::Hash01(i + 20), nFrame == 1 ? 1.5 : 1.0, nFrame == 1 ? 180.0 : 90.0);
+        DrawDrop(cr, p, 1.1 + 0.5 * geo::Hash01(i + 20), bSpurt ? 1.5 : 1.0, bSpurt ? 180.0 : 90.0);
     }
-    if (nFrame == 0) {
+    if (!bSpurt) {
         DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, {w - 12.0, h - 4.0}, 4.0, 1.8, 0.0); }, kBloodTones, 1.0,
                    0.8, 0.5);
     }

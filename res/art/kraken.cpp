@@ -13,6 +13,8 @@
 #include "sea_scenery.h"
 #include "style.h"
 #include "resource_ids.h"
+#include "stage_marks.h"
+#include "strip_frames.h"
 
 namespace {
 
@@ -25,8 +27,7 @@ using kraken::Tentacle;
 
 // ---- The kraken rising between the decks and its eye overlay
 
-// The overlay's frame lies 88 right of and 172 below the head's corner.
-constexpr double kRisingEyesX = 88, kRisingEyesY = 172;
+// The overlay's frame lies marks::kRisingEyesOffset from the head's corner.
 constexpr EyePair kRisingEyes = {63, 29, 40, 17, 15};  // in the overlay's frame
 // Its own eyes watch the pirates' deck on the right; the overlay glares
 // straight out, or blinks.
@@ -42,7 +43,7 @@ EyePair Offset(const EyePair& e, double dx, double dy) {
 }
 
 // Where the risen kraken stays once it has come up (scene 7 from frame 22).
-constexpr double kRisenX = 362, kRisenY = 209;
+constexpr double kRisenX = marks::kKrakenRisen.x, kRisenY = marks::kKrakenRisen.y;
 
 // The near water between the hulls: its crest runs across the gap at y 529
 // (stage), the water body below it lies between the two waterlines.
@@ -111,7 +112,7 @@ void PaintKrakenRising(cairo_t* cr, int, int, int) {
     kraken::PaintTentacle(cr, {{{164, 266}, {170, 300}, {169, 345}}, 36, 26, -1});
     kraken::PaintDome(cr, {151, 3, 78, 272});
     kraken::PaintWaterRunningOff(cr, {151, 3, 78, 272});
-    EyePair eyes = Offset(kRisingEyes, kRisingEyesX, kRisingEyesY);
+    EyePair eyes = Offset(kRisingEyes, marks::kRisingEyesOffset.x, marks::kRisingEyesOffset.y);
     kraken::PaintBrows(cr, eyes);
     kraken::PaintEyes(cr, eyes, kLookAtPirates);
     kraken::PaintMouth(cr, 151, 238, 30);
@@ -125,12 +126,11 @@ void PaintKrakenRising(cairo_t* cr, int, int, int) {
 }
 
 void PaintKrakenEyes(cairo_t* cr, int nFrame, int, int) {
-    kraken::PaintEyes(cr, kRisingEyes, nFrame == 0 ? kGlare : kShut);
+    kraken::PaintEyes(cr, kRisingEyes, nFrame == frames::kEyesOpen ? kGlare : kShut);
 }
 
 // ---- The kraken gripping the galleon, its eyes and its tips
 
-constexpr double kGripEyesX = 87, kGripEyesY = 146;
 constexpr EyePair kGripEyes = {36, 20, 36, 14, 12};
 constexpr EyeLook kNarrowed = {-0.3, 0.4, 0.5};
 constexpr EyeLook kWide = {-0.2, 0.5, 0.1};
@@ -148,7 +148,7 @@ void PaintKrakenGrip(cairo_t* cr, int, int, int) {
     // The head as tall and broad against the galleon as the rising kraken's
     // is against the decks, so it is the same beast in both scenes.
     kraken::PaintDome(cr, {123, 3, 72, 211});
-    EyePair eyes = Offset(kGripEyes, kGripEyesX, kGripEyesY);
+    EyePair eyes = Offset(kGripEyes, marks::kGrippingEyesOffset.x, marks::kGrippingEyesOffset.y);
     kraken::PaintBrows(cr, eyes);
     kraken::PaintEyes(cr, eyes, kNarrowed);
     kraken::PaintMouth(cr, 123, 194, 26);
@@ -159,8 +159,8 @@ void PaintKrakenSmallEyes(cairo_t* cr, int, int, int) { kraken::PaintEyes(cr, kG
 // Frames 0 and 1 rise from the bottom right and hook to the left; 2 and 3
 // are their mirror images for the arm on the other side.
 void PaintTentacleTip(cairo_t* cr, int nFrame, int nWidth, int) {
-    if (nFrame >= 2) kraken::MirrorX(cr, nWidth);
-    if (nFrame % 2 == 0)
+    if (nFrame >= frames::kTipHookRightA) kraken::MirrorX(cr, nWidth);
+    if (nFrame == frames::kTipHookLeftA || nFrame == frames::kTipHookRightA)
         kraken::PaintTentacle(cr, {{{58, 90}, {56, 68}, {46, 46}, {32, 28}, {16, 22}, {8, 34}, {16, 46}, {26, 42}},
                                    22, 4, -1});
     else
@@ -194,11 +194,12 @@ void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
 // each pose is placed a little differently, so each repeats the dome at its
 // own offset.
 void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
-    static const std::vector<geo::Pt> poses[3] = {
+    static const std::vector<geo::Pt> poses[frames::kTentacleThreePosesFrames] = {
         {{40, 196}, {62, 150}, {96, 126}, {116, 92}, {110, 56}, {92, 34}, {76, 40}, {80, 54}},
         {{40, 196}, {64, 150}, {100, 130}, {126, 100}, {132, 64}, {120, 30}, {104, 24}, {100, 38}},
         {{40, 196}, {66, 150}, {104, 136}, {138, 120}, {150, 96}, {148, 76}, {138, 74}, {136, 86}}};
-    static const geo::Pt placed[3] = {{520, 140}, {520, 141}, {517, 143}};
+    static const StageMark placed[frames::kTentacleThreePosesFrames] = {marks::kWritheA, marks::kWritheB,
+                                                                        marks::kWritheLunge};
     kraken::PaintTentacle(cr, {poses[nFrame], 36, 5, 1});
     PaintKrakenOverRoot(cr, placed[nFrame].x, placed[nFrame].y, 0);
 }
@@ -282,9 +283,9 @@ void PaintSeaBand(cairo_t* cr, int nWidth, int nHeight, double dStageX, double d
 
 // Over the brig's sinking rig (scene 6), and over the galleon, the kraken
 // and their flags (scene 8), whose flag sinks close to the left end.
-void PaintBandBrig(cairo_t* cr, int, int nWidth, int nHeight) { PaintSeaBand(cr, nWidth, nHeight, 194, 475, 36); }
+void PaintBandBrig(cairo_t* cr, int, int nWidth, int nHeight) { PaintSeaBand(cr, nWidth, nHeight, marks::kWavesOverBrig.x, marks::kWavesOverBrig.y, 36); }
 void PaintBandGalleon(cairo_t* cr, int, int nWidth, int nHeight) {
-    PaintSeaBand(cr, nWidth, nHeight, 287, 475, 14);
+    PaintSeaBand(cr, nWidth, nHeight, marks::kWavesOverGalleon.x, marks::kWavesOverGalleon.y, 14);
 }
 
 // ---- The hulls either side of the gap on the decks and the water between
@@ -334,15 +335,15 @@ void PaintNearWater(cairo_t* cr) {
 }
 
 void PaintNavySide(cairo_t* cr, int, int, int) {
-    PaintHullSide(cr, sea::kNavyWaterline, 2, 352, 274);
-    cairo_translate(cr, -352, -274);
+    PaintHullSide(cr, sea::kNavyWaterline, 2, marks::kNavySide.x, marks::kNavySide.y);
+    cairo_translate(cr, -marks::kNavySide.x, -marks::kNavySide.y);
     PaintNearWater(cr);
 }
 
-void PaintPirateSide(cairo_t* cr, int, int, int) { PaintHullSide(cr, sea::kPirateWaterline, -2, 560, 300); }
+void PaintPirateSide(cairo_t* cr, int, int, int) { PaintHullSide(cr, sea::kPirateWaterline, -2, marks::kPirateSide.x, marks::kPirateSide.y); }
 
 void PaintWaterBetweenHulls(cairo_t* cr, int, int, int) {
-    cairo_translate(cr, -472, -526);
+    cairo_translate(cr, -marks::kWaterBetweenHulls.x, -marks::kWaterBetweenHulls.y);
     PaintNearWater(cr);
 }
 

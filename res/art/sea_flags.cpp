@@ -5,6 +5,7 @@
 
 #include "sea_art.h"
 #include "sea_draw.h"
+#include "strip_frames.h"
 #include "style.h"
 
 namespace sea {
@@ -87,7 +88,7 @@ void Halyard(cairo_t* cr, double xHoist, double yTop, double yBottom, double xMa
     }
 }
 
-double Phase(int nFrame) { return nFrame % 2 ? geo::kPi : 0.0; }
+double Phase(int nFrame) { return nFrame == frames::kRippleB ? geo::kPi : 0.0; }
 
 }  // namespace
 

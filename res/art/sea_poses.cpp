@@ -7,6 +7,7 @@
 #include "sea_art.h"
 #include "sea_draw.h"
 #include "sea_ships.h"
+#include "strip_frames.h"
 #include "style.h"
 
 namespace sea {
@@ -174,7 +175,7 @@ void DrawShadowAndWake(cairo_t* cr, double xStern, double xBow, double y) {
 }
 
 void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
-    if (nFrame == 0) {
+    if (nFrame == frames::kGalleonUpright) {
         // Close up it sails across in front of the brig: a dark contour in
         // a pale rim round all its solid parts, hull, masts and sails, its
         // shadow, wake and bow wave keep it apart from the brig behind it.

@@ -28,7 +28,7 @@ enum ActorSlot : int {
     kSlotSmokeA,               // smoke clouds
     kSlotSmokeB,
     kSlotShotHole,
-    kSlotFencer,               // the navy fencer
+    kSlotFencer,               // the navy officer, who fences
     kSlotSailorA,              // navy sailors
     kSlotSailorB,
     kSlotSailorC,

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "actor_slots.h"
 #include "resource_ids.h"
 
 // One row of the load list. A backdrop row fills no actor slot, an actor row
@@ -33,7 +34,10 @@ struct PictureEntry {
 
 constexpr int kLoadListCount = 51;
 constexpr int kBackdropCount = 2;
-constexpr int kLoadedActorSlots = 49;
+// The list loads each backdrop once and fills each of the slots before
+// kSlotsLoaded once.
+static_assert(kBackdropCount == kBackdropDecks + 1, "a load-list backdrop for every BackdropId");
+static_assert(kLoadListCount == kBackdropCount + kSlotsLoaded, "a load-list row for every backdrop and loaded slot");
 constexpr int kOtherPictureCount = 3;
 constexpr int kPaletteSourceResource = IDB_TENTACLE_TIP;  // loaded last: its table becomes the palette
 

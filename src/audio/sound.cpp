@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "audio/music.h"
+#include "config/settings.h"
 #include "gfx/show.h"
 #include "resource_ids.h"
 

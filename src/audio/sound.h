@@ -1,4 +1,5 @@
-// Sound effects: the cue-to-sound table, cue playing and the sound modes.
+// Sound effects: the cue-to-sound table, cue playing, and the end of the
+// first-time-only sound mode.
 // Sound failures are silent; the picture goes on.
 #pragma once
 
@@ -9,12 +10,6 @@
 #include "resource_ids.h"
 
 constexpr int kOpeningSoundId = IDW_OPENING_FLOURISH;
-
-enum SoundMode {
-    kSoundOn = 0,
-    kSoundFirstTimeOnly = 1,
-    kSoundOff = 2,
-};
 
 // Cue -> WAVE resource id; kCueNone is no sound.
 extern const std::array<int, kCueCount> SoundIdTable;

@@ -10,7 +10,7 @@
 struct ConfigureFormState {
     int nSpeed;      // slider positions as last shown, always within range
     int nOutcome;
-    int nSoundMode;  // as stored: outside 1035..1037 no radio button is on
+    int nSoundMode;  // as stored, a radio-button id: outside IDC_SOUND_ON..IDC_SOUND_OFF none is on
     int nBlood;      // 0 or 1
     int nMusic;      // 0 or 1
     int nMonitors;     // a MonitorsChoice

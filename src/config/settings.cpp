@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "host/host.h"
+#include "resource_ids.h"
 
 const char kProfileSection[] = "Harborgast";
 
@@ -17,7 +18,7 @@ const SettingKey SettingKeys[kSettingCount] = {
     {"nKrakenSave", 50, 5, 95},
     {"nShowBlood", 1, 0, 1},
     {"nPlayMIDI", 1, 0, 1},
-    {"nPlaySound", 1035, 1035, 1037},
+    {"nPlaySound", IDC_SOUND_ON, IDC_SOUND_ON, IDC_SOUND_OFF},
     {"nMonitors", kMonitorsEvery, kMonitorsEvery, kMonitorsMainOnly},
     {"nPictureSize", kPictureLargestWhole, kPictureLargestWhole, kPictureFillHeight},
 };
@@ -33,6 +34,10 @@ int LimitSetting(SettingId id, int nValue) {
 }
 
 int ReadLimitedSetting(SettingId id) { return LimitSetting(id, ReadSetting(id)); }
+
+int32_t SoundModeOf(int nStored) {
+    return int32_t(std::clamp<int64_t>(int64_t{nStored} - IDC_SOUND_ON, INT32_MIN, INT32_MAX));
+}
 
 void WriteSettings(const int (&nValues)[kSettingCount]) {
     for (int i = 0; i < kSettingCount; ++i) {

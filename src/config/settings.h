@@ -2,6 +2,8 @@
 // read by the show, the saver window and the configure dialog alike.
 #pragma once
 
+#include <cstdint>
+
 enum SettingId {
     kSettingSpeed,        // nSpeedSave
     kSettingKraken,       // nKrakenSave
@@ -16,6 +18,9 @@ enum SettingId {
 // The values of the two choice settings.
 enum MonitorsChoice { kMonitorsEvery = 0, kMonitorsMainOnly = 1 };
 enum PictureSizeChoice { kPictureLargestWhole = 0, kPictureOriginal = 1, kPictureFillHeight = 2 };
+// The sound mode as the show counts it. The profile's nPlaySound holds the
+// configure dialog's radio-button id instead (IDC_SOUND_ON + the mode).
+enum SoundMode { kSoundOn = 0, kSoundFirstTimeOnly = 1, kSoundOff = 2 };
 
 struct SettingKey {
     const char* szKey;
@@ -35,6 +40,12 @@ int LimitSetting(SettingId id, int nValue);
 // The stored value brought into its range: how the dialog shows every
 // setting but the sound mode, and how the saver uses the two choices.
 int ReadLimitedSetting(SettingId id);
+
+// The sound mode of a stored nPlaySound: the one place that turns the
+// dialog's ids into modes. A stored value other than the three ids gives a
+// number outside the modes (IDC_SOUND_ON + 5 gives 5), which plays sound
+// for the whole run.
+int32_t SoundModeOf(int nStored);
 
 // Writes every value, in table order, as decimal text.
 void WriteSettings(const int (&nValues)[kSettingCount]);

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "catalogue.h"
 #include "engine/sequencer.h"
 #include "gfx/frame_buffer.h"
+#include "gfx/palette.h"
 #include "gfx/sprite_store.h"
 
 ActorTableState ActorTable;
@@ -50,6 +52,38 @@ bool IsShown(const Actor& actor) {
 }
 
 }  // namespace
+
+bool LoadActorStrip(int nResourceId, int nActorSlot, int nFrames) {
+    if (nActorSlot < 0 || nActorSlot >= kActorSlotCount || nFrames < 1) return false;
+    const int nStore = LoadSpriteStrip(nResourceId, nFrames);
+    if (nStore < 0) return false;
+    const StoredBitmap& entry = SpriteStore.entries[nStore];
+    Actor& actor = ActorTable.slots[nActorSlot];
+    actor = {};
+    actor.nStore = nStore;
+    actor.nFrameCount = nFrames;
+    actor.nFrameHeight = entry.nHeight / nFrames;
+    actor.nFrameWidth = entry.nWidth;
+    actor.pFrame = entry.pPixels;
+    return true;
+}
+
+bool LoadBitmaps(HostWindow hWindow) {
+    StartLoadingBitmaps();
+    // A failed load shows its message and loading goes on.
+    for (const LoadListEntry& e : LoadList) {
+        if (e.nBackdrop >= 0)
+            LoadBackdrop(e.nResourceId, e.nBackdrop);
+        else
+            LoadActorStrip(e.nResourceId, e.nActorSlot, e.nFrames);
+    }
+    return BuildShowPalette(hWindow);
+}
+
+void ReleaseActors() {
+    ReleaseSpriteStore();
+    ActorTable = {};
+}
 
 void StepActor(int nSlot, const Keyframe* track) {
     Actor& actor = ActorTable.slots[nSlot];

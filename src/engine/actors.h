@@ -6,8 +6,10 @@
 #include <cstdint>
 
 #include "actor_slots.h"
+#include "host/host.h"
 
 constexpr int kActorSlotCount = 56;
+static_assert(kActorSlotCount >= kSlotsLoaded, "an actor for every slot that the load list fills");
 
 struct Actor {
     int32_t x;            // frame-buffer column of the current frame's left edge
@@ -33,6 +35,16 @@ struct Keyframe {
     int32_t y;
     int32_t frame;
 };
+
+// Loads a strip of nFrames frames into the sprite store and binds it to the
+// actor slot; false (and the slot as it was) for a slot or frame count out
+// of range, before anything loads, or after the store's message.
+bool LoadActorStrip(int nResourceId, int nActorSlot, int nFrames);
+// Runs the load list, then the palette step; fails only if the palette
+// step fails (each failed load shows its own message).
+bool LoadBitmaps(HostWindow hWindow);
+// Releases every stored picture and empties the actor table.
+void ReleaseActors();
 
 // Moves the actor to track[Sequencer.nSceneFrame]. A frame index at or
 // above the strip's frame count hides the actor.

@@ -4,11 +4,13 @@
 #include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
+#include "strip_frames.h"
 
 namespace {
 
 using namespace scenes;
 using namespace tracks;
+using namespace frames;
 
 constexpr int kLength = 273;
 enum Cast : int8_t { kBrig, kGalleon, kEnsign, kJollyRoger, kCastCount };
@@ -27,7 +29,7 @@ constexpr TrackRun kGalleonRuns[] = {
     Y(150, 268, Line(148, -1, 8)),
     Y(269, 271, Hold(133)),
     Y(272, kLength, Hold(132)),
-    F(150, kLength, Hold(1)),  // the upper pose of the strip
+    F(150, kLength, Hold(kGalleonPitched)),
 };
 constexpr TrackRun kEnsignRuns[] = {
     Follow(1, kLength, kBrig, 160, 2),

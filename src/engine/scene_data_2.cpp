@@ -5,11 +5,13 @@
 #include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
+#include "strip_frames.h"
 
 namespace {
 
 using namespace scenes;
 using namespace tracks;
+using namespace frames;
 
 constexpr int kLength = 197;
 enum Cast : int8_t { kBrig, kGalleon, kEnsign, kJollyRoger, kShotA, kShotB, kCastCount };
@@ -32,7 +34,7 @@ constexpr TrackRun kGalleonRuns[] = {
     X(1, 195, Line(22, 2)),
     X(196, kLength, Hold(410)),
     Y(1, kLength, Swell(130, -1, 39, kGalleonSwell)),
-    F(1, kLength, Hold(0)),
+    F(1, kLength, Hold(kGalleonUpright)),
 };
 constexpr TrackRun kEnsignRuns[] = {
     Follow(1, kLength, kBrig, 320, 3),
@@ -43,43 +45,44 @@ constexpr TrackRun kJollyRogerRuns[] = {
     F(1, kLength, Cycle(kWave)),
 };
 
-// Flash 3, puff 2. The first puff lingers at the muzzle for two frames.
+// The brig's own barrel flashing, then the puff with the ball. The first
+// puff lingers at the muzzle for two frames.
 constexpr TrackRun kShotARuns[] = {
-    Shot(37, 457, 429, 3, 2),
-    Pose(39, 40, 457, 429, 2),
+    Shot(37, 457, 429, kFlashFromBarrel, kPuffWithBall),
+    Pose(39, 40, 457, 429, kPuffWithBall),
     X(41, 48, Line(447, -10)),
     Y(41, 48, Line(419, -10)),
-    Shot(49, 481, 429, 3, 2),
-    Shot(61, 506, 429, 3, 2),
-    Shot(73, 538, 429, 3, 2),
-    Shot(85, 568, 429, 3, 2),
-    Shot(97, 593, 427, 3, 2),
-    Shot(109, 612, 427, 3, 2),
-    Shot(121, 568, 429, 3, 2),
-    Shot(133, 612, 427, 3, 2),
-    Shot(145, 593, 427, 3, 2),
-    Shot(157, 538, 429, 3, 2),
-    Shot(169, 568, 429, 3, 2),
+    Shot(49, 481, 429, kFlashFromBarrel, kPuffWithBall),
+    Shot(61, 506, 429, kFlashFromBarrel, kPuffWithBall),
+    Shot(73, 538, 429, kFlashFromBarrel, kPuffWithBall),
+    Shot(85, 568, 429, kFlashFromBarrel, kPuffWithBall),
+    Shot(97, 593, 427, kFlashFromBarrel, kPuffWithBall),
+    Shot(109, 612, 427, kFlashFromBarrel, kPuffWithBall),
+    Shot(121, 568, 429, kFlashFromBarrel, kPuffWithBall),
+    Shot(133, 612, 427, kFlashFromBarrel, kPuffWithBall),
+    Shot(145, 593, 427, kFlashFromBarrel, kPuffWithBall),
+    Shot(157, 538, 429, kFlashFromBarrel, kPuffWithBall),
+    Shot(169, 568, 429, kFlashFromBarrel, kPuffWithBall),
 };
-// Flash 1, puff 0. The second shot's puff shows only after a two-frame gap.
+// The flash, then the puff. The second shot's puff shows only after a two-frame gap.
 constexpr TrackRun kShotBRuns[] = {
-    Shot(43, 335, 428, 1, 0),
-    Shot(55, 335, 424, 1, 0),
+    Shot(43, 335, 428, kFlash, kPuff),
+    Shot(55, 335, 424, kFlash, kPuff),
     F(57, 58, Hold(-1)),
     X(59, 68, Line(325, -10)),
     Y(59, 68, Line(412, -10)),
-    F(59, 68, Hold(0)),
-    Shot(69, 320, 428, 1, 0),
-    Shot(81, 320, 428, 1, 0),
-    Shot(93, 320, 428, 1, 0),
-    Shot(105, 350, 428, 1, 0),
-    Shot(117, 410, 428, 1, 0),
-    Shot(129, 410, 428, 1, 0),
-    Shot(141, 430, 428, 1, 0),
-    Shot(153, 450, 428, 1, 0),
-    Shot(165, 460, 428, 1, 0),
-    Shot(177, 500, 423, 1, 0),
-    Shot(189, 550, 423, 1, 0),  // cut off by the scene's end
+    F(59, 68, Hold(kPuff)),
+    Shot(69, 320, 428, kFlash, kPuff),
+    Shot(81, 320, 428, kFlash, kPuff),
+    Shot(93, 320, 428, kFlash, kPuff),
+    Shot(105, 350, 428, kFlash, kPuff),
+    Shot(117, 410, 428, kFlash, kPuff),
+    Shot(129, 410, 428, kFlash, kPuff),
+    Shot(141, 430, 428, kFlash, kPuff),
+    Shot(153, 450, 428, kFlash, kPuff),
+    Shot(165, 460, 428, kFlash, kPuff),
+    Shot(177, 500, 423, kFlash, kPuff),
+    Shot(189, 550, 423, kFlash, kPuff),  // cut off by the scene's end
 };
 
 constexpr CastMember kCast[kCastCount] = {

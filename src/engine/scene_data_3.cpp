@@ -5,11 +5,13 @@
 #include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
+#include "strip_frames.h"
 
 namespace {
 
 using namespace scenes;
 using namespace tracks;
+using namespace frames;
 
 constexpr int kLength = 32;
 enum Cast : int8_t {
@@ -21,40 +23,44 @@ enum Cast : int8_t {
 
 constexpr auto kUnionJackRuns = UnionJackOverDeck(kLength);
 constexpr auto kJollyRogerRuns = JollyRogerOverDeck(kLength);
-constexpr TrackRun kBlastRuns[] = {Pose(11, 12, 422, 316, 1), Pose(19, 20, 500, 316, 0)};
+constexpr TrackRun kBlastRuns[] = {Pose(11, 12, 422, 316, kBlastRight), Pose(19, 20, 500, 316, kBlastLeft)};
 // The ball shows for single frames far apart, so its flight reads as jumps.
 constexpr TrackRun kBallRuns[] = {
-    Pose(13, 13, 462, 332, 1), Pose(14, 14, 677, 160, 1),
-    Pose(21, 21, 500, 316, 0), Pose(22, 22, 248, 157, 0), Pose(23, 23, 56, 50, 0),
+    Pose(13, 13, 462, 332, kBallFlyingRight), Pose(14, 14, 677, 160, kBallFlyingRight),
+    Pose(21, 21, 500, 316, kBallFlyingLeft), Pose(22, 22, 248, 157, kBallFlyingLeft),
+    Pose(23, 23, 56, 50, kBallFlyingLeft),
 };
 constexpr TrackRun kSmokeARuns[] = {
-    X(11, kLength, Line(422, -10)), Y(11, kLength, Line(316, -10)), F(11, kLength, Hold(1)),
+    X(11, kLength, Line(422, -10)), Y(11, kLength, Line(316, -10)), F(11, kLength, Hold(kSmokeShapeB)),
 };
 constexpr TrackRun kSmokeBRuns[] = {
-    X(19, kLength, Line(470, -10)), Y(19, kLength, Line(286, -10)), F(19, kLength, Hold(0)),
+    X(19, kLength, Line(470, -10)), Y(19, kLength, Line(286, -10)), F(19, kLength, Hold(kSmokeShapeA)),
 };
 constexpr TrackRun kHoleRuns[] = {Pose(24, kLength, 15, 22, 0)};
-constexpr TrackRun kFencerRuns[] = {Pose(1, kLength, 276, 280, 7), Pose(5, 5, 264, 280, 4)};
+constexpr TrackRun kFencerRuns[] = {Pose(1, kLength, 276, 280, kOfficerGuard), Pose(5, 5, 264, 280, kOfficerLunge)};
 constexpr TrackRun kSailorARuns[] = {
-    Pose(1, 8, 222, 355, 13), Pose(9, 10, 262, 348, 12), Pose(11, 31, 250, 355, 13),
-    Pose(32, 32, 222, 355, 13),
+    Pose(1, 8, 222, 355, kSailorReady), Pose(9, 10, 262, 348, kSailorStep), Pose(11, 31, 250, 355, kSailorReady),
+    Pose(32, 32, 222, 355, kSailorReady),
 };
-constexpr TrackRun kSailorBRuns[] = {Pose(1, kLength, 110, 380, 13)};
-constexpr TrackRun kSailorCRuns[] = {Pose(1, kLength, 45, 412, 12)};
-constexpr TrackRun kSailorDRuns[] = {Pose(1, kLength, 242, 425, 9)};
+constexpr TrackRun kSailorBRuns[] = {Pose(1, kLength, 110, 380, kSailorReady)};
+constexpr TrackRun kSailorCRuns[] = {Pose(1, kLength, 45, 412, kSailorStep)};
+constexpr TrackRun kSailorDRuns[] = {Pose(1, kLength, 242, 425, kSailorGuard)};
 constexpr TrackRun kRedCoatRuns[] = {
-    Pose(1, kLength, 585, 240, 6), F(14, 14, Hold(5)), F(22, 22, Hold(5)),
+    Pose(1, kLength, 585, 240, kRedCoatReady), F(14, 14, Hold(kRedCoatCheer)), F(22, 22, Hold(kRedCoatCheer)),
 };
-constexpr TrackRun kPirateARuns[] = {Pose(1, kLength, 562, 315, 11), Pose(17, 18, 561, 315, 9)};
+constexpr TrackRun kPirateARuns[] = {
+    Pose(1, kLength, 562, 315, kPirateWalkFarFoot), Pose(17, 18, 561, 315, kPirateWalkNearFoot),
+};
 constexpr TrackRun kPirateBRuns[] = {
-    Pose(1, 27, 610, 350, 10), Pose(28, 29, 610, 350, 11), Pose(30, 30, 610, 355, 11),
-    Pose(31, 31, 610, 360, 11), Pose(32, 32, 620, 365, 9),
+    Pose(1, 27, 610, 350, kPirateWalkPassing), Pose(28, 29, 610, 350, kPirateWalkFarFoot),
+    Pose(30, 30, 610, 355, kPirateWalkFarFoot),
+    Pose(31, 31, 610, 360, kPirateWalkFarFoot), Pose(32, 32, 620, 365, kPirateWalkNearFoot),
 };
 constexpr int32_t kPirateCRows[] = {
-    590, 430, 12,  600, 430, 12,  620, 430, 12,  610, 430, 12,
-    580, 430, 10,  570, 430, 11,  550, 430, 10,
+    590, 430, kPirateHoldPlank,  600, 430, kPirateHoldPlank,  620, 430, kPirateHoldPlank,  610, 430, kPirateHoldPlank,
+    580, 430, kPirateWalkPassing,  570, 430, kPirateWalkFarFoot,  550, 430, kPirateWalkPassing,
 };
-constexpr TrackRun kPirateCRuns[] = {Pose(1, 25, 580, 430, 12), Rows(26, kPirateCRows)};
+constexpr TrackRun kPirateCRuns[] = {Pose(1, 25, 580, 430, kPirateHoldPlank), Rows(26, kPirateCRows)};
 constexpr TrackRun kPlankRuns[] = {
     X(30, kLength, Line(455, -5)), Y(30, kLength, Line(495, 20)), F(30, kLength, Hold(0)),
 };

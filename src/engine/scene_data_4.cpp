@@ -5,11 +5,13 @@
 #include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
+#include "strip_frames.h"
 
 namespace {
 
 using namespace scenes;
 using namespace tracks;
+using namespace frames;
 
 constexpr int kLength = 129;
 // In the order the scene steps them; the blood spatter only with blood on.
@@ -29,19 +31,33 @@ constexpr auto kPlankRuns = PlankStays(kLength);
 // a beat every two frames, started on the same frame: guard, a high cut
 // parried, a low cut, the pirate's cut on a parry, a thrust parried, the
 // pirate's thrust parried low, the navy man driven back. Pirates face left.
-//                                  guard cut slash guard parry thrust parry back
-constexpr int32_t kNavyFence[] =   {9,    5,  7,    9,    4,    3,     8,    6};   // sailors
-constexpr int32_t kNavyFenceC[] =  {9,    5,  7,    9,    8,    1,     8,    6};   // sailors
-constexpr int32_t kPirateFence[] = {4,    8,  4,    6,    7,    8,     5,    4};   // pirates
+constexpr int32_t kNavyFence[] = {
+    kSailorGuard, kSailorWindUp, kSailorCutLow, kSailorGuard, kSailorParryHigh, kSailorLunge, kSailorParryLow,
+    kSailorRecoil,
+};
+constexpr int32_t kNavyFenceC[] = {
+    kSailorGuard, kSailorWindUp, kSailorCutLow, kSailorGuard, kSailorParryLow, kSailorAdvance, kSailorParryLow,
+    kSailorRecoil,
+};
+constexpr int32_t kPirateFence[] = {
+    kPirateGuard, kPirateParryHigh, kPirateGuard, kPirateWindUp, kPirateCutLow, kPirateParryHigh, kPirateLunge,
+    kPirateGuard,
+};
 // The fencer against the red coat, each in his own strip.
-constexpr int32_t kFencerFence[] =  {7, 1, 4, 6, 5, 2, 3, 6};
-constexpr int32_t kRedCoatFence[] = {0, 0, 3, 1, 2, 3, 0, 2};
-constexpr int32_t kPirateWalk[] = {9, 10, 11, 10};  // the pirates' strip, walking left
-constexpr int32_t kRunOff[] = {9, 10};
-constexpr int32_t kStrideLeft[] = {6, 0};           // the red coat's strip, sword up
-constexpr int32_t kCheer[] = {5, 6};
-// Dealt and taken: a thrust (pirate 5, red coat 2) as the spatter flies,
-// then the navy man reels back (6) until he falls.
+constexpr int32_t kFencerFence[] = {
+    kOfficerGuard, kOfficerAdvance, kOfficerLunge, kOfficerRecoil, kOfficerParryHigh, kOfficerWindUp,
+    kOfficerCutLow, kOfficerRecoil,
+};
+constexpr int32_t kRedCoatFence[] = {
+    kRedCoatGuard, kRedCoatGuard, kRedCoatParryHigh, kRedCoatWindUp, kRedCoatLunge, kRedCoatParryHigh,
+    kRedCoatGuard, kRedCoatLunge,
+};
+constexpr int32_t kPirateWalk[] = {kPirateWalkNearFoot, kPirateWalkPassing, kPirateWalkFarFoot, kPirateWalkPassing};
+constexpr int32_t kRunOff[] = {kPirateWalkNearFoot, kPirateWalkPassing};
+constexpr int32_t kStrideLeft[] = {kRedCoatReady, kRedCoatGuard};  // sword up
+constexpr int32_t kCheer[] = {kRedCoatCheer, kRedCoatReady};
+// Dealt and taken: a thrust (kPirateLunge, kRedCoatLunge) as the spatter
+// flies, then the navy man reels back (kSailorRecoil) until he falls.
 
 // The fencer holds on the left deck, steps down to the waist and from
 // frame 72 fights the red coat until he is killed on the last frame.
@@ -50,18 +66,21 @@ constexpr int32_t kFencerWay[] = {
     108, 75, 365,  114, 85, 365,  120, 60, 365,  123, 67, 365,  128, 40, 365,
 };
 constexpr TrackRun kFencerRuns[] = {
-    Pose(1, 56, 276, 280, 7), F(5, 5, Hold(4)),
-    Pose(57, 64, 259, 310, 1), Pose(65, 69, 259, 350, 7), Pose(70, 71, 264, 400, 1),
-    Route(72, 128, kFencerWay), F(72, 73, Hold(7)), F(74, 122, Cycle(kFencerFence, 2)),
-    F(123, 128, Hold(6)),
-    Pose(129, 129, 60, 355, 8),
+    Pose(1, 56, 276, 280, kOfficerGuard), F(5, 5, Hold(kOfficerLunge)),
+    Pose(57, 64, 259, 310, kOfficerAdvance), Pose(65, 69, 259, 350, kOfficerGuard),
+    Pose(70, 71, 264, 400, kOfficerAdvance),
+    Route(72, 128, kFencerWay), F(72, 73, Hold(kOfficerGuard)), F(74, 122, Cycle(kFencerFence, 2)),
+    F(123, 128, Hold(kOfficerRecoil)),
+    Pose(129, 129, 60, 355, kOfficerDeadBleeding),
 };
 
 // Sailor A backs away and goes overboard at the left edge.
 constexpr int32_t kSailorARows[] = {
-    222, 355, 13,  200, 355, 12,  188, 352, 13,  176, 349, 12,  164, 346, 13,  152, 343, 12,
-    140, 340, 13,  35, 335, 14,   5, 325, 15,    -20, 305, 14,  10, 280, 11,   0, 270, 11,
-    13, 208, 10,
+    222, 355, kSailorReady,  200, 355, kSailorStep,  188, 352, kSailorReady,  176, 349, kSailorStep,
+    164, 346, kSailorReady,  152, 343, kSailorStep,
+    140, 340, kSailorReady,  35, 335, kSailorKnockedBack,  5, 325, kSailorReeling,
+    -20, 305, kSailorKnockedBack,  10, 280, kSailorToppling,  0, 270, kSailorToppling,
+    13, 208, kSailorTumbling,
 };
 constexpr TrackRun kSailorARuns[] = {Rows(1, kSailorARows)};
 
@@ -71,9 +90,9 @@ constexpr int32_t kSailorBWay[] = {
     57, -5, 331,  61, 8, 331,  64, -2, 330,  67, 4, 330,  72, -5, 330,
 };
 constexpr TrackRun kSailorBRuns[] = {
-    Pose(1, 32, 110, 380, 13),
-    Route(33, 72, kSailorBWay), F(33, 66, Cycle(kNavyFence, 2)), F(67, 72, Hold(6)),
-    Pose(73, 92, -5, 330, 18), Pose(93, kLength, -5, 330, 19),
+    Pose(1, 32, 110, 380, kSailorReady),
+    Route(33, 72, kSailorBWay), F(33, 66, Cycle(kNavyFence, 2)), F(67, 72, Hold(kSailorRecoil)),
+    Pose(73, 92, -5, 330, kSailorDeadOnBackBleeding), Pose(93, kLength, -5, 330, kSailorDeadOnBackBled),
 };
 
 // Sailor C stands his ground against pirate B, then falls.
@@ -82,10 +101,10 @@ constexpr int32_t kSailorCWay[] = {
     51, 120, 400,  53, 125, 400,  57, 105, 400,
 };
 constexpr TrackRun kSailorCRuns[] = {
-    Pose(1, 13, 45, 412, 12), Pose(14, 27, 45, 400, 12),
-    Route(28, 57, kSailorCWay), F(28, 28, Hold(9)), F(29, 52, Cycle(kNavyFenceC, 2)),
-    F(53, 57, Hold(6)),
-    Pose(58, 77, 105, 400, 16), Pose(78, kLength, 105, 400, 17),
+    Pose(1, 13, 45, 412, kSailorStep), Pose(14, 27, 45, 400, kSailorStep),
+    Route(28, 57, kSailorCWay), F(28, 28, Hold(kSailorGuard)), F(29, 52, Cycle(kNavyFenceC, 2)),
+    F(53, 57, Hold(kSailorRecoil)),
+    Pose(58, 77, 105, 400, kSailorDeadFaceDownBleeding), Pose(78, kLength, 105, 400, kSailorDeadFaceDownBled),
 };
 
 // Sailor D fights his way back to the left edge against pirate C and falls.
@@ -94,9 +113,9 @@ constexpr int32_t kSailorDWay[] = {
     35, 10, 425,  38, 8, 425,  40, 5, 425,
 };
 constexpr TrackRun kSailorDRuns[] = {
-    Pose(1, 14, 242, 425, 9),
-    Route(15, 40, kSailorDWay), F(15, 34, Cycle(kNavyFence, 2)), F(35, 40, Hold(6)),
-    Pose(41, 60, 5, 425, 18), Pose(61, kLength, 5, 435, 19),
+    Pose(1, 14, 242, 425, kSailorGuard),
+    Route(15, 40, kSailorDWay), F(15, 34, Cycle(kNavyFence, 2)), F(35, 40, Hold(kSailorRecoil)),
+    Pose(41, 60, 5, 425, kSailorDeadOnBackBleeding), Pose(61, kLength, 5, 435, kSailorDeadOnBackBled),
 };
 
 // The red coat urges his men on from his quarterdeck, comes down and
@@ -108,10 +127,10 @@ constexpr int32_t kRedCoatWay[] = {
     102, 190, 350,  108, 160, 342,  114, 170, 345,  120, 140, 340,  123, 110, 340,  128, 130, 338,
 };
 constexpr TrackRun kRedCoatRuns[] = {
-    Pose(1, 49, 585, 240, 6), F(14, 30, Hold(4)), F(31, 49, Cycle(kCheer, 4)),
+    Pose(1, 49, 585, 240, kRedCoatReady), F(14, 30, Hold(kRedCoatAtThem)), F(31, 49, Cycle(kCheer, 4)),
     Route(50, 128, kRedCoatWay), F(50, 73, Cycle(kStrideLeft, 2)),
-    F(74, 122, Cycle(kRedCoatFence, 2)), F(123, 124, Hold(2)), F(125, 128, Hold(0)),
-    Pose(129, 129, 160, 338, 2),
+    F(74, 122, Cycle(kRedCoatFence, 2)), F(123, 124, Hold(kRedCoatLunge)), F(125, 128, Hold(kRedCoatGuard)),
+    Pose(129, 129, 160, 338, kRedCoatLunge),
 };
 
 // Pirate A crosses over, drives sailor B back and runs off to the left,
@@ -127,9 +146,9 @@ constexpr int32_t kPirateAWay[] = {
     77, -110, 380,  78, -170, 380,
 };
 constexpr TrackRun kPirateARuns[] = {
-    Pose(1, 10, 562, 315, 11),
+    Pose(1, 10, 562, 315, kPirateWalkFarFoot),
     Route(11, 78, kPirateAWay), F(11, 32, Cycle(kPirateWalk, 2)),
-    F(33, 66, Cycle(kPirateFence, 2)), F(67, 68, Hold(5)), F(69, 72, Hold(4)),
+    F(33, 66, Cycle(kPirateFence, 2)), F(67, 68, Hold(kPirateLunge)), F(69, 72, Hold(kPirateGuard)),
     F(73, 78, Cycle(kPirateWalk)),
 };
 
@@ -143,31 +162,34 @@ constexpr int32_t kPirateBWay[] = {
 };
 constexpr TrackRun kPirateBRuns[] = {
     Route(1, 63, kPirateBWay), F(1, 9, Cycle(kPirateWalk, 2)), F(10, 28, Cycle(kPirateFence, 2)),
-    F(29, 52, Cycle(kPirateFence, 2)), F(53, 54, Hold(5)), F(55, 56, Hold(4)),
+    F(29, 52, Cycle(kPirateFence, 2)), F(53, 54, Hold(kPirateLunge)), F(55, 56, Hold(kPirateGuard)),
     F(57, 63, Cycle(kRunOff)),
 };
 
 // Pirate C crosses on the plank, fights his way left against sailor D and
 // runs off.
 constexpr int32_t kPirateCWay[] = {
-    1, 520, 430,  4, 470, 402,  9, 350, 398,  12, 290, 415,  14, 240, 430,  19, 205, 428,  22, 215, 428,  26, 165, 427,  29, 175, 427,
+    1, 520, 430,  4, 470, 402,  9, 350, 398,  12, 290, 415,  14, 240, 430,  19, 205, 428,  22, 215, 428,
+    26, 165, 427,  29, 175, 427,
     32, 115, 426,  35, 40, 425,  38, 35, 425,  39, -10, 445,  40, -150, 460,  47, -400, 525,
 };
 constexpr TrackRun kPirateCRuns[] = {
     Route(1, 47, kPirateCWay), F(1, 14, Cycle(kPirateWalk, 2)),
-    F(15, 34, Cycle(kPirateFence, 2)), F(35, 36, Hold(5)), F(37, 38, Hold(4)),
+    F(15, 34, Cycle(kPirateFence, 2)), F(35, 36, Hold(kPirateLunge)), F(37, 38, Hold(kPirateGuard)),
     F(39, 47, Cycle(kRunOff)),
 };
 
-constexpr int32_t kSplashRows[] = {1, 305, 1,  1, 305, 1,  1, 305, 0,  6, 315, 0};
+constexpr int32_t kSplashRows[] = {
+    1, 305, kSplashColumn,  1, 305, kSplashColumn,  1, 305, kSplashFalling,  6, 315, kSplashFalling,
+};
 constexpr TrackRun kSplashRuns[] = {Rows(16, kSplashRows)};
 
 // A spatter at each deadly blow: two frames of the fresh splash, then one of
 // the drops, a little to the right.
-constexpr int32_t kSpatter35[] = {50, 470, 1,  50, 470, 1,  55, 470, 0};
-constexpr int32_t kSpatter53[] = {172, 453, 1,  172, 453, 1,  177, 453, 0};
-constexpr int32_t kSpatter67[] = {71, 365, 1,  71, 365, 1,  76, 365, 0};
-constexpr int32_t kSpatter123[] = {115, 402, 1,  115, 402, 1,  120, 402, 0};
+constexpr int32_t kSpatter35[] = {50, 470, kSpatterSpurt,  50, 470, kSpatterSpurt,  55, 470, kSpatterDrops};
+constexpr int32_t kSpatter53[] = {172, 453, kSpatterSpurt,  172, 453, kSpatterSpurt,  177, 453, kSpatterDrops};
+constexpr int32_t kSpatter67[] = {71, 365, kSpatterSpurt,  71, 365, kSpatterSpurt,  76, 365, kSpatterDrops};
+constexpr int32_t kSpatter123[] = {115, 402, kSpatterSpurt,  115, 402, kSpatterSpurt,  120, 402, kSpatterDrops};
 constexpr TrackRun kSpatterRuns[] = {
     Rows(35, kSpatter35), Rows(53, kSpatter53), Rows(67, kSpatter67), Rows(123, kSpatter123),
 };

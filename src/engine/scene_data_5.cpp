@@ -5,11 +5,13 @@
 #include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
+#include "strip_frames.h"
 
 namespace {
 
 using namespace scenes;
 using namespace tracks;
+using namespace frames;
 
 constexpr int kLength = 100;
 enum Cast : int8_t {
@@ -23,23 +25,28 @@ constexpr auto kJollyRogerRuns = JollyRogerOverDeck(kLength);
 constexpr auto kHoleRuns = ShotHoleStays(kLength);
 constexpr auto kPlankRuns = PlankStays(kLength);
 // The bodies; the fencer's pool of blood spreads at frame 15.
-constexpr TrackRun kFencerRuns[] = {Pose(1, kLength, 60, 355, 9), F(1, 14, Hold(8))};
-constexpr TrackRun kSailorBRuns[] = {Pose(1, kLength, -5, 330, 19)};
-constexpr TrackRun kSailorCRuns[] = {Pose(1, kLength, 110, 400, 17)};
-constexpr TrackRun kSailorDRuns[] = {Pose(1, kLength, 5, 435, 19)};
+constexpr TrackRun kFencerRuns[] = {
+    Pose(1, kLength, 60, 355, kOfficerDeadBled), F(1, 14, Hold(kOfficerDeadBleeding)),
+};
+constexpr TrackRun kSailorBRuns[] = {Pose(1, kLength, -5, 330, kSailorDeadOnBackBled)};
+constexpr TrackRun kSailorCRuns[] = {Pose(1, kLength, 110, 400, kSailorDeadFaceDownBled)};
+constexpr TrackRun kSailorDRuns[] = {Pose(1, kLength, 5, 435, kSailorDeadOnBackBled)};
 
 // The red coat shifts his weight among the bodies, then walks off to his ship.
-constexpr int32_t kShift[] = {5, 6};
+constexpr int32_t kShift[] = {kRedCoatCheer, kRedCoatReady};
 constexpr int32_t kRedCoatWalk[] = {
-    210, 355, 8,  230, 370, 7,  250, 385, 8,  275, 398, 7,  300, 410, 8,
-    390, 380, 7,  455, 389, 8,  520, 398, 8,  585, 414, 7,  650, 430, 8,
+    210, 355, kRedCoatStanceRight,  230, 370, kRedCoatStrideRight,  250, 385, kRedCoatStanceRight,
+    275, 398, kRedCoatStrideRight,  300, 410, kRedCoatStanceRight,
+    390, 380, kRedCoatStrideRight,  455, 389, kRedCoatStanceRight,  520, 398, kRedCoatStanceRight,
+    585, 414, kRedCoatStrideRight,  650, 430, kRedCoatStanceRight,
 };
 constexpr TrackRun kRedCoatRuns[] = {
-    Pose(1, 1, 160, 338, 6),
+    Pose(1, 1, 160, 338, kRedCoatReady),
     X(2, 20, Hold(170)), Y(2, 20, Hold(345)), F(2, 20, Cycle(kShift)),
-    Pose(21, 33, 180, 325, 6),
-    Pose(34, 35, 210, 335, 8),
-    Pose(36, 64, 240, 355, 8), F(36, 36, Hold(7)), F(46, 46, Hold(7)),
+    Pose(21, 33, 180, 325, kRedCoatReady),
+    Pose(34, 35, 210, 335, kRedCoatStanceRight),
+    Pose(36, 64, 240, 355, kRedCoatStanceRight), F(36, 36, Hold(kRedCoatStrideRight)),
+    F(46, 46, Hold(kRedCoatStrideRight)),
     X(65, 90, Hold(190)), Y(65, 90, Hold(340)), F(65, 90, Cycle(kShift, 3)),
     Rows(91, kRedCoatWalk),
 };
@@ -48,9 +55,11 @@ constexpr TrackRun kRedCoatRuns[] = {
 // at the bottom left to the crossing near x 390, then down the pirate deck
 // and into its hold at the bottom right. Loaded trips walk right with a
 // barrel on the shoulder, empty ones back left, sword lowered.
-constexpr int32_t kCarry[] = {0, 1, 2, 3};
-constexpr int32_t kCarryShort[] = {3, 2};
-constexpr int32_t kReturn[] = {9, 10, 11, 10};
+constexpr int32_t kCarry[] = {
+    kPirateCarryContact, kPirateCarryPassing, kPirateCarryContactOther, kPirateCarryPassingOther,
+};
+constexpr int32_t kCarryShort[] = {kPirateCarryPassingOther, kPirateCarryContactOther};
+constexpr int32_t kReturn[] = {kPirateWalkNearFoot, kPirateWalkPassing, kPirateWalkFarFoot, kPirateWalkPassing};
 
 constexpr int32_t kPirateALoaded1[] = {
     14, -60, 523,  15, -10, 507,  16, 40, 490,  20, 40, 490,  21, 100, 470,
@@ -64,7 +73,7 @@ constexpr int32_t kPirateALoaded2[] = {
     87, 645, 420,  88, 700, 465,  89, 745, 510,  90, 820, 445,
 };
 constexpr TrackRun kPirateARuns[] = {
-    Route(14, 35, kPirateALoaded1), F(14, 35, Cycle(kCarry)), F(16, 20, Hold(0)),
+    Route(14, 35, kPirateALoaded1), F(14, 35, Cycle(kCarry)), F(16, 20, Hold(kPirateCarryContact)),
     Route(43, 60, kPirateAEmpty), F(43, 60, Cycle(kReturn)),
     Route(74, 90, kPirateALoaded2), F(74, 90, Cycle(kCarry)),
 };

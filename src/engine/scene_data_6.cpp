@@ -5,11 +5,14 @@
 #include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
+#include "stage_marks.h"
+#include "strip_frames.h"
 
 namespace {
 
 using namespace scenes;
 using namespace tracks;
+using namespace frames;
 
 constexpr int kLength = 155;
 enum Cast : int8_t {
@@ -31,28 +34,28 @@ constexpr TrackRun kEnsignRuns[] = {
     X(20, 40, Hold(595)), Y(20, 21, Hold(290)), Y(22, 40, Line(300, 10)),
     F(1, 40, Cycle(kWave)),
 };
-constexpr TrackRun kWavesRuns[] = {Pose(20, 40, 194, 475, 0)};
+constexpr TrackRun kWavesRuns[] = {Pose(20, 40, marks::kWavesOverBrig.x, marks::kWavesOverBrig.y, 0)};
 constexpr TrackRun kGalleonRuns[] = {
     X(1, 24, Hold(300)), X(25, kLength, Line(303, 3)),
     Y(1, kLength, Swell(130, -1, 32, kGalleonSwell)),
-    F(1, kLength, Hold(0)),
+    F(1, kLength, Hold(kGalleonUpright)),
 };
 constexpr TrackRun kJollyRogerRuns[] = {
     Follow(1, kLength, kGalleon, 6, 100),
     F(1, kLength, Cycle(kWave)),
 };
 
-// One gun of both broadsides: flash (1) at (x, 429) on frames 5-6 and
-// 17-18; then the puff (0) starts 10 left and nLift higher and climbs nRise
-// a frame for ten frames. The free guns (2, 3, 5, 6) keep their smoke low:
+// One gun of both broadsides: the flash at (x, 429) on frames 5-6 and
+// 17-18; then the puff starts 10 left and nLift higher and climbs nRise a
+// frame for ten frames. The free guns (2, 3, 5, 6) keep their smoke low:
 // on the frames after a volley it still hangs in the galleon's open ports,
 // and the first of it comes out past the stern at the brig's side.
 constexpr std::array<TrackRun, 8> Broadsides(int32_t x, int32_t nLift, int32_t nRise) {
     return {{
-        Pose(5, 6, x, 429, 1),
-        X(7, 16, Line(x - 10, -10)), Y(7, 16, Line(429 - nLift, -nRise)), F(7, 16, Hold(0)),
-        Pose(17, 18, x, 429, 1),
-        X(19, 28, Line(x - 10, -10)), Y(19, 28, Line(429 - nLift, -nRise)), F(19, 28, Hold(0)),
+        Pose(5, 6, x, 429, kFlash),
+        X(7, 16, Line(x - 10, -10)), Y(7, 16, Line(429 - nLift, -nRise)), F(7, 16, Hold(kPuff)),
+        Pose(17, 18, x, 429, kFlash),
+        X(19, 28, Line(x - 10, -10)), Y(19, 28, Line(429 - nLift, -nRise)), F(19, 28, Hold(kPuff)),
     }};
 }
 constexpr auto kGun1Runs = Broadsides(410, 10, 10);

@@ -6,11 +6,14 @@
 #include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
+#include "stage_marks.h"
+#include "strip_frames.h"
 
 namespace {
 
 using namespace scenes;
 using namespace tracks;
+using namespace frames;
 
 constexpr int kLength = 85;
 enum Cast : int8_t {
@@ -24,55 +27,62 @@ constexpr auto kUnionJackRuns = UnionJackOverDeck(kLength);
 constexpr auto kJollyRogerRuns = JollyRogerOverDeck(kLength);
 constexpr TrackRun kHeadRuns[] = {
     Pose(1, 1, 380, 480, 0), Pose(2, 2, 380, 420, 0), Pose(3, 3, 380, 360, 0),
-    Pose(4, 13, 380, 300, 0), Pose(14, 21, 370, 240, 0), Pose(22, kLength, 362, 209, 0),
+    Pose(4, 13, 380, 300, 0), Pose(14, 21, 370, 240, 0),
+    Pose(22, kLength, marks::kKrakenRisen.x, marks::kKrakenRisen.y, 0),
 };
 constexpr auto kHoleRuns = ShotHoleStays(kLength);
-constexpr TrackRun kNavySideRuns[] = {Pose(1, kLength, 352, 274, 0)};
-constexpr TrackRun kPirateSideRuns[] = {Pose(1, 41, 560, 300, 0)};
+constexpr TrackRun kNavySideRuns[] = {Pose(1, kLength, marks::kNavySide.x, marks::kNavySide.y, 0)};
+constexpr TrackRun kPirateSideRuns[] = {Pose(1, 41, marks::kPirateSide.x, marks::kPirateSide.y, 0)};
 constexpr auto kPlankRuns = PlankStays(kLength);
-constexpr TrackRun kWaterRuns[] = {Pose(1, kLength, 472, 526, 0)};
+constexpr TrackRun kWaterRuns[] = {Pose(1, kLength, marks::kWaterBetweenHulls.x, marks::kWaterBetweenHulls.y, 0)};
 
 // The navy crew falls back to the left.
 constexpr TrackRun kFencerRuns[] = {
-    Pose(1, 37, 276, 280, 7), F(16, 16, Hold(4)),
-    Pose(38, 38, 250, 290, 6), Pose(39, 71, 246, 320, 6), Pose(72, kLength, 200, 340, 6),
+    Pose(1, 37, 276, 280, kOfficerGuard), F(16, 16, Hold(kOfficerLunge)),
+    Pose(38, 38, 250, 290, kOfficerRecoil), Pose(39, 71, 246, 320, kOfficerRecoil),
+    Pose(72, kLength, 200, 340, kOfficerRecoil),
 };
 constexpr TrackRun kSailorARuns[] = {
-    Pose(1, 20, 222, 355, 13), Pose(21, 21, 190, 355, 6), Pose(22, 39, 180, 345, 6),
-    Pose(40, 68, 150, 345, 6), Pose(69, kLength, 90, 310, 12),
+    Pose(1, 20, 222, 355, kSailorReady), Pose(21, 21, 190, 355, kSailorRecoil), Pose(22, 39, 180, 345, kSailorRecoil),
+    Pose(40, 68, 150, 345, kSailorRecoil), Pose(69, kLength, 90, 310, kSailorStep),
 };
 constexpr TrackRun kSailorBRuns[] = {
-    Pose(1, kLength, 110, 380, 9), F(1, 19, Hold(13)), X(24, 69, Hold(150)),
-    Pose(70, kLength, 90, 390, 9),
+    Pose(1, kLength, 110, 380, kSailorGuard), F(1, 19, Hold(kSailorReady)), X(24, 69, Hold(150)),
+    Pose(70, kLength, 90, 390, kSailorGuard),
 };
 constexpr TrackRun kSailorCRuns[] = {
-    Pose(1, kLength, 45, 412, 9), F(1, 17, Hold(12)), X(19, 22, Hold(70)), X(23, 68, Hold(100)),
+    Pose(1, kLength, 45, 412, kSailorGuard), F(1, 17, Hold(kSailorStep)), X(19, 22, Hold(70)), X(23, 68, Hold(100)),
     X(69, kLength, Hold(40)),
 };
 constexpr TrackRun kSailorDRuns[] = {
-    Pose(1, kLength, 242, 425, 9), X(17, 36, Hold(262)), X(37, 70, Hold(222)),
-    Pose(71, kLength, 150, 435, 9),
+    Pose(1, kLength, 242, 425, kSailorGuard), X(17, 36, Hold(262)), X(37, 70, Hold(222)),
+    Pose(71, kLength, 150, 435, kSailorGuard),
 };
 
 // The eyes overlay sits on the head; it blinks, and is hidden while the
 // head's own painted eyes show.
 constexpr TrackRun kEyesRuns[] = {
-    Follow(15, kLength, kHead, 88, 172),
-    F(15, 25, Hold(0)), F(26, 27, Hold(1)), F(28, 29, Hold(0)),
-    F(63, 64, Hold(1)), F(67, 74, Hold(0)),
+    Follow(15, kLength, kHead, marks::kRisingEyesOffset.x, marks::kRisingEyesOffset.y),
+    F(15, 25, Hold(kEyesOpen)), F(26, 27, Hold(kEyesShut)), F(28, 29, Hold(kEyesOpen)),
+    F(63, 64, Hold(kEyesShut)), F(67, 74, Hold(kEyesOpen)),
 };
 constexpr TrackRun kCurlRuns[] = {Pose(42, 58, 565, 349, 0), Pose(76, kLength, 565, 349, 0)};
 constexpr TrackRun kWoundRuns[] = {Pose(35, kLength, 696, 121, 0)};
 // The writhing tentacle swaps its two poses every two to four frames and
-// twice coils up tight (pose 2).
+// twice lunges out. Each pose has its own place: the pose's frame index is
+// also its row below kWritheA's.
+constexpr int32_t kWa = kWritheA, kWb = kWritheB;
+static_assert(marks::kWritheB.x == marks::kWritheA.x && marks::kWritheB.y - marks::kWritheA.y == kWb - kWa &&
+              kWa == 0, "the writhing poses' places step with their frame index");
 constexpr int32_t kWrithePoses[] = {
-    0, 0, 1, 1, 1, 0, 0, 0, 0, 1, 1, 0, 0, 0, 1, 1, 1, 1, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, 1,
-    0, 0, 1, 1, 1, 1, 0,
+    kWa, kWa, kWb, kWb, kWb, kWa, kWa, kWa, kWa, kWb, kWb, kWa, kWa, kWa, kWb, kWb, kWb, kWb, kWa, kWa,
+    kWb, kWb, kWb, kWa, kWa, kWa, kWa, kWb, kWb, kWa, kWa, kWb, kWb, kWb, kWb, kWa,
 };
 constexpr TrackRun kWritheRuns[] = {
-    X(42, kLength, Hold(520)), Y(42, kLength, Cycle(kWrithePoses, 1, 140)),
+    X(42, kLength, Hold(marks::kWritheA.x)), Y(42, kLength, Cycle(kWrithePoses, 1, marks::kWritheA.y)),
     F(42, kLength, Cycle(kWrithePoses)),
-    Pose(77, 79, 517, 143, 2), Pose(83, kLength, 517, 143, 2),
+    Pose(77, 79, marks::kWritheLunge.x, marks::kWritheLunge.y, kWritheLunge),
+    Pose(83, kLength, marks::kWritheLunge.x, marks::kWritheLunge.y, kWritheLunge),
 };
 constexpr TrackRun kMastCurlRuns[] = {Pose(34, kLength, 623, 220, 0)};
 
@@ -82,38 +92,42 @@ constexpr int32_t kRedCoatWay[] = {
     1, 585, 240,  14, 585, 240,  21, 575, 246,  33, 548, 262,  41, 560, 268,  60, 575, 276,
     85, 594, 283,
 };
-constexpr int32_t kRedCoatAttack[] = {0, 2, 0, 3};
-constexpr int32_t kRedCoatDefend[] = {3, 0, 2, 0};
-constexpr int32_t kRedCoatGiveWay[] = {3, 0};
+constexpr int32_t kRedCoatAttack[] = {kRedCoatGuard, kRedCoatLunge, kRedCoatGuard, kRedCoatParryHigh};
+constexpr int32_t kRedCoatDefend[] = {kRedCoatParryHigh, kRedCoatGuard, kRedCoatLunge, kRedCoatGuard};
+constexpr int32_t kRedCoatGiveWay[] = {kRedCoatParryHigh, kRedCoatGuard};
 constexpr TrackRun kRedCoatRuns[] = {
     Route(1, kLength, kRedCoatWay),
-    F(1, 14, Hold(6)), F(15, 21, Hold(4)), F(22, 33, Cycle(kRedCoatAttack, 3)),
+    F(1, 14, Hold(kRedCoatReady)), F(15, 21, Hold(kRedCoatAtThem)), F(22, 33, Cycle(kRedCoatAttack, 3)),
     F(34, 60, Cycle(kRedCoatDefend, 3)), F(61, kLength, Cycle(kRedCoatGiveWay, 4)),
 };
 constexpr int32_t kPirateAWay[] = {
     1, 562, 315,  12, 562, 315,  30, 575, 300,  45, 590, 290,  60, 605, 285,  75, 600, 310,
     85, 605, 325,
 };
-constexpr int32_t kPirateAFight[] = {4, 6, 7, 4, 8, 5};
-constexpr int32_t kPirateABack[] = {9, 11};
+constexpr int32_t kPirateAFight[] = {
+    kPirateGuard, kPirateWindUp, kPirateCutLow, kPirateGuard, kPirateParryHigh, kPirateLunge,
+};
+constexpr int32_t kPirateABack[] = {kPirateWalkNearFoot, kPirateWalkFarFoot};
 constexpr TrackRun kPirateARuns[] = {
-    Route(1, kLength, kPirateAWay), F(1, 12, Hold(11)), F(13, 70, Cycle(kPirateAFight, 3)),
+    Route(1, kLength, kPirateAWay), F(1, 12, Hold(kPirateWalkFarFoot)), F(13, 70, Cycle(kPirateAFight, 3)),
     F(71, kLength, Cycle(kPirateABack, 3)),
 };
 constexpr int32_t kPirateBWay[] = {1, 600, 380,  20, 585, 380,  40, 595, 383,  60, 610, 385,  85, 605, 385};
-constexpr int32_t kPirateBGuard[] = {4, 8};
-constexpr int32_t kPirateBBack[] = {9, 11};
+constexpr int32_t kPirateBGuard[] = {kPirateGuard, kPirateParryHigh};
+constexpr int32_t kPirateBBack[] = {kPirateWalkNearFoot, kPirateWalkFarFoot};
 constexpr TrackRun kPirateBRuns[] = {
-    Route(1, kLength, kPirateBWay), F(1, 10, Hold(11)), F(11, 40, Cycle(kPirateBGuard, 4)),
+    Route(1, kLength, kPirateBWay), F(1, 10, Hold(kPirateWalkFarFoot)), F(11, 40, Cycle(kPirateBGuard, 4)),
     F(41, 60, Cycle(kPirateBBack, 3)), F(61, kLength, Cycle(kPirateBGuard, 4)),
 };
 constexpr int32_t kPirateCWay[] = {
     1, 550, 430,  10, 520, 440,  25, 545, 445,  40, 590, 420,  55, 635, 400,  70, 615, 410,
     85, 630, 405,
 };
-constexpr int32_t kPirateCFight[] = {4, 6, 7, 4, 5, 8};
+constexpr int32_t kPirateCFight[] = {
+    kPirateGuard, kPirateWindUp, kPirateCutLow, kPirateGuard, kPirateLunge, kPirateParryHigh,
+};
 constexpr TrackRun kPirateCRuns[] = {
-    Route(1, kLength, kPirateCWay), F(1, kLength, Cycle(kPirateCFight, 3)), F(41, 46, Hold(9)),
+    Route(1, kLength, kPirateCWay), F(1, kLength, Cycle(kPirateCFight, 3)), F(41, 46, Hold(kPirateWalkNearFoot)),
 };
 
 constexpr CastMember kCast[kCastCount] = {

@@ -5,11 +5,14 @@
 #include "audio/cues.h"
 #include "engine/scene_motions.h"
 #include "engine/scenes.h"
+#include "stage_marks.h"
+#include "strip_frames.h"
 
 namespace {
 
 using namespace scenes;
 using namespace tracks;
+using namespace frames;
 
 constexpr int kLength = 220;
 enum Cast : int8_t {
@@ -23,16 +26,19 @@ constexpr int32_t kGalleonBob[] = {125, 125, 125, 126, 126, 126};
 constexpr int32_t kTwitchX[] = {0, 1, 2, 1};
 constexpr int32_t kTwitchWideX[] = {0, 2, 4, 3, 1};
 constexpr int32_t kTwitchY[] = {0, 1, 2, 2, 1};
-constexpr int32_t kTipAPoses[] = {0, 0, 1, 1, 1, 0, 0, 1, 1, 0, 0, 0};
-constexpr int32_t kTipBPoses[] = {1, 1, 0, 0, 0, 1, 1, 0, 0, 1, 1, 1, 0, 0};
-constexpr int32_t kTipCPoses[] = {2, 2, 2, 3, 3, 2, 2, 3, 3, 3, 2, 2, 2};
+constexpr int32_t kLa = kTipHookLeftA, kLb = kTipHookLeftB, kRa = kTipHookRightA, kRb = kTipHookRightB;
+constexpr int32_t kTipAPoses[] = {kLa, kLa, kLb, kLb, kLb, kLa, kLa, kLb, kLb, kLa, kLa, kLa};
+constexpr int32_t kTipBPoses[] = {kLb, kLb, kLa, kLa, kLa, kLb, kLb, kLa, kLa, kLb, kLb, kLb, kLa, kLa};
+constexpr int32_t kTipCPoses[] = {kRa, kRa, kRa, kRb, kRb, kRa, kRa, kRb, kRb, kRb, kRa, kRa, kRa};
 
 constexpr TrackRun kBrigRuns[] = {
     X(1, 47, Cycle(kBrigRockX)), X(48, kLength, Line(177, -3)),
     Y(1, kLength, Cycle(kBrigRockY)), F(1, kLength, Hold(0)),
 };
 constexpr TrackRun kEnsignRuns[] = {Follow(1, kLength, kBrig, 320, 3), F(1, kLength, Cycle(kWave))};
-constexpr TrackRun kGalleonRuns[] = {X(1, 10, Hold(315)), Y(1, 10, Cycle(kGalleonBob)), F(1, 10, Hold(0))};
+constexpr TrackRun kGalleonRuns[] = {
+    X(1, 10, Hold(315)), Y(1, 10, Cycle(kGalleonBob)), F(1, 10, Hold(kGalleonUpright)),
+};
 // Everything that sinks goes down 5 a frame from frame 16, then 20 a frame
 // from frame 40, and is gone from frame 48.
 constexpr TrackRun kHeelingRuns[] = {
@@ -51,28 +57,28 @@ constexpr TrackRun kKrakenRuns[] = {
     F(1, 47, Hold(0)),
 };
 constexpr TrackRun kEyesRuns[] = {
-    Follow(7, 9, kKraken, 87, 146), F(7, 9, Hold(0)),
-    Follow(15, 47, kKraken, 87, 146), F(15, 47, Hold(0)),
+    Follow(7, 9, kKraken, marks::kGrippingEyesOffset.x, marks::kGrippingEyesOffset.y), F(7, 9, Hold(0)),
+    Follow(15, 47, kKraken, marks::kGrippingEyesOffset.x, marks::kGrippingEyesOffset.y), F(15, 47, Hold(0)),
 };
 constexpr TrackRun kTipARuns[] = {
     X(1, 15, Cycle(kTwitchX, 1, 330)), X(16, 47, Hold(331)),
     Y(1, 10, Cycle(kTwitchY, 1, 351)), Y(11, 15, Cycle(kTwitchY, 1, 361)),
     Y(16, 39, Line(368, 5)), Y(40, 47, Line(503, 20)),
-    F(1, 12, Cycle(kTipAPoses)), F(13, 47, Hold(0)),
+    F(1, 12, Cycle(kTipAPoses)), F(13, 47, Hold(kTipHookLeftA)),
 };
 constexpr TrackRun kTipBRuns[] = {
     X(1, 15, Cycle(kTwitchWideX, 1, 358)), X(16, 47, Hold(360)),
     Y(1, 10, Cycle(kTwitchY, 1, 267)), Y(11, 15, Cycle(kTwitchY, 1, 277)),
     Y(16, 39, Line(282, 5)), Y(40, 47, Line(417, 20)),
-    F(1, 14, Cycle(kTipBPoses)), F(15, 47, Hold(1)),
+    F(1, 14, Cycle(kTipBPoses)), F(15, 47, Hold(kTipHookLeftB)),
 };
 constexpr TrackRun kTipCRuns[] = {
     X(1, 15, Cycle(kWave, 2, 586)), X(16, 47, Hold(586)),
     Y(1, 10, Cycle(kTwitchY, 1, 281)), Y(11, 15, Cycle(kTwitchY, 1, 291)),
     Y(16, 39, Line(296, 5)), Y(40, 47, Line(431, 20)),
-    F(1, 13, Cycle(kTipCPoses)), F(14, 47, Hold(2)), F(35, 36, Hold(3)),
+    F(1, 13, Cycle(kTipCPoses)), F(14, 47, Hold(kTipHookRightA)), F(35, 36, Hold(kTipHookRightB)),
 };
-constexpr TrackRun kWavesRuns[] = {Pose(1, 47, 287, 475, 0)};
+constexpr TrackRun kWavesRuns[] = {Pose(1, 47, marks::kWavesOverGalleon.x, marks::kWavesOverGalleon.y, 0)};
 
 constexpr CastMember kCast[kCastCount] = {
     {kSlotBrig, Track(kBrigRuns), false},

@@ -9,11 +9,12 @@
 #include "actor_slots.h"
 #include "engine/scene_script.h"
 #include "engine/track.h"
+#include "strip_frames.h"
 
 namespace tracks {
 
 // A flag shows its two strip frames in turn, one a frame.
-constexpr int32_t kWave[] = {0, 1};
+constexpr int32_t kWave[] = {frames::kRippleA, frames::kRippleB};
 
 // The close brig rocks by one pixel each way around (180, 141).
 constexpr int32_t kBrigRockX[] = {180, 180, 181, 181, 181, 180, 180, 180, 179, 179, 179, 180};
@@ -29,10 +30,10 @@ constexpr std::array<TrackRun, 2> JollyRogerOverDeck(int nLength) { return DeckF
 // After the face-off its two smoke clouds drift on up and to the left until
 // they are gone, whichever way the fight goes.
 inline constexpr TrackRun kSmokeADriftsOff[] = {
-    X(1, 17, Line(202, -10)), Y(1, 17, Line(96, -10)), F(1, 17, Hold(1)),
+    X(1, 17, Line(202, -10)), Y(1, 17, Line(96, -10)), F(1, 17, Hold(frames::kSmokeShapeB)),
 };
 inline constexpr TrackRun kSmokeBDriftsOff[] = {
-    X(1, 29, Line(330, -10)), Y(1, 29, Line(146, -10)), F(1, 29, Hold(0)),
+    X(1, 29, Line(330, -10)), Y(1, 29, Line(146, -10)), F(1, 29, Hold(frames::kSmokeShapeA)),
 };
 
 // The shot hole in the navy sail and the plank between the decks stay where
@@ -45,8 +46,8 @@ constexpr std::array<TrackRun, 1> PlankStays(int nLength) { return {{Pose(1, nLe
 // With blood off, the fallen navy men lie in their clean poses: the
 // fencer and sailors B, C and D.
 inline constexpr BloodSwap kCleanFallen[] = {
-    {kSlotFencer, 8, 9, 0},
-    {kSlotSailorB, 18, 19, 2},
-    {kSlotSailorC, 16, 17, 0},
-    {kSlotSailorD, 18, 19, 2},
+    {kSlotFencer, frames::kOfficerDeadBleeding, frames::kOfficerDeadBled, frames::kOfficerDead},
+    {kSlotSailorB, frames::kSailorDeadOnBackBleeding, frames::kSailorDeadOnBackBled, frames::kSailorDeadOnBack},
+    {kSlotSailorC, frames::kSailorDeadFaceDownBleeding, frames::kSailorDeadFaceDownBled, frames::kSailorDeadFaceDown},
+    {kSlotSailorD, frames::kSailorDeadOnBackBleeding, frames::kSailorDeadOnBackBled, frames::kSailorDeadOnBack},
 };

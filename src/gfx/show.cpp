@@ -14,7 +14,6 @@
 #include "engine/sequencer.h"
 #include "catalogue.h"
 #include "gfx/frame_buffer.h"
-#include "gfx/sprite_store.h"
 
 ShowState Show;
 RunFlagState RunFlags;
@@ -35,10 +34,7 @@ void ReadRunFlags() {
     RunFlags.bMusicOn = ReadSetting(kSettingMusic) != 0;
     RunFlags.bShowBlood = ReadSetting(kSettingBlood) != 0;
     RunFlags.nKrakenChance = int32_t(std::clamp<int64_t>(100 - int64_t{ReadSetting(kSettingKraken)}, 1, 99));
-    // Only exactly 2 is "off" and exactly 1 "first time only"; any other
-    // stored value plays sound for the whole run.
-    RunFlags.nSoundMode = int32_t(std::clamp<int64_t>(int64_t{ReadSetting(kSettingSound)} - 1035,
-                                                      INT32_MIN, INT32_MAX));
+    RunFlags.nSoundMode = SoundModeOf(ReadSetting(kSettingSound));
     RunFlags.bSoundOn = RunFlags.nSoundMode != kSoundOff;
 }
 
@@ -108,7 +104,7 @@ void StopShow(HostWindow /*hWindow*/) {
     if (Show.bPreviewShow) return;
     ReleaseMusic();
     HostReleaseSound();
-    ReleaseSpriteStore();
+    ReleaseActors();
     ReleaseSceneTracks();
     HostDeleteShowPalette();
     DeleteFrameBuffer();

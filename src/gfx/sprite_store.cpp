@@ -1,6 +1,6 @@
-// The bitmap loaders. Every size that a bitmap header claims is checked
-// against the resource's real size before anything is read, and the rows
-// are turned upright and split into frames here, once.
+// The bitmap loaders. The one DIB reader (host/dib.h) checks every size a
+// bitmap header claims against the resource's real size before anything is
+// read; the rows are turned upright and split into frames here, once.
 
 #include "gfx/sprite_store.h"
 
@@ -8,15 +8,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/actors.h"
-#include "catalogue.h"
-#include "gfx/palette.h"
+#include "host/dib.h"
 
 SpriteStoreState SpriteStore;
 
 namespace {
-
-constexpr uint32_t kInfoHeaderSize = 40;
 
 void ShowLoaderMessage(const char* szText) {
     HostMessageBox(nullptr, szText, kLoadBitmapsCaption, kHostIconError);
@@ -28,55 +24,31 @@ void ShowLoaderMessage(const char* szFormat, int nResourceId) {
     ShowLoaderMessage(szText);
 }
 
-// A bitmap resource that has passed every check: the pixel rows (bottom
-// row first, nWidth bytes each) lie wholly inside the resource.
-struct CheckedDib {
-    int32_t nWidth;
-    int32_t nHeight;
-    uint32_t nColours;
-    const uint8_t* pColours;
-    const uint8_t* pRows;
-};
-
-bool CheckDib(int nResourceId, CheckedDib& dib) {
+bool CheckDib(int nResourceId, Dib8& dib) {
     const HostResource res = HostFindResource(kHostResourceBitmap, nResourceId);
     if (res.pData == nullptr) {
         ShowLoaderMessage("Sprite bitmap %d is missing.", nResourceId);
         return false;
     }
-    const char* szTruncated =
-        "Sprite bitmap %d is truncated: its header, colour table or pixel rows run past its end.";
-    if (res.nSize < kInfoHeaderSize) {
-        ShowLoaderMessage(szTruncated, nResourceId);
-        return false;
+    switch (ReadDib8(res.pData, res.nSize, dib)) {
+        case DibCheck::kOk:
+            return true;
+        case DibCheck::kTruncated:
+            ShowLoaderMessage(
+                "Sprite bitmap %d is truncated: its header, colour table or pixel rows run past its end.",
+                nResourceId);
+            return false;
+        case DibCheck::kNotEightBit:
+            ShowLoaderMessage("Sprite bitmap must be stored as a 8-bit (256 color) bitmap.");
+            return false;
+        case DibCheck::kCompressed:
+            ShowLoaderMessage("Sprite bitmap must not be compressed and must have a palette.");
+            return false;
+        case DibCheck::kBadHeader:
+            break;
     }
-    const uint8_t* p = res.pData;
-    const uint32_t nHeaderSize = ReadU32(p);
-    if (ReadU16(p + 14) != 8) {
-        ShowLoaderMessage("Sprite bitmap must be stored as a 8-bit (256 color) bitmap.");
-        return false;
-    }
-    if (ReadU32(p + 16) != 0) {
-        ShowLoaderMessage("Sprite bitmap must not be compressed and must have a palette.");
-        return false;
-    }
-    dib.nWidth = int32_t(ReadU32(p + 4));
-    dib.nHeight = int32_t(ReadU32(p + 8));
-    const uint32_t nUsed = ReadU32(p + 32);
-    dib.nColours = nUsed == 0 ? 256 : nUsed;
-    if (nHeaderSize < kInfoHeaderSize || dib.nWidth <= 0 || dib.nHeight <= 0 || dib.nColours > 256) {
-        ShowLoaderMessage("Sprite bitmap %d has an invalid header.", nResourceId);
-        return false;
-    }
-    const uint64_t nRowsStart = uint64_t{nHeaderSize} + uint64_t{dib.nColours} * 4;
-    const uint64_t nEnd = nRowsStart + uint64_t(dib.nWidth) * uint64_t(dib.nHeight);
-    if (nEnd > res.nSize) {
-        ShowLoaderMessage(szTruncated, nResourceId);
-        return false;
-    }
-    dib.pColours = p + nHeaderSize;
-    dib.pRows = p + nRowsStart;
-    return true;
+    ShowLoaderMessage("Sprite bitmap %d has an invalid header.", nResourceId);
+    return false;
 }
 
 void ReleaseEntry(StoredBitmap& entry) {
@@ -88,7 +60,7 @@ void ReleaseEntry(StoredBitmap& entry) {
 // The steps both loaders share. Returns the new store index, or -1 after
 // the failure's message.
 int LoadPicture(int nResourceId, int nFrames, bool bSprite) {
-    CheckedDib dib;
+    Dib8 dib;
     if (!CheckDib(nResourceId, dib)) return -1;
     std::memset(SpriteStore.colourTable, 0, sizeof SpriteStore.colourTable);
     std::memcpy(SpriteStore.colourTable, dib.pColours, size_t{dib.nColours} * 4);
@@ -116,7 +88,7 @@ int LoadPicture(int nResourceId, int nFrames, bool bSprite) {
         for (int32_t r = 0; r < nFrameHeight; ++r) {
             const size_t nFrom = size_t((f + 1) * nFrameHeight - 1 - r);
             const size_t nTo = size_t(f * nFrameHeight + r);
-            std::memcpy(entry.pPixels + nTo * nWidth, dib.pRows + nFrom * nWidth, nWidth);
+            std::memcpy(entry.pPixels + nTo * nWidth, dib.RowFromBottom(int32_t(nFrom)), nWidth);
         }
     }
     const size_t nUsed = nWidth * size_t(nFrames) * size_t(nFrameHeight);
@@ -217,38 +189,19 @@ bool LoadBackdrop(int nResourceId, int nBackdrop) {
     return true;
 }
 
-bool LoadSpriteStrip(int nResourceId, int nActorSlot, int nFrames) {
-    if (nActorSlot < 0 || nActorSlot >= kActorSlotCount || nFrames < 1) return false;
-    const int nStore = LoadPicture(nResourceId, nFrames, true);
-    if (nStore < 0) return false;
-    const StoredBitmap& entry = SpriteStore.entries[nStore];
-    Actor& actor = ActorTable.slots[nActorSlot];
-    actor = {};
-    actor.nStore = nStore;
-    actor.nFrameCount = nFrames;
-    actor.nFrameHeight = entry.nHeight / nFrames;
-    actor.nFrameWidth = entry.nWidth;
-    actor.pFrame = entry.pPixels;
-    return true;
+int LoadSpriteStrip(int nResourceId, int nFrames) {
+    if (nFrames < 1) return -1;
+    return LoadPicture(nResourceId, nFrames, true);
 }
 
-bool LoadBitmaps(HostWindow hWindow) {
+void StartLoadingBitmaps() {
     SpriteStore.nCurrent = -1;
     SpriteStore.nCount = 0;
     SpriteStore.nBackdropCount = 0;
-    // A failed load shows its message and loading goes on.
-    for (const LoadListEntry& e : LoadList) {
-        if (e.nBackdrop >= 0)
-            LoadBackdrop(e.nResourceId, e.nBackdrop);
-        else
-            LoadSpriteStrip(e.nResourceId, e.nActorSlot, e.nFrames);
-    }
-    return BuildShowPalette(hWindow);
 }
 
 void ReleaseSpriteStore() {
     const int32_t nEntries = SpriteStore.nCount < kStoreCapacity ? SpriteStore.nCount : kStoreCapacity;
     for (int32_t i = 0; i < nEntries; ++i) ReleaseEntry(SpriteStore.entries[i]);
     SpriteStore = {};
-    ActorTable = {};
 }

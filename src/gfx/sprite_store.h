@@ -1,14 +1,20 @@
 // The sprite store: every picture of the load list as an upright 8-bit
-// pixel array, the backdrop table and the strip fields of the actor slots.
+// pixel array, and the backdrop table. A strip's loader hands back its store
+// index; the engine binds it to an actor slot (engine/actors.h).
 // All format work happens here, once, so a frame is plain byte copying.
 #pragma once
 
 #include <cstdint>
 
+#include "catalogue.h"
 #include "host/host.h"
 
 constexpr int kStoreCapacity = 57;
 constexpr int kBackdropSlots = 4;
+// Each row of the load list takes one store entry; its backdrops take the
+// first backdrop slots.
+static_assert(kStoreCapacity >= kLoadListCount, "a store entry for every picture of the load list");
+static_assert(kBackdropSlots >= kBackdropCount, "a backdrop slot for every BackdropId");
 
 // Columns [nStart, nEnd) of a stored row: a run of pixels that all differ
 // from the key colour of the row's frame. Drawing a sprite copies its runs.
@@ -57,11 +63,11 @@ constexpr char kLoadBitmapsCaption[] = "LoadBitmaps";
 
 // Loads a whole picture into a backdrop slot.
 bool LoadBackdrop(int nResourceId, int nBackdrop);
-// Loads a strip of nFrames frames (frame 0 at the bottom) into an actor slot.
-bool LoadSpriteStrip(int nResourceId, int nActorSlot, int nFrames);
-// Runs the load list, then the palette step; fails only if the palette
-// step fails (each failed load shows its own message).
-bool LoadBitmaps(HostWindow hWindow);
+// Loads a strip of nFrames frames (frame 0 at the bottom); returns its store
+// index, or -1 after the failure's message (or at once for no frames).
+int LoadSpriteStrip(int nResourceId, int nFrames);
+// Counts the store's pictures from the first again, before a load list.
+void StartLoadingBitmaps();
 // (Re)builds a strip entry's runs from its pixels as they now are; false
 // when there is no memory for them (the entry then keeps no runs).
 bool IndexPixelRuns(StoredBitmap& entry);

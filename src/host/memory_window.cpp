@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host/dib.h"
+
 MemoryWindowState MemoryWindow;
 
 namespace {
@@ -83,34 +85,28 @@ void MemoryWindowDeleteFrameBuffer() {
 
 bool MemoryWindowHasFrameBuffer() { return !MemoryWindow.frameBuffer.empty(); }
 
-// Decodes an 8-bit uncompressed DIB resource and stretches it over a
-// rectangle of the window, nearest pixel.
+// Reads an 8-bit uncompressed DIB resource (host/dib.h) and stretches it
+// over a rectangle of the window, nearest pixel.
 bool MemoryWindowStretchPicture(int nResourceId, const HostRect& dest) {
     const HostResource res = HostFindResource(kHostResourceBitmap, nResourceId);
-    if (res.nSize < 40 + 1024) return false;
-    const int32_t nPicW = static_cast<int32_t>(ReadU32(res.pData + 4));
-    const int32_t nPicH = static_cast<int32_t>(ReadU32(res.pData + 8));
-    const uint16_t nBits = ReadU16(res.pData + 14);
-    const uint32_t nColours = ReadU32(res.pData + 32) ? ReadU32(res.pData + 32) : 256;
-    if (nBits != 8 || ReadU32(res.pData + 16) != 0 || nPicW <= 0 || nPicH <= 0 || nColours > 256)
-        return false;
-    const size_t nStride = (static_cast<size_t>(nPicW) + 3) & ~size_t(3);
-    const size_t nPixelsAt = ReadU32(res.pData) + 4 * nColours;
-    if (nPixelsAt > res.nSize || (res.nSize - nPixelsAt) / nStride < static_cast<size_t>(nPicH))
-        return false;
-    const uint8_t* pTable = res.pData + ReadU32(res.pData);
-    const uint8_t* pPixels = res.pData + nPixelsAt;
+    Dib8 dib;
+    if (ReadDib8(res.pData, res.nSize, dib) != DibCheck::kOk) return false;
+    const int32_t nPicW = dib.nWidth, nPicH = dib.nHeight;
     const RgbImage& w = MemoryWindow.window;
+    // An index past a short colour table shows black.
+    static const uint8_t kBlack[4] = {};
     for (int y = 0; y < dest.nHeight; ++y) {
         const int wy = dest.nTop + y;
         if (wy < 0 || wy >= w.nHeight) continue;
         const int sy = nPicH - 1 - static_cast<int>(static_cast<int64_t>(y) * nPicH / dest.nHeight);
+        const uint8_t* pRow = dib.RowFromBottom(sy);
         uint32_t* pOut = MemoryWindowRow(wy);
         for (int x = 0; x < dest.nWidth; ++x) {
             const int wx = dest.nLeft + x;
             if (wx < 0 || wx >= w.nWidth) continue;
             const int sx = static_cast<int>(static_cast<int64_t>(x) * nPicW / dest.nWidth);
-            const uint8_t* c = pTable + 4 * pPixels[sy * nStride + sx];
+            const uint8_t nIndex = pRow[sx];
+            const uint8_t* c = nIndex < dib.nColours ? dib.pColours + 4 * nIndex : kBlack;
             pOut[wx] = uint32_t(c[2]) << 16 | c[1] << 8 | c[0];
         }
     }

@@ -20,7 +20,7 @@ const char* StepCharacter(const char* sz) {
 
 bool IsWindows95Family() {
     OSVERSIONINFOA info = {};
-    info.dwOSVersionInfoSize = 148;  // the size of OSVERSIONINFOA
+    info.dwOSVersionInfoSize = sizeof info;
     return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
 }
 

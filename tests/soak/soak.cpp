@@ -25,6 +25,7 @@
 #include "config/settings.h"
 #include "host/asset_files.h"
 #include "host/memory_window.h"
+#include "host/posix/temp_dir.h"
 #include "render_host.h"
 #include "shell/driver.h"
 #include "shell/saver_window.h"
@@ -99,14 +100,6 @@ private:
     CycleFigures current = {};
 };
 
-bool MakeTempDir(std::string& szDir) {
-    std::error_code ec;
-    std::string szPattern = (std::filesystem::temp_directory_path(ec) / "harborgast-soak-XXXXXX").string();
-    if (ec || mkdtemp(szPattern.data()) == nullptr) return false;
-    szDir = szPattern + "/";
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,7 +114,8 @@ int main(int argc, char** argv) {
     RenderHost.profile[SettingKeys[kSettingBlood].szKey] = nBlood;
     RenderHost.profile[SettingKeys[kSettingSound].szKey] = nSound;
     ResizeMemoryWindow(nWidth, nHeight);
-    if (!MakeTempDir(RenderHost.szTempDir)) {
+    RenderHost.szTempDir = MakeTempDir("harborgast-soak");
+    if (RenderHost.szTempDir.empty()) {
         std::fprintf(stderr, "harborgast-soak: cannot make a temporary directory\n");
         return 1;
     }
@@ -136,7 +130,7 @@ int main(int argc, char** argv) {
     // The saver window's own logic, driven headless from clock reading 0.
     DriverOpen(RenderWindow(), nWidth, nHeight, kDriverStartupAtOnce);
     Check(!Driver.bQuitRequested, "start-up failed");
-    const bool bSoundOn = nSound != 1037, bFirstTimeOnly = nSound == 1036;
+    const bool bSoundOn = SoundModeOf(nSound) != kSoundOff, bFirstTimeOnly = SoundModeOf(nSound) == kSoundFirstTimeOnly;
     Check(RenderHost.wavesPlayed.size() == (bSoundOn ? 1u : 0u), "opening sound against the sound mode");
     RenderHost.wavesPlayed.clear();
     RenderHost.musicEvents.clear();
@@ -173,7 +167,7 @@ int main(int argc, char** argv) {
     Check(nHeapKept == 0, "shut-down kept " + std::to_string(nHeapKept) + " bytes of the heap");
     std::error_code ec;
     Check(std::filesystem::is_empty(RenderHost.szTempDir, ec), "files left in the temporary directory");
-    std::filesystem::remove_all(RenderHost.szTempDir, ec);
+    RemoveTempDir(RenderHost.szTempDir);
 
     std::printf("%dx%d blood=%d sound=%d: %zu cycles (%d pirates, %d kraken), %ld frames; heap %zu bytes after "
                 "cycle 1, largest change after it %ld; resident %ld KiB after cycle 1, at most %ld KiB; "

@@ -26,7 +26,7 @@ void LoadSprite(int nSlot, int w, int fh, int nFrames = 1) {
                         const int nFrame = nFrames - 1 - y / fh;  // frame 0 at the bottom
                         return uint8_t(x == 0 && y % fh == 0 ? kKey : 10 + nFrame);
                     }));
-    ASSERT_TRUE(LoadSpriteStrip(nId, nSlot, nFrames));
+    ASSERT_TRUE(LoadActorStrip(nId, nSlot, nFrames));
 }
 
 // Moves an actor to a stage position and frame, as a scene's track does.
@@ -146,7 +146,7 @@ TEST_F(ActorsTest, LaterActorCoversEarlierOutsideItsKeyAndEraseRestoresBoth) {
     AddFakeResource(kHostResourceBitmap, 601, MakeDib({8, 8}, [](int x, int y) {
                         return uint8_t((x == 0 && y == 0) || x == 3 ? 77 : 40);
                     }));
-    ASSERT_TRUE(LoadSpriteStrip(601, 1, 1));
+    ASSERT_TRUE(LoadActorStrip(601, 1, 1));
     Place(0, 100, 100, 0);
     Place(1, 104, 100, 0);
     DrawActor(0);
@@ -228,7 +228,7 @@ TEST_F(ActorsTest, RandomSpritesDrawAsThePixelRuleSays) {
         AddFakeResource(kHostResourceBitmap, 700, MakeDib({w, fh * nFrames}, [&](int x, int y) {
                             return pixels[size_t(y) * w + x];
                         }));
-        ASSERT_TRUE(LoadSpriteStrip(700, 3, nFrames));
+        ASSERT_TRUE(LoadActorStrip(700, 3, nFrames));
         // Anywhere from off the top-left to off the bottom-right of the view.
         Place(3, int(random() % 700) - 100 - w, int(random() % 560) - 60 - fh, int(random() % nFrames));
         DrawBackdrop(0);

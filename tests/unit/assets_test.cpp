@@ -25,7 +25,9 @@
 #include "audio/wave_sound.h"
 #include "generated_assets.h"
 #include "catalogue.h"
+#include "host/dib.h"
 #include "stated_colours.h"
+#include "strip_frames.h"
 
 namespace {
 
@@ -71,15 +73,46 @@ std::vector<Picture> CataloguePictures() {
 
 constexpr size_t kPixelOffset = 14 + 40 + 1024;
 
-// Pixel (x, y) of the picture as drawn, y = 0 the top row.
-uint8_t PixelAt(const Bytes& b, const Picture& p, int x, int y) {
-    size_t nStride = (p.nWidth + 3) & ~3;
-    return b[kPixelOffset + size_t(p.nHeight - 1 - y) * nStride + x];
-}
+// Pixel (x, y) of a picture as drawn, y = 0 the top row.
+uint8_t PixelAt(const Dib8& dib, int x, int y) { return dib.RowFromBottom(dib.nHeight - 1 - y)[x]; }
 
 uint32_t TableColour(const Bytes& b, int i) {
     size_t n = 14 + 40 + 4 * i;
     return (b[n + 2] << 16) | (b[n + 1] << 8) | b[n];
+}
+
+// The painters paint, and the scenes pick, a strip's frames by their names;
+// the load list must cut each strip into just as many frames.
+TEST(Catalogue, EveryStripHasAsManyFramesAsItHasNames) {
+    const std::map<int, int> kNamedFrames = {
+        {IDB_GALLEON, frames::kGalleonFrames},
+        {IDB_ENSIGN_SMALL, frames::kFlagFrames},
+        {IDB_JOLLY_ROGER_SMALL, frames::kFlagFrames},
+        {IDB_ENSIGN_LARGE, frames::kFlagFrames},
+        {IDB_JOLLY_ROGER_LARGE, frames::kFlagFrames},
+        {IDB_ENSIGN_TINY, frames::kFlagFrames},
+        {IDB_CANNON_FIRE, frames::kCannonFireFrames},
+        {IDB_CANNON_BLAST, frames::kCannonBlastFrames},
+        {IDB_CANNONBALL, frames::kCannonballFrames},
+        {IDB_SMOKE_CLOUD, frames::kSmokeCloudFrames},
+        {IDB_NAVY_OFFICER, frames::kOfficerFrames},
+        {IDB_NAVY_SAILORS, frames::kSailorFrames},
+        {IDB_RED_COAT_PIRATE, frames::kRedCoatFrames},
+        {IDB_PIRATE, frames::kPirateFrames},
+        {IDB_SPLASH, frames::kSplashFrames},
+        {IDB_BLOOD, frames::kSpatterFrames},
+        {IDB_KRAKEN_EYES, frames::kKrakenEyesFrames},
+        {IDB_TENTACLE_TWO_POSES, frames::kTentacleTwoPosesFrames},
+        {IDB_TENTACLE_THREE_POSES, frames::kTentacleThreePosesFrames},
+        {IDB_TENTACLE_TIP, frames::kTentacleTipFrames},
+    };
+    for (const LoadListEntry& e : LoadList) {
+        const auto named = kNamedFrames.find(e.nResourceId);
+        if (named != kNamedFrames.end())
+            EXPECT_EQ(e.nFrames, named->second) << "bitmap " << e.nResourceId;
+        else
+            EXPECT_EQ(e.nFrames, 1) << "bitmap " << e.nResourceId << ": a strip without named frames";
+    }
 }
 
 TEST(GeneratedBitmaps, HeaderColourTableAndKeyOfEveryPicture) {
@@ -90,7 +123,7 @@ TEST(GeneratedBitmaps, HeaderColourTableAndKeyOfEveryPicture) {
         if (!file) continue;
         const Bytes& b = *file;
         SCOPED_TRACE("bitmap " + std::to_string(p.nId));
-        size_t nStride = (p.nWidth + 3) & ~3;
+        const size_t nStride = DibStride(p.nWidth);
         ASSERT_EQ(b.size(), kPixelOffset + nStride * p.nHeight);
         EXPECT_EQ(b[0], 'B');
         EXPECT_EQ(b[1], 'M');
@@ -110,29 +143,31 @@ TEST(GeneratedBitmaps, HeaderColourTableAndKeyOfEveryPicture) {
         for (size_t y = 0; y < size_t(p.nHeight); ++y)
             for (size_t x = p.nWidth; x < nStride; ++x)
                 ASSERT_EQ(b[kPixelOffset + y * nStride + x], 0) << "row padding";
+        Dib8 dib;
+        ASSERT_EQ(ReadDib8(b.data() + 14, b.size() - 14, dib), DibCheck::kOk);
 
         if (!p.bKeyed) {
             std::set<uint8_t> used;
             for (int y = 0; y < p.nHeight; ++y)
-                for (int x = 0; x < p.nWidth; ++x) used.insert(PixelAt(b, p, x, y));
+                for (int x = 0; x < p.nWidth; ++x) used.insert(PixelAt(dib, x, y));
             EXPECT_GE(used.size(), 8u) << "an opaque picture of hardly any colours";
             continue;
         }
         // One key per picture: every frame's top-left pixel, the whole unused
         // band above the last frame, and no painted pixel of the same colour.
-        const uint8_t nKey = PixelAt(b, p, 0, p.nHeight - p.nFrameHeight);
+        const uint8_t nKey = PixelAt(dib, 0, p.nHeight - p.nFrameHeight);
         const uint32_t rgbKey = TableColour(b, nKey);
         EXPECT_TRUE(keyColours.insert(rgbKey).second) << "key colour shared with another picture";
         for (int y = 0; y < p.nHeight - p.nFrames * p.nFrameHeight; ++y)
-            for (int x = 0; x < p.nWidth; ++x) ASSERT_EQ(PixelAt(b, p, x, y), nKey) << "unused row";
+            for (int x = 0; x < p.nWidth; ++x) ASSERT_EQ(PixelAt(dib, x, y), nKey) << "unused row";
         for (int f = 0; f < p.nFrames; ++f) {
             SCOPED_TRACE("frame " + std::to_string(f));
             int nTop = p.nHeight - (f + 1) * p.nFrameHeight;
-            EXPECT_EQ(PixelAt(b, p, 0, nTop), nKey);
+            EXPECT_EQ(PixelAt(dib, 0, nTop), nKey);
             long nPainted = 0, nBackground = 0;
             for (int y = nTop; y < nTop + p.nFrameHeight; ++y) {
                 for (int x = 0; x < p.nWidth; ++x) {
-                    uint8_t i = PixelAt(b, p, x, y);
+                    uint8_t i = PixelAt(dib, x, y);
                     if (i == nKey) {
                         ++nBackground;
                     } else {

@@ -6,17 +6,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "audio/music.h"
 #include "engine/actors.h"
-#include "engine/dissolve.h"
 #include "engine/scene_script.h"
-#include "fake_profile.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
 #include "gfx/show.h"
 #include "gfx/sprite_store.h"
-#include "shell/driver.h"
-#include "shell/saver_window.h"
+#include "show_reset.h"
 
 uint8_t BackdropPixel(int nBackdrop, int x, int y) { return uint8_t(7 * x + 3 * y + 100 * nBackdrop); }
 
@@ -39,22 +35,10 @@ uint8_t FramePixel(int x, int y) { return FrameBuffer.pPixels[size_t(y) * FrameB
 
 void CoreTest::SetUp() {
     std::copy(SceneTable, SceneTable + kSceneCount, savedScenes_);
-    FakeHost = {};
-    FakeProfile = {};
-    Sequencer = {};
-    RunFlags = {};
-    Dissolve = {};
-    SceneTracks = {};
-    Music = {};
-    Show = {};
-    SaverWindow = {};
-    Driver = {};
-    FrameBuffer = {};
-    StageView = {};
-    ReleaseSpriteStore();
+    ResetShowState();
 }
 
 void CoreTest::TearDown() {
-    ReleaseSpriteStore();
+    ReleaseActors();
     std::copy(savedScenes_, savedScenes_ + kSceneCount, SceneTable);
 }

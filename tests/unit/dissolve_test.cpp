@@ -108,7 +108,7 @@ TEST_F(DissolveTest, AFrameBufferSmallerThanTheFirstRowIsPaintedWithinItsBounds)
         for (int f = 1; f <= 5; ++f) DissolveStep(f, 5);
         EXPECT_EQ(size_t(std::count(FrameBuffer.pPixels, FrameBuffer.pPixels + nBytes, 235)), nBytes)
             << size.first << " x " << size.second;
-        ReleaseSpriteStore();
+        ReleaseActors();
     }
 }
 

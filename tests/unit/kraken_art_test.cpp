@@ -9,43 +9,44 @@
 #include <string>
 #include <vector>
 
+#include "host/dib.h"
+#include "resource_ids.h"
+#include "stage_marks.h"
+
 namespace {
 
-// An 8-bit bottom-up bitmap as written by the asset generator.
+// A generated bitmap file, read past its 14-byte file header by the one DIB
+// reader.
 struct Bitmap {
-    int nWidth = 0, nHeight = 0;
     std::vector<uint8_t> bytes;
-    uint8_t At(int x, int y) const {
-        size_t nStride = (nWidth + 3) & ~3;
-        return bytes[14 + 40 + 1024 + size_t(nHeight - 1 - y) * nStride + x];
-    }
+    Dib8 dib{};
+    int nWidth = 0, nHeight = 0;
+    uint8_t At(int x, int y) const { return dib.RowFromBottom(nHeight - 1 - y)[x]; }
 };
 
 bool LoadBitmap(int nId, Bitmap& bmp) {
     std::ifstream in(std::string(HARBORGAST_ASSET_DIR) + "/bitmap" + std::to_string(nId) + ".bmp", std::ios::binary);
     if (!in) return false;
     bmp.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (bmp.bytes.size() < 14 + 40 + 1024) return false;
-    auto s32 = [&](size_t n) {
-        return int32_t(bmp.bytes[n] | (bmp.bytes[n + 1] << 8) | (bmp.bytes[n + 2] << 16) | (bmp.bytes[n + 3] << 24));
-    };
-    bmp.nWidth = s32(18);
-    bmp.nHeight = s32(22);
-    return bmp.bytes.size() >= 14 + 40 + 1024 + size_t((bmp.nWidth + 3) & ~3) * bmp.nHeight;
+    if (bmp.bytes.size() < 14 || ReadDib8(bmp.bytes.data() + 14, bmp.bytes.size() - 14, bmp.dib) != DibCheck::kOk)
+        return false;
+    bmp.nWidth = bmp.dib.nWidth;
+    bmp.nHeight = bmp.dib.nHeight;
+    return true;
 }
 
 struct CutOut {
     int nId, nBackdrop;
-    int nStageX, nStageY;  // where the scene lays it
+    StageMark at;  // where the scene lays it
     int nFirstRow, nLastRow;  // rows that must repeat the backdrop (crests and props excepted)
 };
 
 TEST(KrakenArt, CutOutsRepeatTheirBackdropWhereverPainted) {
     const CutOut cutOuts[] = {
-        {202, 141, 352, 274, 0, 245},  // below row 245 the near water's crest crosses it
-        {203, 141, 560, 300, 0, 299},
-        {188, 130, 194, 475, 50, 124},  // under the crest line, tapered ends included
-        {201, 130, 287, 475, 50, 124},
+        {IDB_GUN_PORTS, IDB_SHIP_DECKS, marks::kNavySide, 0, 245},  // below row 245 the near water's crest crosses it
+        {IDB_GUN_PORTS_NARROW, IDB_SHIP_DECKS, marks::kPirateSide, 0, 299},
+        {IDB_WAVES_WIDE, IDB_OPEN_SEA, marks::kWavesOverBrig, 50, 124},  // under the crest line, tapered ends included
+        {IDB_WAVES_NARROW, IDB_OPEN_SEA, marks::kWavesOverGalleon, 50, 124},
     };
     for (const CutOut& c : cutOuts) {
         SCOPED_TRACE("bitmap " + std::to_string(c.nId));
@@ -58,7 +59,7 @@ TEST(KrakenArt, CutOutsRepeatTheirBackdropWhereverPainted) {
                 uint8_t i = pic.At(x, y);
                 if (i == nKey) continue;
                 ++nPainted;
-                ASSERT_EQ(i, backdrop.At(c.nStageX + x, c.nStageY + y)) << "at " << x << "," << y;
+                ASSERT_EQ(i, backdrop.At(c.at.x + x, c.at.y + y)) << "at " << x << "," << y;
             }
         }
         EXPECT_GT(nPainted, pic.nWidth * 20) << "hardly anything painted";

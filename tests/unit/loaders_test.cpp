@@ -70,10 +70,10 @@ TEST_F(LoadersTest, RejectsWhatItCannotLoadWithItsMessage) {
     };
     for (const RejectCase& c : cases) {
         FakeHost = {};
-        ReleaseSpriteStore();
+        ReleaseActors();
         std::vector<uint8_t> bytes = c.make();
         if (!bytes.empty()) AddFakeResource(kHostResourceBitmap, 300, std::move(bytes));
-        EXPECT_FALSE(LoadSpriteStrip(300, 0, 1)) << c.szWhat;
+        EXPECT_FALSE(LoadActorStrip(300, 0, 1)) << c.szWhat;
         ASSERT_EQ(FakeHost.boxes.size(), 1u) << c.szWhat;
         EXPECT_EQ(FakeHost.boxes[0].szText, c.szMessage) << c.szWhat;
         EXPECT_EQ(FakeHost.boxes[0].szCaption, "LoadBitmaps");
@@ -102,9 +102,9 @@ TEST_F(LoadersTest, LoadsAtEachLimit) {
     };
     for (const auto& [szWhat, bytes] : cases) {
         FakeHost = {};
-        ReleaseSpriteStore();
+        ReleaseActors();
         AddFakeResource(kHostResourceBitmap, 300, bytes);
-        ASSERT_TRUE(LoadSpriteStrip(300, 0, 1)) << szWhat;
+        ASSERT_TRUE(LoadActorStrip(300, 0, 1)) << szWhat;
         EXPECT_TRUE(FakeHost.boxes.empty()) << szWhat;
         const uint8_t* pPixels = SpriteStore.entries[0].pPixels;
         for (int y = 0; y < 6; ++y) EXPECT_EQ(pPixels[y * 8 + 3], RowNumber(3, y)) << szWhat << " row " << y;
@@ -114,7 +114,7 @@ TEST_F(LoadersTest, LoadsAtEachLimit) {
 
 TEST_F(LoadersTest, StripOfThirtySevenRowsGivesTwoFramesOfEighteen) {
     AddFakeResource(kHostResourceBitmap, IDB_ENSIGN_TINY, MakeDib({32, 37}, RowNumber));
-    ASSERT_TRUE(LoadSpriteStrip(IDB_ENSIGN_TINY, kSlotEnsignTiny, 2));
+    ASSERT_TRUE(LoadActorStrip(IDB_ENSIGN_TINY, kSlotEnsignTiny, 2));
     const Actor& actor = ActorTable.slots[kSlotEnsignTiny];
     EXPECT_EQ(actor.nFrameCount, 2);
     EXPECT_EQ(actor.nFrameHeight, 18);
@@ -126,6 +126,40 @@ TEST_F(LoadersTest, StripOfThirtySevenRowsGivesTwoFramesOfEighteen) {
     for (int r = 0; r < 18; ++r) EXPECT_EQ(pPixels[r * 32 + 5], 19 + r) << "frame 0 row " << r;
     // Frame 1: the band above (rows 1..18); row 0 of the picture is unused.
     for (int r = 0; r < 18; ++r) EXPECT_EQ(pPixels[(18 + r) * 32 + 5], 1 + r) << "frame 1 row " << r;
+}
+
+// Rows of a DIB are padded to 4 bytes: a picture 13 pixels wide has 16
+// bytes a row, the last three padding. Every catalogue width is a multiple
+// of 8, so only such a width shows a loader that reads the rows unpadded.
+TEST_F(LoadersTest, OddWidthsSkipEachRowsPadding) {
+    const auto pixel = [](int x, int y) { return uint8_t(x + 16 * y); };
+    for (int nWidth : {13, 14, 15, 16}) {
+        FakeHost = {};
+        ReleaseActors();
+        AddFakeResource(kHostResourceBitmap, 300, MakeDib({nWidth, 6}, pixel));
+        ASSERT_TRUE(LoadActorStrip(300, 0, 2)) << nWidth;
+        AddFakeResource(kHostResourceBitmap, 301, MakeDib({nWidth, 5}, pixel));
+        ASSERT_TRUE(LoadBackdrop(301, 0)) << nWidth;
+        // The strip: frame 0 is the lower band (picture rows 3..5), upright.
+        const uint8_t* pStrip = SpriteStore.entries[ActorTable.slots[0].nStore].pPixels;
+        for (int f = 0; f < 2; ++f)
+            for (int r = 0; r < 3; ++r)
+                for (int x = 0; x < nWidth; ++x)
+                    ASSERT_EQ(pStrip[(f * 3 + r) * nWidth + x], pixel(x, (1 - f) * 3 + r))
+                        << "width " << nWidth << " frame " << f << " row " << r << " column " << x;
+        const Backdrop& b = SpriteStore.backdrops[0];
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < nWidth; ++x)
+                ASSERT_EQ(b.pPixels[y * nWidth + x], pixel(x, y)) << "width " << nWidth << " row " << y;
+    }
+    // The last row's padding belongs to the picture: without it, it is cut.
+    FakeHost = {};
+    ReleaseActors();
+    const std::vector<uint8_t> odd = MakeDib({13, 6}, pixel);
+    AddFakeResource(kHostResourceBitmap, 300, Cut(odd, odd.size() - 1));
+    EXPECT_FALSE(LoadActorStrip(300, 0, 1));
+    ASSERT_EQ(FakeHost.boxes.size(), 1u);
+    EXPECT_EQ(FakeHost.boxes[0].szText, kTruncated);
 }
 
 TEST_F(LoadersTest, BackdropIsThePictureUprightAndSetsTheStageSize) {
@@ -146,8 +180,8 @@ TEST_F(LoadersTest, ColourTableOfFewerEntriesLeavesTheRestBlack) {
                     MakeDib({8, 2}, RowNumber, [](int i) { return 0x102030u + uint32_t(i); }));
     AddFakeResource(kHostResourceBitmap, 301,
                     MakeDib({8, 2, 8, 0, 236}, [](int x, int) { return uint8_t(x + 1); }));
-    ASSERT_TRUE(LoadSpriteStrip(300, 0, 1));
-    ASSERT_TRUE(LoadSpriteStrip(301, 1, 1));
+    ASSERT_TRUE(LoadActorStrip(300, 0, 1));
+    ASSERT_TRUE(LoadActorStrip(301, 1, 1));
     const uint8_t* pTable = SpriteStore.colourTable;
     // Entry 235 as stored: blue, green, red, 0.
     const uint32_t nColour = TestColour(235);
@@ -161,9 +195,9 @@ TEST_F(LoadersTest, ColourTableOfFewerEntriesLeavesTheRestBlack) {
 
 TEST_F(LoadersTest, TheFiftySeventhPictureLoadsTheFiftyEighthDoesNot) {
     AddFakeResource(kHostResourceBitmap, 300, MakeDib({4, 2}, RowNumber));
-    for (int i = 0; i < 57; ++i) ASSERT_TRUE(LoadSpriteStrip(300, i % kActorSlotCount, 1)) << i;
+    for (int i = 0; i < 57; ++i) ASSERT_TRUE(LoadActorStrip(300, i % kActorSlotCount, 1)) << i;
     EXPECT_TRUE(FakeHost.boxes.empty());
-    EXPECT_FALSE(LoadSpriteStrip(300, 0, 1));
+    EXPECT_FALSE(LoadActorStrip(300, 0, 1));
     EXPECT_FALSE(LoadBackdrop(300, 0));
     ASSERT_EQ(FakeHost.boxes.size(), 2u);
     EXPECT_EQ(FakeHost.boxes[0].szText, "Too many bitmaps.");
@@ -182,7 +216,7 @@ TEST_F(LoadersTest, LoadListFillsTheStoreInOrderWithOwnCopies) {
     EXPECT_EQ(SpriteStore.backdrops[1].nStore, 1);
     EXPECT_EQ(SpriteStore.nStageWidth, 800);
     EXPECT_EQ(SpriteStore.nStageHeight, 600);
-    for (int nSlot = 0; nSlot < kLoadedActorSlots; ++nSlot) {
+    for (int nSlot = 0; nSlot < kSlotsLoaded; ++nSlot) {
         const LoadListEntry& e = LoadList[2 + nSlot];
         const Actor& actor = ActorTable.slots[nSlot];
         EXPECT_EQ(actor.nStore, 2 + nSlot);
@@ -196,7 +230,7 @@ TEST_F(LoadersTest, LoadListFillsTheStoreInOrderWithOwnCopies) {
             EXPECT_EQ(pFrame[1], ArtOf(e.nResourceId, k)) << "slot " << nSlot << " frame " << k;
         }
     }
-    for (int nSlot = kLoadedActorSlots; nSlot < kActorSlotCount; ++nSlot)
+    for (int nSlot = kSlotsLoaded; nSlot < kActorSlotCount; ++nSlot)
         EXPECT_EQ(ActorTable.slots[nSlot].nFrameCount, 0);
     // The six cannon-fire slots hold the same strip in separate copies.
     for (int nSlot = kSlotCannonFireB; nSlot <= kSlotCannonFireF; ++nSlot) {

@@ -17,6 +17,7 @@
 
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "config/settings.h"
 #include "core_support.h"
 #include "engine/dissolve.h"
 #include "engine/scene_script.h"
@@ -24,6 +25,7 @@
 #include "gfx/frame_buffer.h"
 #include "gfx/sprite_store.h"
 #include "gfx/show.h"
+#include "host/posix/temp_dir.h"
 
 namespace {
 
@@ -55,9 +57,8 @@ class MusicTest : public CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        char szTemplate[] = "/tmp/harborgast_music_XXXXXX";
-        ASSERT_NE(mkdtemp(szTemplate), nullptr);
-        szDir_ = std::string(szTemplate) + "/";
+        szDir_ = MakeTempDir("harborgast-music");
+        ASSERT_FALSE(szDir_.empty());
         FakeHost.szTempPath = szDir_;
         AddFakeResource(kHostResourceMidi, 243, TuneBytes(kTune1Size, 1));
         AddFakeResource(kHostResourceMidi, 244, TuneBytes(kTune2Size, 2));
@@ -66,7 +67,7 @@ protected:
     }
     void TearDown() override {
         ReleaseMusic();
-        std::remove(szDir_.c_str());
+        RemoveTempDir(szDir_);
         CoreTest::TearDown();
     }
     std::string Tune1() const { return szDir_ + "SSQuillmere's Harborgast01.mid"; }

@@ -50,8 +50,8 @@ void LoadTwoPictures() {
                     MakeDib({4, 2}, [](int x, int y) { return uint8_t(10 * x + y); }));
     AddFakeResource(kHostResourceBitmap, 301,
                     MakeDib({4, 2}, [](int x, int y) { return uint8_t(100 + 10 * x + y); }, ColourOf204));
-    ASSERT_TRUE(LoadSpriteStrip(300, 0, 1));
-    ASSERT_TRUE(LoadSpriteStrip(301, 1, 1));
+    ASSERT_TRUE(LoadActorStrip(300, 0, 1));
+    ASSERT_TRUE(LoadActorStrip(301, 1, 1));
 }
 
 // Entry i of a table as a DIB stores it: blue, green, red, 0.
@@ -129,7 +129,7 @@ TEST_F(PaletteTest, AColourRemappedOntoTheKeyBecomesTransparent) {
     AddFakeResource(kHostResourceBitmap, 300, MakeDib({8, 4}, [](int x, int y) {
                         return uint8_t(x == 0 && y == 0 ? 200 : x == 3 ? 201 : 50);
                     }, colour));
-    ASSERT_TRUE(LoadSpriteStrip(300, 0, 1));
+    ASSERT_TRUE(LoadActorStrip(300, 0, 1));
     SetUpStage(800, 600);
     const Keyframe track[2] = {{0, 0, 0}, {100, 100, 0}};
     StepActor(0, track);

@@ -11,6 +11,7 @@
 #include "config/settings.h"
 #include "gfx/show.h"
 #include "host/asset_files.h"
+#include "host/posix/temp_dir.h"
 #include "shell/driver.h"
 
 #include <algorithm>
@@ -83,16 +84,6 @@ private:
     bool bFailed = false;
 };
 
-bool MakeTempDir(std::string& szDir) {
-    std::error_code ec;
-    const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
-    if (ec) return false;
-    std::string pattern = (base / "harborgast-render-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) return false;
-    szDir = pattern + "/";
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,7 +111,8 @@ int main(int argc, char** argv) {
     for (const RenderOutput& o : options.outputs)
         RenderHost.outputs.push_back({o.nLeft, o.nTop, o.nWidth, o.nHeight});
     ResizeMemoryWindow(options.nWidth, options.nHeight);
-    if (!MakeTempDir(RenderHost.szTempDir)) {
+    RenderHost.szTempDir = MakeTempDir("harborgast-render");
+    if (RenderHost.szTempDir.empty()) {
         std::fprintf(stderr, "harborgast-render: cannot make a temporary directory\n");
         return 1;
     }
@@ -140,7 +132,7 @@ int main(int argc, char** argv) {
         if (!run.Finish()) nExit = 1;
     }
     DriverClose();
-    std::filesystem::remove_all(RenderHost.szTempDir, ec);
+    RemoveTempDir(RenderHost.szTempDir);
     ReleaseImageLibraries();
     return nExit;
 }

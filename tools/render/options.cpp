@@ -32,6 +32,7 @@ constexpr SettingFlag kSettingFlags[] = {
     {"--monitors", kSettingMonitors, kMonitorsEvery, kMonitorsMainOnly},
     {"--picture-size", kSettingPictureSize, kPictureLargestWhole, kPictureFillHeight},
 };
+static_assert(sizeof kSettingFlags / sizeof kSettingFlags[0] == kSettingCount, "every setting has its flag");
 
 // "WxH+X+Y[,WxH+X+Y...]": each rectangle of a positive size, with no
 // other character anywhere.

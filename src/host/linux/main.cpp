@@ -23,7 +23,7 @@
 #include "host/linux/linux_host.h"
 #include "host/linux/options.h"
 #include "host/memory_window.h"
-#include "resource_ids.h"
+#include "host/posix/temp_dir.h"
 #include "shell/dismissal.h"
 #include "shell/driver.h"
 #include "shell/saver_window.h"
@@ -82,14 +82,6 @@ void ApplySettings(const PlayerOptions& options) {
     for (int i = 0; i < kSettingCount; ++i)
         if (options.bHasSetting[i]) *pFormValue[i] = LimitSetting(SettingId(i), options.nSetting[i]);
     SaveConfigureForm();
-}
-
-bool MakeTempDir(std::string& szDir) {
-    std::error_code ec;
-    std::string szPattern = (std::filesystem::temp_directory_path(ec) / "harborgast-XXXXXX").string();
-    if (ec || mkdtemp(szPattern.data()) == nullptr) return false;
-    szDir = szPattern + "/";
-    return true;
 }
 
 // The X window to draw into for --root and --window-id; 0 after a message
@@ -272,7 +264,8 @@ int main(int argc, char** argv) {
     LoadSettingsFile(DefaultSettingsPath());
     ApplySettings(options);
     SetAssetDirectory(FindAssets(options.szAssetDir));
-    if (!MakeTempDir(LinuxHost.szTempDir)) std::fprintf(stderr, "harborgast: no temporary directory; no music\n");
+    LinuxHost.szTempDir = MakeTempDir("harborgast");
+    if (LinuxHost.szTempDir.empty()) std::fprintf(stderr, "harborgast: no temporary directory; no music\n");
 
     // The window surface straight through X (shared memory images), not
     // through a GL renderer: quicker to start and cheaper per frame.
@@ -320,7 +313,7 @@ int main(int argc, char** argv) {
     }
     if (!bAudio) {
         SaySilent(std::string("no audio output (") + SDL_GetError() + "); the show runs silent");
-    } else if (ReadSetting(kSettingSound) != IDC_SOUND_OFF && ReadSetting(kSettingMusic) != 0) {
+    } else if (SoundModeOf(ReadSetting(kSettingSound)) != kSoundOff && ReadSetting(kSettingMusic) != 0) {
         // Only a show with music loads the soundfont.
         if (szSoundFont == nullptr)
             SaySilent("no General MIDI soundfont (Debian: fluid-soundfont-gm); the tunes are silent");
@@ -339,8 +332,7 @@ int main(int argc, char** argv) {
 
     CloseMusicSynth();
     ReleaseAssetFiles();
-    std::error_code ec;
-    if (!LinuxHost.szTempDir.empty()) std::filesystem::remove_all(LinuxHost.szTempDir, ec);
+    if (!LinuxHost.szTempDir.empty()) RemoveTempDir(LinuxHost.szTempDir);
     SDL_DestroyWindow(LinuxHost.pWindow);
     SDL_Quit();
     return bStartupFailed ? 1 : 0;

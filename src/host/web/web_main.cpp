@@ -168,7 +168,7 @@ EMSCRIPTEN_KEEPALIVE int web_placement(int nField) {
 }
 
 // Whether the sound setting lets the show make any sound.
-EMSCRIPTEN_KEEPALIVE int web_sound_wanted() { return ReadSetting(kSettingSound) - 1035 != kSoundOff; }
+EMSCRIPTEN_KEEPALIVE int web_sound_wanted() { return SoundModeOf(ReadSetting(kSettingSound)) != kSoundOff; }
 
 EMSCRIPTEN_KEEPALIVE int web_steps() { return Run.nSteps; }
 

@@ -20,7 +20,8 @@ struct DibShape {
 };
 
 // A packed DIB: 40-byte header, colour table (blue, green, red, 0; entry i
-// is colour(i), TestColour by default), rows bottom-up.
+// is colour(i), TestColour by default), rows bottom-up, each padded to 4
+// bytes with 0xEE.
 std::vector<uint8_t> MakeDib(const DibShape& shape, const PixelFn& pixel,
                              const std::function<uint32_t(int)>& colour = nullptr);
 

@@ -2,8 +2,11 @@
 
 #include "dib_builder.h"
 
-#include "fake_host.h"
+#include <algorithm>
+
 #include "catalogue.h"
+#include "fake_host.h"
+#include "host/dib.h"
 
 namespace {
 
@@ -16,7 +19,11 @@ void Put32(std::vector<uint8_t>& bytes, size_t nAt, uint32_t nValue) {
 std::vector<uint8_t> MakeDib(const DibShape& shape, const PixelFn& pixel,
                              const std::function<uint32_t(int)>& colour) {
     const uint32_t nColours = shape.nClrUsed == 0 ? 256 : shape.nClrUsed;
-    std::vector<uint8_t> bytes(40 + nColours * 4 + size_t(shape.nWidth) * shape.nHeight);
+    // Rows padded to 4 bytes, as in every DIB; the padding holds 0xEE, so
+    // that a reader that takes it for pixels shows.
+    const size_t nStride = DibStride(shape.nWidth);
+    std::vector<uint8_t> bytes(40 + nColours * 4 + nStride * size_t(shape.nHeight), 0xEE);
+    std::fill(bytes.begin(), bytes.begin() + 40 + nColours * 4, 0);
     Put32(bytes, 0, 40);
     Put32(bytes, 4, uint32_t(shape.nWidth));
     Put32(bytes, 8, uint32_t(shape.nHeight));
@@ -24,7 +31,7 @@ std::vector<uint8_t> MakeDib(const DibShape& shape, const PixelFn& pixel,
     bytes[14] = uint8_t(shape.nBitCount);
     bytes[15] = uint8_t(shape.nBitCount >> 8);
     Put32(bytes, 16, shape.nCompression);
-    Put32(bytes, 20, uint32_t(shape.nWidth * shape.nHeight));
+    Put32(bytes, 20, uint32_t(nStride * size_t(shape.nHeight)));
     Put32(bytes, 32, shape.nClrUsed);
     for (uint32_t i = 0; i < nColours; ++i) {
         const uint32_t rgb = colour ? colour(int(i)) : TestColour(int(i));
@@ -35,7 +42,7 @@ std::vector<uint8_t> MakeDib(const DibShape& shape, const PixelFn& pixel,
     uint8_t* pRows = bytes.data() + 40 + nColours * 4;
     for (int32_t r = 0; r < shape.nHeight; ++r)
         for (int32_t x = 0; x < shape.nWidth; ++x)
-            pRows[size_t(r) * shape.nWidth + x] = pixel(x, shape.nHeight - 1 - r);
+            pRows[size_t(r) * nStride + x] = pixel(x, shape.nHeight - 1 - r);
     return bytes;
 }
 
