@@ -5,6 +5,7 @@
 #include "host/memory_window.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "host/dib.h"
 
@@ -35,8 +36,24 @@ void ResizeMemoryWindow(int nWidth, int nHeight) {
     w.nWidth = std::max(nWidth, 0);
     w.nHeight = std::max(nHeight, 0);
     w.pixels.assign(static_cast<size_t>(w.nWidth) * w.nHeight, 0);
+    MemoryWindow.pPixels = w.pixels.data();
+    MemoryWindow.nPitch = static_cast<size_t>(w.nWidth);
+    MemoryWindow.shown.clear();
     MemoryWindow.dirty = {};
     MarkDirty(0, 0, w.nWidth, w.nHeight);
+}
+
+void AttachMemoryWindowPixels(uint32_t* pPixels, int nWidth, int nHeight, size_t nPitch) {
+    RgbImage& w = MemoryWindow.window;
+    w.nWidth = std::max(nWidth, 0);
+    w.nHeight = std::max(nHeight, 0);
+    w.pixels.clear();
+    w.pixels.shrink_to_fit();
+    MemoryWindow.pPixels = pPixels;
+    MemoryWindow.nPitch = nPitch;
+    MemoryWindow.shown.clear();
+    MemoryWindow.dirty = {};
+    MemoryWindowClear();
 }
 
 DirtyRect TakeMemoryWindowDirtyRect() {
@@ -55,6 +72,7 @@ uint8_t* MemoryWindowCreateFrameBuffer(const HostDibHeader& header) {
     MemoryWindow.nBufferWidth = nWidth;
     MemoryWindow.nBufferHeight = nHeight;
     MemoryWindow.frameBuffer.assign(static_cast<size_t>(nWidth) * nHeight, 0);
+    MemoryWindow.shown.clear();
     return MemoryWindow.frameBuffer.data();
 }
 
@@ -62,6 +80,7 @@ void MemoryWindowDeleteFrameBuffer() {
     MemoryWindow.frameBuffer.clear();
     MemoryWindow.frameBuffer.shrink_to_fit();
     MemoryWindow.nBufferWidth = MemoryWindow.nBufferHeight = 0;
+    MemoryWindow.shown.clear();
 }
 
 bool MemoryWindowHasFrameBuffer() { return !MemoryWindow.frameBuffer.empty(); }
@@ -73,7 +92,7 @@ bool MemoryWindowStretchPicture(int nResourceId, const HostRect& dest) {
     Dib8 dib;
     if (ReadDib8(res.pData, res.nSize, dib) != DibCheck::kOk) return false;
     const int32_t nPicW = dib.nWidth, nPicH = dib.nHeight;
-    RgbImage& w = MemoryWindow.window;
+    const RgbImage& w = MemoryWindow.window;
     // An index past a short colour table shows black.
     static const uint8_t kBlack[4] = {};
     for (int y = 0; y < dest.nHeight; ++y) {
@@ -81,22 +100,26 @@ bool MemoryWindowStretchPicture(int nResourceId, const HostRect& dest) {
         if (wy < 0 || wy >= w.nHeight) continue;
         const int sy = nPicH - 1 - static_cast<int>(static_cast<int64_t>(y) * nPicH / dest.nHeight);
         const uint8_t* pRow = dib.RowFromBottom(sy);
+        uint32_t* pOut = MemoryWindowRow(wy);
         for (int x = 0; x < dest.nWidth; ++x) {
             const int wx = dest.nLeft + x;
             if (wx < 0 || wx >= w.nWidth) continue;
             const int sx = static_cast<int>(static_cast<int64_t>(x) * nPicW / dest.nWidth);
             const uint8_t nIndex = pRow[sx];
             const uint8_t* c = nIndex < dib.nColours ? dib.pColours + 4 * nIndex : kBlack;
-            w.pixels[static_cast<size_t>(wy) * w.nWidth + wx] = uint32_t(c[2]) << 16 | c[1] << 8 | c[0];
+            pOut[wx] = uint32_t(c[2]) << 16 | c[1] << 8 | c[0];
         }
     }
+    MemoryWindow.shown.clear();
     MarkDirty(dest.nLeft, dest.nTop, dest.nLeft + dest.nWidth, dest.nTop + dest.nHeight);
     return true;
 }
 
 void MemoryWindowClear() {
-    std::fill(MemoryWindow.window.pixels.begin(), MemoryWindow.window.pixels.end(), 0);
-    MarkDirty(0, 0, MemoryWindow.window.nWidth, MemoryWindow.window.nHeight);
+    const RgbImage& w = MemoryWindow.window;
+    for (int y = 0; y < w.nHeight; ++y) std::fill_n(MemoryWindowRow(y), w.nWidth, 0u);
+    MemoryWindow.shown.clear();
+    MarkDirty(0, 0, w.nWidth, w.nHeight);
 }
 
 namespace {
@@ -132,30 +155,149 @@ SourceSpan SpanOf(int d, int nSourceStart, int nSource, int nDest) {
             nAt < 0 ? 0 : static_cast<int>(nAt & 0xFF)};
 }
 
+bool SameRect(const HostRect& a, const HostRect& b) {
+    return a.nLeft == b.nLeft && a.nTop == b.nTop && a.nWidth == b.nWidth && a.nHeight == b.nHeight;
+}
+
+ShownView* FindShown(const HostRect& source, const HostRect& dest, bool bSmooth) {
+    for (ShownView& v : MemoryWindow.shown)
+        if (v.bSmooth == bSmooth && SameRect(v.source, source) && SameRect(v.dest, dest)) return &v;
+    return nullptr;
+}
+
+// The changed span [nLeft, nRight) of each source row of the last
+// TakeChanges (empty where the row did not change).
+struct RowSpan {
+    int nLeft, nRight;
+};
+std::vector<RowSpan> gRowSpans;
+
+// The box of the view's source (in source coordinates, right and bottom
+// exclusive) where the frame buffer differs from what the view showed, each
+// row's span in gRowSpans, and the view's pixels brought up to date; false
+// when nothing changed.
+bool TakeChanges(ShownView& v, DirtyRect& changed) {
+    const int nWidth = v.source.nWidth;
+    changed = {nWidth, v.source.nHeight, 0, 0};
+    gRowSpans.assign(static_cast<size_t>(v.source.nHeight), RowSpan{0, 0});
+    for (int y = 0; y < v.source.nHeight; ++y) {
+        const uint8_t* pNow = MemoryWindow.frameBuffer.data() +
+                              static_cast<size_t>(v.source.nTop + y) * MemoryWindow.nBufferWidth + v.source.nLeft;
+        uint8_t* pWas = v.pixels.data() + static_cast<size_t>(y) * nWidth;
+        if (std::memcmp(pNow, pWas, static_cast<size_t>(nWidth)) == 0) continue;
+        int l = 0, r = nWidth;
+        while (pNow[l] == pWas[l]) ++l;
+        while (pNow[r - 1] == pWas[r - 1]) --r;
+        std::memcpy(pWas + l, pNow + l, static_cast<size_t>(r - l));
+        gRowSpans[static_cast<size_t>(y)] = {l, r};
+        changed = {std::min(changed.nLeft, l), std::min(changed.nTop, y), std::max(changed.nRight, r), y + 1};
+    }
+    return changed.nLeft < changed.nRight;
+}
+
+// The first destination pixel whose nearest source pixel is at or past n
+// (of nSource over nDest).
+int DestStart(int n, int nSource, int nDest) {
+    return static_cast<int>((int64_t{n} * nDest + nSource - 1) / nSource);
+}
+
+// The destination span [d0, d1) that reads the source span [c0, c1): the
+// nearest pixel for crisp; for smooth, the blend also reads the next pixel
+// and its centre lies up to a source step away, so the span is widened.
+void DestSpan(int c0, int c1, int nSource, int nDest, bool bSmooth, int& d0, int& d1) {
+    const int nMargin = bSmooth ? 2 + nSource / nDest : 0;
+    d0 = DestStart(std::max(c0 - nMargin, 0), nSource, nDest);
+    d1 = DestStart(std::min(c1 + nMargin, nSource), nSource, nDest);
+}
+
+void PresentCrispRow(uint32_t* pOut, const uint8_t* pRow, int x0, int x1, int nSource, int nDest) {
+    const uint32_t* pColours = MemoryWindow.bufferColours;
+    if (nDest == nSource) {
+        for (int x = x0; x < x1; ++x) pOut[x] = pColours[pRow[x]];
+    } else if (nDest % nSource == 0) {
+        const int k = nDest / nSource;
+        int sx = x0 / k, nPhase = x0 % k;
+        for (int x = x0; x < x1; ++x) {
+            pOut[x] = pColours[pRow[sx]];
+            if (++nPhase == k) {
+                nPhase = 0;
+                ++sx;
+            }
+        }
+    } else {
+        for (int x = x0; x < x1; ++x) pOut[x] = pColours[pRow[static_cast<int>(int64_t{x} * nSource / nDest)]];
+    }
+}
+
 }  // namespace
 
 // Crisp: each window pixel takes the frame-buffer pixel it falls in (a whole
 // factor makes blocks). Smooth: each window pixel's centre, mapped into the
-// source, blends the four pixels around it.
+// source, blends the four pixels around it. A view presented again where
+// nothing has drawn over it since is drawn only where the frame buffer
+// changed.
 void MemoryWindowPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
-    RgbImage& w = MemoryWindow.window;
+    const RgbImage& w = MemoryWindow.window;
     if (source.nLeft < 0 || source.nTop < 0 || source.nWidth <= 0 || source.nHeight <= 0 ||
         source.nLeft + source.nWidth > MemoryWindow.nBufferWidth ||
         source.nTop + source.nHeight > MemoryWindow.nBufferHeight || dest.nWidth <= 0 || dest.nHeight <= 0)
         return;
     // Only the part inside the window is drawn.
-    const int x0 = std::max(0, -dest.nLeft), x1 = std::min(dest.nWidth, w.nWidth - dest.nLeft);
-    const int y0 = std::max(0, -dest.nTop), y1 = std::min(dest.nHeight, w.nHeight - dest.nTop);
+    int x0 = std::max(0, -dest.nLeft), x1 = std::min(dest.nWidth, w.nWidth - dest.nLeft);
+    int y0 = std::max(0, -dest.nTop), y1 = std::min(dest.nHeight, w.nHeight - dest.nTop);
     if (x0 >= x1 || y0 >= y1) return;
+    // Crisp and presented before: each row is drawn only over its changed span.
+    bool bRowSpans = false;
+    if (ShownView* pShown = FindShown(source, dest, bSmooth)) {
+        bRowSpans = !bSmooth;
+        DirtyRect c;
+        if (!TakeChanges(*pShown, c)) return;
+        int d0 = 0, d1 = 0;
+        DestSpan(c.nLeft, c.nRight, source.nWidth, dest.nWidth, bSmooth, d0, d1);
+        x0 = std::max(x0, d0);
+        x1 = std::min(x1, d1);
+        DestSpan(c.nTop, c.nBottom, source.nHeight, dest.nHeight, bSmooth, d0, d1);
+        y0 = std::max(y0, d0);
+        y1 = std::min(y1, d1);
+        if (x0 >= x1 || y0 >= y1) return;
+    } else {
+        ShownView v{source, dest, bSmooth, std::vector<uint8_t>(static_cast<size_t>(source.nWidth) * source.nHeight)};
+        for (int y = 0; y < source.nHeight; ++y)
+            std::memcpy(v.pixels.data() + static_cast<size_t>(y) * source.nWidth,
+                        MemoryWindow.frameBuffer.data() +
+                            static_cast<size_t>(source.nTop + y) * MemoryWindow.nBufferWidth + source.nLeft,
+                        static_cast<size_t>(source.nWidth));
+        MemoryWindow.shown.push_back(std::move(v));
+    }
+    int nLastRow = -1, nRowX0 = x0, nRowX1 = x1;
     for (int y = y0; y < y1; ++y) {
-        uint32_t* pOut = w.pixels.data() + static_cast<size_t>(dest.nTop + y) * w.nWidth + dest.nLeft;
-        const SourceSpan sy = SpanOf(y, source.nTop, source.nHeight, dest.nHeight);
-        const int nRow = source.nTop + static_cast<int>(int64_t{y} * source.nHeight / dest.nHeight);
-        for (int x = x0; x < x1; ++x) {
-            if (!bSmooth) {
-                pOut[x] = BufferColour(source.nLeft + static_cast<int>(int64_t{x} * source.nWidth / dest.nWidth), nRow);
-                continue;
+        uint32_t* pOut = MemoryWindowRow(dest.nTop + y) + dest.nLeft;
+        if (!bSmooth) {
+            const int nRow = static_cast<int>(int64_t{y} * source.nHeight / dest.nHeight);
+            if (nRow != nLastRow) {
+                nLastRow = nRow;
+                nRowX0 = x0;
+                nRowX1 = x1;
+                if (bRowSpans) {
+                    const RowSpan span = gRowSpans[static_cast<size_t>(nRow)];
+                    int d0 = 0, d1 = 0;
+                    DestSpan(span.nLeft, span.nRight, source.nWidth, dest.nWidth, false, d0, d1);
+                    nRowX0 = std::max(x0, d0);
+                    nRowX1 = std::min(x1, d1);
+                }
+                if (nRowX0 >= nRowX1) continue;
+                const uint8_t* pRow = MemoryWindow.frameBuffer.data() +
+                                      static_cast<size_t>(source.nTop + nRow) * MemoryWindow.nBufferWidth +
+                                      source.nLeft;
+                PresentCrispRow(pOut, pRow, nRowX0, nRowX1, source.nWidth, dest.nWidth);
+            } else if (nRowX0 < nRowX1) {  // a block's next row: the same pixels
+                std::memcpy(pOut + nRowX0, MemoryWindowRow(dest.nTop + y - 1) + dest.nLeft + nRowX0,
+                            static_cast<size_t>(nRowX1 - nRowX0) * sizeof(uint32_t));
             }
+            continue;
+        }
+        const SourceSpan sy = SpanOf(y, source.nTop, source.nHeight, dest.nHeight);
+        for (int x = x0; x < x1; ++x) {
             const SourceSpan sx = SpanOf(x, source.nLeft, source.nWidth, dest.nWidth);
             pOut[x] = BlendedColour(sx.n0, sy.n0, sx.n1, sy.n1, sx.nWeight, sy.nWeight);
         }

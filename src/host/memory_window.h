@@ -22,17 +22,36 @@ struct DirtyRect {
     int nLeft = 0, nTop = 0, nRight = 0, nBottom = 0;
 };
 
+// A view presented into the window, with the frame-buffer pixels it showed,
+// while nothing else has drawn over it: the next present of the same view
+// draws only the part of the frame buffer that changed since.
+struct ShownView {
+    HostRect source, dest;
+    bool bSmooth;
+    std::vector<uint8_t> pixels;  // source.nWidth x source.nHeight
+};
+
 struct MemoryWindowState {
+    // The window's size, and its pixels: window.pixels, or pixels the host
+    // lent (AttachMemoryWindowPixels) with their own row pitch.
     RgbImage window;
+    uint32_t* pPixels = nullptr;
+    size_t nPitch = 0;  // pixels from one row to the next
     std::vector<uint8_t> frameBuffer;
     int nBufferWidth = 0, nBufferHeight = 0;
     uint32_t bufferColours[256] = {};  // 0xRRGGBB per index, from the header
     DirtyRect dirty;
+    std::vector<ShownView> shown;
 };
 extern MemoryWindowState MemoryWindow;
 
 // A black window of this size (a new size drops what was drawn).
 void ResizeMemoryWindow(int nWidth, int nHeight);
+// The window drawn straight into the host's own pixels (the screen's
+// surface, say: 0x00RRGGBB words, nPitch words a row), made black.
+void AttachMemoryWindowPixels(uint32_t* pPixels, int nWidth, int nHeight, size_t nPitch);
+// The first pixel of the window's row y.
+inline uint32_t* MemoryWindowRow(int y) { return MemoryWindow.pPixels + static_cast<size_t>(y) * MemoryWindow.nPitch; }
 // The part drawn since the last call, which then starts afresh.
 DirtyRect TakeMemoryWindowDirtyRect();
 

@@ -25,6 +25,7 @@ struct LinuxHostState {
     SDL_Window* pWindow = nullptr;
     bool bForeignWindow = false;  // drawn into another program's window
     bool bFullScreen = false;     // over every display, each one an output
+    bool bDrawsInSurface = false;  // the window in memory is the window's surface
 };
 extern LinuxHostState LinuxHost;
 
@@ -41,6 +42,11 @@ bool LoadSettingsFile(const std::string& szPath);
 bool SaveSettingsFile();
 
 // ---- Presenting (display_sdl.cpp) ----
+// Makes the window in memory the SDL window's surface (or, for a surface in
+// another pixel format, a picture of the window's size), black, unless it
+// already is: true when it was made anew. Again after every change of the
+// window's size, which makes a new surface.
+bool AttachWindowSurface();
 // Copies what the window in memory drew since the last call (all of it with
 // bWhole) to the SDL window.
 void PresentWindow(bool bWhole);

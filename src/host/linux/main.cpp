@@ -215,14 +215,14 @@ private:
 
     // bOutputsMoved: the displays changed even if the window's size did not.
     void Resize(bool bOutputsMoved) {
-        int nWidth = 0, nHeight = 0;
-        SDL_GetWindowSize(LinuxHost.pWindow, &nWidth, &nHeight);
-        if (!bOutputsMoved && nWidth == MemoryWindow.window.nWidth && nHeight == MemoryWindow.window.nHeight)
-            return;
-        ResizeMemoryWindow(nWidth, nHeight);
+        if (!AttachWindowSurface() && !bOutputsMoved) return;
         // The stage is placed anew and shown again at once: the last frame
         // (or the title while it shows), not black until the next scene.
-        OnSaverDisplayChange(LinuxWindow(), nWidth, nHeight);
+        OnSaverDisplayChange(LinuxWindow(), MemoryWindow.window.nWidth, MemoryWindow.window.nHeight);
+        if (options.bTrace) {
+            std::printf("size=%dx%d\n", MemoryWindow.window.nWidth, MemoryWindow.window.nHeight);
+            std::fflush(stdout);
+        }
         Repaint();
     }
 
@@ -323,7 +323,7 @@ int main(int argc, char** argv) {
 
     int nWidth = 0, nHeight = 0;
     SDL_GetWindowSize(LinuxHost.pWindow, &nWidth, &nHeight);
-    ResizeMemoryWindow(nWidth, nHeight);
+    AttachWindowSurface();
     DriverOpen(LinuxWindow(), nWidth, nHeight, kDriverStartupDelay);
     Player player(options);
     DriverRun(player);

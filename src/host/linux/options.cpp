@@ -76,7 +76,7 @@ const char kPlayerUsage[] =
     "                       filling the height\n"
     "Numbers are taken too (--blood 0, --sound 1037, --picture-size 2, as the\n"
     "settings file holds them); values beyond a range are brought into it.\n"
-    "  --trace              one line per frame step on standard output\n"
+    "  --trace              one line per frame step (and one per new window size) on standard output\n"
     "  --assets DIR         where the generated pictures, sounds and tunes are\n"
     "  --help               this text\n"
     "Each option may also be written with one dash (-root, -window-id ID).\n";
