@@ -15,7 +15,7 @@ namespace {
 
 struct SoundOutState {
     SDL_AudioDeviceID nDevice = 0;
-    SDL_AudioSpec spec = {};
+    SDL_AudioSpec obtained = {};
     bool bFailed = false;  // the cues are then silent
 };
 SoundOutState SoundOut;
@@ -36,14 +36,14 @@ void HostPlayWave(int nResourceId) {
     wanted.channels = uint8_t(sound.nChannels);
     wanted.samples = 1024;
     if (SoundOut.nDevice != 0 &&
-        (SoundOut.spec.freq != wanted.freq || SoundOut.spec.format != wanted.format ||
-         SoundOut.spec.channels != wanted.channels))
+        (SoundOut.obtained.freq != wanted.freq || SoundOut.obtained.format != wanted.format ||
+         SoundOut.obtained.channels != wanted.channels))
         HostReleaseSound();
     if (SoundOut.nDevice == 0) {
         if (SoundOut.bFailed) return;
         {
             QuietStderr quiet;
-            SoundOut.nDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &SoundOut.spec, 0);
+            SoundOut.nDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &SoundOut.obtained, 0);
         }
         if (SoundOut.nDevice == 0) {
             SoundOut.bFailed = true;
