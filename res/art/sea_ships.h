@@ -42,7 +42,7 @@ constexpr double kGalleonWaterline = 352;
 constexpr double kGalleonStaffX = 66, kGalleonStaffY = 100;
 // The white water along each ship's waterline runs from x0 to x1.
 constexpr double kBrigFoamX0 = 96, kBrigFoamX1 = 462;
-constexpr double kGalleonFoamX0 = 146, kGalleonFoamX1 = 344;
+constexpr double kGalleonFoamX0 = 188, kGalleonFoamX1 = 344;
 
 // Both draw the whole ship, keel included, under the current transform of
 // cr; a pose that floats clips it at the water itself.
