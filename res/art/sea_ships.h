@@ -49,8 +49,8 @@ constexpr double kGalleonFoamX0 = 188, kGalleonFoamX1 = 344;
 void DrawBrig(cairo_t* cr, const ShipLook& look);
 void DrawGalleon(cairo_t* cr, const ShipLook& look);
 
-// Clears the galleon's see-through holes (its open gun ports and the shot
-// holes in its sails) in everything painted so far, under the current
+// Clears the galleon's see-through holes (the shot holes in its sails) in
+// everything painted so far, under the current
 // transform: a contour painted round the galleon fills them otherwise.
 void CutGalleonHoles(cairo_t* cr);
 
