@@ -172,6 +172,28 @@ struct RowSpan {
 };
 std::vector<RowSpan> gRowSpans;
 
+uint64_t Load64(const uint8_t* p) {
+    uint64_t n;
+    std::memcpy(&n, p, sizeof n);
+    return n;
+}
+
+// The first column where two rows of nWidth pixels differ (nWidth: none),
+// and one past the last such column before r. Eight pixels at a time: a
+// frame step changes few of a row's pixels, and most rows not at all.
+int FirstDifference(const uint8_t* a, const uint8_t* b, int nWidth) {
+    int l = 0;
+    while (l + 8 <= nWidth && Load64(a + l) == Load64(b + l)) l += 8;
+    while (l < nWidth && a[l] == b[l]) ++l;
+    return l;
+}
+
+int LastDifference(const uint8_t* a, const uint8_t* b, int r) {
+    while (r >= 8 && Load64(a + r - 8) == Load64(b + r - 8)) r -= 8;
+    while (r > 0 && a[r - 1] == b[r - 1]) --r;
+    return r;
+}
+
 // The box of the view's source (in source coordinates, right and bottom
 // exclusive) where the frame buffer differs from what the view showed, each
 // row's span in gRowSpans, and the view's pixels brought up to date; false
@@ -184,10 +206,9 @@ bool TakeChanges(ShownView& v, DirtyRect& changed) {
         const uint8_t* pNow = MemoryWindow.frameBuffer.data() +
                               static_cast<size_t>(v.source.nTop + y) * MemoryWindow.nBufferWidth + v.source.nLeft;
         uint8_t* pWas = v.pixels.data() + static_cast<size_t>(y) * nWidth;
-        if (std::memcmp(pNow, pWas, static_cast<size_t>(nWidth)) == 0) continue;
-        int l = 0, r = nWidth;
-        while (pNow[l] == pWas[l]) ++l;
-        while (pNow[r - 1] == pWas[r - 1]) --r;
+        const int l = FirstDifference(pNow, pWas, nWidth);
+        if (l == nWidth) continue;
+        const int r = LastDifference(pNow, pWas, nWidth);
         std::memcpy(pWas + l, pNow + l, static_cast<size_t>(r - l));
         gRowSpans[static_cast<size_t>(y)] = {l, r};
         changed = {std::min(changed.nLeft, l), std::min(changed.nTop, y), std::max(changed.nRight, r), y + 1};

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -56,10 +57,13 @@ TEST(MemoryWindowTest, PresentingAgainDrawsWhatChangedAsAWholePresentWould) {
         {"smooth, an odd factor", 61, 47, {0, 0, 40, 30}, {0, 0, 61, 47}, true},
     };
     // Each step's changes; two apart make rows that changed in different
-    // places inside one box.
+    // places inside one box. Rows are compared eight pixels at a time: some
+    // changes sit on either side of such a group's edge, or in a row's last
+    // pixels after the whole groups (the part of the buffer is 20 wide).
     const std::vector<Change> steps[] = {
         {{0, 0, 1, 1}}, {{39, 29, 1, 1}}, {{12, 9, 5, 3}}, {{2, 3, 4, 2}, {30, 20, 6, 5}},
-        {{0, 14, 40, 1}}, {{20, 0, 1, 30}}, {{0, 0, 40, 30}},
+        {{0, 14, 40, 1}}, {{20, 0, 1, 30}}, {{7, 6, 1, 1}, {16, 6, 1, 1}}, {{15, 11, 2, 1}},
+        {{26, 8, 1, 2}}, {{23, 12, 4, 1}, {8, 13, 1, 1}}, {{0, 0, 40, 30}},
     };
     std::mt19937 random(7);
     for (const ViewCase& v : views) {
@@ -74,12 +78,35 @@ TEST(MemoryWindowTest, PresentingAgainDrawsWhatChangedAsAWholePresentWould) {
         const DirtyRect none = TakeMemoryWindowDirtyRect();
         EXPECT_FALSE(none.nLeft < none.nRight && none.nTop < none.nBottom) << "drawn with nothing changed";
         for (const std::vector<Change>& step : steps) {
+            const std::vector<uint8_t> before = MemoryWindow.frameBuffer;
             for (const Change& c : step) {
                 const uint8_t nIndex = uint8_t(random());
                 for (int y = c.y; y < c.y + c.nHeight; ++y)
                     std::memset(&MemoryWindow.frameBuffer[size_t(y) * kBufferWidth + c.x], nIndex, size_t(c.nWidth));
             }
+            TakeMemoryWindowDirtyRect();
             MemoryWindowPresentView(v.source, v.dest, v.bSmooth);
+            const DirtyRect drawn = TakeMemoryWindowDirtyRect();
+            if (!v.bSmooth && v.dest.nWidth == v.source.nWidth && v.dest.nHeight == v.source.nHeight) {
+                // Unscaled, exactly the box round the pixels that changed is
+                // drawn, as far as it lies in the window.
+                DirtyRect box = {v.source.nWidth, v.source.nHeight, 0, 0};
+                for (int y = 0; y < v.source.nHeight; ++y) {
+                    for (int x = 0; x < v.source.nWidth; ++x) {
+                        const size_t i = size_t(v.source.nTop + y) * kBufferWidth + v.source.nLeft + x;
+                        if (before[i] != MemoryWindow.frameBuffer[i])
+                            box = {std::min(box.nLeft, x), std::min(box.nTop, y), std::max(box.nRight, x + 1),
+                                   std::max(box.nBottom, y + 1)};
+                    }
+                }
+                box = {std::max(box.nLeft + v.dest.nLeft, 0), std::max(box.nTop + v.dest.nTop, 0),
+                       std::min(box.nRight + v.dest.nLeft, v.nWindowWidth),
+                       std::min(box.nBottom + v.dest.nTop, v.nWindowHeight)};
+                if (box.nLeft >= box.nRight || box.nTop >= box.nBottom) box = {};
+                EXPECT_EQ(std::vector<int>({box.nLeft, box.nTop, box.nRight, box.nBottom}),
+                          std::vector<int>({drawn.nLeft, drawn.nTop, drawn.nRight, drawn.nBottom}))
+                    << "drawn box after the change at " << step[0].x << "," << step[0].y;
+            }
             const std::vector<uint32_t> again = WindowPixels();
             const std::vector<uint8_t> frame = MemoryWindow.frameBuffer;
             ResizeMemoryWindow(v.nWindowWidth, v.nWindowHeight);

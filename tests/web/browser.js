@@ -33,8 +33,11 @@ function serve(mounts) {
     }
     const body = fs.readFileSync(file);
     server.bytesServed += body.length;
+    // Cross-origin isolated, so that the pages' performance.now() is fine
+    // enough (5 us, not 100 us) to time one frame step.
     response.writeHead(200, {'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream',
-      'Cache-Control': 'no-store'});
+      'Cache-Control': 'no-store', 'Cross-Origin-Opener-Policy': 'same-origin',
+      'Cross-Origin-Embedder-Policy': 'require-corp'});
     response.end(body);
   });
   server.bytesServed = 0;

@@ -14,13 +14,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "config/configure_form.h"
+#include "config/run_flags.h"
 #include "config/settings.h"
 #include "engine/sequencer.h"
-#include "gfx/show.h"
 #include "gfx/stage_placement.h"
 #include "host/asset_files.h"
 #include "host_web.h"
@@ -64,6 +65,7 @@ public:
     int nSteps = 0;               // frame steps run (frame ticks after the start-up delay)
     double tSliceMark = 0;        // the page's clock when the current step began
     double nStepMsTotal = 0;      // time in frame steps and their presenting
+    std::vector<float> stepMs;    // test: each frame step's time with its presenting
     bool bDone = false;
 
     bool WaitUntil(uint32_t nDue) override {
@@ -75,6 +77,7 @@ public:
     bool FrameDone(const DriverFrame& frame) override {
         const double tNow = emscripten_get_now();
         nStepMsTotal += tNow - tSliceMark;
+        if (bTest) stepMs.push_back(float(tNow - tSliceMark));
         tSliceMark = tNow;
         if (!SaverWindow.bStartupDelay) ++nSteps;
         if (bTest && frame.nFrame >= nFrames) bDone = true;
@@ -171,6 +174,11 @@ EMSCRIPTEN_KEEPALIVE int web_placement(int nField) {
 EMSCRIPTEN_KEEPALIVE int web_sound_wanted() { return SoundModeOf(ReadSetting(kSettingSound)) != kSoundOff; }
 
 EMSCRIPTEN_KEEPALIVE int web_steps() { return Run.nSteps; }
+
+// A test run's frame step i (from 0) with its presenting, in milliseconds.
+EMSCRIPTEN_KEEPALIVE double web_step_ms(int i) {
+    return i >= 0 && size_t(i) < Run.stepMs.size() ? Run.stepMs[size_t(i)] : 0;
+}
 
 // The run as the page reports it, as JSON.
 EMSCRIPTEN_KEEPALIVE const char* web_status() {
