@@ -183,6 +183,24 @@ const MastPlan kBrigMain = {322, 268, 2, {152, 62},
 
 const Pts kBrigSheer = {{70, 248}, {140, 260}, {240, 266}, {340, 266}, {430, 260}, {488, 248}};
 
+// Where the masts break when the rig is shot away, and what is left of the
+// ship below the ragged line of the break.
+constexpr double kBrigDismastY = 116;
+
+Pts BelowMastBreak(double y) {
+    Pts line;
+    for (int i = 0; i <= 30; ++i) line.push_back({-60.0 + 20 * i, y + (i % 2 ? -5.0 : 4.0) + (i % 3 == 0 ? 3 : 0)});
+    line.push_back({540, 400});
+    line.push_back({-60, 400});
+    return line;
+}
+
+// The splintered stump of a mast broken off at y.
+void BrokenMastTop(cairo_t* cr, double x, double y, double lw) {
+    Shape(cr, {{x - 5, y + 6}, {x - 4, y - 4}, {x - 1, y + 1}, {x + 1, y - 9}, {x + 3, y}, {x + 5, y - 3}, {x + 5, y + 6}},
+          style::kWoodPale, lw * 0.7);
+}
+
 void BrigMast(cairo_t* cr, const MastPlan& m, double lw) {
     // Lower mast, topmast, topgallant mast, narrowing upwards.
     Spar(cr, {m.x, m.yDeck}, {m.x, m.yTops[0] - 4}, 10, 8, style::kWood, style::kWoodLight, lw);
@@ -275,6 +293,12 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
     const double rig = std::max(0.9, 0.9 * look.dLineScale);
     cairo_push_group(cr);  // one layer, for the shot holes (see DrawGalleon)
 
+    // Shot away: the rig ends in a ragged break across both masts.
+    if (look.bDismasted) {
+        cairo_save(cr);
+        PathPoly(cr, BelowMastBreak(kBrigDismastY));
+        cairo_clip(cr);
+    }
     // Stays and backstays behind the sails.
     Line(cr, {kBrigFore.x, kBrigFore.yTops[1]}, {18, 218}, style::kOutline, rig);
     Line(cr, {kBrigFore.x, kBrigFore.yTops[0]}, {70, 242}, style::kOutline, rig);
@@ -286,8 +310,11 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
     // Bowsprit and jib-boom, then the headsails.
     Spar(cr, {96, 250}, {36, 226}, 9, 6, style::kWood, style::kWoodLight, lw);
     Spar(cr, {50, 232}, {2, 212}, 5, 3, style::kWood, style::kWoodLight, lw);
-    TriSail(cr, {kBrigFore.x - 4, 72}, {14, 214}, {112, 220}, 8, kWhiteSail, lw);
-    TriSail(cr, {kBrigFore.x - 4, 112}, {58, 232}, {142, 240}, 6, kWhiteSail, lw);
+    // (Their stays run to the fore topmast: when it goes, they go with it.)
+    if (!look.bDismasted) {
+        TriSail(cr, {kBrigFore.x - 4, 72}, {14, 214}, {112, 220}, 8, kWhiteSail, lw);
+        TriSail(cr, {kBrigFore.x - 4, 112}, {58, 232}, {142, 240}, 6, kWhiteSail, lw);
+    }
 
     BrigMast(cr, kBrigMain, lw);
     BrigMast(cr, kBrigFore, lw);
@@ -306,6 +333,10 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
     Shrouds(cr, {kBrigFore.x, kBrigFore.yTops[0] + 4}, 258, kBrigFore.x - 26, kBrigFore.x + 22, 4, rig);
     Shrouds(cr, {kBrigMain.x, kBrigMain.yTops[0] + 4}, 264, kBrigMain.x - 26, kBrigMain.x + 22, 4, rig);
 
+    if (look.bDismasted) {
+        cairo_restore(cr);
+        for (const MastPlan* m : {&kBrigFore, &kBrigMain}) BrokenMastTop(cr, m->x, kBrigDismastY, lw);
+    }
     if (look.bHull) BrigHull(cr, lw);
     cairo_pop_group_to_source(cr);
     cairo_paint(cr);

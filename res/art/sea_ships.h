@@ -34,6 +34,7 @@ struct ShipLook {
     bool bHull = true;        // false: masts, sails and rigging only
     bool bTorn = false;       // sails holed by shot
     bool bRigging = true;     // false: no stays or shrouds (a silhouette of the solid parts)
+    bool bDismasted = false;  // the brig's masts shot away above the topsails' heads
 };
 
 constexpr double kBrigWaterline = 318;
