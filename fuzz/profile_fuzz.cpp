@@ -17,13 +17,14 @@
 
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "config/run_flags.h"
 #include "config/settings.h"
 #include "engine/sequencer.h"
 #include "fake_host.h"
 #include "fake_profile.h"
 #include "fuzz_support.h"
+#include "show/show.h"
 #include "show_reset.h"
-#include "gfx/show.h"
 #include "resource_ids.h"
 #include "shell/frame_period.h"
 

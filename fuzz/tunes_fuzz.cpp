@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "audio/music.h"
+#include "config/run_flags.h"
 #include "engine/sequencer.h"
 #include "fake_host.h"
 #include "fuzz_support.h"
 #include "show_reset.h"
-#include "gfx/show.h"
 
 namespace {
 

@@ -52,6 +52,10 @@ constexpr int kTitlePictureId = IDB_TITLE;
 constexpr int kAboutPictureId = IDB_ABOUT_ART;
 constexpr int kCreditsPictureId = IDB_ABOUT_CREDITS;
 
+// The sound played by its id rather than as a cue: at start-up, and when
+// the About dialog opens with sound on.
+constexpr int kOpeningSoundId = IDW_OPENING_FLOURISH;
+
 // The two background tunes, each a complete MIDI file of exactly this size.
 constexpr int kTune1ResourceId = IDM_TUNE_HORNPIPE;
 constexpr int kTune2ResourceId = IDM_TUNE_BRITANNIA;

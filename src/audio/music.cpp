@@ -5,8 +5,7 @@
 
 #include <cstdio>
 
-#include "engine/sequencer.h"
-#include "gfx/show.h"
+#include "config/run_flags.h"
 
 MusicState Music;
 
@@ -93,20 +92,16 @@ void HandleMusicNotify(HostWindow hWindow) {
 
 void StopMusic(HostWindow hWindow) { HostSequencerStop(Music.nMusicDevice, hWindow); }
 
-void SwitchTuneInDissolve(HostWindow hWindow, int nDissolveFrame) {
+void SwitchTuneInDissolve(HostWindow hWindow, int nDissolveFrame, int nTune) {
     if (!RunFlags.bSoundOn || !RunFlags.bMusicOn) return;
-    // Only the dissolves into and out of the kraken's last scene change the
-    // tune; after the brig sinks tune 1 plays on into the next cycle.
-    const bool bIntoKraken = Sequencer.nNextScene == kSceneGalleonGoesDown;
-    const bool bBackToStart = Sequencer.nNextScene == kSceneShipsAtSea && Sequencer.nLastScene != kSceneBrigSinks;
-    if (nDissolveFrame == 1 && (bIntoKraken || bBackToStart)) {
+    if (nDissolveFrame == 1 && nTune != 0) {
         RunFlags.bMusicWanted = false;
         StopMusic(hWindow);
         HostSequencerClose(Music.nMusicDevice);
     } else if (nDissolveFrame == 3) {
         RunFlags.bMusicWanted = true;
-        if (bIntoKraken) PlayTune(hWindow, Music.szTune2Path);
-        if (bBackToStart) PlayTune(hWindow, Music.szTune1Path);
+        if (nTune == 2) PlayTune(hWindow, Music.szTune2Path);
+        if (nTune == 1) PlayTune(hWindow, Music.szTune1Path);
     }
 }
 

@@ -30,8 +30,10 @@ uint32_t PlayTune(HostWindow hWindow, const char* szPath);
 // The sequencer's notification: loops the tune while the show wants it,
 // closes the device otherwise.
 void HandleMusicNotify(HostWindow hWindow);
-// The dissolve's music on its frames 1 (stop) and 3 (start).
-void SwitchTuneInDissolve(HostWindow hWindow, int nDissolveFrame);
+// The dissolve's music: a dissolve that changes the tune (nTune 1 or 2;
+// 0 keeps the one playing) stops it on its frame 1 and starts nTune on its
+// frame 3, where music is wanted again either way.
+void SwitchTuneInDissolve(HostWindow hWindow, int nDissolveFrame, int nTune);
 // Stops the current tune with notification (its handler then closes it).
 void StopMusic(HostWindow hWindow);
 // Shut-down: closes the device and deletes the tune files.

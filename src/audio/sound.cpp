@@ -6,8 +6,8 @@
 #include <cstddef>
 
 #include "audio/music.h"
+#include "config/run_flags.h"
 #include "config/settings.h"
-#include "gfx/show.h"
 #include "resource_ids.h"
 
 namespace {

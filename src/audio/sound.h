@@ -7,9 +7,6 @@
 
 #include "audio/cues.h"
 #include "host/host.h"
-#include "resource_ids.h"
-
-constexpr int kOpeningSoundId = IDW_OPENING_FLOURISH;
 
 // Cue -> WAVE resource id; kCueNone is no sound.
 extern const std::array<int, kCueCount> SoundIdTable;

@@ -10,7 +10,6 @@
 #include "config/dialog_pictures_win32.h"
 #include "config/web_link_win32.h"
 #include "resource_ids.h"
-#include "shell/shell.h"
 
 namespace {
 
@@ -69,8 +68,9 @@ void StartDialog(HWND hDialog) {
     SetDlgItemTextA(hDialog, IDC_MUSIC_ON, szMusic);
     EnableMusic(hDialog);
     AddAboutToSystemMenu(hDialog);
-    ConfigureDialog.icon = SizeIconControl(GetDlgItem(hDialog, IDC_SAVER_ICON),
-                                           static_cast<HINSTANCE>(Shell.hInstance), "SSAVERICON",
+    // The icon comes from the module that holds the dialog's template.
+    const auto hModule = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hDialog, GWLP_HINSTANCE));
+    ConfigureDialog.icon = SizeIconControl(GetDlgItem(hDialog, IDC_SAVER_ICON), hModule, "SSAVERICON",
                                            ConfigureIconSize(WindowDpi(hDialog)));
 }
 
@@ -163,10 +163,9 @@ void OpenLibraryLink(HWND hDialog) {
 
 }  // namespace
 
-int ShowConfigureDialog(HWND hOwner) {
-    return static_cast<int>(DialogBoxParamA(static_cast<HINSTANCE>(Shell.hInstance),
-                                            MAKEINTRESOURCEA(IDD_CONFIGURE), hOwner, ScreenSaverConfigureDialog,
-                                            0));
+int ShowConfigureDialog(HINSTANCE hModule, HWND hOwner) {
+    return static_cast<int>(
+        DialogBoxParamA(hModule, MAKEINTRESOURCEA(IDD_CONFIGURE), hOwner, ScreenSaverConfigureDialog, 0));
 }
 
 extern "C" __declspec(dllexport) INT_PTR CALLBACK ScreenSaverConfigureDialog(HWND hDialog, UINT nMessage,

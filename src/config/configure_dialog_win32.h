@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-// Runs the dialog modally, owned by hOwner (or by no window). Returns 42
-// after OK, 0 after Cancel.
-int ShowConfigureDialog(HWND hOwner);
+// Runs the dialog of hModule (the saver's) modally, owned by hOwner (or by
+// no window). Returns 42 after OK, 0 after Cancel.
+int ShowConfigureDialog(HINSTANCE hModule, HWND hOwner);
 
 // The dialog procedure, exported by name as screen-saver hosts expect.
 extern "C" __declspec(dllexport) INT_PTR CALLBACK ScreenSaverConfigureDialog(HWND hDialog, UINT nMessage,

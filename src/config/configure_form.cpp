@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <numeric>
 
-#include "audio/sound.h"
+#include "catalogue.h"
 #include "host/host.h"
 #include "resource_ids.h"
 

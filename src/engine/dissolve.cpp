@@ -20,6 +20,15 @@ constexpr uint32_t kPeriodSteps = 1u << 20;
 constexpr int kRowShift = 10;
 constexpr uint32_t kColumnMask = 0x3FF;
 constexpr int kFirstRowBytes = 40;  // covers (0, 0), which the register never names
+
+// The tune this dissolve switches to, 0 for none. Only the dissolves into
+// and out of the kraken's last scene change the tune; after the brig sinks
+// tune 1 plays on into the next cycle.
+int TuneAfterDissolve() {
+    if (Sequencer.nNextScene == kSceneGalleonGoesDown) return 2;
+    if (Sequencer.nNextScene == kSceneShipsAtSea && Sequencer.nLastScene != kSceneBrigSinks) return 1;
+    return 0;
+}
 }  // namespace
 
 void DissolveStep(int f, int n) {
@@ -54,7 +63,7 @@ void DissolveStep(int f, int n) {
 }
 
 int Scene0(HostWindow hWindow, int /*nScene*/) {
-    SwitchTuneInDissolve(hWindow, Sequencer.nSceneFrame);
+    SwitchTuneInDissolve(hWindow, Sequencer.nSceneFrame, TuneAfterDissolve());
     DissolveStep(Sequencer.nSceneFrame, kDissolveFrames);
     HostFlush();
     HostInvalidateWindow(hWindow);

@@ -6,8 +6,8 @@
 #include "engine/scene_script.h"
 
 #include "audio/sound.h"
+#include "config/run_flags.h"
 #include "engine/sequencer.h"
-#include "gfx/show.h"
 
 namespace {
 

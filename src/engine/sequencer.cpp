@@ -4,7 +4,7 @@
 #include "engine/sequencer.h"
 
 #include "audio/music.h"
-#include "gfx/show.h"
+#include "config/run_flags.h"
 
 SequencerState Sequencer;
 
@@ -21,8 +21,8 @@ int OutcomeForRandom(int v, int nKrakenChance) {
     return r > 99 - nKrakenChance ? kSceneKrakenWins : kScenePiratesWin;
 }
 
-int ShowFrameStep(HostWindow hWindow, int nScene) {
-    if (!ShowReady() || !HostBeginFrame(hWindow)) return nScene;
+int StepFrame(HostWindow hWindow, int nScene) {
+    if (!HostBeginFrame(hWindow)) return nScene;
     if (Sequencer.bShowStarting) {
         Sequencer.bShowStarting = false;
         RunFlags.bMusicWanted = true;

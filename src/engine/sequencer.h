@@ -32,9 +32,10 @@ struct SceneEntry {
 // with scenes of their own.
 extern SceneEntry SceneTable[kSceneCount];
 
-// Runs one frame of nScene and returns the scene for the next tick. Does
-// nothing (and returns nScene) while the show is not ready to draw.
-int ShowFrameStep(HostWindow hWindow, int nScene);
+// Runs one frame of nScene and returns the scene for the next tick; a
+// window that cannot be drawn on now skips the tick (and gets nScene back).
+// The show calls it only once its start-up is over (show/show.h).
+int StepFrame(HostWindow hWindow, int nScene);
 
 // The random generator: state x 214013 + 2531011, result bits 16..30.
 void SeedRandom(uint32_t nSeed);

@@ -4,8 +4,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "audio/wave_sound.h"
 #include "host/host.h"
+#include "host/wave_sound.h"
 
 namespace {
 

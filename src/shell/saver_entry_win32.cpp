@@ -45,9 +45,9 @@ int DispatchSaverMode(HINSTANCE hInstance, const char* szArgs) {
         case kSaverModePreview:
             return StartPreview(choice.nWindow);
         case kSaverModeConfigure:
-            return ShowConfigureDialog(nullptr);
+            return ShowConfigureDialog(hInstance, nullptr);
         case kSaverModeConfigureForeground:
-            return ShowConfigureDialog(GetForegroundWindow());
+            return ShowConfigureDialog(hInstance, GetForegroundWindow());
         case kSaverModePassword:
             return ChangePasswordFor(choice.nWindow);
     }

@@ -9,8 +9,8 @@
 #include "config/settings.h"
 #include "engine/sequencer.h"
 #include "catalogue.h"
-#include "gfx/show.h"
 #include "shell/frame_period.h"
+#include "show/show.h"
 
 SaverWindowState SaverWindow;
 

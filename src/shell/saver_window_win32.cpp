@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "gfx/show.h"
 #include "shell/command_line.h"
 #include "shell/dismissal.h"
 #include "shell/password.h"
@@ -13,6 +12,7 @@
 #include "shell/saver_window.h"
 #include "shell/saver_window_win32.h"
 #include "shell/shell.h"
+#include "show/show.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 
 #include "audio/music.h"
 #include "audio/sound.h"
-#include "audio/wave_sound.h"
+#include "host/wave_sound.h"
 #include "generated_assets.h"
 #include "catalogue.h"
 #include "host/dib.h"

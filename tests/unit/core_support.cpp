@@ -10,8 +10,8 @@
 #include "engine/scene_script.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
-#include "gfx/show.h"
 #include "gfx/sprite_store.h"
+#include "show/show.h"
 #include "show_reset.h"
 
 uint8_t BackdropPixel(int nBackdrop, int x, int y) { return uint8_t(7 * x + 3 * y + 100 * nBackdrop); }

@@ -14,6 +14,7 @@
 #include "engine/sequencer.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/sprite_store.h"
+#include "show/show.h"
 
 namespace {
 

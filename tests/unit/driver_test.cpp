@@ -9,12 +9,13 @@
 #include <vector>
 
 #include "audio/music.h"
+#include "config/run_flags.h"
 #include "config/settings.h"
 #include "core_support.h"
 #include "fake_profile.h"
-#include "gfx/show.h"
 #include "shell/driver.h"
 #include "shell/saver_window.h"
+#include "show/show.h"
 
 namespace {
 

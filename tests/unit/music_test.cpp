@@ -17,6 +17,7 @@
 
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "config/run_flags.h"
 #include "config/settings.h"
 #include "core_support.h"
 #include "engine/dissolve.h"
@@ -24,8 +25,8 @@
 #include "engine/sequencer.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/sprite_store.h"
-#include "gfx/show.h"
 #include "host/posix/temp_dir.h"
+#include "show/show.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include "config/settings.h"
 #include "core_support.h"
 #include "fake_profile.h"
-#include "gfx/show.h"
 #include "gfx/sprite_store.h"
 #include "shell/dismissal.h"
 #include "shell/saver_window.h"
+#include "show/show.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "config/run_flags.h"
 #include "config/settings.h"
 #include "core_support.h"
 #include "actor_slots.h"
@@ -26,8 +27,8 @@
 #include "fake_profile.h"
 #include "catalogue.h"
 #include "gfx/frame_buffer.h"
-#include "gfx/show.h"
 #include "gfx/sprite_store.h"
+#include "show/show.h"
 
 namespace {
 

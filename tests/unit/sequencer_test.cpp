@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "audio/music.h"
+#include "config/run_flags.h"
 #include "core_support.h"
 #include "engine/sequencer.h"
-#include "gfx/show.h"
+#include "show/show.h"
 
 namespace {
 

@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "audio/music.h"
+#include "config/run_flags.h"
 #include "config/settings.h"
 #include "core_support.h"
 #include "engine/scene_script.h"
 #include "fake_profile.h"
 #include "gfx/frame_buffer.h"
-#include "gfx/show.h"
 #include "gfx/sprite_store.h"
+#include "show/show.h"
 
 namespace {
 

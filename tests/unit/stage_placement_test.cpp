@@ -14,10 +14,10 @@
 #include "fake_profile.h"
 #include "gfx/frame_buffer.h"
 #include "gfx/palette.h"
-#include "gfx/show.h"
 #include "gfx/sprite_store.h"
 #include "gfx/stage_placement.h"
 #include "shell/saver_window.h"
+#include "show/show.h"
 
 namespace {
 

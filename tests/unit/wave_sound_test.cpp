@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/wave_sound.h"
+#include "host/wave_sound.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "config/run_flags.h"
 #include "gdi_objects.h"
 #include "gfx/frame_buffer.h"
-#include "gfx/show.h"
 #include "gfx/sprite_store.h"
 #include "picture_support.h"
 #include "saver_checks.h"
@@ -26,6 +26,7 @@
 #include "shell/saver_window.h"
 #include "shell/saver_window_win32.h"
 #include "shell/shell.h"
+#include "show/show.h"
 
 namespace {
 

@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "gfx/show.h"
 #include "saver_checks.h"
 #include "shell/saver_window.h"
 #include "shell/saver_window_win32.h"
 #include "shell/shell.h"
+#include "show/show.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 
 #include "audio/sound.h"
 #include "config/settings.h"
-#include "gfx/show.h"
 #include "host/asset_files.h"
 #include "host/posix/temp_dir.h"
 #include "shell/driver.h"
+#include "show/show.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -18,7 +18,6 @@
 
 #include "config/configure_form.h"
 #include "config/settings.h"
-#include "gfx/show.h"
 #include "host/asset_files.h"
 #include "host/linux/linux_host.h"
 #include "host/linux/options.h"
@@ -27,6 +26,7 @@
 #include "shell/dismissal.h"
 #include "shell/driver.h"
 #include "shell/saver_window.h"
+#include "show/show.h"
 
 #ifndef HARBORGAST_ASSET_DIR
 #define HARBORGAST_ASSET_DIR "assets"

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
-#include "audio/wave_sound.h"
 #include "host/linux/linux_host.h"
+#include "host/wave_sound.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Finds the format and the samples of a RIFF WAVE resource.
 
-#include "audio/wave_sound.h"
+#include "host/wave_sound.h"
 
 #include <cstring>
 

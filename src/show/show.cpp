@@ -1,22 +1,20 @@
-// Show start-up and shut-down. Start-up runs once, inside the first frame
+// The show's start-up and shut-down, and the gate on its frame step.
+// Start-up runs once, inside the first frame
 // tick; its message boxes are modal and let later ticks through, which
 // must find the show not ready rather than half loaded.
 
-#include "gfx/show.h"
-
-#include <algorithm>
+#include "show/show.h"
 
 #include "audio/music.h"
-#include "audio/sound.h"
+#include "catalogue.h"
+#include "config/run_flags.h"
 #include "config/settings.h"
 #include "engine/actors.h"
 #include "engine/scenes.h"
 #include "engine/sequencer.h"
-#include "catalogue.h"
 #include "gfx/frame_buffer.h"
 
 ShowState Show;
-RunFlagState RunFlags;
 
 namespace {
 
@@ -26,16 +24,6 @@ void ShowStartupError(HostWindow hWindow, const char* szText) {
     HostBeep();
     HostMessageBox(hWindow, szText, kStartupCaption, kHostIconError);
     HostRequestQuit(0);
-}
-
-// Settings are limited here, where they are used, never when stored.
-void ReadRunFlags() {
-    RunFlags.bMusicWanted = false;
-    RunFlags.bMusicOn = ReadSetting(kSettingMusic) != 0;
-    RunFlags.bShowBlood = ReadSetting(kSettingBlood) != 0;
-    RunFlags.nKrakenChance = int32_t(std::clamp<int64_t>(100 - int64_t{ReadSetting(kSettingKraken)}, 1, 99));
-    RunFlags.nSoundMode = SoundModeOf(ReadSetting(kSettingSound));
-    RunFlags.bSoundOn = RunFlags.nSoundMode != kSoundOff;
 }
 
 // The outputs from the host (the whole client when it names none), only
@@ -114,3 +102,5 @@ void StopShow(HostWindow /*hWindow*/) {
 bool ShowReady() {
     return !Show.bStartGuard && !Show.bStartingUp && !Show.bPreviewShow && FrameBuffer.pPixels != nullptr;
 }
+
+int ShowFrameStep(HostWindow hWindow, int nScene) { return ShowReady() ? StepFrame(hWindow, nScene) : nScene; }

@@ -1,6 +1,6 @@
-// Show start-up and shut-down: the title picture, the run flags from the
+// The show: its start-up (the title picture, the run flags from the
 // settings, the opening sound, the tune files, the sprites, the palette and
-// the frame buffer; and their release.
+// the frame buffer) and shut-down, and the frame step while it is ready.
 #pragma once
 
 #include <cstdint>
@@ -20,19 +20,6 @@ struct ShowState {
 };
 extern ShowState Show;
 
-// The show's run flags: set by start-up from the settings, read by the
-// engine and the audio code, which also turn sound and music off when they
-// fail or when the first-time-only mode ends.
-struct RunFlagState {
-    bool bSoundOn = false;
-    bool bMusicOn = false;
-    bool bMusicWanted = false;
-    bool bShowBlood = false;
-    int32_t nSoundMode = 0;      // 0 on, 1 first time only, 2 off
-    int32_t nKrakenChance = 50;  // percent, 1..99
-};
-extern RunFlagState RunFlags;
-
 constexpr char kStartupCaption[] = "Screen Saver Startup Error!";
 
 // Runs its body once per process; every later call returns at once.
@@ -46,3 +33,7 @@ void FollowDisplayChange(HostWindow hWindow, bool bTitleShowing);
 void StopShow(HostWindow hWindow);
 // True when frame steps may run: start-up is over and a frame buffer exists.
 bool ShowReady();
+// One frame tick of the show: the engine's frame step of nScene (see
+// engine/sequencer.h), which returns the scene for the next tick. Does
+// nothing (and returns nScene) while the show is not ready.
+int ShowFrameStep(HostWindow hWindow, int nScene);
