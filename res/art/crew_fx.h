@@ -4,6 +4,8 @@
 
 #include <cairo.h>
 
+#include "geometry.h"
+
 namespace crew {
 
 void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight);
@@ -14,5 +16,10 @@ void PaintShotHole(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight);
 void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight);
 void PaintPlank(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight);
 void PaintSpatter(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight);
+
+// A pirate of the crew strip caught by the kraken, for the tentacle that
+// holds him: hoisted by the waist (his hips at `hip`, frame pixels), facing
+// the navy ship, legs kicking in one of two phases, ringed like every figure.
+void PaintSeizedPirate(cairo_t* cr, geo::Pt hip, double dScale, int nPhase);
 
 }  // namespace crew

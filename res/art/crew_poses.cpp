@@ -116,6 +116,16 @@ Pose Tumbling() {
     return p;
 }
 
+Pose Seized(int nPhase) {
+    const bool bOther = nPhase % 2 != 0;
+    Pose p = Make({0, -70}, -22, bOther ? Pt{16, -22} : Pt{-4, -14}, bOther ? Pt{-12, -10} : Pt{20, -30},
+                  {20, -34}, -75, {-22, -30}, Face::kFright);
+    p.dHead = -18;
+    p.bFlatNear = p.bFlatFar = false;
+    p.nElbowFree = -1;
+    return p;
+}
+
 Pose LyingOnBack(int nBlood) {
     Pose p = Make({14, -20}, -88, {62, -13}, {55, -12}, {6, 13}, -172, {-14, -8}, Face::kDead);
     p.dHead = 8;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "art.h"
+#include "crew_fx.h"
 #include "kraken_about.h"
 #include "kraken_rig.h"
 #include "kraken_stage.h"
@@ -102,10 +103,9 @@ void FoamCollar(cairo_t* cr, double x, double dHalfWidth, int nSeed) {
 }
 
 void PaintKrakenRising(cairo_t* cr, int, int, int) {
-    // One arm raised behind the body towards the navy crew, the others
-    // hanging down into the sea between the hulls.
-    kraken::PaintTentacle(cr, {{{118, 248}, {82, 240}, {52, 216}, {38, 182}, {46, 156}, {64, 156}, {64, 174}},
-                               40, 6, -1});
+    // Its arms hang down into the sea between the hulls: the ones that
+    // reach out come over the pirates' side.
+    kraken::PaintTentacle(cr, {{{112, 250}, {96, 280}, {98, 318}, {100, 345}}, 36, 24, 1});
     kraken::PaintTentacle(cr, {{{176, 250}, {198, 282}, {200, 318}, {196, 345}}, 38, 26, 1});
     kraken::PaintTentacle(cr, {{{122, 262}, {116, 296}, {118, 345}}, 36, 24, -1});
     kraken::PaintTentacle(cr, {{{140, 266}, {138, 300}, {140, 345}}, 36, 26, 1});
@@ -115,7 +115,9 @@ void PaintKrakenRising(cairo_t* cr, int, int, int) {
     EyePair eyes = Offset(kRisingEyes, marks::kRisingEyesOffset.x, marks::kRisingEyesOffset.y);
     kraken::PaintBrows(cr, eyes);
     kraken::PaintEyes(cr, eyes, kLookAtPirates);
-    kraken::PaintMouth(cr, 151, 238, 30);
+    // The mouth close under the eyes: the face shows whole over the near
+    // water while the kraken is still coming up behind the plank.
+    kraken::PaintMouth(cr, 151, 227, 30);
     // Where the arms meet the sea, in stage terms of the risen kraken.
     SinkIntoGap(cr, kRisenX, kRisenY);
     cairo_save(cr);
@@ -190,18 +192,31 @@ void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
     PaintKrakenOverRoot(cr, 565, 349, 140);
 }
 
-// From behind the dome's right side, writhing above the pirates' rigging;
-// each pose is placed a little differently, so each repeats the dome at its
-// own offset.
+// From behind the dome's right side, with one of the pirates seized round
+// the waist, snatched off his deck and hoisted high over the gap, kicking; each pose is
+// placed a little differently, so each repeats the dome at its own offset.
 void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
-    static const std::vector<geo::Pt> poses[frames::kTentacleThreePosesFrames] = {
-        {{40, 196}, {62, 150}, {96, 126}, {116, 92}, {110, 56}, {92, 34}, {76, 40}, {80, 54}},
-        {{40, 196}, {64, 150}, {100, 130}, {126, 100}, {132, 64}, {120, 30}, {104, 24}, {100, 38}},
-        {{40, 196}, {66, 150}, {104, 136}, {138, 120}, {150, 96}, {148, 76}, {138, 74}, {136, 86}}};
+    struct Grip {
+        std::vector<geo::Pt> reach;  // root to the captive's back
+        geo::Pt hip;                 // the captive's hips
+    };
+    static const Grip grips[frames::kTentacleThreePosesFrames] = {
+        {{{40, 196}, {74, 160}, {90, 122}, {80, 92}}, {50, 66}},
+        {{{40, 196}, {76, 158}, {94, 118}, {86, 86}}, {54, 58}},
+        {{{40, 196}, {78, 162}, {98, 128}, {92, 100}}, {62, 74}}};
     static const StageMark placed[frames::kTentacleThreePosesFrames] = {marks::kWritheA, marks::kWritheB,
                                                                         marks::kWritheLunge};
-    kraken::PaintTentacle(cr, {poses[nFrame], 36, 5, 1});
+    const Grip& g = grips[nFrame];
+    std::vector<geo::Pt> spine = g.reach;
+    spine.push_back(g.hip + geo::Pt{10, -2});
+    spine.push_back(g.hip + geo::Pt{2, -8});
+    kraken::PaintTentacle(cr, {spine, 36, 12, 1});
     PaintKrakenOverRoot(cr, placed[nFrame].x, placed[nFrame].y, 0);
+    crew::PaintSeizedPirate(cr, g.hip, 0.82, nFrame);
+    // The end of the arm coiled across his belly, its tip curling up.
+    kraken::PaintTentacle(cr, {{g.hip + geo::Pt{-13, -10}, g.hip + geo::Pt{-2, -2}, g.hip + geo::Pt{12, -6},
+                                g.hip + geo::Pt{18, -16}, g.hip + geo::Pt{14, -24}},
+                               12, 4, 1, false});
 }
 
 // ---- The tentacle round the pirates' mast (the curl at its foot, the arm above)

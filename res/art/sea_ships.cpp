@@ -66,11 +66,11 @@ void GunPort(cairo_t* cr, double cx, double cy, double s, double dLine, uint32_t
     cairo_stroke(cr);
 }
 
-// The galleon's broadside ports: open holes (what lies behind the hull, the
-// muzzle flashes of its own guns above all, shows through them) in a dark
-// frame, the red lid swung up above, a gun's muzzle run out at the sill.
+// The galleon's broadside ports: a dark opening in a heavy frame, the red
+// lid swung up above it, and in it the mouth of a gun run out towards the
+// onlooker, an iron ring round its black bore.
 constexpr int kGunPorts = 6;
-constexpr double kGunPortX0 = 143, kGunPortStep = 30, kGunDeckY = 318;
+constexpr double kGunPortX0 = 178, kGunPortStep = 27, kGunDeckY = 318;
 constexpr double kGunPortW = 21, kGunPortH = 16;
 
 // The shot holes in the galleon's sails: centre, size, shape seed.
@@ -81,21 +81,23 @@ struct SailHole {
 };
 constexpr SailHole kMainTopsailHole = {{226, 146}, 9, 3}, kForeCourseHole = {{284, 196}, 6, 5};
 
-void OpenGunPort(cairo_t* cr, double cx, double cy, double lw) {
+void BroadsidePort(cairo_t* cr, double cx, double cy, double lw) {
     const double x0 = cx - kGunPortW / 2, x1 = cx + kGunPortW / 2, y0 = cy - kGunPortH / 2, y1 = cy + kGunPortH / 2;
     // Lid hinged at the head of the port, propped open outwards.
     Shape(cr, {{x0 - 3, y0 - 7}, {x1 + 1, y0 - 5}, {x1 + 1, y0 - 1}, {x0 - 1, y0 - 2}}, kPirateRed, lw * 0.7);
-    const Pts hole = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
-    PathPoly(cr, hole);
-    style::SetColour(cr, style::kOutline);
-    cairo_set_line_width(cr, lw * 1.8);
-    cairo_stroke_preserve(cr);
-    cairo_save(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    // The muzzle, run out over the sill.
-    Spar(cr, {cx, y1 - 2}, {x0 - 3, y1 - 2}, 4, 4.5, style::kIron, style::kIronLight, lw * 0.6);
+    Shape(cr, {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}, style::kIronShade, lw * 1.8);
+    // The gun's mouth: the swell of the muzzle, its ring, the bore.
+    const Pt mouth = {cx, cy + 1};
+    cairo_arc(cr, mouth.x, mouth.y, 6.2, 0, 2 * geo::kPi);
+    FillKeep(cr, style::kIron);
+    Outline(cr, lw * 0.6);
+    cairo_arc(cr, mouth.x - 1.2, mouth.y - 1.2, 4.4, geo::kPi, 1.5 * geo::kPi);
+    style::SetColour(cr, style::kIronSheen);
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+    cairo_arc(cr, mouth.x, mouth.y, 3.1, 0, 2 * geo::kPi);
+    FillKeep(cr, style::kOutline);
+    cairo_new_path(cr);
 }
 
 // The outline of a ragged shot hole through a sail.
@@ -291,10 +293,10 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
     BrigMast(cr, kBrigFore, lw);
     BrigSails(cr, kBrigMain, lw);
     BrigSails(cr, kBrigFore, lw);
-    // The hole the pirates' shot tore in the main topsail in the face-off;
-    // the sinking brig takes more.
-    TearHole(cr, {296, 122}, 11, 7, lw, kWhiteSail.rgbShade);
+    // Torn by shot: the hole the pirates' ball tore in the main topsail in
+    // the face-off, and more from the broadsides that sink it.
     if (look.bTorn) {
+        TearHole(cr, {296, 122}, 11, 7, lw, kWhiteSail.rgbShade);
         TearHole(cr, {350, 72}, 6, 11, lw, kWhiteSail.rgbShade);
         TearHole(cr, {160, 136}, 8, 13, lw, kWhiteSail.rgbShade);
         TearHole(cr, {200, 84}, 5, 17, lw, kWhiteSail.rgbShade);
@@ -321,9 +323,12 @@ const Pts kGalleonRail = {{70, 198},  {110, 200}, {150, 204}, {152, 240}, {205, 
 
 Pts GalleonHullShape() {
     Pts hull = kGalleonRail;
-    // Beakhead and stem, keel, raked stern with its overhanging galleries.
+    // Beakhead and stem, keel, and the stern castle overhanging a counter
+    // that tucks in steeply under its galleries, so the ship sits short on
+    // the water and what lies astern of it at the gun deck shows.
     Pts rest = {{358, 256}, {384, 270}, {386, 282}, {360, 290}, {352, 316}, {340, 346}, {324, 372},
-                {300, 382}, {170, 382}, {148, 360}, {126, 316}, {104, 282}, {86, 262}, {74, 236}};
+                {300, 382}, {190, 382}, {172, 360}, {158, 330}, {146, 304}, {130, 282}, {104, 268}, {86, 262},
+                {74, 236}};
     hull.insert(hull.end(), rest.begin(), rest.end());
     return hull;
 }
@@ -386,7 +391,7 @@ void GalleonHull(cairo_t* cr, double lw) {
     Shape(cr, {{380, 268}, {392, 262}, {394, 272}, {388, 282}, {378, 280}}, kDullGold, lw * 0.8, true);
     Spar(cr, {72, 198}, {56, 188}, 2.5, 2.5, style::kIron, style::kIronLight, lw * 0.6);
     Shape(cr, {{48, 176}, {58, 176}, {60, 188}, {46, 188}}, style::kFlashCore, lw * 0.6);
-    for (int i = 0; i < kGunPorts; ++i) OpenGunPort(cr, kGunPortX0 + kGunPortStep * i, kGunDeckY, lw);
+    for (int i = 0; i < kGunPorts; ++i) BroadsidePort(cr, kGunPortX0 + kGunPortStep * i, kGunDeckY, lw);
     for (double x : {110.0, 134.0})
         GunPort(cr, x, 262 + (x - 110) * 0.2, 10, lw, kPirateRed, +1);
 }
@@ -482,13 +487,6 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
 void CutGalleonHoles(cairo_t* cr) {
     cairo_push_group(cr);
     style::SetColour(cr, style::kOutline);
-    for (int i = 0; i < kGunPorts; ++i) {
-        const double cx = kGunPortX0 + kGunPortStep * i;
-        // Inside the port's frame, above the muzzle at its sill.
-        cairo_rectangle(cr, cx - kGunPortW / 2 + 1, kGunDeckY - kGunPortH / 2 + 1, kGunPortW - 2, kGunPortH - 6.5);
-        cairo_rectangle(cr, cx + 3, kGunDeckY - kGunPortH / 2 + 1, kGunPortW / 2 - 4, kGunPortH - 2);
-        cairo_fill(cr);
-    }
     for (const SailHole& h : {kMainTopsailHole, kForeCourseHole}) {
         PathPoly(cr, TearHoleShape(h.c, h.r, h.nSeed));
         cairo_fill(cr);

@@ -42,15 +42,15 @@ constexpr double kGalleonWaterline = 352;
 constexpr double kGalleonStaffX = 66, kGalleonStaffY = 100;
 // The white water along each ship's waterline runs from x0 to x1.
 constexpr double kBrigFoamX0 = 96, kBrigFoamX1 = 462;
-constexpr double kGalleonFoamX0 = 146, kGalleonFoamX1 = 344;
+constexpr double kGalleonFoamX0 = 188, kGalleonFoamX1 = 344;
 
 // Both draw the whole ship, keel included, under the current transform of
 // cr; a pose that floats clips it at the water itself.
 void DrawBrig(cairo_t* cr, const ShipLook& look);
 void DrawGalleon(cairo_t* cr, const ShipLook& look);
 
-// Clears the galleon's see-through holes (its open gun ports and the shot
-// holes in its sails) in everything painted so far, under the current
+// Clears the galleon's see-through holes (the shot holes in its sails) in
+// everything painted so far, under the current
 // transform: a contour painted round the galleon fills them otherwise.
 void CutGalleonHoles(cairo_t* cr);
 

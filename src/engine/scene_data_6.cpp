@@ -47,9 +47,8 @@ constexpr TrackRun kJollyRogerRuns[] = {
 
 // One gun of both broadsides: the flash at (x, 429) on frames 5-6 and
 // 17-18; then the puff starts 10 left and nLift higher and climbs nRise a
-// frame for ten frames. The free guns (2, 3, 5, 6) keep their smoke low:
-// on the frames after a volley it still hangs in the galleon's open ports,
-// and the first of it comes out past the stern at the brig's side.
+// frame for ten frames. The free guns (2, 3, 5, 6) keep their smoke low,
+// so it rolls out from under the galleon's counter towards the brig.
 constexpr std::array<TrackRun, 8> Broadsides(int32_t x, int32_t nLift, int32_t nRise) {
     return {{
         Pose(5, 6, x, 429, kFlash),
