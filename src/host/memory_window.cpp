@@ -234,7 +234,18 @@ void DestSpan(int c0, int c1, int nSource, int nDest, bool bSmooth, int& d0, int
 void PresentCrispRow(uint32_t* pOut, const uint8_t* pRow, int x0, int x1, int nSource, int nDest) {
     const uint32_t* pColours = MemoryWindow.bufferColours;
     if (nDest == nSource) {
-        for (int x = x0; x < x1; ++x) pOut[x] = pColours[pRow[x]];
+        // Four at a time, every colour read before any is written: a store
+        // through pOut could otherwise be taken to change the colour table.
+        int x = x0;
+        for (; x + 4 <= x1; x += 4) {
+            const uint8_t* p = pRow + x;
+            const uint32_t c0 = pColours[p[0]], c1 = pColours[p[1]], c2 = pColours[p[2]], c3 = pColours[p[3]];
+            pOut[x] = c0;
+            pOut[x + 1] = c1;
+            pOut[x + 2] = c2;
+            pOut[x + 3] = c3;
+        }
+        for (; x < x1; ++x) pOut[x] = pColours[pRow[x]];
     } else if (nDest % nSource == 0) {
         const int k = nDest / nSource;
         int sx = x0 / k, nPhase = x0 % k;
