@@ -7,6 +7,7 @@
 #include "audio/music.h"
 #include "host/asset_files.h"
 #include "host/memory_window.h"
+#include "host/memory_window_host.h"
 #include "shell/driver.h"
 
 #include <algorithm>
@@ -50,20 +51,8 @@ void HostBeep() {}
 void HostRequestQuit(int nExitCode) { DriverRequestQuit(nExitCode); }
 
 uint32_t HostGetTempPath(char* szBuffer, uint32_t nBufferLength) {
-    const uint32_t nLength = static_cast<uint32_t>(RenderHost.szTempDir.size());
-    if (nLength == 0) return 0;
-    if (nLength >= nBufferLength) return nLength + 1;
-    std::memcpy(szBuffer, RenderHost.szTempDir.c_str(), nLength + 1);
-    return nLength;
+    return CopyTempPath(RenderHost.szTempDir.c_str(), szBuffer, nBufferLength);
 }
-
-// The window is a true-colour display: no hardware palette, so the palette
-// services below are never asked for.
-HostDisplayCaps HostQueryDisplay(HostWindow) { return {false, 0, 0}; }
-bool HostCreateShowPalette(const uint32_t (&)[256]) { return false; }
-void HostAdoptSystemPalette(HostWindow, const uint8_t*, int) {}
-int HostNearestPaletteIndex(uint32_t) { return 0; }
-void HostDeleteShowPalette() {}
 
 uint8_t* HostCreateFrameBuffer(HostWindow, const HostDibHeader& header, bool) {
     return MemoryWindowCreateFrameBuffer(header);

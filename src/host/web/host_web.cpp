@@ -14,6 +14,7 @@
 #include "config/profile_text.h"
 #include "host/asset_files.h"
 #include "host/memory_window.h"
+#include "host/memory_window_host.h"
 #include "shell/driver.h"
 
 WebHostState WebHost;
@@ -120,20 +121,10 @@ void HostRequestQuit(int nExitCode) {
 
 // The module's file system keeps the tune files in memory.
 uint32_t HostGetTempPath(char* szBuffer, uint32_t nBufferLength) {
-    static const char kTempDir[] = "/tmp/";
-    const uint32_t nLength = sizeof kTempDir - 1;
-    if (nLength >= nBufferLength) return nLength + 1;
-    std::memcpy(szBuffer, kTempDir, nLength + 1);
-    return nLength;
+    return CopyTempPath("/tmp/", szBuffer, nBufferLength);
 }
 
-// ---- Display: a true-colour canvas, so the palette services are never asked ----
-
-HostDisplayCaps HostQueryDisplay(HostWindow) { return {false, 0, 0}; }
-bool HostCreateShowPalette(const uint32_t (&)[256]) { return false; }
-void HostAdoptSystemPalette(HostWindow, const uint8_t*, int) {}
-int HostNearestPaletteIndex(uint32_t) { return 0; }
-void HostDeleteShowPalette() {}
+// ---- Display: a true-colour canvas (palette: memory_window_host.cpp) ----
 
 uint8_t* HostCreateFrameBuffer(HostWindow, const HostDibHeader& header, bool) {
     uint8_t* pPixels = MemoryWindowCreateFrameBuffer(header);
