@@ -159,15 +159,15 @@ void PaintKrakenGrip(cairo_t* cr, int, int, int) {
 void PaintKrakenSmallEyes(cairo_t* cr, int, int, int) { kraken::PaintEyes(cr, kGripEyes, kWide); }
 
 // Frames 0 and 1 rise from the bottom right and hook to the left; 2 and 3
-// are their mirror images for the arm on the other side.
-void PaintTentacleTip(cairo_t* cr, int nFrame, int nWidth, int) {
-    if (nFrame >= frames::kTipHookRightA) kraken::MirrorX(cr, nWidth);
-    if (nFrame == frames::kTipHookLeftA || nFrame == frames::kTipHookRightA)
-        kraken::PaintTentacle(cr, {{{58, 90}, {56, 68}, {46, 46}, {32, 28}, {16, 22}, {8, 34}, {16, 46}, {26, 42}},
-                                   22, 4, -1});
-    else
-        kraken::PaintTentacle(cr, {{{58, 90}, {54, 66}, {50, 42}, {40, 20}, {24, 10}, {10, 16}, {10, 30}, {20, 32}},
-                                   22, 4, -1});
+// rise from the bottom left and curl back over to the left, towards the
+// galleon the kraken holds, never out over whatever lies to its right.
+void PaintTentacleTip(cairo_t* cr, int nFrame, int, int) {
+    static const std::vector<geo::Pt> spines[frames::kTentacleTipFrames] = {
+        {{58, 90}, {56, 68}, {46, 46}, {32, 28}, {16, 22}, {8, 34}, {16, 46}, {26, 42}},
+        {{58, 90}, {54, 66}, {50, 42}, {40, 20}, {24, 10}, {10, 16}, {10, 30}, {20, 32}},
+        {{14, 90}, {18, 68}, {28, 48}, {34, 28}, {28, 14}, {16, 10}, {8, 20}, {14, 30}},
+        {{14, 90}, {20, 66}, {32, 46}, {42, 28}, {40, 12}, {28, 6}, {20, 14}, {24, 24}}};
+    kraken::PaintTentacle(cr, {spines[nFrame], 22, 4, -1});
 }
 
 // ---- Tentacles over the pirates' deck

@@ -146,12 +146,12 @@ enum TentacleThreePoses : int32_t {
 };
 
 // 204, the tentacle tips: two wriggles rising from the bottom right and
-// hooking left, then the same mirrored.
+// hooking left, then two rising from the bottom left and curling back left.
 enum TentacleTip : int32_t {
     kTipHookLeftA,
     kTipHookLeftB,
-    kTipHookRightA,
-    kTipHookRightB,
+    kTipCurlBackA,
+    kTipCurlBackB,
     kTentacleTipFrames
 };
 
