@@ -105,7 +105,6 @@ void FoamCollar(cairo_t* cr, double x, double dHalfWidth, int nSeed) {
 void PaintKrakenRising(cairo_t* cr, int, int, int) {
     // Its arms hang down into the sea between the hulls: the ones that
     // reach out come over the pirates' side.
-    kraken::PaintTentacle(cr, {{{112, 250}, {96, 280}, {98, 318}, {100, 345}}, 36, 24, 1});
     kraken::PaintTentacle(cr, {{{176, 250}, {198, 282}, {200, 318}, {196, 345}}, 38, 26, 1});
     kraken::PaintTentacle(cr, {{{122, 262}, {116, 296}, {118, 345}}, 36, 24, -1});
     kraken::PaintTentacle(cr, {{{140, 266}, {138, 300}, {140, 345}}, 36, 26, 1});
@@ -204,7 +203,7 @@ void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
     static const Grip grips[frames::kTentacleThreePosesFrames] = {
         {{{40, 196}, {86, 160}, {104, 108}, {96, 54}, {70, 22}}, {44, 14}},
         {{{40, 196}, {88, 156}, {108, 102}, {102, 46}, {76, 16}}, {50, 8}},
-        {{{40, 196}, {90, 162}, {114, 116}, {112, 62}, {92, 32}}, {66, 22}}};
+        {{{40, 196}, {90, 162}, {114, 116}, {108, 62}, {84, 30}}, {56, 20}}};
     static const StageMark placed[frames::kTentacleThreePosesFrames] = {marks::kWritheA, marks::kWritheB,
                                                                         marks::kWritheLunge};
     const Grip& g = grips[nFrame];

@@ -192,7 +192,6 @@ void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
         style::DrawContour(cr, style::kSkyLow, 5, solid);
         style::DrawContour(cr, style::kOutline, 2, solid);
         DrawGalleon(cr, {});
-        CutGalleonHoles(cr);
         cairo_restore(cr);
         DrawWaterlineFoam(cr, kGalleonFoamX0, kGalleonFoamX1, kGalleonWaterline, 1.0);
         DrawBowWave(cr, 338, kGalleonWaterline, +1, 1.0);
@@ -233,10 +232,6 @@ void PaintGalleonHeeling(cairo_t* cr, int, int, int) {
     style::DrawContour(cr, style::kSkyLow, 4, heeled(false));
     style::DrawContour(cr, style::kOutline, 2, heeled(false));
     heeled(true)(cr);
-    cairo_save(cr);
-    heel(cr);
-    CutGalleonHoles(cr);
-    cairo_restore(cr);
 }
 
 }  // namespace sea

@@ -73,14 +73,6 @@ constexpr int kGunPorts = 6;
 constexpr double kGunPortX0 = 178, kGunPortStep = 27, kGunDeckY = 318;
 constexpr double kGunPortW = 21, kGunPortH = 16;
 
-// The shot holes in the galleon's sails: centre, size, shape seed.
-struct SailHole {
-    Pt c;
-    double r;
-    uint32_t nSeed;
-};
-constexpr SailHole kMainTopsailHole = {{226, 146}, 9, 3}, kForeCourseHole = {{284, 196}, 6, 5};
-
 void BroadsidePort(cairo_t* cr, double cx, double cy, double lw) {
     const double x0 = cx - kGunPortW / 2, x1 = cx + kGunPortW / 2, y0 = cy - kGunPortH / 2, y1 = cy + kGunPortH / 2;
     // Lid hinged at the head of the port, propped open outwards.
@@ -291,7 +283,9 @@ void BrigHull(cairo_t* cr, double lw) {
 void DrawBrig(cairo_t* cr, const ShipLook& look) {
     const double lw = style::kOutlineWidth * look.dLineScale;
     const double rig = std::max(0.9, 0.9 * look.dLineScale);
-    cairo_push_group(cr);  // one layer, for the shot holes (see DrawGalleon)
+    // Drawn as one layer, so the shot holes in its sails open onto whatever
+    // lies behind the ship, not through the picture it is painted on.
+    cairo_push_group(cr);
 
     // Shot away: the rig ends in a ragged break across both masts.
     if (look.bDismasted) {
@@ -475,9 +469,6 @@ void GalleonMastAndSails(cairo_t* cr, const GalleonMast& m, double lw) {
 void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     const double lw = style::kOutlineWidth * look.dLineScale;
     const double rig = std::max(0.9, 0.9 * look.dLineScale);
-    // Drawn as one layer, so the shot holes in its sails open onto whatever
-    // lies behind the ship, not through the picture it is painted on.
-    cairo_push_group(cr);
     // Stays behind the sails.
     if (look.bRigging) {
         Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonFore.x, 240}, style::kOutline, rig);
@@ -499,9 +490,7 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     SquareSail(cr, {352, 236}, {384, 222}, {392, 246}, {356, 262}, 3, kDirtySail, lw, 1);
 
     GalleonMastAndSails(cr, kGalleonMain, lw);
-    TearHole(cr, kMainTopsailHole.c, kMainTopsailHole.r, kMainTopsailHole.nSeed, lw, kDirtySail.rgbShade);
     GalleonMastAndSails(cr, kGalleonFore, lw);
-    TearHole(cr, kForeCourseHole.c, kForeCourseHole.r, kForeCourseHole.nSeed, lw, kDirtySail.rgbShade);
     if (look.bRigging) {
         Shrouds(cr, {kGalleonMain.x, kGalleonMain.sails[0].yFoot + 6}, 300, kGalleonMain.x - 26,
                 kGalleonMain.x + 22, 4, rig);
@@ -511,23 +500,6 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     }
 
     if (look.bHull) GalleonHull(cr, lw);
-    cairo_pop_group_to_source(cr);
-    cairo_paint(cr);
-}
-
-void CutGalleonHoles(cairo_t* cr) {
-    cairo_push_group(cr);
-    style::SetColour(cr, style::kOutline);
-    for (const SailHole& h : {kMainTopsailHole, kForeCourseHole}) {
-        PathPoly(cr, TearHoleShape(h.c, h.r, h.nSeed));
-        cairo_fill(cr);
-    }
-    cairo_pattern_t* pHoles = cairo_pop_group(cr);
-    cairo_save(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    cairo_mask(cr, pHoles);
-    cairo_restore(cr);
-    cairo_pattern_destroy(pHoles);
 }
 
 }  // namespace sea
