@@ -40,6 +40,10 @@ cairo_matrix_t GalleonPitch() {
     return m;
 }
 
+// Close up, the galleon floats this much lower in its picture than in its
+// own coordinates (the foam at its waterline just fits above the frame's foot).
+constexpr double kGalleonNearerY = 8;
+
 // Heeling over as it sinks: stern up, masts leaning forward, the staff top
 // just inside the picture's top-left where the flag is placed.
 constexpr double kHeelDeg = 26, kHeelScale = 0.8;
@@ -181,20 +185,27 @@ void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
     if (nFrame == frames::kGalleonUpright) {
         // Close up it sails across in front of the brig: a dark contour in
         // a pale rim round all its solid parts, hull, masts and sails, its
-        // shadow, wake and bow wave keep it apart from the brig behind it.
-        DrawShadowAndWake(cr, kGalleonFoamX0, kGalleonFoamX1, kGalleonWaterline);
-        ClipAbove(cr, kGalleonWaterline, nWidth);
-        auto solid = [](cairo_t* c) {
-            ShipLook look;
-            look.bRigging = false;
-            DrawGalleon(c, look);
+        // shadow, wake and bow wave keep it apart from the brig behind it,
+        // and it floats as low in the picture as the frame allows, so its
+        // waterline lies well below the brig's (nearer the onlooker); its
+        // staff is carried up again to where its flag flies.
+        const double yWater = kGalleonWaterline + kGalleonNearerY;
+        DrawShadowAndWake(cr, kGalleonFoamX0, kGalleonFoamX1, yWater);
+        ClipAbove(cr, yWater, nWidth);
+        cairo_translate(cr, 0, kGalleonNearerY);
+        ShipLook look;
+        look.dStaffRise = kGalleonNearerY;
+        auto solid = [look](cairo_t* c) {
+            ShipLook silhouette = look;
+            silhouette.bRigging = false;
+            DrawGalleon(c, silhouette);
         };
         style::DrawContour(cr, style::kSkyLow, 5, solid);
         style::DrawContour(cr, style::kOutline, 2, solid);
-        DrawGalleon(cr, {});
+        DrawGalleon(cr, look);
         cairo_restore(cr);
-        DrawWaterlineFoam(cr, kGalleonFoamX0, kGalleonFoamX1, kGalleonWaterline, 1.0);
-        DrawBowWave(cr, 338, kGalleonWaterline, +1, 1.0);
+        DrawWaterlineFoam(cr, kGalleonFoamX0, kGalleonFoamX1, yWater, 1.0);
+        DrawBowWave(cr, 338, yWater, +1, 1.0);
         return;
     }
     cairo_matrix_t m = GalleonPitch();

@@ -469,17 +469,18 @@ void GalleonMastAndSails(cairo_t* cr, const GalleonMast& m, double lw) {
 void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     const double lw = style::kOutlineWidth * look.dLineScale;
     const double rig = std::max(0.9, 0.9 * look.dLineScale);
+    const double yStaff = kGalleonStaffY - look.dStaffRise;
     // Stays behind the sails.
     if (look.bRigging) {
         Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonFore.x, 240}, style::kOutline, rig);
         Line(cr, {kGalleonFore.x, kGalleonFore.yTop + 10}, {384, 222}, style::kOutline, rig);
         Line(cr, {kGalleonFore.x, 190}, {366, 250}, style::kOutline, rig);
-        Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonStaffX + 1, kGalleonStaffY + 16}, style::kOutline, rig);
+        Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonStaffX + 1, yStaff + 16}, style::kOutline, rig);
     }
 
     // The mizzen, which is the ensign staff, with its lateen sail.
-    Spar(cr, kMizzenFoot, {kGalleonStaffX, kGalleonStaffY + 2}, 9, 5, style::kWoodDark, style::kWood, lw);
-    cairo_arc(cr, kGalleonStaffX, kGalleonStaffY + 2, 3, 0, 2 * geo::kPi);
+    Spar(cr, kMizzenFoot, {kGalleonStaffX, yStaff + 2}, 9, 5, style::kWoodDark, style::kWood, lw);
+    cairo_arc(cr, kGalleonStaffX, yStaff + 2, 3, 0, 2 * geo::kPi);
     FillKeep(cr, style::kWood);
     Outline(cr, lw * 0.7);
     TriSail(cr, {56, 130}, {172, 198}, {82, 198}, 6, kDirtySail, lw);

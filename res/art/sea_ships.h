@@ -35,6 +35,7 @@ struct ShipLook {
     bool bTorn = false;       // the brig's sails holed by shot
     bool bRigging = true;     // false: no stays or shrouds (a silhouette of the solid parts)
     bool bDismasted = false;  // the brig's masts shot away above the topsails' heads
+    double dStaffRise = 0;    // the galleon's ensign staff (its mizzen) carried this much higher
 };
 
 constexpr double kBrigWaterline = 318;
