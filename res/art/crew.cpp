@@ -246,13 +246,14 @@ void PaintPirate(cairo_t* cr, int nFrame, int, int nFrameHeight) {
 
 }  // namespace
 
-void crew::PaintSeizedPirate(cairo_t* cr, geo::Pt hip, double dScale, int nPhase) {
+void crew::PaintSeizedPirate(cairo_t* cr, geo::Pt ankle, double dScale, int nPhase) {
     static const Outfit o = Pirate();
     const Pose pose = poses::Seized(nPhase);
     constexpr int kFacingNavy = -1;
     style::WithContour(cr, style::kOutline, kContour, [&](cairo_t* c) {
         crew::DrawFigure(c, o, pose,
-                         {hip.x - kFacingNavy * dScale * pose.hip.x, hip.y - dScale * pose.hip.y, dScale, kFacingNavy});
+                         {ankle.x - kFacingNavy * dScale * pose.footNear.x, ankle.y - dScale * pose.footNear.y, dScale,
+                          kFacingNavy});
     });
 }
 

@@ -114,9 +114,9 @@ void DrawDrop(cairo_t* cr, Pt c, double r, double dStretch, double dHeading) {
 }  // namespace
 
 // Frames 1 and 3: the muzzle flash, bursting to the left from the gun's
-// mouth at the right end of the frame; frames 0 and 2: the puff of the
-// shot, trailing a wisp down and to the right as it flies up and left
-// (frame 2 with the ball at its head). Both fill their small frame, so a shot reads at a
+// mouth at the right end of the frame; frames 0 and 2: the shot, the iron
+// ball at the head of its puff, trailing smoke down and to the right as it
+// flies up and left (frame 0 a thick trail, frame 2 a thin wisp). Both fill their small frame, so a shot reads at a
 // glance at full size: the flash a white-hot heart in a star of flame, the
 // puff nearly white. Frame 3 fires from the brig's side, where nothing
 // hides the gun: its barrel shows, run out, the flame leaving its mouth and
@@ -175,16 +175,14 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
         lobes.push_back({{38.0, cy + 6.0}, 5.5});
         lobes.push_back({{46.0, cy + 10.0}, 3.8});
     } else {
-        // A thick trail back to the gun: seen through the port the gun
-        // fired from, on the frames after the flash, it fills the port.
+        // A thick trail back to the gun, so the shot coming out past the
+        // ship that hid its gun still leads back to where it was fired.
         lobes.push_back({{38.0, cy + 5.0}, 7.0});
         lobes.push_back({{47.0, cy + 8.0}, 6.0});
         lobes.push_back({{52.5, cy + 10.0}, 4.5});
     }
     DrawSmoke(cr, lobes, 3.0, 2.5, kPuffTones);
-    if (!bSecond) return;
-    // Frame 2, the brig's shot where it flies clear of the galleon before
-    // it: the ball, just ahead of its smoke.
+    // The ball, just ahead of its smoke: a shot flying, not a drifting puff.
     const Pt ball = {9.0, cy - 8.0};
     DrawShaded(cr, [&](cairo_t* c) { AddCircle(c, ball, 5.5); }, kIronBall, 1.5, 2.0, 1.5);
     FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, ball + Pt{-1.8, -1.8}, 1.6, 1.1, -40.0); }, style::kSteelShine);

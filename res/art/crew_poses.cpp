@@ -117,12 +117,14 @@ Pose Tumbling() {
 }
 
 Pose Seized(int nPhase) {
+    // Hung upside down by the near ankle (the near foot straight above the
+    // hip), the other leg kicking, arms and cutlass flailing below his head.
     const bool bOther = nPhase % 2 != 0;
-    Pose p = Make({0, -70}, -22, bOther ? Pt{16, -22} : Pt{-4, -14}, bOther ? Pt{-12, -10} : Pt{20, -30},
-                  {20, -34}, -75, {-22, -30}, Face::kFright);
-    p.dHead = -18;
+    Pose p = Make({0, -70}, bOther ? -170 : -188, {2, -130}, bOther ? Pt{-26, -104} : Pt{-8, -96},
+                  bOther ? Pt{20, 22} : Pt{12, 30}, bOther ? 130 : 70, bOther ? Pt{-22, 18} : Pt{-26, 26},
+                  Face::kFright);
     p.bFlatNear = p.bFlatFar = false;
-    p.nElbowFree = -1;
+    p.nKneeFar = -1;
     return p;
 }
 

@@ -105,7 +105,6 @@ void FoamCollar(cairo_t* cr, double x, double dHalfWidth, int nSeed) {
 void PaintKrakenRising(cairo_t* cr, int, int, int) {
     // Its arms hang down into the sea between the hulls: the ones that
     // reach out come over the pirates' side.
-    kraken::PaintTentacle(cr, {{{112, 250}, {96, 280}, {98, 318}, {100, 345}}, 36, 24, 1});
     kraken::PaintTentacle(cr, {{{176, 250}, {198, 282}, {200, 318}, {196, 345}}, 38, 26, 1});
     kraken::PaintTentacle(cr, {{{122, 262}, {116, 296}, {118, 345}}, 36, 24, -1});
     kraken::PaintTentacle(cr, {{{140, 266}, {138, 300}, {140, 345}}, 36, 26, 1});
@@ -159,15 +158,15 @@ void PaintKrakenGrip(cairo_t* cr, int, int, int) {
 void PaintKrakenSmallEyes(cairo_t* cr, int, int, int) { kraken::PaintEyes(cr, kGripEyes, kWide); }
 
 // Frames 0 and 1 rise from the bottom right and hook to the left; 2 and 3
-// are their mirror images for the arm on the other side.
-void PaintTentacleTip(cairo_t* cr, int nFrame, int nWidth, int) {
-    if (nFrame >= frames::kTipHookRightA) kraken::MirrorX(cr, nWidth);
-    if (nFrame == frames::kTipHookLeftA || nFrame == frames::kTipHookRightA)
-        kraken::PaintTentacle(cr, {{{58, 90}, {56, 68}, {46, 46}, {32, 28}, {16, 22}, {8, 34}, {16, 46}, {26, 42}},
-                                   22, 4, -1});
-    else
-        kraken::PaintTentacle(cr, {{{58, 90}, {54, 66}, {50, 42}, {40, 20}, {24, 10}, {10, 16}, {10, 30}, {20, 32}},
-                                   22, 4, -1});
+// rise from the bottom left and curl back over to the left, towards the
+// galleon the kraken holds, never out over whatever lies to its right.
+void PaintTentacleTip(cairo_t* cr, int nFrame, int, int) {
+    static const std::vector<geo::Pt> spines[frames::kTentacleTipFrames] = {
+        {{58, 90}, {56, 68}, {46, 46}, {32, 28}, {16, 22}, {8, 34}, {16, 46}, {26, 42}},
+        {{58, 90}, {54, 66}, {50, 42}, {40, 20}, {24, 10}, {10, 16}, {10, 30}, {20, 32}},
+        {{14, 90}, {18, 68}, {28, 48}, {34, 28}, {28, 14}, {16, 10}, {8, 20}, {14, 30}},
+        {{14, 90}, {20, 66}, {32, 46}, {42, 28}, {40, 12}, {28, 6}, {20, 14}, {24, 24}}};
+    kraken::PaintTentacle(cr, {spines[nFrame], 22, 4, -1});
 }
 
 // ---- Tentacles over the pirates' deck
@@ -192,31 +191,31 @@ void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
     PaintKrakenOverRoot(cr, 565, 349, 140);
 }
 
-// From behind the dome's right side, with one of the pirates seized round
-// the waist, snatched off his deck and hoisted high over the gap, kicking; each pose is
-// placed a little differently, so each repeats the dome at its own offset.
+// From behind the dome's right side, arching up and over it with one of the
+// pirates snatched off his deck, hung upside down by the ankle in front of
+// the kraken's crown, kicking; each pose is placed a little differently, so
+// each repeats the dome at its own offset.
 void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
     struct Grip {
-        std::vector<geo::Pt> reach;  // root to the captive's back
-        geo::Pt hip;                 // the captive's hips
+        std::vector<geo::Pt> reach;  // root to the captive's ankle
+        geo::Pt ankle;
     };
     static const Grip grips[frames::kTentacleThreePosesFrames] = {
-        {{{40, 196}, {74, 160}, {90, 122}, {80, 92}}, {50, 66}},
-        {{{40, 196}, {76, 158}, {94, 118}, {86, 86}}, {54, 58}},
-        {{{40, 196}, {78, 162}, {98, 128}, {92, 100}}, {62, 74}}};
+        {{{40, 196}, {86, 160}, {104, 108}, {96, 54}, {70, 22}}, {44, 14}},
+        {{{40, 196}, {88, 156}, {108, 102}, {102, 46}, {76, 16}}, {50, 8}},
+        {{{40, 196}, {90, 162}, {114, 116}, {108, 62}, {84, 30}}, {56, 20}}};
     static const StageMark placed[frames::kTentacleThreePosesFrames] = {marks::kWritheA, marks::kWritheB,
                                                                         marks::kWritheLunge};
     const Grip& g = grips[nFrame];
     std::vector<geo::Pt> spine = g.reach;
-    spine.push_back(g.hip + geo::Pt{10, -2});
-    spine.push_back(g.hip + geo::Pt{2, -8});
-    kraken::PaintTentacle(cr, {spine, 36, 12, 1});
+    spine.push_back(g.ankle + geo::Pt{8, 0});
+    kraken::PaintTentacle(cr, {spine, 36, 11, 1});
     PaintKrakenOverRoot(cr, placed[nFrame].x, placed[nFrame].y, 0);
-    crew::PaintSeizedPirate(cr, g.hip, 0.82, nFrame);
-    // The end of the arm coiled across his belly, its tip curling up.
-    kraken::PaintTentacle(cr, {{g.hip + geo::Pt{-13, -10}, g.hip + geo::Pt{-2, -2}, g.hip + geo::Pt{12, -6},
-                                g.hip + geo::Pt{18, -16}, g.hip + geo::Pt{14, -24}},
-                               12, 4, 1, false});
+    crew::PaintSeizedPirate(cr, g.ankle, 0.92, nFrame);
+    // The end of the arm wound round his ankle, its tip curling free.
+    kraken::PaintTentacle(cr, {{g.ankle + geo::Pt{9, -3}, g.ankle + geo::Pt{0, 4}, g.ankle + geo::Pt{-8, -2},
+                                g.ankle + geo::Pt{-6, -10}, g.ankle + geo::Pt{-12, -16}},
+                               11, 4, 1, false});
 }
 
 // ---- The tentacle round the pirates' mast (the curl at its foot, the arm above)

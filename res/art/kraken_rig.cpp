@@ -387,9 +387,4 @@ void PaintMouth(cairo_t* cr, double x, double y, double dHalfWidth) {
     }
 }
 
-void MirrorX(cairo_t* cr, int nWidth) {
-    cairo_translate(cr, nWidth, 0);
-    cairo_scale(cr, -1, 1);
-}
-
 }  // namespace kraken

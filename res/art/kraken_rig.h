@@ -60,7 +60,4 @@ void PaintEyes(cairo_t* cr, const EyePair& e, const EyeLook& look);
 // A fanged mouth centred at (x, y).
 void PaintMouth(cairo_t* cr, double x, double y, double dHalfWidth);
 
-// Mirrors everything painted afterwards about the frame's vertical centre.
-void MirrorX(cairo_t* cr, int nWidth);
-
 }  // namespace kraken

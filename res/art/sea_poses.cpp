@@ -66,12 +66,13 @@ void PaintBrigDistant(cairo_t* cr, int, int nWidth, int) {
 }
 
 // The brig going down by the stern, for the sinking's frames: the whole
-// ship tipped bow-up about its flooded stern, so that its bow, jib-boom and
-// headsails rear up clear of the galleon lying before it while the rest
-// has gone under; at the picture's foot the sea churns over the hull.
-constexpr double kSinkingDeg = 25;
+// ship, its masts shot away, tipped steeply bow-up about its flooded stern,
+// so that its bow, jib-boom and headsails rear up clear of the galleon
+// lying before it while the rest has gone under; at the picture's foot the
+// sea churns over the hull.
+constexpr double kSinkingDeg = 40;
 constexpr double kSinkingStemX = 430, kSinkingStemY = kBrigWaterline;  // the stern at the waterline
-constexpr double kSinkingPivotX = 355, kSinkingPivotY = 301;           // where it lies in the picture
+constexpr double kSinkingPivotX = 270, kSinkingPivotY = 362;           // where it lies in the picture
 
 // A ragged hole knocked through a hull by a ball: black inside, the
 // splintered planks round it showing their pale wood.
@@ -137,7 +138,9 @@ void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     cairo_translate(cr, kSinkingPivotX, kSinkingPivotY);
     cairo_rotate(cr, geo::Radians(kSinkingDeg));
     cairo_translate(cr, -kSinkingStemX, -kSinkingStemY);
-    DrawBrig(cr, {1.0, true, true});
+    ShipLook wreck{1.0, true, true};
+    wreck.bDismasted = true;
+    DrawBrig(cr, wreck);
     // The broadsides' damage: holes knocked through its side, and fires on
     // deck by the foremast and amidships (found here in picture coordinates).
     ShotThroughHull(cr, {112, 276}, 8, 3);
@@ -148,7 +151,7 @@ void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     cairo_restore(cr);
     for (Pt& p : fires) cairo_device_to_user(cr, &p.x, &p.y);
     for (const Pt& p : fires) {
-        RisingSmoke(cr, p + Pt{0, -10}, p.y - 6, uint32_t(p.x));
+        RisingSmoke(cr, p + Pt{0, -10}, p.y - 40, uint32_t(p.x));
         DeckFire(cr, p, 14, 30);
     }
     Pts water;
@@ -189,7 +192,6 @@ void PaintGalleon(cairo_t* cr, int nFrame, int nWidth, int) {
         style::DrawContour(cr, style::kSkyLow, 5, solid);
         style::DrawContour(cr, style::kOutline, 2, solid);
         DrawGalleon(cr, {});
-        CutGalleonHoles(cr);
         cairo_restore(cr);
         DrawWaterlineFoam(cr, kGalleonFoamX0, kGalleonFoamX1, kGalleonWaterline, 1.0);
         DrawBowWave(cr, 338, kGalleonWaterline, +1, 1.0);
@@ -230,10 +232,6 @@ void PaintGalleonHeeling(cairo_t* cr, int, int, int) {
     style::DrawContour(cr, style::kSkyLow, 4, heeled(false));
     style::DrawContour(cr, style::kOutline, 2, heeled(false));
     heeled(true)(cr);
-    cairo_save(cr);
-    heel(cr);
-    CutGalleonHoles(cr);
-    cairo_restore(cr);
 }
 
 }  // namespace sea

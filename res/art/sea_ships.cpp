@@ -73,14 +73,6 @@ constexpr int kGunPorts = 6;
 constexpr double kGunPortX0 = 178, kGunPortStep = 27, kGunDeckY = 318;
 constexpr double kGunPortW = 21, kGunPortH = 16;
 
-// The shot holes in the galleon's sails: centre, size, shape seed.
-struct SailHole {
-    Pt c;
-    double r;
-    uint32_t nSeed;
-};
-constexpr SailHole kMainTopsailHole = {{226, 146}, 9, 3}, kForeCourseHole = {{284, 196}, 6, 5};
-
 void BroadsidePort(cairo_t* cr, double cx, double cy, double lw) {
     const double x0 = cx - kGunPortW / 2, x1 = cx + kGunPortW / 2, y0 = cy - kGunPortH / 2, y1 = cy + kGunPortH / 2;
     // Lid hinged at the head of the port, propped open outwards.
@@ -183,6 +175,24 @@ const MastPlan kBrigMain = {322, 268, 2, {152, 62},
 
 const Pts kBrigSheer = {{70, 248}, {140, 260}, {240, 266}, {340, 266}, {430, 260}, {488, 248}};
 
+// Where the masts break when the rig is shot away, and what is left of the
+// ship below the ragged line of the break.
+constexpr double kBrigDismastY = 116;
+
+Pts BelowMastBreak(double y) {
+    Pts line;
+    for (int i = 0; i <= 30; ++i) line.push_back({-60.0 + 20 * i, y + (i % 2 ? -5.0 : 4.0) + (i % 3 == 0 ? 3 : 0)});
+    line.push_back({540, 400});
+    line.push_back({-60, 400});
+    return line;
+}
+
+// The splintered stump of a mast broken off at y.
+void BrokenMastTop(cairo_t* cr, double x, double y, double lw) {
+    Shape(cr, {{x - 5, y + 6}, {x - 4, y - 4}, {x - 1, y + 1}, {x + 1, y - 9}, {x + 3, y}, {x + 5, y - 3}, {x + 5, y + 6}},
+          style::kWoodPale, lw * 0.7);
+}
+
 void BrigMast(cairo_t* cr, const MastPlan& m, double lw) {
     // Lower mast, topmast, topgallant mast, narrowing upwards.
     Spar(cr, {m.x, m.yDeck}, {m.x, m.yTops[0] - 4}, 10, 8, style::kWood, style::kWoodLight, lw);
@@ -273,8 +283,16 @@ void BrigHull(cairo_t* cr, double lw) {
 void DrawBrig(cairo_t* cr, const ShipLook& look) {
     const double lw = style::kOutlineWidth * look.dLineScale;
     const double rig = std::max(0.9, 0.9 * look.dLineScale);
-    cairo_push_group(cr);  // one layer, for the shot holes (see DrawGalleon)
+    // Drawn as one layer, so the shot holes in its sails open onto whatever
+    // lies behind the ship, not through the picture it is painted on.
+    cairo_push_group(cr);
 
+    // Shot away: the rig ends in a ragged break across both masts.
+    if (look.bDismasted) {
+        cairo_save(cr);
+        PathPoly(cr, BelowMastBreak(kBrigDismastY));
+        cairo_clip(cr);
+    }
     // Stays and backstays behind the sails.
     Line(cr, {kBrigFore.x, kBrigFore.yTops[1]}, {18, 218}, style::kOutline, rig);
     Line(cr, {kBrigFore.x, kBrigFore.yTops[0]}, {70, 242}, style::kOutline, rig);
@@ -286,8 +304,11 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
     // Bowsprit and jib-boom, then the headsails.
     Spar(cr, {96, 250}, {36, 226}, 9, 6, style::kWood, style::kWoodLight, lw);
     Spar(cr, {50, 232}, {2, 212}, 5, 3, style::kWood, style::kWoodLight, lw);
-    TriSail(cr, {kBrigFore.x - 4, 72}, {14, 214}, {112, 220}, 8, kWhiteSail, lw);
-    TriSail(cr, {kBrigFore.x - 4, 112}, {58, 232}, {142, 240}, 6, kWhiteSail, lw);
+    // (Their stays run to the fore topmast: when it goes, they go with it.)
+    if (!look.bDismasted) {
+        TriSail(cr, {kBrigFore.x - 4, 72}, {14, 214}, {112, 220}, 8, kWhiteSail, lw);
+        TriSail(cr, {kBrigFore.x - 4, 112}, {58, 232}, {142, 240}, 6, kWhiteSail, lw);
+    }
 
     BrigMast(cr, kBrigMain, lw);
     BrigMast(cr, kBrigFore, lw);
@@ -306,6 +327,10 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
     Shrouds(cr, {kBrigFore.x, kBrigFore.yTops[0] + 4}, 258, kBrigFore.x - 26, kBrigFore.x + 22, 4, rig);
     Shrouds(cr, {kBrigMain.x, kBrigMain.yTops[0] + 4}, 264, kBrigMain.x - 26, kBrigMain.x + 22, 4, rig);
 
+    if (look.bDismasted) {
+        cairo_restore(cr);
+        for (const MastPlan* m : {&kBrigFore, &kBrigMain}) BrokenMastTop(cr, m->x, kBrigDismastY, lw);
+    }
     if (look.bHull) BrigHull(cr, lw);
     cairo_pop_group_to_source(cr);
     cairo_paint(cr);
@@ -444,9 +469,6 @@ void GalleonMastAndSails(cairo_t* cr, const GalleonMast& m, double lw) {
 void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     const double lw = style::kOutlineWidth * look.dLineScale;
     const double rig = std::max(0.9, 0.9 * look.dLineScale);
-    // Drawn as one layer, so the shot holes in its sails open onto whatever
-    // lies behind the ship, not through the picture it is painted on.
-    cairo_push_group(cr);
     // Stays behind the sails.
     if (look.bRigging) {
         Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonFore.x, 240}, style::kOutline, rig);
@@ -468,9 +490,7 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     SquareSail(cr, {352, 236}, {384, 222}, {392, 246}, {356, 262}, 3, kDirtySail, lw, 1);
 
     GalleonMastAndSails(cr, kGalleonMain, lw);
-    TearHole(cr, kMainTopsailHole.c, kMainTopsailHole.r, kMainTopsailHole.nSeed, lw, kDirtySail.rgbShade);
     GalleonMastAndSails(cr, kGalleonFore, lw);
-    TearHole(cr, kForeCourseHole.c, kForeCourseHole.r, kForeCourseHole.nSeed, lw, kDirtySail.rgbShade);
     if (look.bRigging) {
         Shrouds(cr, {kGalleonMain.x, kGalleonMain.sails[0].yFoot + 6}, 300, kGalleonMain.x - 26,
                 kGalleonMain.x + 22, 4, rig);
@@ -480,23 +500,6 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     }
 
     if (look.bHull) GalleonHull(cr, lw);
-    cairo_pop_group_to_source(cr);
-    cairo_paint(cr);
-}
-
-void CutGalleonHoles(cairo_t* cr) {
-    cairo_push_group(cr);
-    style::SetColour(cr, style::kOutline);
-    for (const SailHole& h : {kMainTopsailHole, kForeCourseHole}) {
-        PathPoly(cr, TearHoleShape(h.c, h.r, h.nSeed));
-        cairo_fill(cr);
-    }
-    cairo_pattern_t* pHoles = cairo_pop_group(cr);
-    cairo_save(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    cairo_mask(cr, pHoles);
-    cairo_restore(cr);
-    cairo_pattern_destroy(pHoles);
 }
 
 }  // namespace sea

@@ -32,8 +32,9 @@ constexpr SailTones kDirtySail = {style::kSailShade, kSailGrime, kSailGrime};
 struct ShipLook {
     double dLineScale = 1.0;  // outlines and rigging grow by this against the picture's scale
     bool bHull = true;        // false: masts, sails and rigging only
-    bool bTorn = false;       // sails holed by shot
+    bool bTorn = false;       // the brig's sails holed by shot
     bool bRigging = true;     // false: no stays or shrouds (a silhouette of the solid parts)
+    bool bDismasted = false;  // the brig's masts shot away above the topsails' heads
 };
 
 constexpr double kBrigWaterline = 318;
@@ -48,11 +49,6 @@ constexpr double kGalleonFoamX0 = 188, kGalleonFoamX1 = 344;
 // cr; a pose that floats clips it at the water itself.
 void DrawBrig(cairo_t* cr, const ShipLook& look);
 void DrawGalleon(cairo_t* cr, const ShipLook& look);
-
-// Clears the galleon's see-through holes (the shot holes in its sails) in
-// everything painted so far, under the current
-// transform: a contour painted round the galleon fills them otherwise.
-void CutGalleonHoles(cairo_t* cr);
 
 // White water at a ship's waterline (x0..x1 at y, in the current transform),
 // and a bow wave leaning forward from xBow (nDir: +1 the bow faces right).

@@ -21,9 +21,9 @@ enum Galleon : int32_t {
 
 // 137, cannon fire: the shot's puff and the muzzle flash.
 enum CannonFire : int32_t {
-    kPuff,               // the puff of the shot flying up and left
+    kPuff,               // the shot flying up and left: the ball ahead of a thick trail of smoke
     kFlash,              // flash bursting left from a mouth at the right edge
-    kPuffWithBall,       // the puff with the iron ball at its head
+    kPuffWithBall,       // the same ball ahead of a puff with a thin wisp
     kFlashFromBarrel,    // the flash from the brig's own barrel, smoke rolling up
     kCannonFireFrames
 };
@@ -146,12 +146,12 @@ enum TentacleThreePoses : int32_t {
 };
 
 // 204, the tentacle tips: two wriggles rising from the bottom right and
-// hooking left, then the same mirrored.
+// hooking left, then two rising from the bottom left and curling back left.
 enum TentacleTip : int32_t {
     kTipHookLeftA,
     kTipHookLeftB,
-    kTipHookRightA,
-    kTipHookRightB,
+    kTipCurlBackA,
+    kTipCurlBackB,
     kTentacleTipFrames
 };
 

@@ -26,7 +26,7 @@ constexpr int32_t kGalleonBob[] = {125, 125, 125, 126, 126, 126};
 constexpr int32_t kTwitchX[] = {0, 1, 2, 1};
 constexpr int32_t kTwitchWideX[] = {0, 2, 4, 3, 1};
 constexpr int32_t kTwitchY[] = {0, 1, 2, 2, 1};
-constexpr int32_t kLa = kTipHookLeftA, kLb = kTipHookLeftB, kRa = kTipHookRightA, kRb = kTipHookRightB;
+constexpr int32_t kLa = kTipHookLeftA, kLb = kTipHookLeftB, kRa = kTipCurlBackA, kRb = kTipCurlBackB;
 constexpr int32_t kTipAPoses[] = {kLa, kLa, kLb, kLb, kLb, kLa, kLa, kLb, kLb, kLa, kLa, kLa};
 constexpr int32_t kTipBPoses[] = {kLb, kLb, kLa, kLa, kLa, kLb, kLb, kLa, kLa, kLb, kLb, kLb, kLa, kLa};
 constexpr int32_t kTipCPoses[] = {kRa, kRa, kRa, kRb, kRb, kRa, kRa, kRb, kRb, kRb, kRa, kRa, kRa};
@@ -76,7 +76,7 @@ constexpr TrackRun kTipCRuns[] = {
     X(1, 15, Cycle(kWave, 2, 586)), X(16, 47, Hold(586)),
     Y(1, 10, Cycle(kTwitchY, 1, 281)), Y(11, 15, Cycle(kTwitchY, 1, 291)),
     Y(16, 39, Line(296, 5)), Y(40, 47, Line(431, 20)),
-    F(1, 13, Cycle(kTipCPoses)), F(14, 47, Hold(kTipHookRightA)), F(35, 36, Hold(kTipHookRightB)),
+    F(1, 13, Cycle(kTipCPoses)), F(14, 47, Hold(kTipCurlBackA)), F(35, 36, Hold(kTipCurlBackB)),
 };
 constexpr TrackRun kWavesRuns[] = {Pose(1, 47, marks::kWavesOverGalleon.x, marks::kWavesOverGalleon.y, 0)};
 
