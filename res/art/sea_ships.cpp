@@ -351,7 +351,7 @@ Pts GalleonHullShape() {
     // Beakhead and stem, keel, and the stern castle overhanging a counter
     // that tucks in steeply under its galleries, so the ship sits short on
     // the water and what lies astern of it at the gun deck shows.
-    Pts rest = {{358, 256}, {384, 270}, {386, 282}, {360, 290}, {352, 316}, {340, 346}, {324, 372},
+    Pts rest = {{356, 256}, {374, 270}, {376, 282}, {356, 290}, {352, 316}, {340, 346}, {324, 372},
                 {300, 382}, {190, 382}, {172, 360}, {158, 330}, {146, 304}, {130, 282}, {104, 268}, {86, 262},
                 {74, 236}};
     hull.insert(hull.end(), rest.begin(), rest.end());
@@ -413,7 +413,7 @@ void GalleonHull(cairo_t* cr, double lw) {
     for (double x = 84; x < 142; x += 9) Line(cr, {x, 240 + (x - 76) * 0.06}, {x + 1, 248 + (x - 76) * 0.06}, kDullGold, lw);
     Shape(cr, {{86, 250}, {140, 254}, {134, 262}, {94, 258}}, kDullGold, lw * 0.6, true);
     // Figurehead on the beakhead.
-    Shape(cr, {{380, 268}, {392, 262}, {394, 272}, {388, 282}, {378, 280}}, kDullGold, lw * 0.8, true);
+    Shape(cr, {{368, 268}, {380, 262}, {382, 272}, {376, 282}, {366, 280}}, kDullGold, lw * 0.8, true);
     Spar(cr, {72, 198}, {56, 188}, 2.5, 2.5, style::kIron, style::kIronLight, lw * 0.6);
     Shape(cr, {{48, 176}, {58, 176}, {60, 188}, {46, 188}}, style::kFlashCore, lw * 0.6);
     for (int i = 0; i < kGunPorts; ++i) BroadsidePort(cr, kGunPortX0 + kGunPortStep * i, kGunDeckY, lw);
@@ -473,7 +473,7 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     // Stays behind the sails.
     if (look.bRigging) {
         Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonFore.x, 240}, style::kOutline, rig);
-        Line(cr, {kGalleonFore.x, kGalleonFore.yTop + 10}, {384, 222}, style::kOutline, rig);
+        Line(cr, {kGalleonFore.x, kGalleonFore.yTop + 10}, {376, 218}, style::kOutline, rig);
         Line(cr, {kGalleonFore.x, 190}, {366, 250}, style::kOutline, rig);
         Line(cr, {kGalleonMain.x, kGalleonMain.yTop + 10}, {kGalleonStaffX + 1, yStaff + 16}, style::kOutline, rig);
     }
@@ -486,9 +486,10 @@ void DrawGalleon(cairo_t* cr, const ShipLook& look) {
     TriSail(cr, {56, 130}, {172, 198}, {82, 198}, 6, kDirtySail, lw);
     Spar(cr, {50, 124}, {182, 204}, 4, 3, style::kWoodDark, style::kWood, lw * 0.8);
 
-    // Bowsprit with its spritsail.
-    Spar(cr, {340, 256}, {392, 212}, 8, 5, style::kWoodDark, style::kWood, lw);
-    SquareSail(cr, {352, 236}, {384, 222}, {392, 246}, {356, 262}, 3, kDirtySail, lw, 1);
+    // Bowsprit with its spritsail, steeved up steeply so that the bow, its
+    // contour included, ends inside the picture.
+    Spar(cr, {340, 256}, {378, 210}, 8, 5, style::kWoodDark, style::kWood, lw);
+    SquareSail(cr, {350, 238}, {372, 226}, {378, 248}, {352, 262}, 3, kDirtySail, lw, 1);
 
     GalleonMastAndSails(cr, kGalleonMain, lw);
     GalleonMastAndSails(cr, kGalleonFore, lw);
