@@ -1,7 +1,7 @@
 // The show's start-up and shut-down, and the gate on its frame step.
-// Start-up runs once, inside the first frame
-// tick; its message boxes are modal and let later ticks through, which
-// must find the show not ready rather than half loaded.
+// Start-up runs once, inside the first frame tick; its message boxes are
+// modal and let later ticks through, which must find the show not ready
+// rather than half loaded.
 
 #include "show/show.h"
 

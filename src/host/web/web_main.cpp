@@ -64,7 +64,6 @@ public:
     int nSliceFrames = 0;
     int nSteps = 0;               // frame steps run (frame ticks after the start-up delay)
     double tSliceMark = 0;        // the page's clock when the current step began
-    double nStepMsTotal = 0;      // time in frame steps and their presenting
     std::vector<float> stepMs;    // test: each frame step's time with its presenting
     bool bDone = false;
 
@@ -76,7 +75,6 @@ public:
 
     bool FrameDone(const DriverFrame& frame) override {
         const double tNow = emscripten_get_now();
-        nStepMsTotal += tNow - tSliceMark;
         if (bTest) stepMs.push_back(float(tNow - tSliceMark));
         tSliceMark = tNow;
         if (!SaverWindow.bStartupDelay) ++nSteps;
@@ -186,11 +184,10 @@ EMSCRIPTEN_KEEPALIVE const char* web_status() {
     std::snprintf(szStatus, sizeof szStatus,
                   "{\"step\":%d,\"done\":%s,\"scene\":%d,\"framePeriod\":%" PRIu32
                   ",\"soundOn\":%s,\"musicOn\":%s,\"blood\":%s,\"soundMode\":%" PRId32
-                  ",\"krakenChance\":%" PRId32 ",\"stepMsTotal\":%.3f}",
+                  ",\"krakenChance\":%" PRId32 "}",
                   Run.nSteps, Run.bDone ? "true" : "false", SaverWindow.nScene, SaverWindow.nFramePeriod,
                   RunFlags.bSoundOn ? "true" : "false", RunFlags.bMusicOn ? "true" : "false",
-                  RunFlags.bShowBlood ? "true" : "false", RunFlags.nSoundMode, RunFlags.nKrakenChance,
-                  Run.nStepMsTotal);
+                  RunFlags.bShowBlood ? "true" : "false", RunFlags.nSoundMode, RunFlags.nKrakenChance);
     return szStatus;
 }
 
