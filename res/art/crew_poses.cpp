@@ -116,18 +116,6 @@ Pose Tumbling() {
     return p;
 }
 
-Pose Seized(int nPhase) {
-    // Hung upside down by the near ankle (the near foot straight above the
-    // hip), the other leg kicking, arms and cutlass flailing below his head.
-    const bool bOther = nPhase % 2 != 0;
-    Pose p = Make({0, -70}, bOther ? -170 : -188, {2, -130}, bOther ? Pt{-26, -104} : Pt{-8, -96},
-                  bOther ? Pt{20, 22} : Pt{12, 30}, bOther ? 130 : 70, bOther ? Pt{-22, 18} : Pt{-26, 26},
-                  Face::kFright);
-    p.bFlatNear = p.bFlatFar = false;
-    p.nKneeFar = -1;
-    return p;
-}
-
 Pose LyingOnBack(int nBlood) {
     Pose p = Make({14, -20}, -88, {62, -13}, {55, -12}, {6, 13}, -172, {-14, -8}, Face::kDead);
     p.dHead = 8;

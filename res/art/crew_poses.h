@@ -20,7 +20,6 @@ Pose StaggerBack();  // knocked back, arms thrown up
 Pose Reeling();      // off balance, one foot in the air
 Pose Toppling();     // tipping backwards over the rail
 Pose Tumbling();     // head over heels in the air
-Pose Seized(int nPhase);  // hung upside down by the near ankle, the other leg kicking (two phases)
 Pose LyingOnBack(int nBlood);   // fell backwards: head behind, toes up
 Pose LyingOnFront(int nBlood);  // fell forwards: face to the deck
 Pose Point();        // arm and blade thrust up and forward: "at them!"

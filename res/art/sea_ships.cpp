@@ -177,11 +177,13 @@ const Pts kBrigSheer = {{70, 248}, {140, 260}, {240, 266}, {340, 266}, {430, 260
 
 // Where the masts break when the rig is shot away, and what is left of the
 // ship below the ragged line of the break.
-constexpr double kBrigDismastY = 116;
+constexpr double kBrigDismastY = 176;
 
 Pts BelowMastBreak(double y) {
     Pts line;
-    for (int i = 0; i <= 30; ++i) line.push_back({-60.0 + 20 * i, y + (i % 2 ? -5.0 : 4.0) + (i % 3 == 0 ? 3 : 0)});
+    // Torn, not cut: short ragged teeth, some of them long strips of canvas.
+    for (int i = 0; i <= 75; ++i)
+        line.push_back({-60.0 + 8 * i, y + (i % 2 ? -6.0 : 5.0) + (i % 3 == 0 ? 4 : 0) + (i % 7 == 3 ? 14 : 0)});
     line.push_back({540, 400});
     line.push_back({-60, 400});
     return line;
@@ -299,13 +301,15 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
         PathPoly(cr, BelowMastBreak(kBrigDismastY));
         cairo_clip(cr);
     }
-    // Stays and backstays behind the sails.
-    Line(cr, {kBrigFore.x, kBrigFore.yTops[1]}, {18, 218}, style::kOutline, rig);
-    Line(cr, {kBrigFore.x, kBrigFore.yTops[0]}, {70, 242}, style::kOutline, rig);
-    Line(cr, {kBrigMain.x, kBrigMain.yTops[1]}, {kBrigFore.x, kBrigFore.yTops[0]}, style::kOutline, rig);
-    Line(cr, {kBrigMain.x, kBrigMain.yTops[0]}, {kBrigFore.x, 250}, style::kOutline, rig);
-    Line(cr, {kBrigMain.x, kBrigMain.yTop + 8}, {405, 258}, style::kOutline, rig);
-    Line(cr, {kBrigFore.x, kBrigFore.yTop + 8}, {236, 262}, style::kOutline, rig);
+    // Stays and backstays behind the sails (shot away with the masts).
+    if (!look.bDismasted) {
+        Line(cr, {kBrigFore.x, kBrigFore.yTops[1]}, {18, 218}, style::kOutline, rig);
+        Line(cr, {kBrigFore.x, kBrigFore.yTops[0]}, {70, 242}, style::kOutline, rig);
+        Line(cr, {kBrigMain.x, kBrigMain.yTops[1]}, {kBrigFore.x, kBrigFore.yTops[0]}, style::kOutline, rig);
+        Line(cr, {kBrigMain.x, kBrigMain.yTops[0]}, {kBrigFore.x, 250}, style::kOutline, rig);
+        Line(cr, {kBrigMain.x, kBrigMain.yTop + 8}, {405, 258}, style::kOutline, rig);
+        Line(cr, {kBrigFore.x, kBrigFore.yTop + 8}, {236, 262}, style::kOutline, rig);
+    }
 
     // Bowsprit and jib-boom, then the headsails.
     Spar(cr, {96, 250}, {36, 226}, 9, 6, style::kWood, style::kWoodLight, lw);
@@ -320,13 +324,12 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
     BrigMast(cr, kBrigFore, lw);
     BrigSails(cr, kBrigMain, lw);
     BrigSails(cr, kBrigFore, lw);
-    // Torn by shot: the hole the pirates' ball tore in the main topsail in
-    // the face-off, and more from the broadsides that sink it.
+    // Holed by the broadsides that sink it: shot through the courses, all
+    // that is left of its canvas once the masts have gone.
     if (look.bTorn) {
-        TearHole(cr, {296, 122}, 11, 7, lw, kWhiteSail.rgbShade);
-        TearHole(cr, {350, 72}, 6, 11, lw, kWhiteSail.rgbShade);
-        TearHole(cr, {160, 136}, 8, 13, lw, kWhiteSail.rgbShade);
-        TearHole(cr, {200, 84}, 5, 17, lw, kWhiteSail.rgbShade);
+        TearHole(cr, {132, 206}, 8, 7, lw, kWhiteSail.rgbShade);
+        TearHole(cr, {212, 196}, 6, 11, lw, kWhiteSail.rgbShade);
+        TearHole(cr, {296, 210}, 9, 13, lw, kWhiteSail.rgbShade);
     }
 
     // Shrouds from the tops to the channels.
