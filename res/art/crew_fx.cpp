@@ -111,26 +111,54 @@ void DrawDrop(cairo_t* cr, Pt c, double r, double dStretch, double dHeading) {
                0.8, 0.6);
 }
 
+// The brig's gun firing out of its port, the mouth at `mouth`: smoke rolling
+// up round the port, the port's dark frame, the flame thrown up and left
+// and a fireball bursting from the mouth over it all.
+void PaintBroadsideFlash(cairo_t* cr, Pt mouth, int nFrameHeight) {
+    DrawSmoke(cr, {{mouth + Pt{6.0, -7.0}, 5.5}, {mouth + Pt{-4.0, -9.0}, 4.5}, {mouth + Pt{9.0, 4.0}, 4.0}},
+              2.0, 1.5, kPuffTones);
+    DrawShaded(cr, [&](cairo_t* c) {
+        const Pt port[] = {mouth + Pt{-8.0, -8.0}, mouth + Pt{8.0, -8.0}, mouth + Pt{8.0, 8.0}, mouth + Pt{-8.0, 8.0}};
+        AddPolygon(c, port, 4);
+    }, kGunPort, 2.0, 0.0, 0.0);
+    DrawFlame(cr, mouth, 200.0, 46.0, 12.0, frames::kFlashFromPort);
+    std::vector<Pt> star;
+    constexpr int kSpikes = 10;
+    const double dRadius = std::fmin(11.0, nFrameHeight - mouth.y - 1.0);
+    for (int k = 0; k < 2 * kSpikes; ++k) {
+        const double a = geo::kPi * k / kSpikes;
+        const double r = (k % 2 == 0 ? dRadius : dRadius * 0.6) * (0.85 + 0.3 * geo::Hash01(k * 7 + 3));
+        star.push_back(mouth + Pt{std::cos(a) * r, std::sin(a) * r});
+    }
+    DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, star.data(), static_cast<int>(star.size())); }, kFlameEdge,
+               1.5, 1.5, 1.5);
+    FillFlat(cr, [&](cairo_t* c) { AddCircle(c, mouth, dRadius * 0.6); }, style::kFlash);
+    // The white-hot heart on the mouth and the flame leaving it.
+    FillFlat(cr, [&](cairo_t* c) { AddCircle(c, mouth, 3.8); }, style::kFlashCore);
+    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, mouth + Pt{-10.0, -3.0}, 8.0, 3.5, 200.0); }, style::kFlashCore);
+}
+
 }  // namespace
 
-// Frames 1 and 3: the muzzle flash, bursting to the left from the gun's
-// mouth at the right end of the frame; frames 0 and 2: the shot, the iron
-// ball at the head of its puff, trailing smoke down and to the right as it
-// flies up and left (frame 0 a thick trail, frame 2 a thin wisp). Both fill their small frame, so a shot reads at a
-// glance at full size: the flash a white-hot heart in a star of flame, the
-// puff nearly white. Frame 3 fires from the brig's side, where nothing
-// hides the gun: its barrel shows, run out, the flame leaving its mouth and
-// smoke rolling up from it.
+// Frame 1: the muzzle flash, bursting to the left from the gun's mouth at
+// the right end of the frame; frames 0 and 2: the shot, the iron ball at
+// the head of its puff, trailing smoke down and to the right as it flies up
+// and left (frame 0 a thick trail, frame 2 a thin wisp). Both fill their
+// small frame, so a shot reads at a glance at full size: the flash a
+// white-hot heart in a star of flame, the puff nearly white. Frame 3 is the
+// brig's broadside gun firing where nothing hides it: a port in its ochre
+// band, the gun's mouth in it turned out towards the ship it fires on, a
+// fireball bursting from it and the flame thrown up and left, the way the
+// ball then flies, with smoke rolling out round the port.
 void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     const double cy = nFrameHeight / 2.0;
-    if (nFrame == frames::kFlash || nFrame == frames::kFlashFromBarrel) {
-        const bool bSecond = nFrame == frames::kFlashFromBarrel;
-        const Pt muzzle = {nWidth - (bSecond ? 13.0 : 4.0), cy};
-        if (bSecond) {
-            DrawSmoke(cr, {{muzzle + Pt{-2.0, -9.5}, 6.0}, {muzzle + Pt{6.0, -10.5}, 5.0}, {muzzle + Pt{4.0, 10.0}, 4.5}},
-                      2.0, 1.5, kPuffTones);
-        }
-        DrawFlame(cr, muzzle, 180.0, bSecond ? 50.0 : 53.0, 12.5, nFrame);
+    if (nFrame == frames::kFlashFromPort) {
+        PaintBroadsideFlash(cr, {nWidth - 11.0, 12.5}, nFrameHeight);
+        return;
+    }
+    if (nFrame == frames::kFlash) {
+        const Pt muzzle = {nWidth - 4.0, cy};
+        DrawFlame(cr, muzzle, 180.0, 53.0, 12.5, nFrame);
         // A round fireball at the mouth itself, the whole height of the frame:
         // where a ship stands before the gun, what shows of the shot beside
         // it is this burst.
@@ -150,23 +178,6 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
                  style::kFlashCore);
         FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{-13.0, -0.5}, 5.5, 3.5, 0.0); },
                  style::kCloud);
-        if (bSecond) {
-            // The gun's port in the brig's ochre band, and its barrel run out
-            // to the right of its mouth, with the swell of the muzzle.
-            DrawShaded(cr, [&](cairo_t* c) {
-                const Pt port[] = {{nWidth - 12.0, cy - 6.5}, {nWidth + 2.0, cy - 6.5}, {nWidth + 2.0, cy + 6.5},
-                                   {nWidth - 12.0, cy + 6.5}};
-                AddPolygon(c, port, 4);
-            }, kGunPort, 2.0, 0.0, 0.0);
-            DrawShaded(cr, [&](cairo_t* c) {
-                const Pt barrel[] = {muzzle + Pt{1.0, -4.5}, {nWidth + 2.0, cy - 3.5}, {nWidth + 2.0, cy + 3.5},
-                                     muzzle + Pt{1.0, 4.5}};
-                AddPolygon(c, barrel, 4);
-            }, kIronBall, 1.5, 1.5, 1.0);
-            DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{1.0, 0.0}, 2.5, 6.0, 0.0); }, kIronBall, 1.5,
-                       0.0, 1.0);
-            FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle, 1.3, 3.0, 0.0); }, style::kIronShade);
-        }
         return;
     }
     const bool bSecond = nFrame == frames::kPuffWithBall;

@@ -25,7 +25,7 @@ Pose LyingOnFront(int nBlood);  // fell forwards: face to the deck
 Pose Point();        // arm and blade thrust up and forward: "at them!"
 Pose Cheer();        // blade raised high, shouting
 Pose Stroll(bool bStride);  // swaggering home, fist on the hip, blade lowered
-Pose WalkLowered(int nPhase);  // 0..2: walking, sword hanging forward
+Pose WalkLowered(int nPhase);  // 0..1: running, leaning in; 2: walking, sword hanging forward
 Pose WalkBarrel(int nPhase);   // 0..3: walking with a barrel on the shoulder
 Pose HoldPlank();    // plank held level at the hips, ready to lay it down
 

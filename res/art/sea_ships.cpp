@@ -249,12 +249,18 @@ void BrigHull(cairo_t* cr, double lw) {
     PathPoly(cr, hull);
     Outline(cr, lw);
 
-    // Gun ports along the ochre band, the guns run out through them, their
-    // barrels pointing forward and out: a warship cleared for action.
+    // Gun ports along the ochre band, the guns run out through them and
+    // trained out on the beam, their mouths towards us: a warship cleared
+    // for action, whose broadside fires at whatever passes before her.
     for (int i = 0; i < 11; ++i) {
         double x = 100 + 32 * i, y = SheerY(sh, x) + 35;
-        GunPort(cr, x, y, 11, lw, kOchreLight, -1);
-        Spar(cr, {x + 1, y + 0.5}, {x - 13, y + 0.5}, 4.5, 5.5, style::kIron, style::kIronLight, lw * 0.6);
+        GunPort(cr, x, y, 11, lw, kOchreLight, 0);
+        cairo_arc(cr, x, y + 0.5, 3.6, 0, 2 * geo::kPi);
+        FillKeep(cr, style::kIron);
+        Outline(cr, lw * 0.5);
+        cairo_arc(cr, x, y + 0.5, 1.8, 0, 2 * geo::kPi);
+        FillKeep(cr, style::kOutline);
+        cairo_new_path(cr);
     }
     // Rail cap, quarter-gallery windows, stern lantern.
     PathPoly(cr, SheerBand(sh, 66, 492, -3, 0));
