@@ -46,8 +46,10 @@ EyePair Offset(const EyePair& e, double dx, double dy) {
 constexpr double kRisenX = marks::kKrakenRisen.x, kRisenY = marks::kKrakenRisen.y;
 
 // The near water between the hulls: its crest runs across the gap at y 529
-// (stage), the water body below it lies between the two waterlines.
-const kraken::WaveRow kNearWaterRow = {420, 640, 529, 6, 22, 0.15, 0};
+// (stage), just above the plank, the water body below it lies between the two
+// waterlines. It is calm, without foam caps, so that the line along the
+// plank's edge reads as water seen past it, not as foam lying on it.
+const kraken::WaveRow kNearWaterRow = {420, 640, 529, 6, 22, 0.15, 0, false};
 
 void PathGap(cairo_t* cr) {
     geo::Pts gap = sea::kNavyWaterline;
@@ -118,12 +120,12 @@ void PaintKrakenRising(cairo_t* cr, int, int, int) {
     kraken::PaintMouth(cr, 151, 227, 30);
     // Two arms already out of the water either side of the face, curling
     // up, suckers outwards: a kraken from the first glimpse of it.
-    kraken::PaintTentacle(cr, {{{92, 330}, {74, 296}, {60, 262}, {52, 224}, {50, 186}, {56, 150}, {70, 132}, {84, 138},
-                                {82, 152}, {72, 154}},
-                               34, 7, 1});
-    kraken::PaintTentacle(cr, {{{200, 330}, {212, 296}, {218, 260}, {220, 224}, {218, 186}, {212, 152}, {200, 136},
-                                {188, 142}, {190, 154}, {198, 156}},
-                               28, 7, -1});
+    kraken::PaintTentacle(cr, {{{92, 330}, {72, 296}, {56, 262}, {46, 222}, {42, 180}, {44, 140}, {54, 108}, {70, 94},
+                                {86, 100}, {88, 116}, {78, 124}, {70, 116}},
+                               36, 7, 1});
+    kraken::PaintTentacle(cr, {{{200, 330}, {210, 296}, {216, 260}, {218, 222}, {218, 184}, {214, 146}, {206, 116},
+                                {192, 104}, {180, 112}, {182, 126}, {192, 128}},
+                               30, 7, -1});
     // Where the arms meet the sea, in stage terms of the risen kraken.
     SinkIntoGap(cr, kRisenX, kRisenY);
     cairo_save(cr);
