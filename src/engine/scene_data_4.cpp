@@ -109,7 +109,7 @@ constexpr TrackRun kSailorCRuns[] = {
 
 // Sailor D fights his way back to the left edge against pirate C and falls.
 constexpr int32_t kSailorDWay[] = {
-    15, 175, 425,  19, 140, 425,  22, 150, 425,  26, 100, 425,  29, 110, 425,  32, 50, 425,
+    15, 175, 425,  18, 165, 425,  20, 175, 425,  22, 155, 425,  26, 105, 425,  29, 80, 425,  32, 45, 425,
     35, 10, 425,  38, 8, 425,  40, 5, 425,
 };
 constexpr TrackRun kSailorDRuns[] = {
@@ -174,9 +174,8 @@ constexpr TrackRun kPirateBRuns[] = {
 // Pirate C crosses on the plank, fights his way left against sailor D and
 // runs off, still in sight on the frame after he sets out.
 constexpr int32_t kPirateCWay[] = {
-    1, 520, 430,  4, 470, 402,  9, 350, 398,  12, 290, 415,  14, 240, 430,  19, 205, 428,  22, 215, 428,
-    26, 165, 427,  29, 175, 427,
-    32, 115, 426,  35, 40, 425,  38, 35, 425,  39, -10, 445,  40, -70, 452,  41, -125, 460,  42, -175, 470,
+    1, 520, 430,  4, 470, 402,  9, 350, 398,  12, 290, 415,  14, 240, 430,  18, 230, 428,  20, 240, 428,
+    22, 220, 428,  26, 170, 427,  29, 145, 427,  32, 110, 426,  35, 75, 425,  38, 35, 425,  39, -10, 445,  40, -55, 466,  41, -110, 470,  42, -165, 476,
     47, -400, 525,
 };
 constexpr TrackRun kPirateCRuns[] = {
