@@ -120,10 +120,10 @@ void PaintKrakenRising(cairo_t* cr, int, int, int) {
     // up, suckers outwards: a kraken from the first glimpse of it.
     kraken::PaintTentacle(cr, {{{92, 330}, {74, 296}, {60, 262}, {52, 224}, {50, 186}, {56, 150}, {70, 132}, {84, 138},
                                 {82, 152}, {72, 154}},
-                               30, 5, 1});
+                               34, 7, 1});
     kraken::PaintTentacle(cr, {{{200, 330}, {212, 296}, {218, 260}, {220, 224}, {218, 186}, {212, 152}, {200, 136},
                                 {188, 142}, {190, 154}, {198, 156}},
-                               26, 5, -1});
+                               28, 7, -1});
     // Where the arms meet the sea, in stage terms of the risen kraken.
     SinkIntoGap(cr, kRisenX, kRisenY);
     cairo_save(cr);

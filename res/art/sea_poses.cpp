@@ -110,7 +110,7 @@ void RisingSmoke(cairo_t* cr, Pt foot, double yEnd, uint32_t nSeed) {
     const double dHeight = foot.y - yEnd;
     for (double h = 0; h < dHeight;) {
         const double t = h / dHeight;
-        const double r = t < 0.3 ? 8 + 14 * t : 12.2 * (1 - t) / 0.7 + 2.5;
+        const double r = t < 0.3 ? 10 + 16 * t : 14.8 * (1 - t) / 0.7 + 2.5;
         const uint32_t rgb = t < 0.3 ? style::kSmokeDark : t < 0.65 ? style::kSmoke : style::kSmokeLight;
         const Pt c = {foot.x - h * 0.12 + rng.Range(-2, 2), foot.y - h};
         puffs.push_back({c, r, rgb});
