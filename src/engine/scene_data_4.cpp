@@ -134,13 +134,14 @@ constexpr TrackRun kRedCoatRuns[] = {
     Pose(129, 129, 160, 338, kRedCoatLunge),
 };
 
-// Pirate A crosses over, drives sailor B back and runs off the left edge,
-// in full view until he is gone. The two pairs of
+// Pirate A crosses over, waits below the fencer while pirates B and C take
+// on sailors C and D, rushes sailor B, drives him back and runs off the
+// left edge, in full view until he is gone. The two pairs of
 // fighters keep apart as two duels side by side: sailor B and pirate A at
 // the left edge up the deck, sailor C and pirate B right of them and lower,
 // each navy man left of his pirate.
 constexpr int32_t kPirateAWay[] = {
-    11, 550, 395,  22, 333, 400,  32, 200, 385,  33, 180, 380,  36, 115, 350,  39, 70, 334,
+    11, 550, 395,  22, 333, 400,  30, 320, 398,  32, 265, 392,  33, 180, 380,  36, 115, 350,  39, 70, 334,
     44, 85, 333,  48, 70, 332,  52, 85, 332,  57, 70, 331,  61, 82, 331,  64, 70, 330,
     67, 75, 330,  72, 70, 330,  73, 50, 340,  74, 10, 352,  75, -30, 364,  76, -65, 372,
     77, -115, 378,  78, -170, 380,
