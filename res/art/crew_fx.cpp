@@ -112,10 +112,13 @@ void DrawDrop(cairo_t* cr, Pt c, double r, double dStretch, double dHeading) {
 }
 
 // The brig's gun firing out of its port, the mouth at `mouth`: smoke rolling
-// up round the port, the port's dark frame, the flame thrown up and left
+// out round the port, the port's dark frame, the flame thrown up and left
 // and a fireball bursting from the mouth over it all.
 void PaintBroadsideFlash(cairo_t* cr, Pt mouth, int nFrameHeight) {
-    DrawSmoke(cr, {{mouth + Pt{6.0, -7.0}, 5.5}, {mouth + Pt{-4.0, -9.0}, 4.5}, {mouth + Pt{9.0, 4.0}, 4.0}},
+    // A bank of white smoke round the port, big enough to catch the eye
+    // beside the ship that stands before the gun.
+    DrawSmoke(cr, {{mouth + Pt{-2.0, 2.0}, 11.0}, {mouth + Pt{-15.0, 7.0}, 9.0}, {mouth + Pt{-27.0, 11.0}, 7.0},
+                   {mouth + Pt{6.0, -6.0}, 6.0}, {mouth + Pt{6.0, 10.0}, 6.5}},
               2.0, 1.5, kPuffTones);
     DrawShaded(cr, [&](cairo_t* c) {
         const Pt port[] = {mouth + Pt{-8.0, -8.0}, mouth + Pt{8.0, -8.0}, mouth + Pt{8.0, 8.0}, mouth + Pt{-8.0, 8.0}};
