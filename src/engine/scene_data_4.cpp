@@ -153,8 +153,8 @@ constexpr TrackRun kPirateARuns[] = {
     F(73, 78, Cycle(kPirateWalk)),
 };
 
-// Pirate B crosses first and drives sailor A overboard with a lunge, stands
-// at the rail looking after him while the splash rises, then comes down
+// Pirate B crosses first and drives sailor A overboard with a lunge, and
+// stands at the rail with his blade still out over the splash, then comes down
 // the gap between sailor B and the fencer to turn on sailor C, and at last
 // runs off the stage's left edge, past the fallen.
 constexpr int32_t kPirateBWay[] = {
@@ -164,10 +164,9 @@ constexpr int32_t kPirateBWay[] = {
     40, 200, 400,  44, 185, 400,  48, 200, 400,  51, 190, 400,  53, 175, 400,  56, 150, 400,  57, 125, 420,
     58, 75, 424,  59, 25, 428,  60, -25, 434,  61, -85, 446,  62, -145, 468,  63, -200, 495,
 };
-constexpr int32_t kStandAtRail[] = {kPirateGuard, kPirateGuard, kPirateParryHigh, kPirateGuard};
 constexpr TrackRun kPirateBRuns[] = {
-    Route(1, 63, kPirateBWay), F(1, 6, Cycle(kPirateWalk, 2)), F(7, 10, Hold(kPirateLunge)),
-    F(11, 20, Cycle(kStandAtRail, 3)), F(21, 28, Cycle(kPirateWalk, 2)),
+    Route(1, 63, kPirateBWay), F(1, 6, Cycle(kPirateWalk, 2)), F(7, 19, Hold(kPirateLunge)),
+    F(20, 20, Hold(kPirateGuard)), F(21, 28, Cycle(kPirateWalk, 2)),
     F(29, 52, Cycle(kPirateFence, 2)), F(53, 54, Hold(kPirateLunge)), F(55, 56, Hold(kPirateGuard)),
     F(57, 63, Cycle(kRunOff)),
 };
