@@ -111,31 +111,27 @@ void DrawDrop(cairo_t* cr, Pt c, double r, double dStretch, double dHeading) {
                0.8, 0.6);
 }
 
-// The brig's gun firing out of its port, the mouth at `mouth`: smoke rolling
-// up round the port, the port's dark frame, the flame thrown up and left
-// and a fireball bursting from the mouth over it all.
+// The brig's gun firing out of its port straight at us, at the ship that
+// passes before her, the mouth at `mouth`: a bank of white smoke rolling out
+// round the port and a fireball bursting from the mouth every way at once,
+// white-hot at its heart, so it reads as a gun fired out of the picture and
+// not as a flame along her side.
 void PaintBroadsideFlash(cairo_t* cr, Pt mouth, int nFrameHeight) {
-    DrawSmoke(cr, {{mouth + Pt{6.0, -7.0}, 5.5}, {mouth + Pt{-4.0, -9.0}, 4.5}, {mouth + Pt{9.0, 4.0}, 4.0}},
+    DrawSmoke(cr, {{mouth + Pt{-15.0, 8.0}, 9.0}, {mouth + Pt{11.0, 9.0}, 8.0}, {mouth + Pt{-27.0, 13.0}, 6.5},
+                   {mouth + Pt{-2.0, 14.0}, 7.5}, {mouth + Pt{12.0, -3.0}, 6.0}, {mouth + Pt{-17.0, -4.0}, 6.0}},
               2.0, 1.5, kPuffTones);
-    DrawShaded(cr, [&](cairo_t* c) {
-        const Pt port[] = {mouth + Pt{-8.0, -8.0}, mouth + Pt{8.0, -8.0}, mouth + Pt{8.0, 8.0}, mouth + Pt{-8.0, 8.0}};
-        AddPolygon(c, port, 4);
-    }, kGunPort, 2.0, 0.0, 0.0);
-    DrawFlame(cr, mouth, 200.0, 46.0, 12.0, frames::kFlashFromPort);
+    const double ry = std::fmin(mouth.y - 0.5, nFrameHeight - mouth.y - 1.0), rx = ry * 1.45;
     std::vector<Pt> star;
-    constexpr int kSpikes = 10;
-    const double dRadius = std::fmin(11.0, nFrameHeight - mouth.y - 1.0);
+    constexpr int kSpikes = 12;
     for (int k = 0; k < 2 * kSpikes; ++k) {
         const double a = geo::kPi * k / kSpikes;
-        const double r = (k % 2 == 0 ? dRadius : dRadius * 0.6) * (0.85 + 0.3 * geo::Hash01(k * 7 + 3));
-        star.push_back(mouth + Pt{std::cos(a) * r, std::sin(a) * r});
+        const double r = (k % 2 == 0 ? 1.0 : 0.5) * (0.82 + 0.18 * geo::Hash01(k * 7 + 3));
+        star.push_back(mouth + Pt{std::cos(a) * rx * r, std::sin(a) * ry * r});
     }
     DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, star.data(), static_cast<int>(star.size())); }, kFlameEdge,
                1.5, 1.5, 1.5);
-    FillFlat(cr, [&](cairo_t* c) { AddCircle(c, mouth, dRadius * 0.6); }, style::kFlash);
-    // The white-hot heart on the mouth and the flame leaving it.
-    FillFlat(cr, [&](cairo_t* c) { AddCircle(c, mouth, 3.8); }, style::kFlashCore);
-    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, mouth + Pt{-10.0, -3.0}, 8.0, 3.5, 200.0); }, style::kFlashCore);
+    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, mouth, rx * 0.45, ry * 0.45); }, style::kFlash);
+    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, mouth, rx * 0.25, ry * 0.25); }, style::kFlashCore);
 }
 
 }  // namespace
@@ -146,14 +142,11 @@ void PaintBroadsideFlash(cairo_t* cr, Pt mouth, int nFrameHeight) {
 // and left (frame 0 a thick trail, frame 2 a thin wisp). Both fill their
 // small frame, so a shot reads at a glance at full size: the flash a
 // white-hot heart in a star of flame, the puff nearly white. Frame 3 is the
-// brig's broadside gun firing where nothing hides it: a port in its ochre
-// band, the gun's mouth in it turned out towards the ship it fires on, a
-// fireball bursting from it and the flame thrown up and left, the way the
-// ball then flies, with smoke rolling out round the port.
+// brig's broadside gun firing where nothing hides it, on her row of ports.
 void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     const double cy = nFrameHeight / 2.0;
     if (nFrame == frames::kFlashFromPort) {
-        PaintBroadsideFlash(cr, {nWidth - 11.0, 12.5}, nFrameHeight);
+        PaintBroadsideFlash(cr, {nWidth - 16.0, 12.0}, nFrameHeight);
         return;
     }
     if (nFrame == frames::kFlash) {

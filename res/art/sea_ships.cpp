@@ -50,20 +50,21 @@ void Shrouds(cairo_t* cr, Pt top, double y, double x0, double x1, int n, double 
     }
 }
 
-// Gun port: a dark square with a cannon's muzzle, framed.
-void GunPort(cairo_t* cr, double cx, double cy, double s, double dLine, uint32_t rgbFrame, int nMuzzleDir) {
+// Gun port: a dark square, framed, with the mouth of a gun run out in it,
+// turned towards us: an iron ring round a black bore.
+void GunPort(cairo_t* cr, double cx, double cy, double s, double dLine, uint32_t rgbFrame) {
     Pts frame = {{cx - s / 2, cy - s / 2}, {cx + s / 2, cy - s / 2}, {cx + s / 2, cy + s / 2}, {cx - s / 2, cy + s / 2}};
     Shape(cr, frame, style::kOutline, 0);
-    if (nMuzzleDir != 0) {
-        double mx = cx + nMuzzleDir * s * 0.15;
-        Pts muzzle = {{mx - s * 0.32, cy - s * 0.2}, {mx + s * 0.32, cy - s * 0.2},
-                      {mx + s * 0.32, cy + s * 0.22}, {mx - s * 0.32, cy + s * 0.22}};
-        Shape(cr, muzzle, style::kIronLight, dLine * 0.5);
-    }
     PathPoly(cr, frame);
     style::SetColour(cr, rgbFrame);
     cairo_set_line_width(cr, dLine * 0.8);
     cairo_stroke(cr);
+    cairo_arc(cr, cx, cy + 0.5, s * 0.33, 0, 2 * geo::kPi);
+    FillKeep(cr, style::kIron);
+    Outline(cr, dLine * 0.5);
+    cairo_arc(cr, cx, cy + 0.5, s * 0.16, 0, 2 * geo::kPi);
+    FillKeep(cr, style::kOutline);
+    cairo_new_path(cr);
 }
 
 // The galleon's broadside ports: a dark opening in a heavy frame, the red
@@ -254,13 +255,7 @@ void BrigHull(cairo_t* cr, double lw) {
     // for action, whose broadside fires at whatever passes before her.
     for (int i = 0; i < 11; ++i) {
         double x = 100 + 32 * i, y = SheerY(sh, x) + 35;
-        GunPort(cr, x, y, 11, lw, kOchreLight, 0);
-        cairo_arc(cr, x, y + 0.5, 3.6, 0, 2 * geo::kPi);
-        FillKeep(cr, style::kIron);
-        Outline(cr, lw * 0.5);
-        cairo_arc(cr, x, y + 0.5, 1.8, 0, 2 * geo::kPi);
-        FillKeep(cr, style::kOutline);
-        cairo_new_path(cr);
+        GunPort(cr, x, y, 11, lw, kOchreLight);
     }
     // Rail cap, quarter-gallery windows, stern lantern.
     PathPoly(cr, SheerBand(sh, 66, 492, -3, 0));
@@ -423,7 +418,7 @@ void GalleonHull(cairo_t* cr, double lw) {
     PathPoly(cr, hull);
     Outline(cr, lw);
 
-    // Stern gallery windows and lantern; gun ports on two levels.
+    // Stern gallery windows and lantern.
     for (int i = 0; i < 3; ++i)
         Shape(cr, {{84.0 + 14 * i, 220}, {94.0 + 14 * i, 220}, {94.0 + 14 * i, 232}, {84.0 + 14 * i, 232}},
               style::kFlashCore, lw * 0.6);
@@ -435,9 +430,9 @@ void GalleonHull(cairo_t* cr, double lw) {
     Shape(cr, {{368, 268}, {380, 262}, {382, 272}, {376, 282}, {366, 280}}, kDullGold, lw * 0.8, true);
     Spar(cr, {72, 198}, {56, 188}, 2.5, 2.5, style::kIron, style::kIronLight, lw * 0.6);
     Shape(cr, {{48, 176}, {58, 176}, {60, 188}, {46, 188}}, style::kFlashCore, lw * 0.6);
+    // Her guns are all on the broadside: no port under the stern gallery, so
+    // a shot of the brig's coming out past her stern is not taken for hers.
     for (int i = 0; i < kGunPorts; ++i) BroadsidePort(cr, kGunPortX0 + kGunPortStep * i, kGunDeckY, lw);
-    for (double x : {110.0, 134.0})
-        GunPort(cr, x, 262 + (x - 110) * 0.2, 10, lw, kPirateRed, +1);
 }
 
 struct GalleonMast {

@@ -109,7 +109,7 @@ constexpr TrackRun kSailorCRuns[] = {
 
 // Sailor D fights his way back to the left edge against pirate C and falls.
 constexpr int32_t kSailorDWay[] = {
-    15, 175, 425,  19, 140, 425,  22, 150, 425,  26, 100, 425,  29, 110, 425,  32, 50, 425,
+    15, 175, 425,  18, 165, 425,  20, 175, 425,  22, 155, 425,  26, 105, 425,  29, 80, 425,  32, 45, 425,
     35, 10, 425,  38, 8, 425,  40, 5, 425,
 };
 constexpr TrackRun kSailorDRuns[] = {
@@ -134,13 +134,14 @@ constexpr TrackRun kRedCoatRuns[] = {
     Pose(129, 129, 160, 338, kRedCoatLunge),
 };
 
-// Pirate A crosses over, drives sailor B back and runs off the left edge,
-// in full view until he is gone. The two pairs of
+// Pirate A crosses over, waits below the fencer while pirates B and C take
+// on sailors C and D, rushes sailor B, drives him back and runs off the
+// left edge, in full view until he is gone. The two pairs of
 // fighters keep apart as two duels side by side: sailor B and pirate A at
 // the left edge up the deck, sailor C and pirate B right of them and lower,
 // each navy man left of his pirate.
 constexpr int32_t kPirateAWay[] = {
-    11, 550, 395,  22, 333, 400,  32, 200, 385,  33, 180, 380,  36, 115, 350,  39, 70, 334,
+    11, 550, 395,  22, 333, 400,  30, 320, 398,  32, 265, 392,  33, 180, 380,  36, 115, 350,  39, 70, 334,
     44, 85, 333,  48, 70, 332,  52, 85, 332,  57, 70, 331,  61, 82, 331,  64, 70, 330,
     67, 75, 330,  72, 70, 330,  73, 50, 340,  74, 10, 352,  75, -30, 364,  76, -65, 372,
     77, -115, 378,  78, -170, 380,
@@ -152,8 +153,8 @@ constexpr TrackRun kPirateARuns[] = {
     F(73, 78, Cycle(kPirateWalk)),
 };
 
-// Pirate B crosses first and drives sailor A overboard with a lunge, stands
-// at the rail looking after him while the splash rises, then comes down
+// Pirate B crosses first and drives sailor A overboard with a lunge, and
+// stands at the rail with his blade still out over the splash, then comes down
 // the gap between sailor B and the fencer to turn on sailor C, and at last
 // runs off the stage's left edge, past the fallen.
 constexpr int32_t kPirateBWay[] = {
@@ -163,10 +164,9 @@ constexpr int32_t kPirateBWay[] = {
     40, 200, 400,  44, 185, 400,  48, 200, 400,  51, 190, 400,  53, 175, 400,  56, 150, 400,  57, 125, 420,
     58, 75, 424,  59, 25, 428,  60, -25, 434,  61, -85, 446,  62, -145, 468,  63, -200, 495,
 };
-constexpr int32_t kStandAtRail[] = {kPirateGuard, kPirateGuard, kPirateParryHigh, kPirateGuard};
 constexpr TrackRun kPirateBRuns[] = {
-    Route(1, 63, kPirateBWay), F(1, 6, Cycle(kPirateWalk, 2)), F(7, 10, Hold(kPirateLunge)),
-    F(11, 20, Cycle(kStandAtRail, 3)), F(21, 28, Cycle(kPirateWalk, 2)),
+    Route(1, 63, kPirateBWay), F(1, 6, Cycle(kPirateWalk, 2)), F(7, 19, Hold(kPirateLunge)),
+    F(20, 20, Hold(kPirateGuard)), F(21, 28, Cycle(kPirateWalk, 2)),
     F(29, 52, Cycle(kPirateFence, 2)), F(53, 54, Hold(kPirateLunge)), F(55, 56, Hold(kPirateGuard)),
     F(57, 63, Cycle(kRunOff)),
 };
@@ -174,9 +174,8 @@ constexpr TrackRun kPirateBRuns[] = {
 // Pirate C crosses on the plank, fights his way left against sailor D and
 // runs off, still in sight on the frame after he sets out.
 constexpr int32_t kPirateCWay[] = {
-    1, 520, 430,  4, 470, 402,  9, 350, 398,  12, 290, 415,  14, 240, 430,  19, 205, 428,  22, 215, 428,
-    26, 165, 427,  29, 175, 427,
-    32, 115, 426,  35, 40, 425,  38, 35, 425,  39, -10, 445,  40, -70, 452,  41, -125, 460,  42, -175, 470,
+    1, 520, 430,  4, 470, 402,  9, 350, 398,  12, 290, 415,  14, 240, 430,  18, 230, 428,  20, 240, 428,
+    22, 220, 428,  26, 170, 427,  29, 145, 427,  32, 110, 426,  35, 75, 425,  38, 35, 425,  39, -10, 445,  40, -55, 466,  41, -110, 470,  42, -165, 476,
     47, -400, 525,
 };
 constexpr TrackRun kPirateCRuns[] = {
