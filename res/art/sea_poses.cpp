@@ -148,7 +148,7 @@ void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     cairo_translate(cr, kSinkingPivotX, kSinkingPivotY);
     cairo_rotate(cr, geo::Radians(kSinkingDeg));
     cairo_translate(cr, -kSinkingSternX, -kSinkingSternY);
-    ShipLook wreck{1.0, true, true};
+    ShipLook wreck;
     wreck.bDismasted = true;
     DrawBrig(cr, wreck);
     // The broadsides' damage: holes knocked through its side, and fires on
@@ -161,7 +161,7 @@ void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     cairo_restore(cr);
     for (Pt& p : fires) cairo_device_to_user(cr, &p.x, &p.y);
     for (const Pt& p : fires) {
-        RisingSmoke(cr, p + Pt{0, -12}, 14, uint32_t(p.x));
+        RisingSmoke(cr, p + Pt{0, -12}, 44, uint32_t(p.x));
         DeckFire(cr, p, 14, 30);
     }
     Pts water;

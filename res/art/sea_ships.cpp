@@ -93,31 +93,6 @@ void BroadsidePort(cairo_t* cr, double cx, double cy, double lw) {
     cairo_new_path(cr);
 }
 
-// The outline of a ragged shot hole through a sail.
-Pts TearHoleShape(Pt c, double r, uint32_t nSeed) {
-    geo::Rng rng{nSeed};
-    Pts hole;
-    for (int i = 0; i < 11; ++i) {
-        double a = 2 * geo::kPi * i / 11, rr = r * (i % 2 ? rng.Range(0.45, 0.7) : rng.Range(0.9, 1.2));
-        hole.push_back({c.x + std::cos(a) * rr * 1.2, c.y + std::sin(a) * rr});
-    }
-    return hole;
-}
-
-// A ragged shot hole through a sail: cleared, with a frayed rim.
-void TearHole(cairo_t* cr, Pt c, double r, uint32_t nSeed, double lw, uint32_t rgbRim) {
-    const Pts hole = TearHoleShape(c, r, nSeed);
-    PathPoly(cr, hole);
-    style::SetColour(cr, rgbRim);
-    cairo_set_line_width(cr, lw * 1.6);
-    cairo_stroke_preserve(cr);
-    cairo_save(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    cairo_fill_preserve(cr);
-    cairo_restore(cr);
-    Outline(cr, lw * 0.6);
-}
-
 }  // namespace
 
 void DrawWaterlineFoam(cairo_t* cr, double x0, double x1, double y, double dScale) {
@@ -178,13 +153,11 @@ const Pts kBrigSheer = {{70, 248}, {140, 260}, {240, 266}, {340, 266}, {430, 260
 
 // Where the masts break when the rig is shot away, and what is left of the
 // ship below the ragged line of the break.
-constexpr double kBrigDismastY = 176;
+constexpr double kBrigDismastY = 200;
 
 Pts BelowMastBreak(double y) {
     Pts line;
-    // Torn, not cut: short ragged teeth, some of them long strips of canvas.
-    for (int i = 0; i <= 75; ++i)
-        line.push_back({-60.0 + 8 * i, y + (i % 2 ? -6.0 : 5.0) + (i % 3 == 0 ? 4 : 0) + (i % 7 == 3 ? 14 : 0)});
+    for (int i = 0; i <= 30; ++i) line.push_back({-60.0 + 20 * i, y + (i % 2 ? -5.0 : 4.0) + (i % 3 == 0 ? 3 : 0)});
     line.push_back({540, 400});
     line.push_back({-60, 400});
     return line;
@@ -317,31 +290,16 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
 
     BrigMast(cr, kBrigMain, lw);
     BrigMast(cr, kBrigFore, lw);
-    BrigSails(cr, kBrigMain, lw);
-    BrigSails(cr, kBrigFore, lw);
-    // Holed by the broadsides that sink it: shot through the courses, all
-    // that is left of its canvas once the masts have gone.
-    if (look.bTorn) {
-        TearHole(cr, {132, 206}, 8, 7, lw, kWhiteSail.rgbShade);
-        TearHole(cr, {212, 196}, 6, 11, lw, kWhiteSail.rgbShade);
-        TearHole(cr, {296, 210}, 9, 13, lw, kWhiteSail.rgbShade);
+    // Shot away, the masts take all their canvas with them.
+    if (!look.bDismasted) {
+        BrigSails(cr, kBrigMain, lw);
+        BrigSails(cr, kBrigFore, lw);
     }
-
     // Shrouds from the tops to the channels.
     Shrouds(cr, {kBrigFore.x, kBrigFore.yTops[0] + 4}, 258, kBrigFore.x - 26, kBrigFore.x + 22, 4, rig);
     Shrouds(cr, {kBrigMain.x, kBrigMain.yTops[0] + 4}, 264, kBrigMain.x - 26, kBrigMain.x + 22, 4, rig);
 
     if (look.bDismasted) {
-        cairo_restore(cr);
-        // The torn edges scorched dark: burnt canvas, not a clean cut.
-        Pts tear = BelowMastBreak(kBrigDismastY);
-        tear.resize(tear.size() - 2);
-        cairo_save(cr);
-        cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
-        PathPoly(cr, tear, false);
-        style::SetColour(cr, style::kCharred);
-        cairo_set_line_width(cr, 5 * lw / style::kOutlineWidth);
-        cairo_stroke(cr);
         cairo_restore(cr);
         for (const MastPlan* m : {&kBrigFore, &kBrigMain}) BrokenMastTop(cr, m->x, kBrigDismastY, lw);
     }
