@@ -110,8 +110,10 @@ void PaintKrakenRising(cairo_t* cr, int, int, int) {
     kraken::PaintTentacle(cr, {{{122, 262}, {116, 296}, {118, 345}}, 36, 24, -1});
     kraken::PaintTentacle(cr, {{{140, 266}, {138, 300}, {140, 345}}, 36, 26, 1});
     kraken::PaintTentacle(cr, {{{164, 266}, {170, 300}, {169, 345}}, 36, 26, -1});
-    kraken::PaintDome(cr, {151, 3, 78, 272});
-    kraken::PaintWaterRunningOff(cr, {151, 3, 78, 272});
+    // The mantle as round as the gripping kraken's (scene 8): its crown
+    // lower in the picture, so it also stands less far out of the water
+    // while it rises.
+    kraken::PaintDome(cr, {151, 32, 78, 243});
     EyePair eyes = Offset(kRisingEyes, marks::kRisingEyesOffset.x, marks::kRisingEyesOffset.y);
     kraken::PaintBrows(cr, eyes);
     kraken::PaintEyes(cr, eyes, kLookAtPirates);

@@ -271,39 +271,6 @@ void PaintTentacle(cairo_t* cr, const Tentacle& t) {
     cairo_restore(cr);
 }
 
-void PaintWaterRunningOff(cairo_t* cr, const Dome& d) {
-    cairo_save(cr);
-    DomePath(cr, d);
-    cairo_clip(cr);
-    static const double streams[][2] = {{-0.62, 0.24}, {-0.2, 0.12}, {0.3, 0.16}, {0.74, 0.28}};
-    int i = 0;
-    for (const auto& st : streams) {
-        const double x0 = d.dCentreX + st[0] * d.dHalfWidth, yEnd = d.dTop + st[1] * d.dHeight;
-        cairo_new_path(cr);
-        cairo_move_to(cr, x0, d.dTop - 4);
-        for (double y = d.dTop + 8; y <= yEnd; y += 10)
-            cairo_line_to(cr, x0 + 1.2 * std::sin(y * 0.12 + i) + st[0] * (y - d.dTop) * 0.12, y);
-        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-        for (auto [w, rgb] : {std::pair{8.0, style::kOutline}, std::pair{5.5, style::kSpray}, std::pair{2.0, style::kFoam}}) {
-            style::SetColour(cr, rgb);
-            cairo_set_line_width(cr, w);
-            cairo_stroke_preserve(cr);
-        }
-        cairo_new_path(cr);
-        // A drop gathering at the stream's foot.
-        const double xFoot = x0 + st[0] * (yEnd - d.dTop) * 0.12;
-        cairo_arc(cr, xFoot, yEnd + 5, 4.0, 0, 2 * geo::kPi);
-        style::SetColour(cr, style::kSpray);
-        cairo_fill_preserve(cr);
-        style::SetColour(cr, style::kOutline);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
-        ++i;
-    }
-    cairo_restore(cr);
-}
-
 void PaintDome(cairo_t* cr, const Dome& d) {
     cairo_save(cr);
     DomePath(cr, d);

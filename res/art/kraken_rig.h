@@ -36,9 +36,6 @@ struct Dome {
 };
 
 void PaintDome(cairo_t* cr, const Dome& d);
-// Sea water still running off a dome that has just come up out of the sea:
-// streams down its top and sides, each ending in a drop.
-void PaintWaterRunningOff(cairo_t* cr, const Dome& d);
 
 // Where an eye looks and how far its upper lid has come down (0 wide open,
 // 1 shut). A lid slants down towards the nose for a scowl.
