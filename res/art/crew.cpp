@@ -246,17 +246,6 @@ void PaintPirate(cairo_t* cr, int nFrame, int, int nFrameHeight) {
 
 }  // namespace
 
-void crew::PaintSeizedPirate(cairo_t* cr, geo::Pt ankle, double dScale, int nPhase) {
-    static const Outfit o = Pirate();
-    const Pose pose = poses::Seized(nPhase);
-    constexpr int kFacingNavy = -1;
-    style::WithContour(cr, style::kOutline, kContour, [&](cairo_t* c) {
-        crew::DrawFigure(c, o, pose,
-                         {ankle.x - kFacingNavy * dScale * pose.footNear.x, ankle.y - dScale * pose.footNear.y, dScale,
-                          kFacingNavy});
-    });
-}
-
 const std::vector<ArtPiece>& CrewArt() {
     static const std::vector<ArtPiece> pieces = {
         {IDB_CANNON_FIRE, crew::PaintCannonFire, false},

@@ -111,26 +111,47 @@ void DrawDrop(cairo_t* cr, Pt c, double r, double dStretch, double dHeading) {
                0.8, 0.6);
 }
 
+// The brig's gun firing out of its port straight at us, at the ship that
+// passes before her, the mouth at `mouth`: a bank of white smoke rolling out
+// round the port and a fireball bursting from the mouth every way at once,
+// white-hot at its heart, so it reads as a gun fired out of the picture and
+// not as a flame along her side.
+void PaintBroadsideFlash(cairo_t* cr, Pt mouth, int nFrameHeight) {
+    DrawSmoke(cr, {{mouth + Pt{-15.0, 8.0}, 9.0}, {mouth + Pt{11.0, 9.0}, 8.0}, {mouth + Pt{-27.0, 13.0}, 6.5},
+                   {mouth + Pt{-2.0, 14.0}, 7.5}, {mouth + Pt{12.0, -3.0}, 6.0}, {mouth + Pt{-17.0, -4.0}, 6.0}},
+              2.0, 1.5, kPuffTones);
+    const double ry = std::fmin(mouth.y - 0.5, nFrameHeight - mouth.y - 1.0), rx = ry * 1.45;
+    std::vector<Pt> star;
+    constexpr int kSpikes = 12;
+    for (int k = 0; k < 2 * kSpikes; ++k) {
+        const double a = geo::kPi * k / kSpikes;
+        const double r = (k % 2 == 0 ? 1.0 : 0.5) * (0.82 + 0.18 * geo::Hash01(k * 7 + 3));
+        star.push_back(mouth + Pt{std::cos(a) * rx * r, std::sin(a) * ry * r});
+    }
+    DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, star.data(), static_cast<int>(star.size())); }, kFlameEdge,
+               1.5, 1.5, 1.5);
+    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, mouth, rx * 0.45, ry * 0.45); }, style::kFlash);
+    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, mouth, rx * 0.25, ry * 0.25); }, style::kFlashCore);
+}
+
 }  // namespace
 
-// Frames 1 and 3: the muzzle flash, bursting to the left from the gun's
-// mouth at the right end of the frame; frames 0 and 2: the shot, the iron
-// ball at the head of its puff, trailing smoke down and to the right as it
-// flies up and left (frame 0 a thick trail, frame 2 a thin wisp). Both fill their small frame, so a shot reads at a
-// glance at full size: the flash a white-hot heart in a star of flame, the
-// puff nearly white. Frame 3 fires from the brig's side, where nothing
-// hides the gun: its barrel shows, run out, the flame leaving its mouth and
-// smoke rolling up from it.
+// Frame 1: the muzzle flash, bursting to the left from the gun's mouth at
+// the right end of the frame; frames 0 and 2: the shot, the iron ball at
+// the head of its puff, trailing smoke down and to the right as it flies up
+// and left (frame 0 a thick trail, frame 2 a thin wisp). Both fill their
+// small frame, so a shot reads at a glance at full size: the flash a
+// white-hot heart in a star of flame, the puff nearly white. Frame 3 is the
+// brig's broadside gun firing where nothing hides it, on her row of ports.
 void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     const double cy = nFrameHeight / 2.0;
-    if (nFrame == frames::kFlash || nFrame == frames::kFlashFromBarrel) {
-        const bool bSecond = nFrame == frames::kFlashFromBarrel;
-        const Pt muzzle = {nWidth - (bSecond ? 13.0 : 4.0), cy};
-        if (bSecond) {
-            DrawSmoke(cr, {{muzzle + Pt{-2.0, -9.5}, 6.0}, {muzzle + Pt{6.0, -10.5}, 5.0}, {muzzle + Pt{4.0, 10.0}, 4.5}},
-                      2.0, 1.5, kPuffTones);
-        }
-        DrawFlame(cr, muzzle, 180.0, bSecond ? 50.0 : 53.0, 12.5, nFrame);
+    if (nFrame == frames::kFlashFromPort) {
+        PaintBroadsideFlash(cr, {nWidth - 16.0, 12.0}, nFrameHeight);
+        return;
+    }
+    if (nFrame == frames::kFlash) {
+        const Pt muzzle = {nWidth - 4.0, cy};
+        DrawFlame(cr, muzzle, 180.0, 53.0, 12.5, nFrame);
         // A round fireball at the mouth itself, the whole height of the frame:
         // where a ship stands before the gun, what shows of the shot beside
         // it is this burst.
@@ -150,23 +171,6 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
                  style::kFlashCore);
         FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{-13.0, -0.5}, 5.5, 3.5, 0.0); },
                  style::kCloud);
-        if (bSecond) {
-            // The gun's port in the brig's ochre band, and its barrel run out
-            // to the right of its mouth, with the swell of the muzzle.
-            DrawShaded(cr, [&](cairo_t* c) {
-                const Pt port[] = {{nWidth - 12.0, cy - 6.5}, {nWidth + 2.0, cy - 6.5}, {nWidth + 2.0, cy + 6.5},
-                                   {nWidth - 12.0, cy + 6.5}};
-                AddPolygon(c, port, 4);
-            }, kGunPort, 2.0, 0.0, 0.0);
-            DrawShaded(cr, [&](cairo_t* c) {
-                const Pt barrel[] = {muzzle + Pt{1.0, -4.5}, {nWidth + 2.0, cy - 3.5}, {nWidth + 2.0, cy + 3.5},
-                                     muzzle + Pt{1.0, 4.5}};
-                AddPolygon(c, barrel, 4);
-            }, kIronBall, 1.5, 1.5, 1.0);
-            DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + Pt{1.0, 0.0}, 2.5, 6.0, 0.0); }, kIronBall, 1.5,
-                       0.0, 1.0);
-            FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle, 1.3, 3.0, 0.0); }, style::kIronShade);
-        }
         return;
     }
     const bool bSecond = nFrame == frames::kPuffWithBall;

@@ -116,18 +116,6 @@ Pose Tumbling() {
     return p;
 }
 
-Pose Seized(int nPhase) {
-    // Hung upside down by the near ankle (the near foot straight above the
-    // hip), the other leg kicking, arms and cutlass flailing below his head.
-    const bool bOther = nPhase % 2 != 0;
-    Pose p = Make({0, -70}, bOther ? -170 : -188, {2, -130}, bOther ? Pt{-26, -104} : Pt{-8, -96},
-                  bOther ? Pt{20, 22} : Pt{12, 30}, bOther ? 130 : 70, bOther ? Pt{-22, 18} : Pt{-26, 26},
-                  Face::kFright);
-    p.bFlatNear = p.bFlatFar = false;
-    p.nKneeFar = -1;
-    return p;
-}
-
 Pose LyingOnBack(int nBlood) {
     Pose p = Make({14, -20}, -88, {62, -13}, {55, -12}, {6, 13}, -172, {-14, -8}, Face::kDead);
     p.dHead = 8;
@@ -170,13 +158,16 @@ Pose Stroll(bool bStride) {
 
 Pose WalkLowered(int nPhase) {
     switch (nPhase) {
+    // The first two phases are a brisk run, leaning into it with a long
+    // stride and the free arm pumping: off to fetch more, or off the stage.
     case 0: {
-        Pose p = Make({0, -52}, 4, {18, -5}, {-18, -5}, {9, 30}, 60, {-10, 28}, Face::kCalm);
+        Pose p = Make({5, -49}, 16, {28, -5}, {-26, -12}, {18, 14}, 35, {-20, 4}, Face::kShout);
         p.bFlatFar = false;
+        p.nElbowFree = -1;
         return p;
     }
     case 1: {
-        Pose p = Make({1, -55}, 3, {2, -5}, {0, -14}, {4, 32}, 66, {-4, 31}, Face::kCalm);
+        Pose p = Make({4, -54}, 14, {6, -5}, {-8, -24}, {10, 20}, 45, {8, 2}, Face::kShout);
         p.bFlatFar = false;
         return p;
     }

@@ -20,13 +20,12 @@ Pose StaggerBack();  // knocked back, arms thrown up
 Pose Reeling();      // off balance, one foot in the air
 Pose Toppling();     // tipping backwards over the rail
 Pose Tumbling();     // head over heels in the air
-Pose Seized(int nPhase);  // hung upside down by the near ankle, the other leg kicking (two phases)
 Pose LyingOnBack(int nBlood);   // fell backwards: head behind, toes up
 Pose LyingOnFront(int nBlood);  // fell forwards: face to the deck
 Pose Point();        // arm and blade thrust up and forward: "at them!"
 Pose Cheer();        // blade raised high, shouting
 Pose Stroll(bool bStride);  // swaggering home, fist on the hip, blade lowered
-Pose WalkLowered(int nPhase);  // 0..2: walking, sword hanging forward
+Pose WalkLowered(int nPhase);  // 0..1: running, leaning in; 2: walking, sword hanging forward
 Pose WalkBarrel(int nPhase);   // 0..3: walking with a barrel on the shoulder
 Pose HoldPlank();    // plank held level at the hips, ready to lay it down
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "art.h"
-#include "crew_fx.h"
 #include "kraken_about.h"
 #include "kraken_rig.h"
 #include "kraken_stage.h"
@@ -117,12 +116,20 @@ void PaintKrakenRising(cairo_t* cr, int, int, int) {
     // The mouth close under the eyes: the face shows whole over the near
     // water while the kraken is still coming up behind the plank.
     kraken::PaintMouth(cr, 151, 227, 30);
+    // Two arms already out of the water either side of the face, curling
+    // up, suckers outwards: a kraken from the first glimpse of it.
+    kraken::PaintTentacle(cr, {{{92, 330}, {74, 296}, {60, 262}, {52, 224}, {50, 186}, {56, 150}, {70, 132}, {84, 138},
+                                {82, 152}, {72, 154}},
+                               34, 7, 1});
+    kraken::PaintTentacle(cr, {{{200, 330}, {212, 296}, {218, 260}, {220, 224}, {218, 186}, {212, 152}, {200, 136},
+                                {188, 142}, {190, 154}, {198, 156}},
+                               28, 7, -1});
     // Where the arms meet the sea, in stage terms of the risen kraken.
     SinkIntoGap(cr, kRisenX, kRisenY);
     cairo_save(cr);
     cairo_translate(cr, -kRisenX, -kRisenY);
     int nSeed = 1;
-    for (double x : {478.0, 500.0, 532.0, 562.0}) FoamCollar(cr, x, 12, nSeed++);
+    for (double x : {436.0, 478.0, 500.0, 532.0, 562.0, 574.0}) FoamCollar(cr, x, 12, nSeed++);
     cairo_restore(cr);
 }
 
@@ -191,31 +198,19 @@ void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
     PaintKrakenOverRoot(cr, 565, 349, 140);
 }
 
-// From behind the dome's right side, arching up and over it with one of the
-// pirates snatched off his deck, hung upside down by the ankle in front of
-// the kraken's crown, kicking; each pose is placed a little differently, so
-// each repeats the dome at its own offset.
+// From behind the dome's right side, arching up high over the gap, its end
+// curled like a hook over the pirates' heads (two poses that alternate as it
+// writhes), or swung out and down at them (the lunge); each pose is placed a
+// little differently, so each repeats the dome at its own offset.
 void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
-    struct Grip {
-        std::vector<geo::Pt> reach;  // root to the captive's ankle
-        geo::Pt ankle;
-    };
-    static const Grip grips[frames::kTentacleThreePosesFrames] = {
-        {{{40, 196}, {86, 160}, {104, 108}, {96, 54}, {70, 22}}, {44, 14}},
-        {{{40, 196}, {88, 156}, {108, 102}, {102, 46}, {76, 16}}, {50, 8}},
-        {{{40, 196}, {90, 162}, {114, 116}, {108, 62}, {84, 30}}, {56, 20}}};
+    static const std::vector<geo::Pt> spines[frames::kTentacleThreePosesFrames] = {
+        {{40, 196}, {84, 158}, {100, 110}, {96, 64}, {78, 34}, {56, 28}, {44, 42}, {52, 56}, {64, 52}},
+        {{40, 196}, {86, 154}, {104, 104}, {102, 56}, {86, 24}, {62, 16}, {48, 28}, {54, 42}, {66, 40}},
+        {{40, 196}, {92, 164}, {124, 132}, {140, 100}, {146, 72}, {136, 52}, {120, 54}, {116, 70}, {126, 80}}};
     static const StageMark placed[frames::kTentacleThreePosesFrames] = {marks::kWritheA, marks::kWritheB,
                                                                         marks::kWritheLunge};
-    const Grip& g = grips[nFrame];
-    std::vector<geo::Pt> spine = g.reach;
-    spine.push_back(g.ankle + geo::Pt{8, 0});
-    kraken::PaintTentacle(cr, {spine, 36, 11, 1});
+    kraken::PaintTentacle(cr, {spines[nFrame], 36, 7, 1});
     PaintKrakenOverRoot(cr, placed[nFrame].x, placed[nFrame].y, 0);
-    crew::PaintSeizedPirate(cr, g.ankle, 0.92, nFrame);
-    // The end of the arm wound round his ankle, its tip curling free.
-    kraken::PaintTentacle(cr, {{g.ankle + geo::Pt{9, -3}, g.ankle + geo::Pt{0, 4}, g.ankle + geo::Pt{-8, -2},
-                                g.ankle + geo::Pt{-6, -10}, g.ankle + geo::Pt{-12, -16}},
-                               11, 4, 1, false});
 }
 
 // ---- The tentacle round the pirates' mast (the curl at its foot, the arm above)

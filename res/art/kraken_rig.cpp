@@ -124,10 +124,10 @@ void PaintSucker(cairo_t* cr, const Sample& c, double dHalf) {
 void DomePath(cairo_t* cr, const Dome& d) {
     const double cx = d.dCentreX, t = d.dTop, hw = d.dHalfWidth, h = d.dHeight;
     // Bezier segments of the right half, top to bottom (two controls and an
-    // end each): the bulb, a waist at the eyes, cheeks, the underside. The
-    // left half mirrors them.
-    static const double half[][2] = {{0.62, 0.0},  {1.0, 0.16},  {1.0, 0.36},  {1.0, 0.54}, {0.82, 0.62}, {0.8, 0.72},
-                                     {0.78, 0.82}, {0.92, 0.9},  {0.84, 0.96}, {0.7, 1.02}, {0.35, 1.0},  {0.0, 1.0}};
+    // end each): the mantle's bulb, a narrow neck above the eyes, the eyes'
+    // bulging sockets, the underside. The left half mirrors them.
+    static const double half[][2] = {{0.6, 0.0},  {1.0, 0.1},   {1.0, 0.3},  {1.0, 0.47}, {0.7, 0.52},  {0.68, 0.62},
+                                     {0.66, 0.7}, {0.96, 0.72}, {0.9, 0.86}, {0.86, 0.98}, {0.4, 1.0}, {0.0, 1.0}};
     constexpr int kPoints = 12;
     auto at = [&](int i, double s) { return std::make_pair(cx + s * half[i][0] * hw, t + half[i][1] * h); };
     cairo_new_path(cr);
@@ -275,7 +275,7 @@ void PaintWaterRunningOff(cairo_t* cr, const Dome& d) {
     cairo_save(cr);
     DomePath(cr, d);
     cairo_clip(cr);
-    static const double streams[][2] = {{-0.8, 0.42}, {-0.55, 0.3}, {-0.22, 0.2}, {0.28, 0.24}, {0.6, 0.36}, {0.86, 0.5}};
+    static const double streams[][2] = {{-0.62, 0.24}, {-0.2, 0.12}, {0.3, 0.16}, {0.74, 0.28}};
     int i = 0;
     for (const auto& st : streams) {
         const double x0 = d.dCentreX + st[0] * d.dHalfWidth, yEnd = d.dTop + st[1] * d.dHeight;

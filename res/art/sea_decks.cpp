@@ -90,7 +90,9 @@ void Planks(cairo_t* cr, const Pts& deck, Pt vp, double xFrom, double xTo, doubl
 // gap with its reinforcing rings, the swell at the mouth and the dark bore.
 void CarriageAndBreech(cairo_t* cr, Pt port, Pt tip) {
     const Pt along = (tip - port) * (1.0 / geo::Length(tip - port));
-    const Pt breech = port - along * 34.0 + Pt{0.0, 10.0};
+    // On the barrel's own line, so the part on deck and the part run out
+    // read as one gun through the port.
+    const Pt breech = port - along * 44.0;
     Shape(cr, {{breech.x - 15, breech.y - 2}, {breech.x + 15, breech.y - 2}, {breech.x + 17, breech.y + 12},
                {breech.x - 17, breech.y + 12}},
           style::kWoodDark, 2);
@@ -249,7 +251,7 @@ void DecksSkyAndSea(cairo_t* cr, int w) {
 
 // An open cargo hatch in a deck: the raised coaming round a dark hold, the
 // top of a ladder going down, and barrels standing below (the navy's own,
-// with their white band, in either ship: their stores, then the plunder).
+// with their white band: the plunder).
 // Corners: far left, far right, near right, near left.
 void OpenHatch(cairo_t* cr, const Pts& corners, const std::vector<Pt>& barrels) {
     Shape(cr, corners, style::kWood, 2);
@@ -270,6 +272,31 @@ void OpenHatch(cairo_t* cr, const Pts& corners, const std::vector<Pt>& barrels) 
     cairo_restore(cr);
     PathPoly(cr, hole);
     Outline(cr, 2);
+}
+
+// A hatch with its cover on: the raised coaming, the cover's boards laid
+// across and two ring bolts to lift it by.
+// Corners: far left, far right, near right, near left.
+void ClosedHatch(cairo_t* cr, const Pts& corners) {
+    Shape(cr, corners, style::kWood, 2);
+    Pt centre = {0, 0};
+    for (const Pt& p : corners) centre = centre + p * 0.25;
+    Pts cover;
+    for (const Pt& p : corners) cover.push_back(Lerp(p, centre, 0.16));
+    Shape(cr, cover, kNavyPlank, 2);
+    for (double t = 0.2; t < 0.95; t += 0.2)
+        Line(cr, Lerp(cover[0], cover[3], t), Lerp(cover[1], cover[2], t), style::kWoodDark, 2);
+    for (double t : {0.3, 0.7}) {
+        const Pt bolt = Lerp(Lerp(cover[0], cover[3], 0.5), Lerp(cover[1], cover[2], 0.5), t);
+        cairo_save(cr);
+        cairo_translate(cr, bolt.x, bolt.y);
+        cairo_scale(cr, 1.6, 0.8);
+        cairo_arc(cr, 0, 0, 4.5, 0, 2 * geo::kPi);
+        cairo_restore(cr);
+        style::SetColour(cr, style::kIronShade);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+    }
 }
 
 void NavyShip(cairo_t* cr) {
@@ -296,9 +323,9 @@ void NavyShip(cairo_t* cr) {
         Line(cr, Lerp({150, 430}, {146, 476}, t), Lerp({250, 426}, {262, 470}, t), style::kWoodDark, 2);
         Line(cr, Lerp({150, 430}, {250, 426}, t), Lerp({146, 476}, {262, 470}, t), style::kWoodDark, 2);
     }
-    // The hold's hatch, open, near the bottom left: the ship's stores stand
-    // below it, where the pirates fetch the barrels they carry off.
-    OpenHatch(cr, {{110, 522}, {255, 522}, {234, 622}, {40, 622}}, {{180, 588}, {214, 594}, {150, 606}});
+    // The hold's hatch near the bottom left, battened down: the fallen lie
+    // on its cover as on the deck round it.
+    ClosedHatch(cr, {{110, 522}, {255, 522}, {234, 622}, {40, 622}});
     for (double r = 14; r > 3; r -= 4) {
         cairo_save(cr);
         cairo_translate(cr, 300, 560);

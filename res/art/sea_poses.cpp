@@ -69,14 +69,15 @@ void PaintBrigDistant(cairo_t* cr, int, int nWidth, int) {
     DrawWaterlineFoam(cr, kBrigFoamX0 * k, kBrigFoamX1 * k, kBrigWaterline * k, k);
 }
 
-// The brig going down by the stern, for the sinking's frames: the whole
-// ship, its masts shot away, tipped steeply bow-up about its flooded stern,
-// so that its bow, jib-boom and headsails rear up clear of the galleon
-// lying before it while the rest has gone under; at the picture's foot the
-// sea churns over the hull.
-constexpr double kSinkingDeg = 40;
-constexpr double kSinkingStemX = 430, kSinkingStemY = kBrigWaterline;  // the stern at the waterline
-constexpr double kSinkingPivotX = 270, kSinkingPivotY = 362;           // where it lies in the picture
+// The brig going down by the stern, for the sinking's frames: the same
+// ship at the same size and place as the whole brig just before (its corner
+// lies 55 left of and 129 above the wreck's first place), its masts shot
+// away, tipped bow-up about its flooded stern, so that what shows of it left
+// of the galleon lying before it is its bow, as large as before, its jack
+// still flying; at the picture's foot the sea churns over the hull.
+constexpr double kSinkingDeg = 18;
+constexpr double kSinkingSternX = 470, kSinkingSternY = kBrigWaterline;  // the stern at the waterline
+constexpr double kSinkingPivotX = 415, kSinkingPivotY = 250;             // where it lies in the picture
 
 // A ragged hole knocked through a hull by a ball: black inside, the
 // splintered planks round it showing their pale wood.
@@ -94,34 +95,39 @@ void ShotThroughHull(cairo_t* cr, Pt c, double r, uint32_t nSeed) {
     Shape(cr, hole, style::kIronShade, 1.5);
 }
 
-// Smoke of the fires the broadsides lit, rising from `foot` (picture
-// coordinates) in dark billows that grow and drift downwind as they climb.
-void RisingSmoke(cairo_t* cr, Pt foot, double dHeight, uint32_t nSeed) {
+// Smoke of a fire the broadsides lit, rising from `foot` (picture
+// coordinates) and drifting downwind to the left: thick and dark over the
+// flames, it breaks up into smaller, paler puffs as it climbs and is gone
+// by yEnd, so no cut-off column is left standing when the wreck goes under.
+void RisingSmoke(cairo_t* cr, Pt foot, double yEnd, uint32_t nSeed) {
     geo::Rng rng{nSeed};
     struct Puff {
         Pt c;
         double r;
+        uint32_t rgb;
     };
     std::vector<Puff> puffs;
-    for (double h = 0, r = 7; h < dHeight; h += r * 0.8, r += 1.8) {
-        const Pt c = {foot.x + h * 0.25, foot.y - h};
-        puffs.push_back({c + Pt{rng.Range(-3, 3), 0}, r});
-        puffs.push_back({c + Pt{-r * 0.7, r * 0.3 + rng.Range(-2, 2)}, r * 0.7});
-        puffs.push_back({c + Pt{r * 0.75, r * 0.2 + rng.Range(-2, 2)}, r * 0.65});
+    const double dHeight = foot.y - yEnd;
+    for (double h = 0; h < dHeight;) {
+        const double t = h / dHeight;
+        const double r = t < 0.3 ? 10 + 16 * t : 14.8 * (1 - t) / 0.7 + 2.5;
+        const uint32_t rgb = t < 0.3 ? style::kSmokeDark : t < 0.65 ? style::kSmoke : style::kSmokeLight;
+        const Pt c = {foot.x - h * 0.12 + rng.Range(-2, 2), foot.y - h};
+        puffs.push_back({c, r, rgb});
+        if (t < 0.6) puffs.push_back({c + Pt{r * 0.8, r * 0.35}, r * 0.6, rgb});
+        h += r * (t < 0.45 ? 0.9 : 1.6);
     }
-    // The outline round the whole column, then the billows over it.
-    for (const Puff& p : puffs) {
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, p.c.x, p.c.y, p.r, 0, 2 * geo::kPi);
-    }
-    Outline(cr, 3);
-    for (const Puff& p : puffs) {
-        cairo_arc(cr, p.c.x, p.c.y, p.r, 0, 2 * geo::kPi);
-        FillKeep(cr, foot.y - p.c.y < dHeight * 0.35 ? style::kSmokeDark : style::kSmoke);
+    // Each puff outlined on its own, so the thin end reads as separate wisps.
+    for (auto it = puffs.rbegin(); it != puffs.rend(); ++it) {
         cairo_new_path(cr);
-        cairo_arc(cr, p.c.x - p.r * 0.25, p.c.y - p.r * 0.3, p.r * 0.45, 0, 2 * geo::kPi);
-        FillKeep(cr, foot.y - p.c.y < dHeight * 0.35 ? style::kSmoke : style::kSmokeLight);
-        cairo_new_path(cr);
+        cairo_arc(cr, it->c.x, it->c.y, it->r, 0, 2 * geo::kPi);
+        FillKeep(cr, it->rgb);
+        Outline(cr, it->r > 6 ? 2 : 1.2);
+        if (it->r > 5) {
+            cairo_arc(cr, it->c.x - it->r * 0.3, it->c.y - it->r * 0.3, it->r * 0.4, 0, 2 * geo::kPi);
+            FillKeep(cr, it->rgb == style::kSmokeDark ? style::kSmoke : style::kSmokeLight);
+            cairo_new_path(cr);
+        }
     }
 }
 
@@ -141,7 +147,7 @@ void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     ClipAbove(cr, yTop + 4, nWidth);
     cairo_translate(cr, kSinkingPivotX, kSinkingPivotY);
     cairo_rotate(cr, geo::Radians(kSinkingDeg));
-    cairo_translate(cr, -kSinkingStemX, -kSinkingStemY);
+    cairo_translate(cr, -kSinkingSternX, -kSinkingSternY);
     ShipLook wreck{1.0, true, true};
     wreck.bDismasted = true;
     DrawBrig(cr, wreck);
@@ -150,12 +156,12 @@ void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     ShotThroughHull(cr, {112, 276}, 8, 3);
     ShotThroughHull(cr, {168, 288}, 9, 5);
     ShotThroughHull(cr, {236, 282}, 8, 9);
-    Pt fires[] = {{104, 254}, {176, 262}};
+    Pt fires[] = {{122, 256}, {176, 262}};
     for (Pt& p : fires) cairo_user_to_device(cr, &p.x, &p.y);
     cairo_restore(cr);
     for (Pt& p : fires) cairo_device_to_user(cr, &p.x, &p.y);
     for (const Pt& p : fires) {
-        RisingSmoke(cr, p + Pt{0, -10}, p.y - 40, uint32_t(p.x));
+        RisingSmoke(cr, p + Pt{0, -12}, 14, uint32_t(p.x));
         DeckFire(cr, p, 14, 30);
     }
     Pts water;

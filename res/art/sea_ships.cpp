@@ -50,20 +50,21 @@ void Shrouds(cairo_t* cr, Pt top, double y, double x0, double x1, int n, double 
     }
 }
 
-// Gun port: a dark square with a cannon's muzzle, framed.
-void GunPort(cairo_t* cr, double cx, double cy, double s, double dLine, uint32_t rgbFrame, int nMuzzleDir) {
+// Gun port: a dark square, framed, with the mouth of a gun run out in it,
+// turned towards us: an iron ring round a black bore.
+void GunPort(cairo_t* cr, double cx, double cy, double s, double dLine, uint32_t rgbFrame) {
     Pts frame = {{cx - s / 2, cy - s / 2}, {cx + s / 2, cy - s / 2}, {cx + s / 2, cy + s / 2}, {cx - s / 2, cy + s / 2}};
     Shape(cr, frame, style::kOutline, 0);
-    if (nMuzzleDir != 0) {
-        double mx = cx + nMuzzleDir * s * 0.15;
-        Pts muzzle = {{mx - s * 0.32, cy - s * 0.2}, {mx + s * 0.32, cy - s * 0.2},
-                      {mx + s * 0.32, cy + s * 0.22}, {mx - s * 0.32, cy + s * 0.22}};
-        Shape(cr, muzzle, style::kIronLight, dLine * 0.5);
-    }
     PathPoly(cr, frame);
     style::SetColour(cr, rgbFrame);
     cairo_set_line_width(cr, dLine * 0.8);
     cairo_stroke(cr);
+    cairo_arc(cr, cx, cy + 0.5, s * 0.33, 0, 2 * geo::kPi);
+    FillKeep(cr, style::kIron);
+    Outline(cr, dLine * 0.5);
+    cairo_arc(cr, cx, cy + 0.5, s * 0.16, 0, 2 * geo::kPi);
+    FillKeep(cr, style::kOutline);
+    cairo_new_path(cr);
 }
 
 // The galleon's broadside ports: a dark opening in a heavy frame, the red
@@ -177,11 +178,13 @@ const Pts kBrigSheer = {{70, 248}, {140, 260}, {240, 266}, {340, 266}, {430, 260
 
 // Where the masts break when the rig is shot away, and what is left of the
 // ship below the ragged line of the break.
-constexpr double kBrigDismastY = 116;
+constexpr double kBrigDismastY = 176;
 
 Pts BelowMastBreak(double y) {
     Pts line;
-    for (int i = 0; i <= 30; ++i) line.push_back({-60.0 + 20 * i, y + (i % 2 ? -5.0 : 4.0) + (i % 3 == 0 ? 3 : 0)});
+    // Torn, not cut: short ragged teeth, some of them long strips of canvas.
+    for (int i = 0; i <= 75; ++i)
+        line.push_back({-60.0 + 8 * i, y + (i % 2 ? -6.0 : 5.0) + (i % 3 == 0 ? 4 : 0) + (i % 7 == 3 ? 14 : 0)});
     line.push_back({540, 400});
     line.push_back({-60, 400});
     return line;
@@ -247,12 +250,12 @@ void BrigHull(cairo_t* cr, double lw) {
     PathPoly(cr, hull);
     Outline(cr, lw);
 
-    // Gun ports along the ochre band, the guns run out through them, their
-    // barrels pointing forward and out: a warship cleared for action.
+    // Gun ports along the ochre band, the guns run out through them and
+    // trained out on the beam, their mouths towards us: a warship cleared
+    // for action, whose broadside fires at whatever passes before her.
     for (int i = 0; i < 11; ++i) {
         double x = 100 + 32 * i, y = SheerY(sh, x) + 35;
-        GunPort(cr, x, y, 11, lw, kOchreLight, -1);
-        Spar(cr, {x + 1, y + 0.5}, {x - 13, y + 0.5}, 4.5, 5.5, style::kIron, style::kIronLight, lw * 0.6);
+        GunPort(cr, x, y, 11, lw, kOchreLight);
     }
     // Rail cap, quarter-gallery windows, stern lantern.
     PathPoly(cr, SheerBand(sh, 66, 492, -3, 0));
@@ -293,13 +296,15 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
         PathPoly(cr, BelowMastBreak(kBrigDismastY));
         cairo_clip(cr);
     }
-    // Stays and backstays behind the sails.
-    Line(cr, {kBrigFore.x, kBrigFore.yTops[1]}, {18, 218}, style::kOutline, rig);
-    Line(cr, {kBrigFore.x, kBrigFore.yTops[0]}, {70, 242}, style::kOutline, rig);
-    Line(cr, {kBrigMain.x, kBrigMain.yTops[1]}, {kBrigFore.x, kBrigFore.yTops[0]}, style::kOutline, rig);
-    Line(cr, {kBrigMain.x, kBrigMain.yTops[0]}, {kBrigFore.x, 250}, style::kOutline, rig);
-    Line(cr, {kBrigMain.x, kBrigMain.yTop + 8}, {405, 258}, style::kOutline, rig);
-    Line(cr, {kBrigFore.x, kBrigFore.yTop + 8}, {236, 262}, style::kOutline, rig);
+    // Stays and backstays behind the sails (shot away with the masts).
+    if (!look.bDismasted) {
+        Line(cr, {kBrigFore.x, kBrigFore.yTops[1]}, {18, 218}, style::kOutline, rig);
+        Line(cr, {kBrigFore.x, kBrigFore.yTops[0]}, {70, 242}, style::kOutline, rig);
+        Line(cr, {kBrigMain.x, kBrigMain.yTops[1]}, {kBrigFore.x, kBrigFore.yTops[0]}, style::kOutline, rig);
+        Line(cr, {kBrigMain.x, kBrigMain.yTops[0]}, {kBrigFore.x, 250}, style::kOutline, rig);
+        Line(cr, {kBrigMain.x, kBrigMain.yTop + 8}, {405, 258}, style::kOutline, rig);
+        Line(cr, {kBrigFore.x, kBrigFore.yTop + 8}, {236, 262}, style::kOutline, rig);
+    }
 
     // Bowsprit and jib-boom, then the headsails.
     Spar(cr, {96, 250}, {36, 226}, 9, 6, style::kWood, style::kWoodLight, lw);
@@ -314,13 +319,12 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
     BrigMast(cr, kBrigFore, lw);
     BrigSails(cr, kBrigMain, lw);
     BrigSails(cr, kBrigFore, lw);
-    // Torn by shot: the hole the pirates' ball tore in the main topsail in
-    // the face-off, and more from the broadsides that sink it.
+    // Holed by the broadsides that sink it: shot through the courses, all
+    // that is left of its canvas once the masts have gone.
     if (look.bTorn) {
-        TearHole(cr, {296, 122}, 11, 7, lw, kWhiteSail.rgbShade);
-        TearHole(cr, {350, 72}, 6, 11, lw, kWhiteSail.rgbShade);
-        TearHole(cr, {160, 136}, 8, 13, lw, kWhiteSail.rgbShade);
-        TearHole(cr, {200, 84}, 5, 17, lw, kWhiteSail.rgbShade);
+        TearHole(cr, {132, 206}, 8, 7, lw, kWhiteSail.rgbShade);
+        TearHole(cr, {212, 196}, 6, 11, lw, kWhiteSail.rgbShade);
+        TearHole(cr, {296, 210}, 9, 13, lw, kWhiteSail.rgbShade);
     }
 
     // Shrouds from the tops to the channels.
@@ -404,7 +408,7 @@ void GalleonHull(cairo_t* cr, double lw) {
     PathPoly(cr, hull);
     Outline(cr, lw);
 
-    // Stern gallery windows and lantern; gun ports on two levels.
+    // Stern gallery windows and lantern.
     for (int i = 0; i < 3; ++i)
         Shape(cr, {{84.0 + 14 * i, 220}, {94.0 + 14 * i, 220}, {94.0 + 14 * i, 232}, {84.0 + 14 * i, 232}},
               style::kFlashCore, lw * 0.6);
@@ -416,9 +420,9 @@ void GalleonHull(cairo_t* cr, double lw) {
     Shape(cr, {{368, 268}, {380, 262}, {382, 272}, {376, 282}, {366, 280}}, kDullGold, lw * 0.8, true);
     Spar(cr, {72, 198}, {56, 188}, 2.5, 2.5, style::kIron, style::kIronLight, lw * 0.6);
     Shape(cr, {{48, 176}, {58, 176}, {60, 188}, {46, 188}}, style::kFlashCore, lw * 0.6);
+    // Her guns are all on the broadside: no port under the stern gallery, so
+    // a shot of the brig's coming out past her stern is not taken for hers.
     for (int i = 0; i < kGunPorts; ++i) BroadsidePort(cr, kGunPortX0 + kGunPortStep * i, kGunDeckY, lw);
-    for (double x : {110.0, 134.0})
-        GunPort(cr, x, 262 + (x - 110) * 0.2, 10, lw, kPirateRed, +1);
 }
 
 struct GalleonMast {

@@ -32,9 +32,9 @@ constexpr SailTones kDirtySail = {style::kSailShade, kSailGrime, kSailGrime};
 struct ShipLook {
     double dLineScale = 1.0;  // outlines and rigging grow by this against the picture's scale
     bool bHull = true;        // false: masts, sails and rigging only
-    bool bTorn = false;       // the brig's sails holed by shot
+    bool bTorn = false;       // the brig's courses holed by shot
     bool bRigging = true;     // false: no stays or shrouds (a silhouette of the solid parts)
-    bool bDismasted = false;  // the brig's masts shot away above the topsails' heads
+    bool bDismasted = false;  // the brig's masts shot away at the courses' heads, stays and all
     double dStaffRise = 0;    // the galleon's ensign staff (its mizzen) carried this much higher
 };
 

@@ -24,7 +24,7 @@ enum CannonFire : int32_t {
     kPuff,               // the shot flying up and left: the ball ahead of a thick trail of smoke
     kFlash,              // flash bursting left from a mouth at the right edge
     kPuffWithBall,       // the same ball ahead of a puff with a thin wisp
-    kFlashFromBarrel,    // the flash from the brig's own barrel, smoke rolling up
+    kFlashFromPort,      // the brig's gun firing out of its port, flame up and left
     kCannonFireFrames
 };
 

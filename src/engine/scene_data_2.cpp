@@ -45,24 +45,24 @@ constexpr TrackRun kJollyRogerRuns[] = {
     F(1, kLength, Cycle(kWave)),
 };
 
-// The brig's own barrel flashing, then the puff with the ball. The first
+// The brig's gun firing out of its port, then the puff with the ball. The first
 // puff lingers at the muzzle for two frames.
 constexpr TrackRun kShotARuns[] = {
-    Shot(37, 457, 429, kFlashFromBarrel, kPuffWithBall),
+    Shot(37, 457, 429, kFlashFromPort, kPuffWithBall),
     Pose(39, 40, 457, 429, kPuffWithBall),
     X(41, 48, Line(447, -10)),
     Y(41, 48, Line(419, -10)),
-    Shot(49, 481, 429, kFlashFromBarrel, kPuffWithBall),
-    Shot(61, 506, 429, kFlashFromBarrel, kPuffWithBall),
-    Shot(73, 538, 429, kFlashFromBarrel, kPuffWithBall),
-    Shot(85, 568, 429, kFlashFromBarrel, kPuffWithBall),
-    Shot(97, 593, 427, kFlashFromBarrel, kPuffWithBall),
-    Shot(109, 612, 427, kFlashFromBarrel, kPuffWithBall),
-    Shot(121, 568, 429, kFlashFromBarrel, kPuffWithBall),
-    Shot(133, 612, 427, kFlashFromBarrel, kPuffWithBall),
-    Shot(145, 593, 427, kFlashFromBarrel, kPuffWithBall),
-    Shot(157, 538, 429, kFlashFromBarrel, kPuffWithBall),
-    Shot(169, 568, 429, kFlashFromBarrel, kPuffWithBall),
+    Shot(49, 481, 429, kFlashFromPort, kPuffWithBall),
+    Shot(61, 506, 429, kFlashFromPort, kPuffWithBall),
+    Shot(73, 538, 429, kFlashFromPort, kPuffWithBall),
+    Shot(85, 568, 429, kFlashFromPort, kPuffWithBall),
+    Shot(97, 593, 427, kFlashFromPort, kPuffWithBall),
+    Shot(109, 612, 427, kFlashFromPort, kPuffWithBall),
+    Shot(121, 568, 429, kFlashFromPort, kPuffWithBall),
+    Shot(133, 612, 427, kFlashFromPort, kPuffWithBall),
+    Shot(145, 593, 427, kFlashFromPort, kPuffWithBall),
+    Shot(157, 538, 429, kFlashFromPort, kPuffWithBall),
+    Shot(169, 568, 429, kFlashFromPort, kPuffWithBall),
 };
 // The flash, then the puff. The second shot's puff shows only after a two-frame gap.
 constexpr TrackRun kShotBRuns[] = {

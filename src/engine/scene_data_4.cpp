@@ -109,7 +109,7 @@ constexpr TrackRun kSailorCRuns[] = {
 
 // Sailor D fights his way back to the left edge against pirate C and falls.
 constexpr int32_t kSailorDWay[] = {
-    15, 175, 425,  19, 140, 425,  22, 150, 425,  26, 100, 425,  29, 110, 425,  32, 50, 425,
+    15, 175, 425,  18, 165, 425,  20, 175, 425,  22, 155, 425,  26, 105, 425,  29, 80, 425,  32, 45, 425,
     35, 10, 425,  38, 8, 425,  40, 5, 425,
 };
 constexpr TrackRun kSailorDRuns[] = {
@@ -118,11 +118,12 @@ constexpr TrackRun kSailorDRuns[] = {
     Pose(41, 60, 5, 425, kSailorDeadOnBackBleeding), Pose(61, kLength, 5, 435, kSailorDeadOnBackBled),
 };
 
-// The red coat urges his men on from his quarterdeck, comes down and
-// across, and takes on the fencer: from frame 74 he keeps to the waist
-// where they fight, so he leaps straight up into it from the deck below.
+// The red coat urges his men on from his quarterdeck, comes down to his
+// rail, leaps onto the plank and crosses on it, and takes on the fencer:
+// from frame 74 he keeps to the waist where they fight, so he leaps
+// straight up into it from the deck below.
 constexpr int32_t kRedCoatWay[] = {
-    50, 580, 260,  53, 575, 323,  56, 555, 385,  59, 525, 355,  63, 450, 386,  67, 380, 386,
+    50, 580, 260,  53, 575, 323,  56, 555, 385,  58, 525, 355,  60, 490, 384,  63, 450, 386,  67, 380, 386,
     73, 254, 400,  74, 240, 355,  76, 235, 352,  78, 225, 348,  84, 195, 345,  90, 210, 350,  96, 180, 345,
     102, 190, 350,  108, 160, 342,  114, 170, 345,  120, 140, 340,  123, 110, 340,  128, 130, 338,
 };
@@ -133,17 +134,17 @@ constexpr TrackRun kRedCoatRuns[] = {
     Pose(129, 129, 160, 338, kRedCoatLunge),
 };
 
-// Pirate A crosses over, drives sailor B back and runs off to the left,
-// down the deck past the open hatch of the navy's hold, where the pirates
-// come up with the plunder in the next scene. The two pairs of
+// Pirate A crosses over, waits below the fencer while pirates B and C take
+// on sailors C and D, rushes sailor B, drives him back and runs off the
+// left edge, in full view until he is gone. The two pairs of
 // fighters keep apart as two duels side by side: sailor B and pirate A at
 // the left edge up the deck, sailor C and pirate B right of them and lower,
 // each navy man left of his pirate.
 constexpr int32_t kPirateAWay[] = {
-    11, 550, 395,  22, 333, 400,  32, 200, 385,  33, 180, 380,  36, 115, 350,  39, 70, 334,
+    11, 550, 395,  22, 333, 400,  30, 320, 398,  32, 265, 392,  33, 180, 380,  36, 115, 350,  39, 70, 334,
     44, 85, 333,  48, 70, 332,  52, 85, 332,  57, 70, 331,  61, 82, 331,  64, 70, 330,
-    67, 75, 330,  72, 70, 330,  73, 50, 340,  74, 20, 360,  75, -10, 375,  76, -50, 380,
-    77, -110, 380,  78, -170, 380,
+    67, 75, 330,  72, 70, 330,  73, 50, 340,  74, 10, 352,  75, -30, 364,  76, -65, 372,
+    77, -115, 378,  78, -170, 380,
 };
 constexpr TrackRun kPirateARuns[] = {
     Pose(1, 10, 562, 315, kPirateWalkFarFoot),
@@ -152,26 +153,30 @@ constexpr TrackRun kPirateARuns[] = {
     F(73, 78, Cycle(kPirateWalk)),
 };
 
-// Pirate B crosses first and drives sailor A overboard, then turns on
-// sailor C and at last runs off over the hatch.
+// Pirate B crosses first and drives sailor A overboard with a lunge, and
+// stands at the rail with his blade still out over the splash, then comes down
+// the gap between sailor B and the fencer to turn on sailor C, and at last
+// runs off the stage's left edge, past the fallen.
 constexpr int32_t kPirateBWay[] = {
-    1, 600, 385,  4, 470, 390,  7, 300, 360,  10, 110, 330,  12, 70, 322,  14, 90, 332,
-    20, 160, 375,  28, 225, 400,  29, 200, 400,  32, 190, 400,  36, 200, 400,  40, 200, 400,
-    44, 185, 400,  48, 200, 400,  51, 190, 400,  53, 175, 400,  56, 150, 400,  57, 125, 420,
-    58, 95, 440,  59, 70, 460,  60, 45, 485,  61, 10, 495,  62, -90, 495,  63, -200, 495,
+    1, 600, 385,  3, 520, 390,  5, 400, 396,  6, 320, 372,  7, 230, 330,  8, 140, 292,  9, 70, 262,
+    10, 0, 250,  11, 40, 240,  20, 60, 235,  21, 100, 235,  22, 140, 238,  23, 172, 255,  24, 176, 285,
+    25, 179, 315,  26, 186, 345,  27, 205, 378,  28, 225, 400,  29, 200, 400,  32, 190, 400,  36, 200, 400,
+    40, 200, 400,  44, 185, 400,  48, 200, 400,  51, 190, 400,  53, 175, 400,  56, 150, 400,  57, 125, 420,
+    58, 75, 424,  59, 25, 428,  60, -25, 434,  61, -85, 446,  62, -145, 468,  63, -200, 495,
 };
 constexpr TrackRun kPirateBRuns[] = {
-    Route(1, 63, kPirateBWay), F(1, 9, Cycle(kPirateWalk, 2)), F(10, 28, Cycle(kPirateFence, 2)),
+    Route(1, 63, kPirateBWay), F(1, 6, Cycle(kPirateWalk, 2)), F(7, 19, Hold(kPirateLunge)),
+    F(20, 20, Hold(kPirateGuard)), F(21, 28, Cycle(kPirateWalk, 2)),
     F(29, 52, Cycle(kPirateFence, 2)), F(53, 54, Hold(kPirateLunge)), F(55, 56, Hold(kPirateGuard)),
     F(57, 63, Cycle(kRunOff)),
 };
 
 // Pirate C crosses on the plank, fights his way left against sailor D and
-// runs off.
+// runs off, still in sight on the frame after he sets out.
 constexpr int32_t kPirateCWay[] = {
-    1, 520, 430,  4, 470, 402,  9, 350, 398,  12, 290, 415,  14, 240, 430,  19, 205, 428,  22, 215, 428,
-    26, 165, 427,  29, 175, 427,
-    32, 115, 426,  35, 40, 425,  38, 35, 425,  39, -10, 445,  40, -150, 460,  47, -400, 525,
+    1, 520, 430,  4, 470, 402,  9, 350, 398,  12, 290, 415,  14, 240, 430,  18, 230, 428,  20, 240, 428,
+    22, 220, 428,  26, 170, 427,  29, 145, 427,  32, 110, 426,  35, 75, 425,  38, 35, 425,  39, -10, 445,  40, -55, 466,  41, -110, 470,  42, -165, 476,
+    47, -400, 525,
 };
 constexpr TrackRun kPirateCRuns[] = {
     Route(1, 47, kPirateCWay), F(1, 14, Cycle(kPirateWalk, 2)),
