@@ -137,11 +137,11 @@ void PaintBroadsideFlash(cairo_t* cr, Pt mouth, int nFrameHeight) {
 }  // namespace
 
 // Frame 1: the muzzle flash, bursting to the left from the gun's mouth at
-// the right end of the frame; frames 0 and 2: the shot, the iron ball at
-// the head of its puff, trailing smoke down and to the right as it flies up
-// and left (frame 0 a thick trail, frame 2 a thin wisp). Both fill their
-// small frame, so a shot reads at a glance at full size: the flash a
-// white-hot heart in a star of flame, the puff nearly white. Frame 3 is the
+// the right end of the frame; frame 0: the gunsmoke rolling away up and to
+// the left; frame 2: the shot, the iron ball at the head of its puff,
+// trailing a thin wisp down and to the right as it flies up and left. They
+// fill their small frame, so a shot reads at a glance at full size: the
+// flash a white-hot heart in a star of flame, the smoke nearly white. Frame 3 is the
 // brig's broadside gun firing where nothing hides it, on her row of ports.
 void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     const double cy = nFrameHeight / 2.0;
@@ -173,18 +173,19 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
                  style::kCloud);
         return;
     }
-    const bool bSecond = nFrame == frames::kPuffWithBall;
-    std::vector<Lobe> lobes = Billow({22.5, cy - 0.5}, 20.0, 13.0, 6, 7.0, bSecond ? 11 : 5);
-    if (bSecond) {
-        lobes.push_back({{38.0, cy + 6.0}, 5.5});
-        lobes.push_back({{46.0, cy + 10.0}, 3.8});
-    } else {
-        // A thick trail back to the gun, so the shot coming out past the
-        // ship that hid its gun still leads back to where it was fired.
-        lobes.push_back({{38.0, cy + 5.0}, 7.0});
-        lobes.push_back({{47.0, cy + 8.0}, 6.0});
-        lobes.push_back({{52.5, cy + 10.0}, 4.5});
+    if (nFrame == frames::kPuff) {
+        // Gunsmoke alone, rolling away up and to the left: a bank thickest
+        // behind, torn into thinning wisps at its head. It carries no ball,
+        // so where it comes out past a ship that hid the gun it is the smoke
+        // of the firing drifting by, not a shot fired from that ship.
+        DrawSmoke(cr, {{{36.0, cy + 3.0}, 10.5}, {{46.0, cy + 7.0}, 8.0}, {{25.0, cy + 1.0}, 8.5},
+                       {{30.0, cy - 7.0}, 6.5}, {{15.0, cy - 3.0}, 5.5}, {{7.0, cy - 8.0}, 3.5}},
+                  3.0, 2.5, kPuffTones);
+        return;
     }
+    std::vector<Lobe> lobes = Billow({22.5, cy - 0.5}, 20.0, 13.0, 6, 7.0, 11);
+    lobes.push_back({{38.0, cy + 6.0}, 5.5});
+    lobes.push_back({{46.0, cy + 10.0}, 3.8});
     DrawSmoke(cr, lobes, 3.0, 2.5, kPuffTones);
     // The ball, just ahead of its smoke: a shot flying, not a drifting puff.
     const Pt ball = {9.0, cy - 8.0};

@@ -21,9 +21,9 @@ enum Galleon : int32_t {
 
 // 137, cannon fire: the shot's puff and the muzzle flash.
 enum CannonFire : int32_t {
-    kPuff,               // the shot flying up and left: the ball ahead of a thick trail of smoke
+    kPuff,               // the gunsmoke rolling away up and left, no ball
     kFlash,              // flash bursting left from a mouth at the right edge
-    kPuffWithBall,       // the same ball ahead of a puff with a thin wisp
+    kPuffWithBall,       // the shot flying up and left: the ball ahead of a puff with a thin wisp
     kFlashFromPort,      // the brig's gun firing out of its port, flame up and left
     kCannonFireFrames
 };
