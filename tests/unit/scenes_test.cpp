@@ -523,14 +523,18 @@ TEST_F(ScenesTest, EveryPixelChangedBetweenPresentsIsMarkedAsDrawnOn) {
             EXPECT_EQ(drawn.nPresent, nLastPresent + 1) << "presents are counted one by one";
             nLastPresent = drawn.nPresent;
             ++nPresents;
+            // Outside a row's marked columns (all of an unmarked row) nothing
+            // may differ.
             for (int y = 0; y < FrameBuffer.nHeight && !shown.empty(); ++y) {
                 const uint8_t* pNow = FrameBuffer.pPixels + y * nStride;
                 const uint8_t* pWas = shown.data() + y * nStride;
                 const HostDrawnRow& row = drawn.pRows[y];
-                if (std::memcmp(pNow, pWas, nStride) == 0) continue;
-                for (int x = 0; x < FrameBuffer.nWidth; ++x)
-                    if (pNow[x] != pWas[x] && (row.nMark != drawn.nPresent || x < row.nLeft || x >= row.nRight))
-                        ++nUnmarked;
+                const bool bMarked = row.nMark == drawn.nPresent;
+                const size_t nLeft = bMarked ? size_t(row.nLeft) : nStride;
+                const size_t nRight = bMarked ? size_t(row.nRight) : nStride;
+                if (std::memcmp(pNow, pWas, nLeft) != 0 ||
+                    std::memcmp(pNow + nRight, pWas + nRight, nStride - nRight) != 0)
+                    ++nUnmarked;
             }
             shown.assign(FrameBuffer.pPixels, FrameBuffer.pPixels + nStride * FrameBuffer.nHeight);
         };
@@ -542,7 +546,7 @@ TEST_F(ScenesTest, EveryPixelChangedBetweenPresentsIsMarkedAsDrawnOn) {
             bSawScene[r.nScene] = true;
             if (r.nScene == 0 && r.nResult == 1) ++nCycles;
         }
-        EXPECT_EQ(nUnmarked, 0) << "pixels changed but not marked, over " << nPresents << " presents";
+        EXPECT_EQ(nUnmarked, 0) << "rows changed outside their marks, over " << nPresents << " presents";
         for (int n = 0; n <= 8; ++n) EXPECT_TRUE(bSawScene[n]) << "scene " << n;
     }
 }
