@@ -502,6 +502,55 @@ TEST_F(ScenesTest, WholeShowErasesEveryFrameAtEveryScreenSize) {
     }
 }
 
+// Every pixel that changed between two presents is marked as drawn on for
+// the second (its row, and its column in the row's columns): a host that
+// looks only there shows every change.
+// Both branches, every scene and dissolve, with the view cropped, whole and
+// smaller than the window.
+TEST_F(ScenesTest, EveryPixelChangedBetweenPresentsIsMarkedAsDrawnOn) {
+    const int sizes[][2] = {{640, 480}, {800, 600}, {1920, 1080}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(std::to_string(size[0]) + "x" + std::to_string(size[1]));
+        Restart();
+        ASSERT_NO_FATAL_FAILURE(StartStage(size[0], size[1], true, true));
+        RunFlags.nKrakenChance = 50;
+        std::vector<uint8_t> shown;
+        uint64_t nLastPresent = 0;
+        int nPresents = 0, nUnmarked = 0;
+        FakeHost.onPresent = [&] {
+            const HostDrawnRows& drawn = FakeHost.drawn;
+            const size_t nStride = size_t(FrameBuffer.nWidth);
+            EXPECT_EQ(drawn.nPresent, nLastPresent + 1) << "presents are counted one by one";
+            nLastPresent = drawn.nPresent;
+            ++nPresents;
+            // Outside a row's marked columns (all of an unmarked row) nothing
+            // may differ.
+            for (int y = 0; y < FrameBuffer.nHeight && !shown.empty(); ++y) {
+                const uint8_t* pNow = FrameBuffer.pPixels + y * nStride;
+                const uint8_t* pWas = shown.data() + y * nStride;
+                const HostDrawnRow& row = drawn.pRows[y];
+                const bool bMarked = row.nMark == drawn.nPresent;
+                const size_t nLeft = bMarked ? size_t(row.nLeft) : nStride;
+                const size_t nRight = bMarked ? size_t(row.nRight) : nStride;
+                if (std::memcmp(pNow, pWas, nLeft) != 0 ||
+                    std::memcmp(pNow + nRight, pWas + nRight, nStride - nRight) != 0)
+                    ++nUnmarked;
+            }
+            shown.assign(FrameBuffer.pPixels, FrameBuffer.pPixels + nStride * FrameBuffer.nHeight);
+        };
+        int nCycles = 0;
+        bool bSawScene[9] = {};
+        while (nCycles < 3) {
+            FakeHost.nTickCount += 51;
+            const StepRecord r = Step();
+            bSawScene[r.nScene] = true;
+            if (r.nScene == 0 && r.nResult == 1) ++nCycles;
+        }
+        EXPECT_EQ(nUnmarked, 0) << "rows changed outside their marks, over " << nPresents << " presents";
+        for (int n = 0; n <= 8; ++n) EXPECT_TRUE(bSawScene[n]) << "scene " << n;
+    }
+}
+
 // ---- The first-time-only switch-off ---------------------------------------
 
 TEST_F(ScenesTest, FirstTimeOnlySoundEndsWithTheFirstCycleOfEitherBranch) {
