@@ -46,8 +46,10 @@ EyePair Offset(const EyePair& e, double dx, double dy) {
 constexpr double kRisenX = marks::kKrakenRisen.x, kRisenY = marks::kKrakenRisen.y;
 
 // The near water between the hulls: its crest runs across the gap at y 529
-// (stage), the water body below it lies between the two waterlines.
-const kraken::WaveRow kNearWaterRow = {420, 640, 529, 6, 22, 0.15, 0};
+// (stage), just above the plank, the water body below it lies between the two
+// waterlines. It is calm, without foam caps, so that the line along the
+// plank's edge reads as water seen past it, not as foam lying on it.
+const kraken::WaveRow kNearWaterRow = {420, 640, 529, 6, 22, 0.15, 0, false};
 
 void PathGap(cairo_t* cr) {
     geo::Pts gap = sea::kNavyWaterline;
@@ -116,20 +118,22 @@ void PaintKrakenRising(cairo_t* cr, int, int, int) {
     // The mouth close under the eyes: the face shows whole over the near
     // water while the kraken is still coming up behind the plank.
     kraken::PaintMouth(cr, 151, 227, 30);
-    // Two arms already out of the water either side of the face, curling
-    // up, suckers outwards: a kraken from the first glimpse of it.
-    kraken::PaintTentacle(cr, {{{92, 330}, {74, 296}, {60, 262}, {52, 224}, {50, 186}, {56, 150}, {70, 132}, {84, 138},
-                                {82, 152}, {72, 154}},
+    // Two arms already out of the water either side of the face, suckers
+    // outwards: a kraken from the first glimpse of it. The left one curls
+    // up in front of its body, right of the navy gun's mouth; the right one
+    // hooks over towards the pirates.
+    kraken::PaintTentacle(cr, {{{108, 330}, {92, 296}, {84, 262}, {82, 222}, {82, 180}, {84, 140}, {92, 110}, {106, 96},
+                                {120, 102}, {122, 118}, {112, 126}, {104, 118}},
                                34, 7, 1});
-    kraken::PaintTentacle(cr, {{{200, 330}, {212, 296}, {218, 260}, {220, 224}, {218, 186}, {212, 152}, {200, 136},
-                                {188, 142}, {190, 154}, {198, 156}},
-                               28, 7, -1});
+    kraken::PaintTentacle(cr, {{{200, 330}, {210, 296}, {214, 260}, {214, 222}, {212, 184}, {208, 150}, {206, 122},
+                                {212, 100}, {222, 94}, {226, 106}, {218, 112}},
+                               30, 7, -1});
     // Where the arms meet the sea, in stage terms of the risen kraken.
     SinkIntoGap(cr, kRisenX, kRisenY);
     cairo_save(cr);
     cairo_translate(cr, -kRisenX, -kRisenY);
     int nSeed = 1;
-    for (double x : {436.0, 478.0, 500.0, 532.0, 562.0, 574.0}) FoamCollar(cr, x, 12, nSeed++);
+    for (double x : {454.0, 478.0, 500.0, 532.0, 562.0, 574.0}) FoamCollar(cr, x, 12, nSeed++);
     cairo_restore(cr);
 }
 
@@ -340,6 +344,15 @@ void PaintNearWater(cairo_t* cr) {
     kraken::WaterBodyPath(cr, kNearWaterRow, 640);
     kraken::FillFromPiece(cr, kDecks, 0, 0);
     kraken::PaintCrest(cr, kNearWaterRow, 640);
+    // Below the plank the sea is churned where the kraken has come up:
+    // rings and streaks of foam.
+    static const double churn[][4] = {{488, 574, 13, 3.5}, {542, 582, 17, 4.5}, {512, 594, 11, 3}, {556, 597, 8, 2.5}};
+    for (const auto& c : churn) {
+        geo::PathEllipse(cr, c[0], c[1], c[2], c[3]);
+        style::SetColour(cr, style::kFoam);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+    }
     cairo_restore(cr);
 }
 

@@ -60,7 +60,7 @@ void PaintCrest(cairo_t* cr, const WaveRow& row, double dBottom) {
 
     // Foam caps on each hump, leaning back against the wind.
     double dFirst = row.dLeft - (row.dPhase - std::floor(row.dPhase)) * row.dLength;
-    for (double x0 = dFirst; x0 < row.dRight; x0 += row.dLength) {
+    for (double x0 = dFirst; row.bFoamCaps && x0 < row.dRight; x0 += row.dLength) {
         double cx = x0 + row.dLength * 0.5;
         geo::PathEllipse(cr, cx - row.dLength * 0.06, CrestY(row, cx) + row.dHeight * 0.15, row.dLength * 0.26,
                          row.dHeight * 0.32 + 1);

@@ -13,6 +13,7 @@ struct WaveRow {
     double dLength;        // hump width
     double dPhase;         // shift of the humps, in hump widths
     double dTaper = 0;     // over this width at each end the crest sinks away
+    bool bFoamCaps = true; // white caps on the humps (false: a calm crest)
 };
 
 // Appends the row's crest line, left to right, to the current path (a

@@ -333,6 +333,16 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
 
     if (look.bDismasted) {
         cairo_restore(cr);
+        // The torn edges scorched dark: burnt canvas, not a clean cut.
+        Pts tear = BelowMastBreak(kBrigDismastY);
+        tear.resize(tear.size() - 2);
+        cairo_save(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
+        PathPoly(cr, tear, false);
+        style::SetColour(cr, style::kCharred);
+        cairo_set_line_width(cr, 5 * lw / style::kOutlineWidth);
+        cairo_stroke(cr);
+        cairo_restore(cr);
         for (const MastPlan* m : {&kBrigFore, &kBrigMain}) BrokenMastTop(cr, m->x, kBrigDismastY, lw);
     }
     if (look.bHull) BrigHull(cr, lw);
