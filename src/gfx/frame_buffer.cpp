@@ -98,6 +98,8 @@ bool CreateFrameBuffer(HostWindow hWindow, const OutputLayout& layout) {
     FrameBuffer.pPixels = pPixels;
     FrameBuffer.nWidth = g.nWidth;
     FrameBuffer.nHeight = g.nHeight;
+    // New pixels: every row is to be shown.
+    FrameBuffer.rowMarks.assign(size_t(g.nHeight), FrameBuffer.nPresents + 1);
     PlaceBackdrops(g);
     PlaceStageOnOutputs(layout);
     return true;
@@ -138,7 +140,22 @@ bool PlaceOutputs(HostWindow hWindow, const OutputLayout& layout) {
     return true;
 }
 
+void MarkRowsDrawn(int32_t nTop, int32_t nBottom) {
+    const int32_t nRows = int32_t(FrameBuffer.rowMarks.size());
+    nTop = std::max(nTop, 0);
+    nBottom = std::min(nBottom, nRows);
+    if (nTop < nBottom)
+        std::fill(FrameBuffer.rowMarks.begin() + nTop, FrameBuffer.rowMarks.begin() + nBottom,
+                  FrameBuffer.nPresents + 1);
+}
+
+HostDrawnRows CountPresent() {
+    ++FrameBuffer.nPresents;
+    return {FrameBuffer.rowMarks.data(), FrameBuffer.nPresents};
+}
+
 void DeleteFrameBuffer() {
     if (FrameBuffer.pPixels != nullptr) HostDeleteFrameBuffer();
     FrameBuffer.pPixels = nullptr;
+    FrameBuffer.rowMarks.clear();
 }

@@ -148,12 +148,23 @@ bool HostBeginFrame(HostWindow hWindow);
 void HostEndFrame(HostWindow hWindow);
 // Within a frame: fills the whole client area with black.
 void HostClearWindow(HostWindow hWindow);
+// Which rows of the frame buffer the show has drawn on, and since when. The
+// show numbers its presents 1, 2, 3, ... (nPresent: this one); pRowMarks[y]
+// is the number of the first present after the last drawing on row y (a row
+// drawn since the last present holds nPresent). So a view that was last
+// presented at present m shows as they are now every row whose mark is at
+// most m.
+struct HostDrawnRows {
+    const uint64_t* pRowMarks;
+    uint64_t nPresent;
+};
 // Within a frame: copies the part source of the frame buffer to the part
 // dest of the window. When the sizes differ the picture is scaled: each
 // pixel to a block when bSmooth is false (dest a whole multiple of source),
 // blended smoothly when it is true (the nearest pixel on a palette display,
-// where only the palette's colours can be shown).
-void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth);
+// where only the palette's colours can be shown). A host may use drawn to
+// copy only what can have changed since it last presented the same view.
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth, const HostDrawnRows& drawn);
 // Finishes pending drawing into the frame buffer.
 void HostFlush();
 // Marks the whole window as to be repainted, without erasing.

@@ -222,7 +222,7 @@ void HostClearWindow(HostWindow hWindow) {
     FillRect(Gdi.hWindowDC, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth, const HostDrawnRows& /*drawn*/) {
     if (source.nWidth == dest.nWidth && source.nHeight == dest.nHeight) {
         BitBlt(Gdi.hWindowDC, dest.nLeft, dest.nTop, dest.nWidth, dest.nHeight, Gdi.hMemoryDC, source.nLeft,
                source.nTop, SRCCOPY);

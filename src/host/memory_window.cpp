@@ -197,12 +197,15 @@ int LastDifference(const uint8_t* a, const uint8_t* b, int r) {
 // The box of the view's source (in source coordinates, right and bottom
 // exclusive) where the frame buffer differs from what the view showed, each
 // row's span in gRowSpans, and the view's pixels brought up to date; false
-// when nothing changed.
-bool TakeChanges(ShownView& v, DirtyRect& changed) {
+// when nothing changed. Only rows drawn on since the view's last present
+// can differ.
+bool TakeChanges(ShownView& v, const HostDrawnRows& drawn, DirtyRect& changed) {
     const int nWidth = v.source.nWidth;
+    const uint64_t* pMarks = drawn.pRowMarks + v.source.nTop;
     changed = {nWidth, v.source.nHeight, 0, 0};
     gRowSpans.assign(static_cast<size_t>(v.source.nHeight), RowSpan{0, 0});
     for (int y = 0; y < v.source.nHeight; ++y) {
+        if (pMarks[y] <= v.nPresent) continue;
         const uint8_t* pNow = MemoryWindow.frameBuffer.data() +
                               static_cast<size_t>(v.source.nTop + y) * MemoryWindow.nBufferWidth + v.source.nLeft;
         uint8_t* pWas = v.pixels.data() + static_cast<size_t>(y) * nWidth;
@@ -213,6 +216,7 @@ bool TakeChanges(ShownView& v, DirtyRect& changed) {
         gRowSpans[static_cast<size_t>(y)] = {l, r};
         changed = {std::min(changed.nLeft, l), std::min(changed.nTop, y), std::max(changed.nRight, r), y + 1};
     }
+    v.nPresent = drawn.nPresent;
     return changed.nLeft < changed.nRight;
 }
 
@@ -268,7 +272,7 @@ void PresentCrispRow(uint32_t* pOut, const uint8_t* pRow, int x0, int x1, int nS
 // source, blends the four pixels around it. A view presented again where
 // nothing has drawn over it since is drawn only where the frame buffer
 // changed.
-void MemoryWindowPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
+void MemoryWindowPresentView(const HostRect& source, const HostRect& dest, bool bSmooth, const HostDrawnRows& drawn) {
     const RgbImage& w = MemoryWindow.window;
     if (source.nLeft < 0 || source.nTop < 0 || source.nWidth <= 0 || source.nHeight <= 0 ||
         source.nLeft + source.nWidth > MemoryWindow.nBufferWidth ||
@@ -283,7 +287,7 @@ void MemoryWindowPresentView(const HostRect& source, const HostRect& dest, bool 
     if (ShownView* pShown = FindShown(source, dest, bSmooth)) {
         bRowSpans = !bSmooth;
         DirtyRect c;
-        if (!TakeChanges(*pShown, c)) return;
+        if (!TakeChanges(*pShown, drawn, c)) return;
         int d0 = 0, d1 = 0;
         DestSpan(c.nLeft, c.nRight, source.nWidth, dest.nWidth, bSmooth, d0, d1);
         x0 = std::max(x0, d0);
@@ -293,7 +297,8 @@ void MemoryWindowPresentView(const HostRect& source, const HostRect& dest, bool 
         y1 = std::min(y1, d1);
         if (x0 >= x1 || y0 >= y1) return;
     } else {
-        ShownView v{source, dest, bSmooth, std::vector<uint8_t>(static_cast<size_t>(source.nWidth) * source.nHeight)};
+        ShownView v{source, dest, bSmooth, std::vector<uint8_t>(static_cast<size_t>(source.nWidth) * source.nHeight),
+                    drawn.nPresent};
         for (int y = 0; y < source.nHeight; ++y)
             std::memcpy(v.pixels.data() + static_cast<size_t>(y) * source.nWidth,
                         MemoryWindow.frameBuffer.data() +

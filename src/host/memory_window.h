@@ -24,11 +24,13 @@ struct DirtyRect {
 
 // A view presented into the window, with the frame-buffer pixels it showed,
 // while nothing else has drawn over it: the next present of the same view
-// draws only the part of the frame buffer that changed since.
+// draws only the part of the frame buffer that changed since, looking only
+// at the rows drawn on since the present it last showed.
 struct ShownView {
     HostRect source, dest;
     bool bSmooth;
     std::vector<uint8_t> pixels;  // source.nWidth x source.nHeight
+    uint64_t nPresent;            // the show's number of that present
 };
 
 struct MemoryWindowState {
@@ -61,4 +63,4 @@ void MemoryWindowDeleteFrameBuffer();
 bool MemoryWindowStretchPicture(int nResourceId, const HostRect& dest);
 bool MemoryWindowHasFrameBuffer();
 void MemoryWindowClear();
-void MemoryWindowPresentView(const HostRect& source, const HostRect& dest, bool bSmooth);
+void MemoryWindowPresentView(const HostRect& source, const HostRect& dest, bool bSmooth, const HostDrawnRows& drawn);

@@ -173,8 +173,9 @@ void HostEndFrame(HostWindow) { Log("EndFrame()"); }
 
 void HostClearWindow(HostWindow) { Log("ClearWindow()"); }
 
-void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth, const HostDrawnRows& drawn) {
     Log("Present(" + FakeRectText(source) + ">" + FakeRectText(dest) + (bSmooth ? ",smooth)" : ")"));
+    FakeHost.drawn = drawn;
     if (FakeHost.onPresent) FakeHost.onPresent();
 }
 

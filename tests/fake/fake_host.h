@@ -25,6 +25,7 @@ struct FakeHostState {
     std::vector<FakeMessageBox> boxes;
     std::function<void()> onMessageBox;  // runs while a box is "open"
     std::function<void()> onPresent;     // runs as each frame is presented
+    HostDrawnRows drawn = {};            // what the present being made was told
 
     uint32_t nTickCount = 0;
     bool bTimersFail = false;  // HostSetTimer's result is the opposite

@@ -1,6 +1,7 @@
 // The window in memory presents a view again only where the frame buffer
 // changed: after any change the window must equal a fresh window that was
-// presented the whole frame once.
+// presented the whole frame once. It looks only at the rows the show says
+// it drew on (marked as the frame buffer's drawing does).
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "gfx/frame_buffer.h"
 #include "host/memory_window.h"
 
 namespace {
@@ -25,6 +27,9 @@ void MakeFrameBuffer() {
         header.colours[4 * i + 2] = uint8_t(255 - i);
     }
     ASSERT_NE(MemoryWindowCreateFrameBuffer(header), nullptr);
+    // The show's count of presents goes on; every row of a new frame buffer
+    // is to be shown.
+    FrameBuffer.rowMarks.assign(kBufferHeight, FrameBuffer.nPresents + 1);
 }
 
 std::vector<uint32_t> WindowPixels() {
@@ -41,10 +46,33 @@ struct ViewCase {
     bool bSmooth;
 };
 
+// One present of the show: each view (output) in turn.
+void Present(const std::vector<ViewCase>& views) {
+    const HostDrawnRows drawn = CountPresent();
+    for (const ViewCase& v : views) MemoryWindowPresentView(v.source, v.dest, v.bSmooth, drawn);
+}
+void Present(const ViewCase& v) { Present(std::vector<ViewCase>{v}); }
+
 // A change of the frame buffer: a box set to one colour index.
 struct Change {
     int x, y, nWidth, nHeight;
 };
+
+// Draws a box of one colour index, marking its rows as drawn on.
+void Draw(const Change& c, uint8_t nIndex) {
+    for (int y = c.y; y < c.y + c.nHeight; ++y)
+        std::memset(&MemoryWindow.frameBuffer[size_t(y) * kBufferWidth + c.x], nIndex, size_t(c.nWidth));
+    MarkRowsDrawn(c.y, c.y + c.nHeight);
+}
+
+std::vector<uint32_t> WholePresentOf(std::vector<uint8_t> frame, int nWindowWidth, int nWindowHeight,
+                                     const std::vector<ViewCase>& views) {
+    ResizeMemoryWindow(nWindowWidth, nWindowHeight);
+    MakeFrameBuffer();
+    MemoryWindow.frameBuffer = frame;
+    Present(views);
+    return WindowPixels();
+}
 
 TEST(MemoryWindowTest, PresentingAgainDrawsWhatChangedAsAWholePresentWould) {
     const ViewCase views[] = {
@@ -71,21 +99,17 @@ TEST(MemoryWindowTest, PresentingAgainDrawsWhatChangedAsAWholePresentWould) {
         ResizeMemoryWindow(v.nWindowWidth, v.nWindowHeight);
         MakeFrameBuffer();
         for (uint8_t& p : MemoryWindow.frameBuffer) p = uint8_t(random());
-        MemoryWindowPresentView(v.source, v.dest, v.bSmooth);
+        Present(v);
         // Nothing changed: nothing is drawn.
         TakeMemoryWindowDirtyRect();
-        MemoryWindowPresentView(v.source, v.dest, v.bSmooth);
+        Present(v);
         const DirtyRect none = TakeMemoryWindowDirtyRect();
         EXPECT_FALSE(none.nLeft < none.nRight && none.nTop < none.nBottom) << "drawn with nothing changed";
         for (const std::vector<Change>& step : steps) {
             const std::vector<uint8_t> before = MemoryWindow.frameBuffer;
-            for (const Change& c : step) {
-                const uint8_t nIndex = uint8_t(random());
-                for (int y = c.y; y < c.y + c.nHeight; ++y)
-                    std::memset(&MemoryWindow.frameBuffer[size_t(y) * kBufferWidth + c.x], nIndex, size_t(c.nWidth));
-            }
+            for (const Change& c : step) Draw(c, uint8_t(random()));
             TakeMemoryWindowDirtyRect();
-            MemoryWindowPresentView(v.source, v.dest, v.bSmooth);
+            Present(v);
             const DirtyRect drawn = TakeMemoryWindowDirtyRect();
             if (!v.bSmooth && v.dest.nWidth == v.source.nWidth && v.dest.nHeight == v.source.nHeight) {
                 // Unscaled, exactly the box round the pixels that changed is
@@ -108,26 +132,52 @@ TEST(MemoryWindowTest, PresentingAgainDrawsWhatChangedAsAWholePresentWould) {
                     << "drawn box after the change at " << step[0].x << "," << step[0].y;
             }
             const std::vector<uint32_t> again = WindowPixels();
-            const std::vector<uint8_t> frame = MemoryWindow.frameBuffer;
-            ResizeMemoryWindow(v.nWindowWidth, v.nWindowHeight);
-            MakeFrameBuffer();
-            MemoryWindow.frameBuffer = frame;
-            MemoryWindowPresentView(v.source, v.dest, v.bSmooth);
-            ASSERT_EQ(again, WindowPixels()) << "after the change at " << step[0].x << "," << step[0].y;
+            ASSERT_EQ(again, WholePresentOf(MemoryWindow.frameBuffer, v.nWindowWidth, v.nWindowHeight, {v}))
+                << "after the change at " << step[0].x << "," << step[0].y;
         }
         // A clear between two presents: the whole view is drawn again.
         MemoryWindowClear();
-        const std::vector<uint8_t> frame = MemoryWindow.frameBuffer;
-        MemoryWindowPresentView(v.source, v.dest, v.bSmooth);
+        Present(v);
         const std::vector<uint32_t> afterClear = WindowPixels();
-        ResizeMemoryWindow(v.nWindowWidth, v.nWindowHeight);
-        MakeFrameBuffer();
-        MemoryWindow.frameBuffer = frame;
-        MemoryWindowPresentView(v.source, v.dest, v.bSmooth);
-        EXPECT_EQ(afterClear, WindowPixels()) << "after a clear";
+        EXPECT_EQ(afterClear, WholePresentOf(MemoryWindow.frameBuffer, v.nWindowWidth, v.nWindowHeight, {v}))
+            << "after a clear";
     }
     MemoryWindowDeleteFrameBuffer();
     ResizeMemoryWindow(0, 0);
+    FrameBuffer = {};
+}
+
+// Two outputs, one of them left out of a present: the rows drawn on since
+// each view's own last present are looked at, not just since the last one.
+TEST(MemoryWindowTest, EachViewLooksAtTheRowsDrawnOnSinceItsOwnLastPresent) {
+    const ViewCase a = {"original", 130, 70, {0, 0, 40, 30}, {0, 0, 40, 30}, false};
+    const ViewCase b = {"2x crisp", 130, 70, {0, 0, 40, 30}, {45, 5, 80, 60}, false};
+    std::mt19937 random(11);
+    ResizeMemoryWindow(a.nWindowWidth, a.nWindowHeight);
+    MakeFrameBuffer();
+    for (uint8_t& p : MemoryWindow.frameBuffer) p = uint8_t(random());
+    Present({a, b});
+    Draw({3, 4, 10, 2}, 200);
+    Present(a);  // b is not presented this time
+    Draw({20, 25, 6, 3}, 201);
+    Present({a, b});
+    const std::vector<uint32_t> shown = WindowPixels();
+    EXPECT_EQ(shown, WholePresentOf(MemoryWindow.frameBuffer, a.nWindowWidth, a.nWindowHeight, {a, b}));
+
+    // A pixel changed on a row not marked as drawn on is not looked at
+    // (no drawing of the show does that); marking its row shows it.
+    MemoryWindow.frameBuffer[size_t(17) * kBufferWidth + 9] ^= 0x55;
+    const std::vector<uint32_t> before = WindowPixels();
+    Present({a, b});
+    EXPECT_EQ(WindowPixels(), before);
+    MarkRowsDrawn(17, 18);
+    Present({a, b});
+    const std::vector<uint32_t> marked = WindowPixels();
+    EXPECT_EQ(marked, WholePresentOf(MemoryWindow.frameBuffer, a.nWindowWidth, a.nWindowHeight, {a, b}));
+
+    MemoryWindowDeleteFrameBuffer();
+    ResizeMemoryWindow(0, 0);
+    FrameBuffer = {};
 }
 
 }  // namespace

@@ -502,6 +502,49 @@ TEST_F(ScenesTest, WholeShowErasesEveryFrameAtEveryScreenSize) {
     }
 }
 
+// Every row that changed between two presents is marked as drawn on for
+// the second: a host that looks only at the marked rows shows every change.
+// Both branches, every scene and dissolve, with the view cropped, whole and
+// smaller than the window.
+TEST_F(ScenesTest, EveryRowChangedBetweenPresentsIsMarkedAsDrawnOn) {
+    const int sizes[][2] = {{640, 480}, {800, 600}, {1920, 1080}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(std::to_string(size[0]) + "x" + std::to_string(size[1]));
+        Restart();
+        ASSERT_NO_FATAL_FAILURE(StartStage(size[0], size[1], true, true));
+        RunFlags.nKrakenChance = 50;
+        std::vector<uint8_t> shown;
+        uint64_t nLastPresent = 0;
+        int nPresents = 0, nUnmarked = 0;
+        FakeHost.onPresent = [&] {
+            const HostDrawnRows& drawn = FakeHost.drawn;
+            const size_t nStride = size_t(FrameBuffer.nWidth);
+            EXPECT_EQ(drawn.nPresent, nLastPresent + 1) << "presents are counted one by one";
+            nLastPresent = drawn.nPresent;
+            ++nPresents;
+            if (!shown.empty()) {
+                for (int y = 0; y < FrameBuffer.nHeight; ++y) {
+                    const uint8_t* pNow = FrameBuffer.pPixels + y * nStride;
+                    if (std::memcmp(pNow, shown.data() + y * nStride, nStride) != 0 &&
+                        drawn.pRowMarks[y] != drawn.nPresent)
+                        ++nUnmarked;
+                }
+            }
+            shown.assign(FrameBuffer.pPixels, FrameBuffer.pPixels + nStride * FrameBuffer.nHeight);
+        };
+        int nCycles = 0;
+        bool bSawScene[9] = {};
+        while (nCycles < 3) {
+            FakeHost.nTickCount += 51;
+            const StepRecord r = Step();
+            bSawScene[r.nScene] = true;
+            if (r.nScene == 0 && r.nResult == 1) ++nCycles;
+        }
+        EXPECT_EQ(nUnmarked, 0) << "rows changed but not marked, over " << nPresents << " presents";
+        for (int n = 0; n <= 8; ++n) EXPECT_TRUE(bSawScene[n]) << "scene " << n;
+    }
+}
+
 // ---- The first-time-only switch-off ---------------------------------------
 
 TEST_F(ScenesTest, FirstTimeOnlySoundEndsWithTheFirstCycleOfEitherBranch) {

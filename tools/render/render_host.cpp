@@ -72,8 +72,8 @@ int HostGetOutputs(HostWindow, HostRect* pOutputs, int nMax) {
 bool HostBeginFrame(HostWindow) { return MemoryWindowHasFrameBuffer(); }
 void HostEndFrame(HostWindow) {}
 void HostClearWindow(HostWindow) { MemoryWindowClear(); }
-void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
-    MemoryWindowPresentView(source, dest, bSmooth);
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth, const HostDrawnRows& drawn) {
+    MemoryWindowPresentView(source, dest, bSmooth, drawn);
 }
 
 void HostFlush() {}

@@ -84,8 +84,8 @@ int HostGetOutputs(HostWindow, HostRect* pOutputs, int nMax) {
     }
     return nCount;
 }
-void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
-    MemoryWindowPresentView(source, dest, bSmooth);
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth, const HostDrawnRows& drawn) {
+    MemoryWindowPresentView(source, dest, bSmooth, drawn);
 }
 void HostFlush() {}
 void HostInvalidateWindow(HostWindow) {}

@@ -153,8 +153,8 @@ void HostClearWindow(HostWindow) { MemoryWindowClear(); }
 // the whole window, as the page's client size makes it.
 int HostGetOutputs(HostWindow, HostRect*, int) { return 0; }
 
-void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth) {
-    MemoryWindowPresentView(source, dest, bSmooth);
+void HostPresentView(const HostRect& source, const HostRect& dest, bool bSmooth, const HostDrawnRows& drawn) {
+    MemoryWindowPresentView(source, dest, bSmooth, drawn);
 }
 
 void HostFlush() {}
