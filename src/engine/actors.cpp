@@ -116,7 +116,7 @@ void DrawActor(int nSlot) {
     // Column 0 of the frame lands at frame-buffer column x (maybe negative).
     uint8_t* pDst = FrameBuffer.pPixels + size_t(actor.y + box.nRow0) * nDstStride;
     const int32_t x = actor.x;
-    MarkRowsDrawn(actor.y + box.nRow0, actor.y + box.nRow1);
+    MarkDrawn(x + box.nCol0, actor.y + box.nRow0, x + box.nCol1, actor.y + box.nRow1);
     for (int32_t r = box.nRow0; r < box.nRow1; ++r, pSrc += nSrcStride, pDst += nDstStride) {
         for (int32_t k = pRowRuns[r]; k < pRowRuns[r + 1]; ++k) {
             const int32_t c0 = std::max(box.nCol0, pRuns[k].nStart);
@@ -139,7 +139,7 @@ void EraseActor(int nSlot, int nBackdrop) {
     if (box.IsEmpty()) return;
     const int32_t px = actor.x + box.nCol0;
     const int32_t py = actor.y + box.nRow0;
-    MarkRowsDrawn(py, actor.y + box.nRow1);
+    MarkDrawn(px, py, actor.x + box.nCol1, actor.y + box.nRow1);
     CopyRows(FrameBuffer.pPixels + size_t(py) * FrameBuffer.nWidth + px, size_t(FrameBuffer.nWidth),
              b.pPixels + size_t(b.nSourceY + py) * b.nWidth + (b.nSourceX + px), size_t(b.nWidth),
              box.nRow1 - box.nRow0, size_t(box.nCol1 - box.nCol0));
@@ -152,7 +152,7 @@ void DrawBackdrop(int nBackdrop) {
     const int32_t nCount = std::min(b.nVisibleWidth, FrameBuffer.nWidth - b.nDestX);
     const int32_t nRows = std::min(b.nVisibleHeight, FrameBuffer.nHeight - b.nDestY);
     if (nCount <= 0 || nRows <= 0) return;
-    MarkRowsDrawn(b.nDestY, b.nDestY + nRows);
+    MarkDrawn(b.nDestX, b.nDestY, b.nDestX + nCount, b.nDestY + nRows);
     CopyRows(FrameBuffer.pPixels + size_t(b.nDestY) * FrameBuffer.nWidth + b.nDestX, size_t(FrameBuffer.nWidth),
              b.pPixels + size_t(b.nSourceY) * b.nWidth + b.nSourceX, size_t(b.nWidth), nRows, size_t(nCount));
 }

@@ -37,7 +37,7 @@ void DissolveStep(int f, int n) {
     const uint32_t nMaxY = uint32_t(std::max(0, std::min(SpriteStore.nStageHeight, FrameBuffer.nHeight)));
     const uint32_t nSteps = kPeriodSteps / uint32_t(n);
     // Each fifth of the register's states is spread over the whole view.
-    MarkRowsDrawn(0, FrameBuffer.nHeight);
+    MarkDrawn(0, 0, FrameBuffer.nWidth, FrameBuffer.nHeight);
     if (f == 1) {
         Dissolve.nRegister = 1;
         std::memset(FrameBuffer.pPixels, kDissolveColour,

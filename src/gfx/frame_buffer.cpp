@@ -98,8 +98,8 @@ bool CreateFrameBuffer(HostWindow hWindow, const OutputLayout& layout) {
     FrameBuffer.pPixels = pPixels;
     FrameBuffer.nWidth = g.nWidth;
     FrameBuffer.nHeight = g.nHeight;
-    // New pixels: every row is to be shown.
-    FrameBuffer.rowMarks.assign(size_t(g.nHeight), FrameBuffer.nPresents + 1);
+    // New pixels: all of them are to be shown.
+    FrameBuffer.drawnRows.assign(size_t(g.nHeight), HostDrawnRow{FrameBuffer.nPresents + 1, 0, g.nWidth});
     PlaceBackdrops(g);
     PlaceStageOnOutputs(layout);
     return true;
@@ -140,22 +140,31 @@ bool PlaceOutputs(HostWindow hWindow, const OutputLayout& layout) {
     return true;
 }
 
-void MarkRowsDrawn(int32_t nTop, int32_t nBottom) {
-    const int32_t nRows = int32_t(FrameBuffer.rowMarks.size());
+void MarkDrawn(int32_t nLeft, int32_t nTop, int32_t nRight, int32_t nBottom) {
+    nLeft = std::max(nLeft, 0);
+    nRight = std::min(nRight, FrameBuffer.nWidth);
     nTop = std::max(nTop, 0);
-    nBottom = std::min(nBottom, nRows);
-    if (nTop < nBottom)
-        std::fill(FrameBuffer.rowMarks.begin() + nTop, FrameBuffer.rowMarks.begin() + nBottom,
-                  FrameBuffer.nPresents + 1);
+    nBottom = std::min(nBottom, int32_t(FrameBuffer.drawnRows.size()));
+    if (nLeft >= nRight) return;
+    const uint64_t nNext = FrameBuffer.nPresents + 1;
+    for (int32_t y = nTop; y < nBottom; ++y) {
+        HostDrawnRow& row = FrameBuffer.drawnRows[size_t(y)];
+        if (row.nMark != nNext) {
+            row = {nNext, nLeft, nRight};
+        } else {
+            row.nLeft = std::min(row.nLeft, nLeft);
+            row.nRight = std::max(row.nRight, nRight);
+        }
+    }
 }
 
 HostDrawnRows CountPresent() {
     ++FrameBuffer.nPresents;
-    return {FrameBuffer.rowMarks.data(), FrameBuffer.nPresents};
+    return {FrameBuffer.drawnRows.data(), FrameBuffer.nPresents};
 }
 
 void DeleteFrameBuffer() {
     if (FrameBuffer.pPixels != nullptr) HostDeleteFrameBuffer();
     FrameBuffer.pPixels = nullptr;
-    FrameBuffer.rowMarks.clear();
+    FrameBuffer.drawnRows.clear();
 }

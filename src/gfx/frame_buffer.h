@@ -16,18 +16,20 @@ struct FrameBufferState {
     HostDibHeader header;
     bool bHeaderReady;  // built by the palette step
     bool bPalette;      // the display has a hardware palette
-    // When each row was last drawn on, as the host's presents read it
-    // (HostDrawnRows): the number of the present that follows the drawing.
-    std::vector<uint64_t> rowMarks;
+    // Where and when each row was last drawn on, as the host's presents
+    // read it (HostDrawnRows): the number of the present that follows the
+    // drawing, and the columns drawn on since the present before it.
+    std::vector<HostDrawnRow> drawnRows;
     uint64_t nPresents;  // presents counted so far
 };
 extern FrameBufferState FrameBuffer;
 
-// Every drawing on the frame buffer tells which rows it drew on, [nTop,
-// nBottom), so that the next present looks at them again.
-void MarkRowsDrawn(int32_t nTop, int32_t nBottom);
-// Counts a present of the frame buffer: the rows drawn on, for each output
-// it shows.
+// Every drawing on the frame buffer tells the box it drew in (columns
+// [nLeft, nRight) of rows [nTop, nBottom)), so that the next present looks
+// at it again.
+void MarkDrawn(int32_t nLeft, int32_t nTop, int32_t nRight, int32_t nBottom);
+// Counts a present of the frame buffer: where it was drawn on, for each
+// output it shows.
 HostDrawnRows CountPresent();
 
 constexpr int kMaxOutputs = 16;

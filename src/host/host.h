@@ -148,14 +148,20 @@ bool HostBeginFrame(HostWindow hWindow);
 void HostEndFrame(HostWindow hWindow);
 // Within a frame: fills the whole client area with black.
 void HostClearWindow(HostWindow hWindow);
-// Which rows of the frame buffer the show has drawn on, and since when. The
-// show numbers its presents 1, 2, 3, ... (nPresent: this one); pRowMarks[y]
-// is the number of the first present after the last drawing on row y (a row
-// drawn since the last present holds nPresent). So a view that was last
-// presented at present m shows as they are now every row whose mark is at
-// most m.
+// Where the show has drawn on the frame buffer, and since when. The show
+// numbers its presents 1, 2, 3, ... (nPresent: this one). For each row y,
+// pRows[y].nMark is the number of the first present after the last drawing
+// on it (a row drawn since the last present holds nPresent), and [nLeft,
+// nRight) the columns of all its drawing since the present before that one.
+// So a view that was last presented at present m shows as they are now every
+// row whose mark is at most m; and when m is the last present, every column
+// of a row outside its columns.
+struct HostDrawnRow {
+    uint64_t nMark;
+    int32_t nLeft, nRight;
+};
 struct HostDrawnRows {
-    const uint64_t* pRowMarks;
+    const HostDrawnRow* pRows;
     uint64_t nPresent;
 };
 // Within a frame: copies the part source of the frame buffer to the part

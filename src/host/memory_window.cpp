@@ -198,20 +198,27 @@ int LastDifference(const uint8_t* a, const uint8_t* b, int r) {
 // exclusive) where the frame buffer differs from what the view showed, each
 // row's span in gRowSpans, and the view's pixels brought up to date; false
 // when nothing changed. Only rows drawn on since the view's last present
-// can differ.
+// can differ; when that was the last present, only the columns drawn on.
 bool TakeChanges(ShownView& v, const HostDrawnRows& drawn, DirtyRect& changed) {
     const int nWidth = v.source.nWidth;
-    const uint64_t* pMarks = drawn.pRowMarks + v.source.nTop;
+    const HostDrawnRow* pRows = drawn.pRows + v.source.nTop;
+    const bool bSinceLast = v.nPresent + 1 == drawn.nPresent;
     changed = {nWidth, v.source.nHeight, 0, 0};
     gRowSpans.assign(static_cast<size_t>(v.source.nHeight), RowSpan{0, 0});
     for (int y = 0; y < v.source.nHeight; ++y) {
-        if (pMarks[y] <= v.nPresent) continue;
+        const HostDrawnRow& row = pRows[y];
+        if (row.nMark <= v.nPresent) continue;
+        int c0 = 0, c1 = nWidth;
+        if (bSinceLast) {
+            c0 = std::clamp(row.nLeft - v.source.nLeft, 0, nWidth);
+            c1 = std::clamp(row.nRight - v.source.nLeft, 0, nWidth);
+        }
         const uint8_t* pNow = MemoryWindow.frameBuffer.data() +
                               static_cast<size_t>(v.source.nTop + y) * MemoryWindow.nBufferWidth + v.source.nLeft;
         uint8_t* pWas = v.pixels.data() + static_cast<size_t>(y) * nWidth;
-        const int l = FirstDifference(pNow, pWas, nWidth);
-        if (l == nWidth) continue;
-        const int r = LastDifference(pNow, pWas, nWidth);
+        const int l = c0 + FirstDifference(pNow + c0, pWas + c0, c1 - c0);
+        if (l >= c1) continue;
+        const int r = LastDifference(pNow, pWas, c1);
         std::memcpy(pWas + l, pNow + l, static_cast<size_t>(r - l));
         gRowSpans[static_cast<size_t>(y)] = {l, r};
         changed = {std::min(changed.nLeft, l), std::min(changed.nTop, y), std::max(changed.nRight, r), y + 1};

@@ -25,7 +25,7 @@ struct DirtyRect {
 // A view presented into the window, with the frame-buffer pixels it showed,
 // while nothing else has drawn over it: the next present of the same view
 // draws only the part of the frame buffer that changed since, looking only
-// at the rows drawn on since the present it last showed.
+// where the show drew since the present it last showed.
 struct ShownView {
     HostRect source, dest;
     bool bSmooth;

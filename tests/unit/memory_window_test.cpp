@@ -1,7 +1,7 @@
 // The window in memory presents a view again only where the frame buffer
 // changed: after any change the window must equal a fresh window that was
-// presented the whole frame once. It looks only at the rows the show says
-// it drew on (marked as the frame buffer's drawing does).
+// presented the whole frame once. It looks only where the show says it drew
+// (marked as the frame buffer's drawing does).
 
 #include <gtest/gtest.h>
 
@@ -27,9 +27,10 @@ void MakeFrameBuffer() {
         header.colours[4 * i + 2] = uint8_t(255 - i);
     }
     ASSERT_NE(MemoryWindowCreateFrameBuffer(header), nullptr);
-    // The show's count of presents goes on; every row of a new frame buffer
-    // is to be shown.
-    FrameBuffer.rowMarks.assign(kBufferHeight, FrameBuffer.nPresents + 1);
+    // The show's count of presents goes on; all of a new frame buffer is to
+    // be shown.
+    FrameBuffer.nWidth = kBufferWidth;
+    FrameBuffer.drawnRows.assign(kBufferHeight, HostDrawnRow{FrameBuffer.nPresents + 1, 0, kBufferWidth});
 }
 
 std::vector<uint32_t> WindowPixels() {
@@ -58,11 +59,11 @@ struct Change {
     int x, y, nWidth, nHeight;
 };
 
-// Draws a box of one colour index, marking its rows as drawn on.
+// Draws a box of one colour index, marking it as drawn on.
 void Draw(const Change& c, uint8_t nIndex) {
     for (int y = c.y; y < c.y + c.nHeight; ++y)
         std::memset(&MemoryWindow.frameBuffer[size_t(y) * kBufferWidth + c.x], nIndex, size_t(c.nWidth));
-    MarkRowsDrawn(c.y, c.y + c.nHeight);
+    MarkDrawn(c.x, c.y, c.x + c.nWidth, c.y + c.nHeight);
 }
 
 std::vector<uint32_t> WholePresentOf(std::vector<uint8_t> frame, int nWindowWidth, int nWindowHeight,
@@ -147,8 +148,9 @@ TEST(MemoryWindowTest, PresentingAgainDrawsWhatChangedAsAWholePresentWould) {
     FrameBuffer = {};
 }
 
-// Two outputs, one of them left out of a present: the rows drawn on since
-// each view's own last present are looked at, not just since the last one.
+// Two outputs, one of them left out of a present: what was drawn since each
+// view's own last present is looked at, not just since the last one (row 4
+// is drawn on twice, in other columns the second time).
 TEST(MemoryWindowTest, EachViewLooksAtTheRowsDrawnOnSinceItsOwnLastPresent) {
     const ViewCase a = {"original", 130, 70, {0, 0, 40, 30}, {0, 0, 40, 30}, false};
     const ViewCase b = {"2x crisp", 130, 70, {0, 0, 40, 30}, {45, 5, 80, 60}, false};
@@ -159,18 +161,22 @@ TEST(MemoryWindowTest, EachViewLooksAtTheRowsDrawnOnSinceItsOwnLastPresent) {
     Present({a, b});
     Draw({3, 4, 10, 2}, 200);
     Present(a);  // b is not presented this time
-    Draw({20, 25, 6, 3}, 201);
+    Draw({20, 4, 6, 3}, 201);
     Present({a, b});
     const std::vector<uint32_t> shown = WindowPixels();
     EXPECT_EQ(shown, WholePresentOf(MemoryWindow.frameBuffer, a.nWindowWidth, a.nWindowHeight, {a, b}));
 
-    // A pixel changed on a row not marked as drawn on is not looked at
-    // (no drawing of the show does that); marking its row shows it.
-    MemoryWindow.frameBuffer[size_t(17) * kBufferWidth + 9] ^= 0x55;
+    // A pixel changed where nothing is marked as drawn on is not looked at
+    // (no drawing of the show does that), neither on a row not drawn on nor
+    // outside the columns drawn on; marking it shows it.
+    MemoryWindow.frameBuffer[size_t(17) * kBufferWidth + 30] ^= 0x55;
     const std::vector<uint32_t> before = WindowPixels();
     Present({a, b});
-    EXPECT_EQ(WindowPixels(), before);
-    MarkRowsDrawn(17, 18);
+    EXPECT_EQ(WindowPixels(), before) << "row not drawn on";
+    MarkDrawn(5, 17, 12, 18);
+    Present({a, b});
+    EXPECT_EQ(WindowPixels(), before) << "outside the columns drawn on";
+    MarkDrawn(30, 17, 31, 18);
     Present({a, b});
     const std::vector<uint32_t> marked = WindowPixels();
     EXPECT_EQ(marked, WholePresentOf(MemoryWindow.frameBuffer, a.nWindowWidth, a.nWindowHeight, {a, b}));
