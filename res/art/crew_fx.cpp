@@ -183,9 +183,12 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
                   3.0, 2.5, kPuffTones);
         return;
     }
+    // A thick trail back to the gun: where the ball is already hidden behind
+    // the ship it flies at, the smoke still shows at the gun that fired it.
     std::vector<Lobe> lobes = Billow({22.5, cy - 0.5}, 20.0, 13.0, 6, 7.0, 11);
-    lobes.push_back({{38.0, cy + 6.0}, 5.5});
-    lobes.push_back({{46.0, cy + 10.0}, 3.8});
+    lobes.push_back({{38.0, cy + 5.0}, 7.0});
+    lobes.push_back({{47.0, cy + 8.0}, 6.0});
+    lobes.push_back({{52.5, cy + 10.0}, 4.5});
     DrawSmoke(cr, lobes, 3.0, 2.5, kPuffTones);
     // The ball, just ahead of its smoke: a shot flying, not a drifting puff.
     const Pt ball = {9.0, cy - 8.0};

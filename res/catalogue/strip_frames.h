@@ -23,7 +23,7 @@ enum Galleon : int32_t {
 enum CannonFire : int32_t {
     kPuff,               // the gunsmoke rolling away up and left, no ball
     kFlash,              // flash bursting left from a mouth at the right edge
-    kPuffWithBall,       // the shot flying up and left: the ball ahead of a puff with a thin wisp
+    kPuffWithBall,       // the shot flying up and left: the ball ahead of a thick trail of smoke
     kFlashFromPort,      // the brig's gun firing out of its port, flame up and left
     kCannonFireFrames
 };
