@@ -12,6 +12,7 @@
 #include "sea_scenery.h"
 #include "style.h"
 #include "resource_ids.h"
+#include "stage_marks.h"
 #include "strip_frames.h"
 
 namespace crew {
@@ -373,7 +374,8 @@ void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
 }
 
 void PaintPlank(cairo_t* cr, int, int nWidth, int nFrameHeight) {
-    props::DrawPlank(cr, {3.0, 3.0}, nWidth - 6.0, nFrameHeight - 14.0, 7.0);
+    constexpr double kInset = marks::kPlankInset;
+    props::DrawPlank(cr, {kInset, kInset}, nWidth - 2 * kInset, nFrameHeight - 14.0, 7.0);
 }
 
 // Frame 1: blood spurting from a wound in an arc to the left (away from the
