@@ -27,8 +27,6 @@ constexpr Tones kPuffTones = {style::kSmoke, style::kSmokeLight, style::kCloud};
 constexpr Tones kIronBall = {style::kIronShade, style::kIron, style::kIronLight};
 // A gun port's dark opening (its frame is the outline).
 constexpr Tones kGunPort = {style::kIronShade, style::kIronShade, style::kIronShade};
-constexpr Tones kWater = {style::kSeaLight, style::kSpray, style::kFoam};
-constexpr Tones kFoamTones = {style::kSpray, style::kFoam, style::kFoam};
 constexpr Tones kBloodTones = {style::kBloodDark, style::kBlood, style::kBloodLight};
 
 struct Lobe {

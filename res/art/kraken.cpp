@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "art.h"
+#include "crew_ink.h"
 #include "kraken_about.h"
 #include "kraken_rig.h"
 #include "kraken_stage.h"
@@ -374,18 +375,24 @@ double WaterlineXAt(const geo::Pts& line, double y) {
 void PaintBoilBySide(cairo_t* cr, const geo::Pts& waterline, double dInwards) {
     const double y = kNearWaterRow.dCrestY, x = WaterlineXAt(waterline, y) + 2 * dInwards;
     const double d = dInwards;
-    kraken::PaintTentacle(cr, {{{x + 12 * d, y + 6}, {x + 13 * d, y - 10}, {x + 10 * d, y - 22}, {x + 3 * d, y - 28},
-                                {x - 2 * d, y - 23}, {x + 2 * d, y - 18}},
-                               12, 3, d > 0 ? 1 : -1});
-    FoamOval(cr, x + 4 * d, y - 1, 6, 4, 1.2);
-    FoamOval(cr, x + 14 * d, y, 8, 4.5, 1.2);
-    FoamOval(cr, x + 9 * d, y - 5, 5, 3.5, 1.2);
-    static const double spray[][3] = {{3, -12, 1.6}, {19, -9, 1.8}, {16, -19, 1.4}, {-1, -6, 1.3}};
-    for (const auto& s : spray) {
-        cairo_new_path(cr);
-        cairo_arc(cr, x + s[0] * d, y + s[1], s[2], 0, 2 * geo::kPi);
-        style::FillAndOutline(cr, style::kFoam, 1.0);
-    }
+    auto at = [&](double dx, double dy) { return geo::Pt{x + dx * d, y + dy}; };
+    // A crown of water thrown up against the hull, drops flying off it.
+    const geo::Pt crown[] = {at(-1, 3), at(-2, -12), at(2, -7), at(5, -22), at(9, -9), at(14, -18), at(16, -6),
+                             at(21, 3)};
+    crew::DrawShaded(cr, [&](cairo_t* c) { crew::AddBlob(c, crown, 8); }, crew::kWater, 1.5, 2.0, 1.5);
+    static const double drops[][3] = {{0, -22, 1.6}, {7, -33, 1.8}, {17, -27, 1.6}, {-3, -34, 1.3}, {20, -38, 1.4}};
+    for (const auto& p : drops)
+        crew::DrawShaded(cr, [&](cairo_t* c) { crew::AddEllipse(c, at(p[0], p[1]), p[2], p[2] * 1.4); },
+                         crew::kWater, 1.2, 1.0, 1.0);
+    // The end of an arm breaking the surface through it.
+    kraken::PaintTentacle(cr, {{at(12, 6), at(13, -10), at(10, -24), at(3, -31), at(-2, -25), at(2, -19)}, 12, 3,
+                               d > 0 ? 1 : -1});
+    // Foam heaped where it falls back.
+    crew::DrawShaded(cr, [&](cairo_t* c) {
+        crew::AddEllipse(c, at(4, -1), 7, 4.5);
+        crew::AddEllipse(c, at(14, 0), 8, 4.5);
+        crew::AddEllipse(c, at(9, -5), 6, 4);
+    }, crew::kFoamTones, 1.5, 1.5, 1.0);
 }
 
 void PaintNavySide(cairo_t* cr, int, int, int) {
