@@ -175,10 +175,12 @@ void PaintKrakenOverRoot(cairo_t* cr, double dStageX, double dStageY, double dTo
     cairo_restore(cr);
 }
 
-// Out of the water beside the kraken's right arm, up and over the pirates' deck.
+// From under the kraken's right side over the pirates' rail, rearing up
+// before them with its end hooked at them, where the pirates (drawn over
+// it) leave it in sight.
 void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
-    kraken::PaintTentacle(cr, {{{-8, 174}, {16, 160}, {40, 140}, {62, 100}, {92, 62}, {128, 42}, {158, 54}, {168, 86},
-                                {152, 110}, {132, 104}, {130, 86}, {142, 80}},
+    kraken::PaintTentacle(cr, {{{-8, 174}, {20, 151}, {41, 121}, {50, 89}, {47, 59}, {42, 35}, {48, 16}, {63, 9},
+                                {77, 16}, {79, 31}, {69, 39}, {61, 31}},
                                36, 5, 1});
     PaintKrakenOverRoot(cr, 565, 349, 140);
 }
