@@ -379,10 +379,10 @@ void PaintBoilBySide(cairo_t* cr, const geo::Pts& waterline, double dInwards) {
     const double d = dInwards;
     auto at = [&](double dx, double dy) { return geo::Pt{x + dx * d, y + dy}; };
     // A crown of water thrown up against the hull, drops flying off it.
-    const geo::Pt crown[] = {at(-1, 3), at(-2, -12), at(2, -7), at(5, -22), at(9, -9), at(14, -18), at(16, -6),
-                             at(21, 3)};
-    crew::DrawShaded(cr, [&](cairo_t* c) { crew::AddBlob(c, crown, 8); }, crew::kWater, 1.5, 2.0, 1.5);
-    static const double drops[][3] = {{0, -22, 1.6}, {7, -33, 1.8}, {17, -27, 1.6}, {-3, -34, 1.3}, {20, -38, 1.4}};
+    const geo::Pt crown[] = {at(-1, 3),  at(-3, -16), at(-1, -30), at(3, -40), at(7, -33), at(10, -44),
+                             at(14, -34), at(17, -38), at(19, -24), at(17, -12), at(22, 3)};
+    crew::DrawShaded(cr, [&](cairo_t* c) { crew::AddBlob(c, crown, 11); }, crew::kWater, 1.5, 2.5, 1.5);
+    static const double drops[][3] = {{-2, -50, 1.8}, {8, -56, 2.0}, {18, -50, 1.7}, {-4, -40, 1.5}, {21, -44, 1.5}};
     for (const auto& p : drops)
         crew::DrawShaded(cr, [&](cairo_t* c) { crew::AddEllipse(c, at(p[0], p[1]), p[2], p[2] * 1.4); },
                          crew::kWater, 1.2, 1.0, 1.0);
