@@ -235,7 +235,7 @@ void PaintPirate(cairo_t* cr, int nFrame, int, int nFrameHeight) {
         {frames::kPirateLunge, Planted(poses::Lunge(), -1, kScale, 142)},
         {frames::kPirateWindUp, Planted(poses::SwingHigh(), -1, kScale, 142)},
         {frames::kPirateCutLow, Planted(poses::SlashLow(), -1, kScale, 142)},
-        {frames::kPirateParryHigh, Planted(poses::ParryHigh(), -1, kScale, 142)},
+        {frames::kPirateFlinch, Planted(poses::Flinch(), -1, kScale, 142)},
         {frames::kPirateWalkNearFoot, {poses::WalkLowered(0), -1, 104}},
         {frames::kPirateWalkPassing, {poses::WalkLowered(1), -1, 104}},
         {frames::kPirateWalkFarFoot, {poses::WalkLowered(2), -1, 104}},

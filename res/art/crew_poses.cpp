@@ -51,6 +51,13 @@ Pose ParryHigh() {
     return p;
 }
 
+Pose Flinch() {
+    Pose p = Make({-6, -51}, -12, {14, -5}, {-22, -5}, {22, 6}, -72, {-20, 4}, Face::kFright);
+    p.nElbowSword = 1;
+    p.dHead = -8;
+    return p;
+}
+
 Pose ParryLow() {
     Pose p = Make({0, -48}, 8, {20, -5}, {-18, -5}, {20, 16}, 108, {-24, -6}, Face::kGrit);
     return p;

@@ -10,6 +10,7 @@ Pose Guard();        // en garde: sword forward and up, back arm raised
 Pose Advance();      // stepping in with the sword ready
 Pose Lunge();        // full thrust, front knee bent, blade level
 Pose ParryHigh();    // blade up before the face
+Pose Flinch();       // blade up before the face, leaning back in alarm, eyes wide and mouth open
 Pose ParryLow();     // blade down across the legs
 Pose SwingHigh();    // wind-up, blade back over the head
 Pose SlashLow();     // follow-through of a cut, blade down and forward

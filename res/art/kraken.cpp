@@ -30,10 +30,10 @@ using kraken::Tentacle;
 
 // The overlay's frame lies marks::kRisingEyesOffset from the head's corner.
 constexpr EyePair kRisingEyes = {63, 29, 40, 17, 15};  // in the overlay's frame
-// Its own eyes watch the pirates' deck on the right; the overlay glares
-// wide at them, or blinks.
-constexpr EyeLook kLookAtPirates = {0.9, 0.2, 0.3};
-constexpr EyeLook kGlare = {0.75, 0.3, 0.12};
+// Its own eyes watch the pirates' deck on the right out of their corners;
+// the overlay glares wide at them, or blinks.
+constexpr EyeLook kLookAtPirates = {1.25, 0.3, 0.3};
+constexpr EyeLook kGlare = {1.2, 0.3, 0.12};
 constexpr EyeLook kShut = {0.0, 0.0, 1.0};
 
 EyePair Offset(const EyePair& e, double dx, double dy) {
@@ -56,12 +56,6 @@ void PathGap(cairo_t* cr) {
     geo::Pts gap = sea::kNavyWaterline;
     gap.insert(gap.end(), sea::kPirateWaterline.rbegin(), sea::kPirateWaterline.rend());
     sea::PathPoly(cr, gap);
-}
-
-// A flat oval of foam centred at (x, y), rx wide and ry high each way.
-void FoamOval(cairo_t* cr, double x, double y, double rx, double ry, double dOutline) {
-    geo::PathEllipse(cr, x, y, rx, ry);
-    style::FillAndOutline(cr, style::kFoam, dOutline);
 }
 
 // The plank's far edge, in the rising kraken's picture once it has come up:
@@ -93,8 +87,13 @@ void PaintKrakenRising(cairo_t* cr, int, int, int) {
     kraken::PaintBrows(cr, eyes);
     kraken::PaintEyes(cr, eyes, kLookAtPirates);
     // The mouth close under the eyes: the face shows whole over the near
-    // water while the kraken is still coming up behind the plank.
-    kraken::PaintMouth(cr, 151, 227, 30);
+    // water while the kraken is still coming up behind the plank. It sneers
+    // at the pirates: the mouth drawn over to the right, that corner raised.
+    cairo_save(cr);
+    cairo_translate(cr, 158, 227);
+    cairo_rotate(cr, -0.14);
+    kraken::PaintMouth(cr, 0, 0, 30);
+    cairo_restore(cr);
     // Two arms already out of the water either side of the face, suckers
     // outwards: a kraken from the first glimpse of it. The left one curls
     // up in front of its body, right of the navy gun's mouth; the right one
@@ -185,21 +184,27 @@ void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
     PaintKrakenOverRoot(cr, 565, 349, 140);
 }
 
-// Where the arm round the pirates' mast (208, laid at (623, 220), 57 rows
-// tall) leaves the bottom of its frame: the run from the kraken's body is
-// cut along that row, so the two pieces meet there.
-constexpr double kMastCurlBottom = 220 + 57;
+// The arm round the pirates' mast, in stage coordinates: from under the
+// kraken's dome across the sea, up over the pirates' rail and once round the
+// mast just above the fife rail (208 paints it where its frame lies), its
+// end behind the mast, where the stretch winding up the mast takes over.
+const Tentacle kMastArm = {{{560, 318}, {590, 308}, {612, 300}, {626, 292}, {634, 280}, {638, 266}, {649, 252},
+                            {665, 248}, {681, 254}, {693, 260}, {707, 254}, {717, 246}, {713, 238}, {703, 234}},
+                           30, 9, -1};
+// Where it leaves the bottom of 208's frame: 208 rings it with foam there
+// (until 207 shows), and 207 lays the sea over that foam again.
+constexpr double kMastArmFoamX = 636, kMastArmFoamY = 273;
 
-// The run of that arm, from behind the kraken's dome across the sea to the
-// bottom edge of 208's frame, thick at the body and tapering off to 208's
-// own width there, behind the writhing arm; in a frame laid at
+// The whole arm round the mast as 207 paints it (drawn after 208, so the arm
+// is seen running from the kraken's body to the mast, behind the writhing
+// arm), with the sea over the foam at 208's foot; in a frame laid at
 // (dStageX, dStageY).
 void PaintArmToMast(cairo_t* cr, double dStageX, double dStageY) {
     cairo_save(cr);
     cairo_translate(cr, -dStageX, -dStageY);
-    cairo_rectangle(cr, 0, kMastCurlBottom, 1000, 1000);
-    cairo_clip(cr);
-    kraken::PaintTentacle(cr, {{{566, 314}, {590, 308}, {612, 300}, {626, 292}, {633, 282}, {637, 266}, {649, 252}}, 26, 21, -1});
+    cairo_rectangle(cr, kMastArmFoamX - 20, kMastArmFoamY - 7, 40, 11);
+    kraken::FillFromPiece(cr, kDecks, 0, 0);
+    kraken::PaintTentacle(cr, kMastArm);
     cairo_restore(cr);
 }
 
@@ -249,20 +254,21 @@ void HideBehindMast(cairo_t* cr, const std::vector<geo::Pt>& behind, double dRad
 }
 
 
-// Out of the sea by the pirates' side, over their rail, once round the mast
-// just above the fife rail; the end goes behind the mast, where the stretch
-// winding up the mast takes over. The arm's run along the sea from the
-// kraken's body to this frame's bottom edge is painted by the writhing
-// tentacle's frames (drawn after this one from the moment it shows), cut
-// at that edge to join it.
+// The arm round the mast where 208 lies: out of the sea by the pirates'
+// side, over their rail and once round the mast; foam rings it where it
+// leaves the frame's bottom edge, the sea it comes out of until 207 shows
+// its run from the kraken (frames 34-41).
 void PaintMastCurl(cairo_t* cr, int, int, int) {
     constexpr double kX = 623, kY = 220;
-    kraken::PaintTentacle(cr, {{{10, 64}, {14, 46}, {26, 32}, {42, 28}, {58, 34}, {70, 40}, {84, 34}, {94, 26},
-                                {90, 18}, {80, 14}},
-                               24, 9, -1});
+    cairo_save(cr);
+    cairo_translate(cr, -kX, -kY);
+    kraken::PaintTentacle(cr, kMastArm);
+    crew::DrawShaded(cr, [&](cairo_t* c) {
+        static const double heap[][4] = {{-9, 1, 7, 3.5}, {9, 1, 7, 3.5}, {0, 1, 8, 4}, {-4, -3, 5, 3}, {5, -3, 5, 3}};
+        for (const auto& h : heap) crew::AddEllipse(c, {kMastArmFoamX + h[0], kMastArmFoamY + h[1]}, h[2], h[3]);
+    }, crew::kFoamTones, 1.5, 1.5, 1.0);
+    cairo_restore(cr);
     HideBehindMast(cr, {{82, 14}, {86, 16}}, 9, kX, kY);
-    // Foam where it breaks the surface, over the join with the run below.
-    FoamOval(cr, 12, 53, 15, 3.5, 1.5);
 }
 
 // Winding up the mast; the free end waves above (frame 0) or reaches out

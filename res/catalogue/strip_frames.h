@@ -105,7 +105,7 @@ enum Pirate : int32_t {
     kPirateLunge,
     kPirateWindUp,
     kPirateCutLow,
-    kPirateParryHigh,
+    kPirateFlinch,              // blade up before the face, leaning back in alarm
     kPirateWalkNearFoot,        // walking left, cutlass lowered: near foot forward,
     kPirateWalkPassing,         // passing,
     kPirateWalkFarFoot,         // far foot forward

@@ -39,8 +39,10 @@ constexpr int32_t kNavyFenceC[] = {
     kSailorGuard, kSailorWindUp, kSailorCutLow, kSailorGuard, kSailorParryLow, kSailorAdvance, kSailorParryLow,
     kSailorRecoil,
 };
+// The pirates press the attack: no flinching here (their high parry is a
+// flinch from the kraken's arms).
 constexpr int32_t kPirateFence[] = {
-    kPirateGuard, kPirateParryHigh, kPirateGuard, kPirateWindUp, kPirateCutLow, kPirateParryHigh, kPirateLunge,
+    kPirateGuard, kPirateWindUp, kPirateGuard, kPirateWindUp, kPirateCutLow, kPirateGuard, kPirateLunge,
     kPirateGuard,
 };
 // The fencer against the red coat, each in his own strip.

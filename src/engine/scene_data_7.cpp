@@ -86,9 +86,9 @@ constexpr TrackRun kWritheRuns[] = {
 };
 constexpr TrackRun kMastCurlRuns[] = {Pose(34, kLength, 623, 220, 0)};
 
-// The pirates flinch from the head as it comes up and shield themselves
-// from the arms that come over their rail, giving way towards their stern;
-// only now and then does one of them strike back.
+// The pirates flinch from the head as it comes up and from the arms that
+// come over their rail, giving way towards their stern; their captain
+// parries and now and then strikes back.
 constexpr int32_t kRedCoatWay[] = {
     1, 585, 240,  14, 585, 240,  21, 590, 246,  33, 580, 256,  41, 588, 262,  60, 592, 272,
     85, 594, 283,
@@ -105,17 +105,17 @@ constexpr int32_t kPirateAWay[] = {
     1, 562, 315,  12, 562, 315,  30, 575, 300,  45, 590, 290,  60, 605, 285,  75, 600, 310,
     85, 605, 325,
 };
-constexpr int32_t kPirateAFlinch[] = {kPirateParryHigh, kPirateGuard};
+constexpr int32_t kPirateAWary[] = {kPirateFlinch, kPirateGuard};
 constexpr int32_t kPirateAShield[] = {
-    kPirateParryHigh, kPirateParryHigh, kPirateGuard, kPirateWindUp, kPirateParryHigh, kPirateGuard,
+    kPirateFlinch, kPirateFlinch, kPirateGuard, kPirateWindUp, kPirateFlinch, kPirateGuard,
 };
 constexpr int32_t kPirateABack[] = {kPirateWalkNearFoot, kPirateWalkFarFoot};
 constexpr TrackRun kPirateARuns[] = {
-    Route(1, kLength, kPirateAWay), F(1, 4, Hold(kPirateWalkFarFoot)), F(5, 12, Hold(kPirateParryHigh)),
-    F(13, 33, Cycle(kPirateAFlinch, 4)), F(34, 70, Cycle(kPirateAShield, 3)), F(71, kLength, Cycle(kPirateABack, 3)),
+    Route(1, kLength, kPirateAWay), F(1, 4, Hold(kPirateWalkFarFoot)), F(5, 12, Hold(kPirateFlinch)),
+    F(13, 33, Cycle(kPirateAWary, 4)), F(34, 70, Cycle(kPirateAShield, 3)), F(71, kLength, Cycle(kPirateABack, 3)),
 };
 constexpr int32_t kPirateBWay[] = {1, 600, 380,  20, 585, 380,  40, 595, 383,  60, 610, 385,  85, 605, 385};
-constexpr int32_t kPirateBGuard[] = {kPirateParryHigh, kPirateParryHigh, kPirateGuard};
+constexpr int32_t kPirateBGuard[] = {kPirateFlinch, kPirateFlinch, kPirateGuard};
 constexpr int32_t kPirateBBack[] = {kPirateWalkNearFoot, kPirateWalkFarFoot};
 constexpr TrackRun kPirateBRuns[] = {
     Route(1, kLength, kPirateBWay), F(1, 4, Hold(kPirateWalkFarFoot)), F(5, 40, Cycle(kPirateBGuard, 3)),
@@ -126,7 +126,7 @@ constexpr int32_t kPirateCWay[] = {
     85, 630, 405,
 };
 constexpr int32_t kPirateCFight[] = {
-    kPirateParryHigh, kPirateGuard, kPirateParryHigh, kPirateParryHigh, kPirateCutLow, kPirateGuard,
+    kPirateFlinch, kPirateGuard, kPirateFlinch, kPirateFlinch, kPirateCutLow, kPirateGuard,
 };
 constexpr TrackRun kPirateCRuns[] = {
     Route(1, kLength, kPirateCWay), F(1, 4, Hold(kPirateGuard)), F(5, kLength, Cycle(kPirateCFight, 3)),
