@@ -123,8 +123,9 @@ void PaintBroadsideFlash(cairo_t* cr, Pt port) {
     constexpr double kAim = 168.0;  // degrees: left and a little down, at the other ship's side
     // The smoke bank, the bulk of it up and to the left of the port, the
     // way the shot and its smoke then fly.
-    DrawSmoke(cr, {{port + Pt{-12.0, -5.0}, 8.5}, {port + Pt{-24.0, -7.0}, 6.5}, {port + Pt{1.0, -7.0}, 6.5},
-                   {port + Pt{-3.0, 10.0}, 6.0}, {port + Pt{-19.0, 11.0}, 5.0}, {port + Pt{5.5, 6.0}, 4.5}},
+    DrawSmoke(cr, {{port + Pt{-12.0, -4.0}, 9.0}, {port + Pt{-25.0, -6.0}, 6.5}, {port + Pt{0.0, -5.0}, 7.5},
+                   {port + Pt{-2.0, 9.0}, 7.5}, {port + Pt{-15.0, 11.0}, 6.5}, {port + Pt{5.5, 8.0}, 5.0},
+                   {port + Pt{-27.0, 9.0}, 4.5}},
               2.0, 1.5, kPuffTones);
     // The port, the size of the others on her ochre band and framed like
     // them, and the gun in it, softened by the same air as the brig.
