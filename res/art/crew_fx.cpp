@@ -206,10 +206,10 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
         // of small shreds. It carries no ball and no fire, so where it comes
         // out past a ship that hid the gun it is the smoke of the firing
         // blowing by, not a shot fired from that ship.
-        DrawSmoke(cr, {{{44.0, cy + 8.0}, 8.5}, {{34.0, cy + 5.0}, 7.5}, {{50.0, cy + 12.0}, 5.0},
-                       {{25.0, cy + 0.5}, 5.5}, {{18.0, cy - 3.5}, 4.0}},
+        DrawSmoke(cr, {{{43.0, cy + 7.0}, 9.0}, {{33.0, cy + 4.0}, 8.0}, {{50.0, cy + 11.0}, 5.5},
+                       {{24.0, cy + 0.5}, 7.0}, {{16.0, cy - 3.5}, 5.5}, {{9.5, cy - 7.0}, 4.0}},
                   2.0, 2.0, kPuffTones);
-        DrawSmoke(cr, {{{10.0, cy - 8.0}, 3.0}, {{5.5, cy - 11.0}, 2.0}}, 1.0, 1.0, kPuffTones);
+        DrawSmoke(cr, {{{4.0, cy - 11.0}, 2.5}}, 1.0, 1.0, kPuffTones);
         return;
     }
     // A thick trail back to the gun: where the ball is already hidden behind
