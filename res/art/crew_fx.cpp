@@ -14,6 +14,7 @@
 #include "sea_ships.h"
 #include "style.h"
 #include "resource_ids.h"
+#include "stage_marks.h"
 #include "strip_frames.h"
 
 namespace crew {
@@ -28,8 +29,6 @@ constexpr Tones kPuffTones = {style::kSmoke, style::kSmokeLight, style::kCloud};
 constexpr Tones kIronBall = {style::kIronShade, style::kIron, style::kIronLight};
 // A gun port's dark opening (its frame is the outline).
 constexpr Tones kGunPort = {style::kIronShade, style::kIronShade, style::kIronShade};
-constexpr Tones kWater = {style::kSeaLight, style::kSpray, style::kFoam};
-constexpr Tones kFoamTones = {style::kSpray, style::kFoam, style::kFoam};
 constexpr Tones kBloodTones = {style::kBloodDark, style::kBlood, style::kBloodLight};
 
 struct Lobe {
@@ -402,7 +401,8 @@ void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
 }
 
 void PaintPlank(cairo_t* cr, int, int nWidth, int nFrameHeight) {
-    props::DrawPlank(cr, {3.0, 3.0}, nWidth - 6.0, nFrameHeight - 14.0, 7.0);
+    constexpr double kInset = marks::kPlankInset;
+    props::DrawPlank(cr, {kInset, kInset}, nWidth - 2 * kInset, nFrameHeight - 14.0, 7.0);
 }
 
 // Frame 1: blood spurting from a wound in an arc to the left (away from the
