@@ -3,6 +3,7 @@
 
 #include "crew_fx.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -10,8 +11,10 @@
 #include "crew_rig.h"
 #include "props.h"
 #include "sea_scenery.h"
+#include "sea_ships.h"
 #include "style.h"
 #include "resource_ids.h"
+#include "stage_marks.h"
 #include "strip_frames.h"
 
 namespace crew {
@@ -26,8 +29,6 @@ constexpr Tones kPuffTones = {style::kSmoke, style::kSmokeLight, style::kCloud};
 constexpr Tones kIronBall = {style::kIronShade, style::kIron, style::kIronLight};
 // A gun port's dark opening (its frame is the outline).
 constexpr Tones kGunPort = {style::kIronShade, style::kIronShade, style::kIronShade};
-constexpr Tones kWater = {style::kSeaLight, style::kSpray, style::kFoam};
-constexpr Tones kFoamTones = {style::kSpray, style::kFoam, style::kFoam};
 constexpr Tones kBloodTones = {style::kBloodDark, style::kBlood, style::kBloodLight};
 
 struct Lobe {
@@ -111,27 +112,52 @@ void DrawDrop(cairo_t* cr, Pt c, double r, double dStretch, double dHeading) {
                0.8, 0.6);
 }
 
-// The brig's gun firing out of its port straight at us, at the ship that
-// passes before her, the mouth at `mouth`: a bank of white smoke rolling out
-// round the port and a fireball bursting from the mouth every way at once,
-// white-hot at its heart, so it reads as a gun fired out of the picture and
-// not as a flame along her side.
-void PaintBroadsideFlash(cairo_t* cr, Pt mouth, int nFrameHeight) {
-    DrawSmoke(cr, {{mouth + Pt{-15.0, 8.0}, 9.0}, {mouth + Pt{11.0, 9.0}, 8.0}, {mouth + Pt{-27.0, 13.0}, 6.5},
-                   {mouth + Pt{-2.0, 14.0}, 7.5}, {mouth + Pt{12.0, -3.0}, 6.0}, {mouth + Pt{-17.0, -4.0}, 6.0}},
+// The brig's gun firing out of its port at the ship passing before her, the
+// port at `port`: the gun run out and trained down and to the left, its
+// barrel plain to see, and from its mouth a cone of flame, narrow at the
+// muzzle and opening out away from her side, in a bank of white smoke that
+// rolls out of the port and up. So the fire plainly leaves the brig's gun
+// row: it is her shot, not a spark where two hulls meet nor a hit on her.
+void PaintBroadsideFlash(cairo_t* cr, Pt port) {
+    constexpr double kAim = 168.0;  // degrees: left and a little down, at the other ship's side
+    // The smoke bank, the bulk of it up and to the left of the port, the
+    // way the shot and its smoke then fly.
+    DrawSmoke(cr, {{port + Pt{-12.0, -4.0}, 9.0}, {port + Pt{-25.0, -6.0}, 6.5}, {port + Pt{0.0, -5.0}, 7.5},
+                   {port + Pt{-2.0, 9.0}, 7.5}, {port + Pt{-15.0, 11.0}, 6.5}, {port + Pt{5.5, 8.0}, 5.0},
+                   {port + Pt{-27.0, 9.0}, 4.5}},
               2.0, 1.5, kPuffTones);
-    const double ry = std::fmin(mouth.y - 0.5, nFrameHeight - mouth.y - 1.0), rx = ry * 1.45;
-    std::vector<Pt> star;
-    constexpr int kSpikes = 12;
-    for (int k = 0; k < 2 * kSpikes; ++k) {
-        const double a = geo::kPi * k / kSpikes;
-        const double r = (k % 2 == 0 ? 1.0 : 0.5) * (0.82 + 0.18 * geo::Hash01(k * 7 + 3));
-        star.push_back(mouth + Pt{std::cos(a) * rx * r, std::sin(a) * ry * r});
+    // The port, the size of the others on her ochre band and framed like
+    // them, and the gun in it, softened by the same air as the brig.
+    cairo_push_group(cr);
+    const double s = 5.5;
+    const Pt corners[] = {port + Pt{-s, -s}, port + Pt{s, -s}, port + Pt{s, s}, port + Pt{-s, s}};
+    DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, corners, 4); }, kGunPort, 1.5, 0.0, 0.0);
+    StrokeLine(cr, [&](cairo_t* c) { AddPolygon(c, corners, 4); }, sea::kOchreLight, 1.2);
+    // The barrel run out through it, trained at the passing ship.
+    const Pt f = geo::Heading(kAim);
+    const Pt muzzle = port + f * 11.0;
+    DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, port + f * 1.0, muzzle, 3.6, 3.0); }, kIronBall, 1.5, 1.0, 1.0);
+    DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, muzzle, 2.4, 4.2, kAim); }, kIronBall, 1.5, 0.0, 0.0);
+    sea::PaintHaze(cr, sea::kBrigHaze);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
+    // The flame: a cone from the mouth, ragged at its wide end.
+    std::vector<Pt> cone = {muzzle + Pt{-f.y, f.x} * 3.0};
+    const Pt side = {-f.y, f.x};
+    constexpr int kTongues = 5;
+    for (int k = 0; k <= 2 * kTongues; ++k) {
+        const double t = -1.0 + 2.0 * k / (2 * kTongues);
+        const double dReach = (k % 2 == 0 ? 27.0 : 19.0) * (0.85 + 0.15 * geo::Hash01(k * 11 + 5)) * (1.0 - 0.25 * t * t);
+        cone.push_back(muzzle + f * dReach + side * (t * 12.0));
     }
-    DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, star.data(), static_cast<int>(star.size())); }, kFlameEdge,
-               1.5, 1.5, 1.5);
-    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, mouth, rx * 0.45, ry * 0.45); }, style::kFlash);
-    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, mouth, rx * 0.25, ry * 0.25); }, style::kFlashCore);
+    cone.push_back(muzzle - side * 3.0);
+    std::reverse(cone.begin() + 1, cone.end() - 1);
+    DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, cone.data(), static_cast<int>(cone.size())); }, kFlameEdge, 1.5,
+               1.5, 1.5);
+    const Pt core[] = {muzzle + side * 2.0, muzzle + f * 15.0 + side * 6.0, muzzle + f * 19.0,
+                       muzzle + f * 15.0 - side * 6.0, muzzle - side * 2.0};
+    FillFlat(cr, [&](cairo_t* c) { AddPolygon(c, core, 5); }, style::kFlash);
+    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + f * 6.0, 5.5, 3.0, kAim); }, style::kFlashCore);
 }
 
 }  // namespace
@@ -146,7 +172,7 @@ void PaintBroadsideFlash(cairo_t* cr, Pt mouth, int nFrameHeight) {
 void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
     const double cy = nFrameHeight / 2.0;
     if (nFrame == frames::kFlashFromPort) {
-        PaintBroadsideFlash(cr, {nWidth - 16.0, 12.0}, nFrameHeight);
+        PaintBroadsideFlash(cr, {nWidth - 10.0, 13.0});
         return;
     }
     if (nFrame == frames::kFlash) {
@@ -174,13 +200,15 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
         return;
     }
     if (nFrame == frames::kPuff) {
-        // Gunsmoke alone, rolling away up and to the left: a bank thickest
-        // behind, torn into thinning wisps at its head. It carries no ball,
-        // so where it comes out past a ship that hid the gun it is the smoke
-        // of the firing drifting by, not a shot fired from that ship.
-        DrawSmoke(cr, {{{36.0, cy + 3.0}, 10.5}, {{46.0, cy + 7.0}, 8.0}, {{25.0, cy + 1.0}, 8.5},
-                       {{30.0, cy - 7.0}, 6.5}, {{15.0, cy - 3.0}, 5.5}, {{7.0, cy - 8.0}, 3.5}},
-                  3.0, 2.5, kPuffTones);
+        // Gunsmoke alone, drawn out by the wind up and to the left: a bank
+        // at its lower right thinning along the way it drifts into a string
+        // of small shreds. It carries no ball and no fire, so where it comes
+        // out past a ship that hid the gun it is the smoke of the firing
+        // blowing by, not a shot fired from that ship.
+        DrawSmoke(cr, {{{43.0, cy + 7.0}, 9.0}, {{33.0, cy + 4.0}, 8.0}, {{50.0, cy + 11.0}, 5.5},
+                       {{24.0, cy + 0.5}, 7.0}, {{16.0, cy - 3.5}, 5.5}, {{9.5, cy - 7.0}, 4.0}},
+                  2.0, 2.0, kPuffTones);
+        DrawSmoke(cr, {{{4.0, cy - 11.0}, 2.5}}, 1.0, 1.0, kPuffTones);
         return;
     }
     // A thick trail back to the gun: where the ball is already hidden behind
@@ -373,7 +401,8 @@ void PaintSplash(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
 }
 
 void PaintPlank(cairo_t* cr, int, int nWidth, int nFrameHeight) {
-    props::DrawPlank(cr, {3.0, 3.0}, nWidth - 6.0, nFrameHeight - 14.0, 7.0);
+    constexpr double kInset = marks::kPlankInset;
+    props::DrawPlank(cr, {kInset, kInset}, nWidth - 2 * kInset, nFrameHeight - 14.0, 7.0);
 }
 
 // Frame 1: blood spurting from a wound in an arc to the left (away from the

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "geometry.h"
+#include "style.h"
 
 namespace crew {
 
@@ -19,6 +20,10 @@ using geo::Pt;
 struct Tones {
     uint32_t shade, base, light;
 };
+
+// Thrown-up sea water and the foam where it falls back (splashes, boils).
+constexpr Tones kWater = {style::kSeaLight, style::kSpray, style::kFoam};
+constexpr Tones kFoamTones = {style::kSpray, style::kFoam, style::kFoam};
 
 // Builds the shape's path in the current user space.
 using PathFn = std::function<void(cairo_t*)>;

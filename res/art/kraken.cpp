@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "art.h"
+#include "crew_ink.h"
 #include "kraken_about.h"
 #include "kraken_rig.h"
 #include "kraken_stage.h"
@@ -30,9 +31,9 @@ using kraken::Tentacle;
 // The overlay's frame lies marks::kRisingEyesOffset from the head's corner.
 constexpr EyePair kRisingEyes = {63, 29, 40, 17, 15};  // in the overlay's frame
 // Its own eyes watch the pirates' deck on the right; the overlay glares
-// straight out, or blinks.
+// wide at them, or blinks.
 constexpr EyeLook kLookAtPirates = {0.9, 0.2, 0.3};
-constexpr EyeLook kGlare = {0.0, 0.3, 0.12};
+constexpr EyeLook kGlare = {0.75, 0.3, 0.12};
 constexpr EyeLook kShut = {0.0, 0.0, 1.0};
 
 EyePair Offset(const EyePair& e, double dx, double dy) {
@@ -57,59 +58,33 @@ void PathGap(cairo_t* cr) {
     sea::PathPoly(cr, gap);
 }
 
-// The risen kraken's own waterline, further off than the near crest: the
-// water between them lies in front of its arms.
-const kraken::WaveRow kKrakenWaterRow = {430, 600, 506, 5, 20, 0.3, 18};
-
-// The sea closes over the kraken's arms, in a picture laid at (dStageX,
-// dStageY): between the hulls, below its own waterline the decks' water is
-// painted again over them, and below the near crest the picture is cleared,
-// so the near water and the plank drawn before it show there.
-void SinkIntoGap(cairo_t* cr, double dStageX, double dStageY) {
-    cairo_save(cr);
-    cairo_translate(cr, -dStageX, -dStageY);
-    PathGap(cr);
-    kraken::ClipSharp(cr);
-    kraken::WaterBodyPath(cr, kKrakenWaterRow, 640);
-    kraken::FillFromPiece(cr, kDecks, 0, 0);
-    kraken::PaintCrest(cr, kKrakenWaterRow, 640);
-    kraken::WaterBodyPath(cr, kNearWaterRow, 640);
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    cairo_fill(cr);
-    cairo_restore(cr);
-}
-
 // A flat oval of foam centred at (x, y), rx wide and ry high each way.
 void FoamOval(cairo_t* cr, double x, double y, double rx, double ry, double dOutline) {
     geo::PathEllipse(cr, x, y, rx, ry);
     style::FillAndOutline(cr, style::kFoam, dOutline);
 }
 
-// A collar of foam round an arm where it leaves the water at x (stage),
-// with a few drops thrown up beside it.
-void FoamCollar(cairo_t* cr, double x, double dHalfWidth, int nSeed) {
-    const double y = kKrakenWaterRow.dCrestY + 2;
-    geo::Rng rng{uint32_t(nSeed)};
-    for (int i = 0; i < 3; ++i) {
-        const double dx = (i - 1) * dHalfWidth * 0.9, r = dHalfWidth * (i == 1 ? 0.75 : 0.55) + 2;
-        FoamOval(cr, x + dx, y + (i == 1 ? 1 : 0), r, 3.5 + (i == 1 ? 1 : 0), 1.4);
-    }
-    for (int i = 0; i < 3; ++i) {
-        cairo_new_path(cr);
-        cairo_arc(cr, x + rng.Range(-dHalfWidth - 6, dHalfWidth + 6), y - rng.Range(6, 13), rng.Range(1.5, 2.5), 0,
-                  2 * geo::kPi);
-        style::FillAndOutline(cr, style::kFoam, 1.0);
-    }
-}
+// The plank's far edge, in the rising kraken's picture once it has come up:
+// from the moment it is drawn in front of the plank its body ends there, so
+// it is seen rising behind the plank, never standing on it.
+constexpr double kPlankEdgeRow = marks::kPlank.y + marks::kPlankInset - kRisenY;
+
+// Two arms come forward over the plank and grip it, their ends curled round
+// its near edge, the plank showing between them.
+const Tentacle kGripLeft = {{{104, 266}, {104, 296}, {108, 320}, {116, 332}, {122, 340}, {124, 350}, {118, 357},
+                             {110, 356}, {108, 349}},
+                            34, 9, 1};
+const Tentacle kGripRight = {{{198, 266}, {198, 296}, {194, 320}, {186, 332}, {180, 340}, {178, 350}, {184, 357},
+                              {192, 356}, {194, 349}},
+                             34, 9, -1};
 
 void PaintKrakenRising(cairo_t* cr, int, int, int) {
-    // Its arms hang down into the sea between the hulls: the ones that
-    // reach out come over the pirates' side.
-    kraken::PaintTentacle(cr, {{{176, 250}, {198, 282}, {200, 318}, {196, 345}}, 38, 26, 1});
-    kraken::PaintTentacle(cr, {{{122, 262}, {116, 296}, {118, 345}}, 36, 24, -1});
-    kraken::PaintTentacle(cr, {{{140, 266}, {138, 300}, {140, 345}}, 36, 26, 1});
-    kraken::PaintTentacle(cr, {{{164, 266}, {170, 300}, {169, 345}}, 36, 26, -1});
+    // Its arms go down into the sea between the hulls, behind the plank.
+    kraken::PaintTentacle(cr, {{{128, 262}, {126, 296}, {128, 345}}, 34, 26, -1});
+    kraken::PaintTentacle(cr, {{{174, 262}, {176, 296}, {174, 345}}, 34, 26, 1});
+    kraken::PaintTentacle(cr, {{{151, 266}, {150, 300}, {151, 345}}, 34, 26, 1});
+    kraken::PaintTentacle(cr, kGripLeft);
+    kraken::PaintTentacle(cr, kGripRight);
     // The mantle as round as the gripping kraken's (scene 8): its crown
     // lower in the picture, so it also stands less far out of the water
     // while it rises.
@@ -124,18 +99,22 @@ void PaintKrakenRising(cairo_t* cr, int, int, int) {
     // outwards: a kraken from the first glimpse of it. The left one curls
     // up in front of its body, right of the navy gun's mouth; the right one
     // hooks over towards the pirates.
-    kraken::PaintTentacle(cr, {{{108, 330}, {92, 296}, {84, 262}, {82, 222}, {82, 180}, {84, 140}, {92, 110}, {106, 96},
+    kraken::PaintTentacle(cr, {{{112, 345}, {94, 296}, {84, 262}, {82, 222}, {82, 180}, {84, 140}, {92, 110}, {106, 96},
                                 {120, 102}, {122, 118}, {112, 126}, {104, 118}},
                                34, 7, 1});
-    kraken::PaintTentacle(cr, {{{200, 330}, {210, 296}, {214, 260}, {214, 222}, {212, 184}, {208, 150}, {206, 122},
+    kraken::PaintTentacle(cr, {{{192, 345}, {208, 296}, {214, 260}, {214, 222}, {212, 184}, {208, 150}, {206, 122},
                                 {212, 100}, {222, 94}, {226, 106}, {218, 112}},
                                30, 7, -1});
-    // Where the arms meet the sea, in stage terms of the risen kraken.
-    SinkIntoGap(cr, kRisenX, kRisenY);
+    // Below the plank's far edge nothing of it shows but the two arms over
+    // the plank.
     cairo_save(cr);
-    cairo_translate(cr, -kRisenX, -kRisenY);
-    int nSeed = 1;
-    for (double x : {454.0, 478.0, 500.0, 532.0, 562.0, 574.0}) FoamCollar(cr, x, 12, nSeed++);
+    cairo_rectangle(cr, -1, kPlankEdgeRow, 1000, 1000);
+    cairo_clip(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    kraken::PaintTentacle(cr, kGripLeft);
+    kraken::PaintTentacle(cr, kGripRight);
     cairo_restore(cr);
 }
 
@@ -204,17 +183,36 @@ void PaintCurlingTentacle(cairo_t* cr, int, int, int) {
     PaintKrakenOverRoot(cr, 565, 349, 140);
 }
 
+// Where the arm round the pirates' mast (208, laid at (623, 220), 57 rows
+// tall) leaves the bottom of its frame: the run from the kraken's body is
+// cut along that row, so the two pieces meet there.
+constexpr double kMastCurlBottom = 220 + 57;
+
+// The run of that arm, from behind the kraken's dome across the sea to the
+// bottom edge of 208's frame, thick at the body and tapering off to 208's
+// own width there, behind the writhing arm; in a frame laid at
+// (dStageX, dStageY).
+void PaintArmToMast(cairo_t* cr, double dStageX, double dStageY) {
+    cairo_save(cr);
+    cairo_translate(cr, -dStageX, -dStageY);
+    cairo_rectangle(cr, 0, kMastCurlBottom, 1000, 1000);
+    cairo_clip(cr);
+    kraken::PaintTentacle(cr, {{{566, 314}, {590, 308}, {612, 300}, {626, 292}, {633, 282}, {637, 266}, {649, 252}}, 26, 21, -1});
+    cairo_restore(cr);
+}
+
 // From behind the dome's right side, arching up high over the gap, its end
 // curled like a hook over the pirates' heads (two poses that alternate as it
 // writhes), or swung out and down at them (the lunge); each pose is placed a
 // little differently, so each repeats the dome at its own offset.
 void PaintWrithingTentacle(cairo_t* cr, int nFrame, int, int) {
     static const std::vector<geo::Pt> spines[frames::kTentacleThreePosesFrames] = {
-        {{40, 196}, {84, 158}, {100, 110}, {96, 64}, {78, 34}, {56, 28}, {44, 42}, {52, 56}, {64, 52}},
-        {{40, 196}, {86, 154}, {104, 104}, {102, 56}, {86, 24}, {62, 16}, {48, 28}, {54, 42}, {66, 40}},
-        {{40, 196}, {92, 164}, {124, 132}, {140, 100}, {146, 72}, {136, 52}, {120, 54}, {116, 70}, {126, 80}}};
+        {{20, 176}, {62, 148}, {90, 110}, {96, 64}, {78, 34}, {56, 28}, {44, 42}, {52, 56}, {64, 52}},
+        {{20, 176}, {64, 146}, {94, 104}, {102, 56}, {86, 24}, {62, 16}, {48, 28}, {54, 42}, {66, 40}},
+        {{23, 173}, {72, 150}, {112, 128}, {140, 100}, {146, 72}, {136, 52}, {120, 54}, {116, 70}, {126, 80}}};
     static const StageMark placed[frames::kTentacleThreePosesFrames] = {marks::kWritheA, marks::kWritheB,
                                                                         marks::kWritheLunge};
+    PaintArmToMast(cr, placed[nFrame].x, placed[nFrame].y);
     kraken::PaintTentacle(cr, {spines[nFrame], 36, 7, 1});
     PaintKrakenOverRoot(cr, placed[nFrame].x, placed[nFrame].y, 0);
 }
@@ -248,17 +246,21 @@ void HideBehindMast(cairo_t* cr, const std::vector<geo::Pt>& behind, double dRad
     cairo_restore(cr);
 }
 
-// Out of the water by the pirates' side, over their rail, once round the
-// mast just above the fife rail; the end goes behind the mast, where the
-// stretch winding up the mast takes over. Foam rings the tentacle where it
-// leaves the water at the frame's bottom edge.
+
+// Out of the sea by the pirates' side, over their rail, once round the mast
+// just above the fife rail; the end goes behind the mast, where the stretch
+// winding up the mast takes over. The arm's run along the sea from the
+// kraken's body to this frame's bottom edge is painted by the writhing
+// tentacle's frames (drawn after this one from the moment it shows), cut
+// at that edge to join it.
 void PaintMastCurl(cairo_t* cr, int, int, int) {
     constexpr double kX = 623, kY = 220;
     kraken::PaintTentacle(cr, {{{10, 64}, {14, 46}, {26, 32}, {42, 28}, {58, 34}, {70, 40}, {84, 34}, {94, 26},
                                 {90, 18}, {80, 14}},
-                               20, 9, -1});
+                               24, 9, -1});
     HideBehindMast(cr, {{82, 14}, {86, 16}}, 9, kX, kY);
-    FoamOval(cr, 11, 53, 14, 3.5, 1.5);
+    // Foam where it breaks the surface, over the join with the run below.
+    FoamOval(cr, 12, 53, 15, 3.5, 1.5);
 }
 
 // Winding up the mast; the free end waves above (frame 0) or reaches out
@@ -358,13 +360,53 @@ void PaintNearWater(cairo_t* cr) {
     cairo_restore(cr);
 }
 
+// Where a waterline crosses the row y (stage), between its points.
+double WaterlineXAt(const geo::Pts& line, double y) {
+    for (size_t i = 1; i < line.size(); ++i)
+        if (line[i].y >= y) return geo::Lerp(line[i - 1], line[i], (y - line[i - 1].y) / (line[i].y - line[i - 1].y)).x;
+    return line.back().x;
+}
+
+// The sea boils against a hull where the kraken comes up beside it: an arm's
+// end breaks the surface in a heap of foam, spray flying. dInwards is +1
+// beside the navy hull (the gap lies to its right), -1 beside the pirates'.
+// Drawn over the rising kraken while it is behind the ships' sides, so it
+// rises out of foaming water from its first frame.
+void PaintBoilBySide(cairo_t* cr, const geo::Pts& waterline, double dInwards) {
+    const double y = kNearWaterRow.dCrestY, x = WaterlineXAt(waterline, y) + 2 * dInwards;
+    const double d = dInwards;
+    auto at = [&](double dx, double dy) { return geo::Pt{x + dx * d, y + dy}; };
+    // A crown of water thrown up against the hull, drops flying off it.
+    const geo::Pt crown[] = {at(-1, 3), at(-2, -12), at(2, -7), at(5, -22), at(9, -9), at(14, -18), at(16, -6),
+                             at(21, 3)};
+    crew::DrawShaded(cr, [&](cairo_t* c) { crew::AddBlob(c, crown, 8); }, crew::kWater, 1.5, 2.0, 1.5);
+    static const double drops[][3] = {{0, -22, 1.6}, {7, -33, 1.8}, {17, -27, 1.6}, {-3, -34, 1.3}, {20, -38, 1.4}};
+    for (const auto& p : drops)
+        crew::DrawShaded(cr, [&](cairo_t* c) { crew::AddEllipse(c, at(p[0], p[1]), p[2], p[2] * 1.4); },
+                         crew::kWater, 1.2, 1.0, 1.0);
+    // The end of an arm breaking the surface through it.
+    kraken::PaintTentacle(cr, {{at(12, 6), at(13, -10), at(10, -24), at(3, -31), at(-2, -25), at(2, -19)}, 12, 3,
+                               d > 0 ? 1 : -1});
+    // Foam heaped where it falls back.
+    crew::DrawShaded(cr, [&](cairo_t* c) {
+        crew::AddEllipse(c, at(4, -1), 7, 4.5);
+        crew::AddEllipse(c, at(14, 0), 8, 4.5);
+        crew::AddEllipse(c, at(9, -5), 6, 4);
+    }, crew::kFoamTones, 1.5, 1.5, 1.0);
+}
+
 void PaintNavySide(cairo_t* cr, int, int, int) {
     PaintHullSide(cr, sea::kNavyWaterline, 2, marks::kNavySide.x, marks::kNavySide.y);
     cairo_translate(cr, -marks::kNavySide.x, -marks::kNavySide.y);
     PaintNearWater(cr);
+    PaintBoilBySide(cr, sea::kNavyWaterline, 1);
 }
 
-void PaintPirateSide(cairo_t* cr, int, int, int) { PaintHullSide(cr, sea::kPirateWaterline, -2, marks::kPirateSide.x, marks::kPirateSide.y); }
+void PaintPirateSide(cairo_t* cr, int, int, int) {
+    PaintHullSide(cr, sea::kPirateWaterline, -2, marks::kPirateSide.x, marks::kPirateSide.y);
+    cairo_translate(cr, -marks::kPirateSide.x, -marks::kPirateSide.y);
+    PaintBoilBySide(cr, sea::kPirateWaterline, -1);
+}
 
 void PaintWaterBetweenHulls(cairo_t* cr, int, int, int) {
     cairo_translate(cr, -marks::kWaterBetweenHulls.x, -marks::kWaterBetweenHulls.y);

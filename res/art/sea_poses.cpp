@@ -53,7 +53,9 @@ constexpr double kHeelTopX = 46, kHeelTopY = 3;
 
 void PaintBrigClose(cairo_t* cr, int, int nWidth, int) {
     ClipAbove(cr, kBrigWaterline, nWidth);
-    DrawBrig(cr, {});
+    ShipLook look;
+    look.dHaze = kBrigHaze;
+    DrawBrig(cr, look);
     cairo_restore(cr);
     DrawWaterlineFoam(cr, kBrigFoamX0, kBrigFoamX1, kBrigWaterline, 1.0);
 }
@@ -150,6 +152,8 @@ void PaintBrigRig(cairo_t* cr, int, int nWidth, int nFrameHeight) {
     cairo_translate(cr, -kSinkingSternX, -kSinkingSternY);
     ShipLook wreck;
     wreck.bDismasted = true;
+    wreck.bBowJack = true;
+    wreck.dHaze = kBrigHaze;
     DrawBrig(cr, wreck);
     // The broadsides' damage: holes knocked through its side, and fires on
     // deck by the foremast and amidships (found here in picture coordinates).

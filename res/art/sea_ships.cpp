@@ -129,6 +129,15 @@ void DrawBowWave(cairo_t* cr, double xBow, double y, int nDir, double dScale) {
     }
 }
 
+void PaintHaze(cairo_t* cr, double dHaze) {
+    if (dHaze <= 0) return;
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
+    style::SetColour(cr, style::kSkyLow);
+    cairo_paint_with_alpha(cr, dHaze);
+    cairo_restore(cr);
+}
+
 // ---- The navy brig -----------------------------------------------------
 
 namespace {
@@ -192,7 +201,7 @@ void BrigSails(cairo_t* cr, const MastPlan& m, double lw) {
     }
 }
 
-void BrigHull(cairo_t* cr, double lw) {
+void BrigHull(cairo_t* cr, double lw, bool bBowJack) {
     const Pts& sh = kBrigSheer;
     Pts hull = {{66, 246}};
     for (const Pt& p : sh) hull.push_back(p);
@@ -242,10 +251,14 @@ void BrigHull(cairo_t* cr, double lw) {
     Shape(cr, {{484, 228}, {492, 228}, {493, 238}, {483, 238}}, style::kFlashCore, lw * 0.6);
     // Figurehead scroll at the stem.
     Shape(cr, {{70, 248}, {58, 240}, {52, 246}, {58, 256}, {68, 258}}, kOchre, lw * 0.8, true);
-    // The jack on its staff at the bow: the navy's colours at the ship's
-    // other end too, where they stay clear of a ship lying before the brig.
-    Spar(cr, {74, 250}, {70, 204}, 3.5, 3, style::kWoodDark, style::kWood, lw * 0.6);
-    WavingFlag(cr, {72, 206, 30, 17, +1, 2, 1.2, 0, lw * 0.7}, UnionJackDesign);
+    // The jack on its staff at the bow: with her masts shot away, her colours
+    // still fly there. While her ensign flies at the masthead she shows one
+    // flag only, so that her bow, where a ship passing before her leaves it
+    // uncovered, is never taken for another ship's.
+    if (bBowJack) {
+        Spar(cr, {74, 250}, {70, 204}, 3.5, 3, style::kWoodDark, style::kWood, lw * 0.6);
+        WavingFlag(cr, {72, 206, 30, 17, +1, 2, 1.2, 0, lw * 0.7}, UnionJackDesign);
+    }
     // Anchor at the cathead.
     Line(cr, {104, 262}, {104, 288}, style::kIron, 3);
     PathSmooth(cr, {{94, 282}, {98, 290}, {104, 292}, {110, 290}, {114, 282}}, false);
@@ -303,7 +316,8 @@ void DrawBrig(cairo_t* cr, const ShipLook& look) {
         cairo_restore(cr);
         for (const MastPlan* m : {&kBrigFore, &kBrigMain}) BrokenMastTop(cr, m->x, kBrigDismastY, lw);
     }
-    if (look.bHull) BrigHull(cr, lw);
+    if (look.bHull) BrigHull(cr, lw, look.bBowJack);
+    PaintHaze(cr, look.dHaze);
     cairo_pop_group_to_source(cr);
     cairo_paint(cr);
 }
@@ -376,10 +390,15 @@ void GalleonHull(cairo_t* cr, double lw) {
     PathPoly(cr, hull);
     Outline(cr, lw);
 
-    // Stern gallery windows and lantern.
-    for (int i = 0; i < 3; ++i)
+    // Stern gallery windows, dark panes in gilt frames (unlit: nothing bright
+    // at her stern that smoke drifting past it could be taken to come from),
+    // and the lantern.
+    for (int i = 0; i < 3; ++i) {
         Shape(cr, {{84.0 + 14 * i, 220}, {94.0 + 14 * i, 220}, {94.0 + 14 * i, 232}, {84.0 + 14 * i, 232}},
-              style::kFlashCore, lw * 0.6);
+              style::kSeaDeep, lw * 0.6);
+        Line(cr, {89.0 + 14 * i, 221}, {89.0 + 14 * i, 231}, kDullGold, lw * 0.5);
+        Line(cr, {85.0 + 14 * i, 226}, {93.0 + 14 * i, 226}, kDullGold, lw * 0.5);
+    }
     // Stern balcony: a gilt rail on turned posts, carving under it.
     Shape(cr, {{76, 236}, {144, 240}, {144, 244}, {78, 240}}, kDullGold, lw * 0.6);
     for (double x = 84; x < 142; x += 9) Line(cr, {x, 240 + (x - 76) * 0.06}, {x + 1, 248 + (x - 76) * 0.06}, kDullGold, lw);

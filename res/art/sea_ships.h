@@ -34,6 +34,8 @@ struct ShipLook {
     bool bHull = true;        // false: masts, sails and rigging only
     bool bRigging = true;     // false: no stays or shrouds (a silhouette of the solid parts)
     bool bDismasted = false;  // the brig's masts shot away low down, sails and stays and all
+    bool bBowJack = false;    // the brig flies a jack at her bow (her colours once her masts are gone)
+    double dHaze = 0;         // 0..1: how far the air between softens the ship towards the sky
     double dStaffRise = 0;    // the galleon's ensign staff (its mizzen) carried this much higher
 };
 
@@ -44,6 +46,13 @@ constexpr double kGalleonStaffX = 66, kGalleonStaffY = 100;
 // The white water along each ship's waterline runs from x0 to x1.
 constexpr double kBrigFoamX0 = 96, kBrigFoamX1 = 462;
 constexpr double kGalleonFoamX0 = 188, kGalleonFoamX1 = 344;
+
+// Close up the brig lies beyond the galleon that passes before her: the air
+// between softens her this much towards the sky (ShipLook::dHaze).
+constexpr double kBrigHaze = 0.2;
+// Softens what the current group holds towards the pale sky at the horizon by dHaze (0..1),
+// leaving its empty pixels empty.
+void PaintHaze(cairo_t* cr, double dHaze);
 
 // Both draw the whole ship, keel included, under the current transform of
 // cr; a pose that floats clips it at the water itself.

@@ -16,6 +16,8 @@ constexpr StageMark kNavySide = {352, 274};          // 202, the navy ship's sid
 constexpr StageMark kPirateSide = {560, 300};        // 203, the pirate ship's side
 constexpr StageMark kWaterBetweenHulls = {472, 526}; // 164, the near water
 constexpr StageMark kKrakenRisen = {362, 209};       // 198 once it has come up
+constexpr StageMark kPlank = {445, 535};             // 166 across the gap (scenes 4, 5, 7)
+constexpr int kPlankInset = 3;  // the board's far edge and end lie this far inside 166's frame
 // 207, the writhing tentacle: each pose repeats the dome at its own place.
 constexpr StageMark kWritheA = {520, 140};
 constexpr StageMark kWritheB = {520, 141};

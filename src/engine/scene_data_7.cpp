@@ -86,48 +86,51 @@ constexpr TrackRun kWritheRuns[] = {
 };
 constexpr TrackRun kMastCurlRuns[] = {Pose(34, kLength, 623, 220, 0)};
 
-// The pirates point and thrust at the head, parry the tentacles that come
-// over their rail, and give way towards their stern.
+// The pirates flinch from the head as it comes up and shield themselves
+// from the arms that come over their rail, giving way towards their stern;
+// only now and then does one of them strike back.
 constexpr int32_t kRedCoatWay[] = {
-    1, 585, 240,  14, 585, 240,  21, 575, 246,  33, 548, 262,  41, 560, 268,  60, 575, 276,
+    1, 585, 240,  14, 585, 240,  21, 590, 246,  33, 580, 256,  41, 588, 262,  60, 592, 272,
     85, 594, 283,
 };
-constexpr int32_t kRedCoatAttack[] = {kRedCoatGuard, kRedCoatLunge, kRedCoatGuard, kRedCoatParryHigh};
-constexpr int32_t kRedCoatDefend[] = {kRedCoatParryHigh, kRedCoatGuard, kRedCoatLunge, kRedCoatGuard};
-constexpr int32_t kRedCoatGiveWay[] = {kRedCoatParryHigh, kRedCoatGuard};
+constexpr int32_t kRedCoatWary[] = {kRedCoatParryHigh, kRedCoatGuard};
+constexpr int32_t kRedCoatShield[] = {kRedCoatParryHigh, kRedCoatParryHigh, kRedCoatGuard, kRedCoatParryHigh,
+                                      kRedCoatLunge, kRedCoatParryHigh};
 constexpr TrackRun kRedCoatRuns[] = {
     Route(1, kLength, kRedCoatWay),
-    F(1, 14, Hold(kRedCoatReady)), F(15, 21, Hold(kRedCoatAtThem)), F(22, 33, Cycle(kRedCoatAttack, 3)),
-    F(34, 60, Cycle(kRedCoatDefend, 3)), F(61, kLength, Cycle(kRedCoatGiveWay, 4)),
+    F(1, 4, Hold(kRedCoatReady)), F(5, 13, Hold(kRedCoatParryHigh)), F(14, 21, Hold(kRedCoatGuard)),
+    F(22, 33, Cycle(kRedCoatWary, 4)), F(34, 60, Cycle(kRedCoatShield, 3)), F(61, kLength, Hold(kRedCoatParryHigh)),
 };
 constexpr int32_t kPirateAWay[] = {
     1, 562, 315,  12, 562, 315,  30, 575, 300,  45, 590, 290,  60, 605, 285,  75, 600, 310,
     85, 605, 325,
 };
-constexpr int32_t kPirateAFight[] = {
-    kPirateGuard, kPirateWindUp, kPirateCutLow, kPirateGuard, kPirateParryHigh, kPirateLunge,
+constexpr int32_t kPirateAFlinch[] = {kPirateParryHigh, kPirateGuard};
+constexpr int32_t kPirateAShield[] = {
+    kPirateParryHigh, kPirateParryHigh, kPirateGuard, kPirateWindUp, kPirateParryHigh, kPirateGuard,
 };
 constexpr int32_t kPirateABack[] = {kPirateWalkNearFoot, kPirateWalkFarFoot};
 constexpr TrackRun kPirateARuns[] = {
-    Route(1, kLength, kPirateAWay), F(1, 12, Hold(kPirateWalkFarFoot)), F(13, 70, Cycle(kPirateAFight, 3)),
-    F(71, kLength, Cycle(kPirateABack, 3)),
+    Route(1, kLength, kPirateAWay), F(1, 4, Hold(kPirateWalkFarFoot)), F(5, 12, Hold(kPirateParryHigh)),
+    F(13, 33, Cycle(kPirateAFlinch, 4)), F(34, 70, Cycle(kPirateAShield, 3)), F(71, kLength, Cycle(kPirateABack, 3)),
 };
 constexpr int32_t kPirateBWay[] = {1, 600, 380,  20, 585, 380,  40, 595, 383,  60, 610, 385,  85, 605, 385};
-constexpr int32_t kPirateBGuard[] = {kPirateGuard, kPirateParryHigh};
+constexpr int32_t kPirateBGuard[] = {kPirateParryHigh, kPirateParryHigh, kPirateGuard};
 constexpr int32_t kPirateBBack[] = {kPirateWalkNearFoot, kPirateWalkFarFoot};
 constexpr TrackRun kPirateBRuns[] = {
-    Route(1, kLength, kPirateBWay), F(1, 10, Hold(kPirateWalkFarFoot)), F(11, 40, Cycle(kPirateBGuard, 4)),
-    F(41, 60, Cycle(kPirateBBack, 3)), F(61, kLength, Cycle(kPirateBGuard, 4)),
+    Route(1, kLength, kPirateBWay), F(1, 4, Hold(kPirateWalkFarFoot)), F(5, 40, Cycle(kPirateBGuard, 3)),
+    F(41, 60, Cycle(kPirateBBack, 3)), F(61, kLength, Cycle(kPirateBGuard, 3)),
 };
 constexpr int32_t kPirateCWay[] = {
-    1, 550, 430,  10, 520, 440,  25, 545, 445,  40, 590, 420,  55, 635, 400,  70, 615, 410,
+    1, 550, 430,  10, 545, 440,  25, 560, 445,  40, 590, 420,  55, 635, 400,  70, 615, 410,
     85, 630, 405,
 };
 constexpr int32_t kPirateCFight[] = {
-    kPirateGuard, kPirateWindUp, kPirateCutLow, kPirateGuard, kPirateLunge, kPirateParryHigh,
+    kPirateParryHigh, kPirateGuard, kPirateParryHigh, kPirateParryHigh, kPirateCutLow, kPirateGuard,
 };
 constexpr TrackRun kPirateCRuns[] = {
-    Route(1, kLength, kPirateCWay), F(1, kLength, Cycle(kPirateCFight, 3)), F(41, 46, Hold(kPirateWalkNearFoot)),
+    Route(1, kLength, kPirateCWay), F(1, 4, Hold(kPirateGuard)), F(5, kLength, Cycle(kPirateCFight, 3)),
+    F(41, 46, Hold(kPirateWalkNearFoot)),
 };
 
 constexpr CastMember kCast[kCastCount] = {

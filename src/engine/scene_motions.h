@@ -9,6 +9,7 @@
 #include "actor_slots.h"
 #include "engine/scene_script.h"
 #include "engine/track.h"
+#include "stage_marks.h"
 #include "strip_frames.h"
 
 namespace tracks {
@@ -39,7 +40,7 @@ inline constexpr TrackRun kSmokeBDriftsOff[] = {
 // The shot hole in the navy sail and the plank between the decks stay where
 // the face-off left them, for a whole scene.
 constexpr std::array<TrackRun, 1> ShotHoleStays(int nLength) { return {{Pose(1, nLength, 15, 22, 0)}}; }
-constexpr std::array<TrackRun, 1> PlankStays(int nLength) { return {{Pose(1, nLength, 445, 535, 0)}}; }
+constexpr std::array<TrackRun, 1> PlankStays(int nLength) { return {{Pose(1, nLength, marks::kPlank.x, marks::kPlank.y, 0)}}; }
 
 }  // namespace tracks
 

@@ -43,8 +43,10 @@ struct CutOut {
 
 TEST(KrakenArt, CutOutsRepeatTheirBackdropWhereverPainted) {
     const CutOut cutOuts[] = {
-        {IDB_GUN_PORTS, IDB_SHIP_DECKS, marks::kNavySide, 0, 245},  // below row 245 the near water's crest crosses it
-        {IDB_GUN_PORTS_NARROW, IDB_SHIP_DECKS, marks::kPirateSide, 0, 299},
+        // Lower down the near water's crest crosses the ships' sides, and the
+        // sea boils against each hull where the kraken comes up.
+        {IDB_GUN_PORTS, IDB_SHIP_DECKS, marks::kNavySide, 0, 210},
+        {IDB_GUN_PORTS_NARROW, IDB_SHIP_DECKS, marks::kPirateSide, 0, 184},
         {IDB_WAVES_WIDE, IDB_OPEN_SEA, marks::kWavesOverBrig, 50, 124},  // under the crest line, tapered ends included
         {IDB_WAVES_NARROW, IDB_OPEN_SEA, marks::kWavesOverGalleon, 50, 124},
     };
