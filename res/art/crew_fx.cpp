@@ -122,8 +122,9 @@ void PaintBroadsideFlash(cairo_t* cr, Pt port) {
     constexpr double kAim = 168.0;  // degrees: left and a little down, at the other ship's side
     // The smoke bank, the bulk of it up and to the left of the port, the
     // way the shot and its smoke then fly.
-    DrawSmoke(cr, {{port + Pt{-12.0, -5.0}, 8.5}, {port + Pt{-24.0, -7.0}, 6.5}, {port + Pt{1.0, -7.0}, 6.5},
-                   {port + Pt{-3.0, 10.0}, 6.0}, {port + Pt{-19.0, 11.0}, 5.0}, {port + Pt{5.5, 6.0}, 4.5}},
+    DrawSmoke(cr, {{port + Pt{-12.0, -4.0}, 9.0}, {port + Pt{-25.0, -6.0}, 6.5}, {port + Pt{0.0, -5.0}, 7.5},
+                   {port + Pt{-2.0, 9.0}, 7.5}, {port + Pt{-15.0, 11.0}, 6.5}, {port + Pt{5.5, 8.0}, 5.0},
+                   {port + Pt{-27.0, 9.0}, 4.5}},
               2.0, 1.5, kPuffTones);
     // The port, the size of the others on her ochre band and framed like
     // them, and the gun in it, softened by the same air as the brig.
@@ -204,10 +205,10 @@ void PaintCannonFire(cairo_t* cr, int nFrame, int nWidth, int nFrameHeight) {
         // of small shreds. It carries no ball and no fire, so where it comes
         // out past a ship that hid the gun it is the smoke of the firing
         // blowing by, not a shot fired from that ship.
-        DrawSmoke(cr, {{{44.0, cy + 8.0}, 8.5}, {{34.0, cy + 5.0}, 7.5}, {{50.0, cy + 12.0}, 5.0},
-                       {{25.0, cy + 0.5}, 5.5}, {{18.0, cy - 3.5}, 4.0}},
+        DrawSmoke(cr, {{{43.0, cy + 7.0}, 9.0}, {{33.0, cy + 4.0}, 8.0}, {{50.0, cy + 11.0}, 5.5},
+                       {{24.0, cy + 0.5}, 7.0}, {{16.0, cy - 3.5}, 5.5}, {{9.5, cy - 7.0}, 4.0}},
                   2.0, 2.0, kPuffTones);
-        DrawSmoke(cr, {{{10.0, cy - 8.0}, 3.0}, {{5.5, cy - 11.0}, 2.0}}, 1.0, 1.0, kPuffTones);
+        DrawSmoke(cr, {{{4.0, cy - 11.0}, 2.5}}, 1.0, 1.0, kPuffTones);
         return;
     }
     // A thick trail back to the gun: where the ball is already hidden behind

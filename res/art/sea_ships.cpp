@@ -133,7 +133,7 @@ void PaintHaze(cairo_t* cr, double dHaze) {
     if (dHaze <= 0) return;
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
-    style::SetColour(cr, style::kSkyMid);
+    style::SetColour(cr, style::kSkyLow);
     cairo_paint_with_alpha(cr, dHaze);
     cairo_restore(cr);
 }

@@ -50,7 +50,7 @@ constexpr double kGalleonFoamX0 = 188, kGalleonFoamX1 = 344;
 // Close up the brig lies beyond the galleon that passes before her: the air
 // between softens her this much towards the sky (ShipLook::dHaze).
 constexpr double kBrigHaze = 0.2;
-// Softens what the current group holds towards the sky by dHaze (0..1),
+// Softens what the current group holds towards the pale sky at the horizon by dHaze (0..1),
 // leaving its empty pixels empty.
 void PaintHaze(cairo_t* cr, double dHaze);
 
