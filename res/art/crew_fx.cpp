@@ -113,18 +113,18 @@ void DrawDrop(cairo_t* cr, Pt c, double r, double dStretch, double dHeading) {
 }
 
 // The brig's gun firing out of its port at the ship passing before her, the
-// port at `port`: the gun run out and trained down and to the left, its
-// barrel plain to see, and from its mouth a cone of flame, narrow at the
-// muzzle and opening out away from her side, in a bank of white smoke that
-// rolls out of the port and up. So the fire plainly leaves the brig's gun
-// row: it is her shot, not a spark where two hulls meet nor a hit on her.
+// port at `port`: the gun run out and trained out and to the left, its
+// mouth towards the onlooker, a burst of flame at the mouth in a bank of
+// white smoke rolling out of the port, and the ball already clear of the
+// flame, flying left at the other ship with its streaks behind it. The
+// flame stays well clear of the frame's left edge, where the other ship's
+// bow stands whenever this frame shows: the fire is plainly on the brig's
+// side and the shot on its way, not a spark where two hulls meet.
 void PaintBroadsideFlash(cairo_t* cr, Pt port) {
-    constexpr double kAim = 168.0;  // degrees: left and a little down, at the other ship's side
-    // The smoke bank, the bulk of it up and to the left of the port, the
-    // way the shot and its smoke then fly.
-    DrawSmoke(cr, {{port + Pt{-12.0, -4.0}, 9.0}, {port + Pt{-25.0, -6.0}, 6.5}, {port + Pt{0.0, -5.0}, 7.5},
-                   {port + Pt{-2.0, 9.0}, 7.5}, {port + Pt{-15.0, 11.0}, 6.5}, {port + Pt{5.5, 8.0}, 5.0},
-                   {port + Pt{-27.0, 9.0}, 4.5}},
+    constexpr double kAim = 192.0;  // degrees: trained out, left and a little up, the way the ball then flies
+    // The smoke bank rolling out of the port, up and to the left behind the shot.
+    DrawSmoke(cr, {{port + Pt{-10.0, -4.0}, 8.5}, {port + Pt{-20.0, -7.0}, 6.0}, {port + Pt{0.0, -5.0}, 7.5},
+                   {port + Pt{-2.0, 9.0}, 7.5}, {port + Pt{-13.0, 11.0}, 6.5}, {port + Pt{5.5, 8.0}, 5.0}},
               2.0, 1.5, kPuffTones);
     // The port, the size of the others on her ochre band and framed like
     // them, and the gun in it, softened by the same air as the brig.
@@ -133,31 +133,39 @@ void PaintBroadsideFlash(cairo_t* cr, Pt port) {
     const Pt corners[] = {port + Pt{-s, -s}, port + Pt{s, -s}, port + Pt{s, s}, port + Pt{-s, s}};
     DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, corners, 4); }, kGunPort, 1.5, 0.0, 0.0);
     StrokeLine(cr, [&](cairo_t* c) { AddPolygon(c, corners, 4); }, sea::kOchreLight, 1.2);
-    // The barrel run out through it, trained at the passing ship.
-    const Pt f = geo::Heading(kAim);
-    const Pt muzzle = port + f * 11.0;
-    DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, port + f * 1.0, muzzle, 3.6, 3.0); }, kIronBall, 1.5, 1.0, 1.0);
-    DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, muzzle, 2.4, 4.2, kAim); }, kIronBall, 1.5, 0.0, 0.0);
+    const Pt f = geo::Heading(kAim), side = {-f.y, f.x};
+    const Pt muzzle = port + f * 6.0;
+    DrawShaded(cr, [&](cairo_t* c) { AddCapsule(c, port + f * 1.0, muzzle, 3.8, 3.4); }, kIronBall, 1.5, 1.0, 1.0);
+    DrawShaded(cr, [&](cairo_t* c) { AddEllipse(c, muzzle, 3.4, 4.6, kAim); }, kIronBall, 1.5, 0.0, 0.0);
     sea::PaintHaze(cr, sea::kBrigHaze);
     cairo_pop_group_to_source(cr);
     cairo_paint(cr);
-    // The flame: a cone from the mouth, ragged at its wide end.
-    std::vector<Pt> cone = {muzzle + Pt{-f.y, f.x} * 3.0};
-    const Pt side = {-f.y, f.x};
-    constexpr int kTongues = 5;
-    for (int k = 0; k <= 2 * kTongues; ++k) {
-        const double t = -1.0 + 2.0 * k / (2 * kTongues);
-        const double dReach = (k % 2 == 0 ? 27.0 : 19.0) * (0.85 + 0.15 * geo::Hash01(k * 11 + 5)) * (1.0 - 0.25 * t * t);
-        cone.push_back(muzzle + f * dReach + side * (t * 12.0));
+    // The flame: a burst at the mouth thrown out to the left, ragged at its
+    // edge, white-hot at the root.
+    std::vector<Pt> burst;
+    constexpr int kTongues = 9;
+    for (int k = 0; k < 2 * kTongues; ++k) {
+        const double a = geo::kPi * k / kTongues;
+        const double dAhead = std::cos(a);  // 1 along the aim, -1 back into the port
+        const double r = (k % 2 == 0 ? 1.0 : 0.55) * (0.85 + 0.15 * geo::Hash01(k * 11 + 5)) *
+                         (dAhead > 0 ? 7.0 + 9.0 * dAhead : 7.0 + 2.0 * dAhead);
+        burst.push_back(muzzle + f * (std::cos(a) * r) + side * (std::sin(a) * r * 0.85));
     }
-    cone.push_back(muzzle - side * 3.0);
-    std::reverse(cone.begin() + 1, cone.end() - 1);
-    DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, cone.data(), static_cast<int>(cone.size())); }, kFlameEdge, 1.5,
-               1.5, 1.5);
-    const Pt core[] = {muzzle + side * 2.0, muzzle + f * 15.0 + side * 6.0, muzzle + f * 19.0,
-                       muzzle + f * 15.0 - side * 6.0, muzzle - side * 2.0};
-    FillFlat(cr, [&](cairo_t* c) { AddPolygon(c, core, 5); }, style::kFlash);
-    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + f * 6.0, 5.5, 3.0, kAim); }, style::kFlashCore);
+    DrawShaded(cr, [&](cairo_t* c) { AddPolygon(c, burst.data(), static_cast<int>(burst.size())); }, kFlameEdge,
+               1.5, 1.5, 1.5);
+    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + f * 4.0, 6.0, 4.2, kAim); }, style::kFlash);
+    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, muzzle + f * 2.5, 3.5, 2.6, kAim); }, style::kFlashCore);
+    // The ball clear of the flame, flying on towards the other ship.
+    const Pt ball = muzzle + f * 24.0;
+    for (int i = -1; i <= 1; i += 2) {
+        StrokeLine(cr, [&](cairo_t* c) {
+            const Pt a = ball - f * 5.0 + side * (2.6 * i), b = ball - f * 12.0 + side * (3.2 * i);
+            cairo_move_to(c, a.x, a.y);
+            cairo_line_to(c, b.x, b.y);
+        }, style::kOutline, 2.4);
+    }
+    DrawShaded(cr, [&](cairo_t* c) { AddCircle(c, ball, 4.0); }, kIronBall, 1.5, 1.5, 1.0);
+    FillFlat(cr, [&](cairo_t* c) { AddEllipse(c, ball + Pt{-1.3, -1.3}, 1.2, 0.8, -40.0); }, style::kSteelShine);
 }
 
 }  // namespace
