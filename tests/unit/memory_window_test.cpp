@@ -136,6 +136,16 @@ TEST(MemoryWindowTest, PresentingAgainDrawsWhatChangedAsAWholePresentWould) {
             ASSERT_EQ(again, WholePresentOf(MemoryWindow.frameBuffer, v.nWindowWidth, v.nWindowHeight, {v}))
                 << "after the change at " << step[0].x << "," << step[0].y;
         }
+        // A change undone at the next present: the pixels show as they were.
+        const std::vector<uint8_t> undone = MemoryWindow.frameBuffer;
+        Draw({3, 2, 30, 20}, uint8_t(random()));
+        Present(v);
+        MemoryWindow.frameBuffer = undone;
+        MarkDrawn(3, 2, 33, 22);
+        Present(v);
+        const std::vector<uint32_t> afterUndo = WindowPixels();
+        EXPECT_EQ(afterUndo, WholePresentOf(MemoryWindow.frameBuffer, v.nWindowWidth, v.nWindowHeight, {v}))
+            << "after a change undone";
         // A clear between two presents: the whole view is drawn again.
         MemoryWindowClear();
         Present(v);
